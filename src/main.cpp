@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(u"Tintmere"_s);
     QApplication::setOrganizationName(u"Tintmere"_s);
     QApplication::setApplicationVersion(QStringLiteral(TINTMERE_VERSION));
-    QApplication::setDesktopFileName(u"tintmere"_s);
+    QApplication::setDesktopFileName(u"org.tintmere.Tintmere"_s);
 
     tintmere::SingleInstance instance;
     if (instance.handOverOrListen(QApplication::arguments().mid(1))) {
