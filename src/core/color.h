@@ -8,6 +8,8 @@
 
 namespace tintmere {
 
+enum class Channel { Red, Green, Blue };
+
 // An RGB colour with alpha, each component a 32-bit float in 0..1. Every digit the user sees
 // is derived from these floats with single-precision arithmetic, so the components are
 // never widened or rounded on the way in. Convert to QColor only where Qt paints or
@@ -22,6 +24,9 @@ struct Color {
     static Color fromBytes(int red, int green, int blue);
 
     friend bool operator==(const Color&, const Color&) = default;
+
+    float component(Channel channel) const;
+    float& component(Channel channel);
 
     // Two-digit lowercase hex of the byte value ("%02x").
     std::string redHexComponent() const;
@@ -77,6 +82,9 @@ struct Color {
 
 // The format of colour text stored in settings, palette files and the favorites library.
 inline constexpr std::string_view kStoredColorFormat = "%Xr%Xg%Xb";
+
+// A component limited to 0..1; NaN gives 0. Every parser passes its results through this.
+float clampComponent(double value);
 
 // The byte value of a component: the single-precision product with 255, truncated.
 int byteValue(float component);

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "color.h"
+
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using tintmere::Color;
+
+Q_DECLARE_METATYPE(Color)
+
+namespace {
+QByteArray bytes(const std::string& text) {
+    return QByteArray::fromStdString(text);
+}
+} // namespace
+
+class TestColor : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void byteValueTruncates_data() {
+        QTest::addColumn<float>("component");
+        QTest::addColumn<int>("byte");
+        QTest::newRow("0.5 is 127, not 128") << 0.5f << 127;
+        QTest::newRow("0.25") << 0.25f << 63;
+        QTest::newRow("0.75") << 0.75f << 191;
+        QTest::newRow("0.2 is exactly 51") << 0.2f << 51;
+        QTest::newRow("1.0") << 1.0f << 255;
+        QTest::newRow("0.0") << 0.0f << 0;
+        QTest::newRow("above 1 is limited") << 1.5f << 255;
+        QTest::newRow("below 0 is limited") << -0.5f << 0;
+        QTest::newRow("NaN counts as 0") << std::numeric_limits<float>::quiet_NaN() << 0;
+    }
+    void byteValueTruncates() {
+        QFETCH(float, component);
+        QFETCH(int, byte);
+        QCOMPARE(tintmere::byteValue(component), byte);
+    }
+
+    // Every byte value survives the trip through a component and its hex text, per channel.
+    void everyByteRoundTrips() {
+        for (int n = 0; n < 256; ++n) {
+            const Color c = Color::fromBytes(n, 255 - n, (n * 7) % 256);
+            QCOMPARE(tintmere::byteValue(c.red), n);
+            char expected[8];
+            std::snprintf(expected, sizeof expected, "%02x%02x%02x", n, 255 - n, (n * 7) % 256);
+            QCOMPARE(bytes(c.hexString()), QByteArray(expected));
+            const auto back = Color::colorFromHex(c.hexString());
+            QVERIFY(back.has_value());
+            QCOMPARE(*back, c);
+        }
+    }
+
+    void strings_data() {
+        QTest::addColumn<Color>("color");
+        QTest::addColumn<QByteArray>("hex");
+        QTest::addColumn<bool>("isShort");
+        QTest::addColumn<QByteArray>("shortHex");
+        QTest::addColumn<QByteArray>("webHex");
+        QTest::addColumn<QByteArray>("webShortHex");
+        QTest::newRow("short colour") << Color{1.0f, 0.6f, 0.2f} << "ff9933"_ba << true << "f93"_ba
+                                      << "ff9933"_ba
+                                      << "f93"_ba;
+        QTest::newRow("halves and quarters")
+            << Color{0.5f, 0.25f, 0.75f} << "7f3fbf"_ba << false << "7f3fbf"_ba
+            << "6633cc"_ba
+            << "63c"_ba;
+        QTest::newRow("band edges")
+            << Color::fromBytes(26, 25, 230) << "1a19e6"_ba << false << "1a19e6"_ba
+            << "3300ff"_ba
+            << "30f"_ba;
+        QTest::newRow("one channel off short: never mixed widths")
+            << Color::fromBytes(0xff, 0x99, 0x34) << "ff9934"_ba << false << "ff9934"_ba
+            << "ff9933"_ba
+            << "f93"_ba;
+        QTest::newRow("first channel off short")
+            << Color::fromBytes(0xfe, 0x99, 0x33) << "fe9933"_ba << false << "fe9933"_ba
+            << "ff9933"_ba
+            << "f93"_ba;
+    }
+    void strings() {
+        QFETCH(Color, color);
+        QFETCH(QByteArray, hex);
+        QFETCH(bool, isShort);
+        QFETCH(QByteArray, shortHex);
+        QFETCH(QByteArray, webHex);
+        QFETCH(QByteArray, webShortHex);
+        QCOMPARE(bytes(color.hexString()), hex);
+        QCOMPARE(color.isShortColor(), isShort);
+        QCOMPARE(bytes(color.shortHexString()), shortHex);
+        QCOMPARE(bytes(color.webHexString()), webHex);
+        QCOMPARE(bytes(color.webShortHexString()), webShortHex);
+        QCOMPARE(bytes(color.hexStringWithPrefix("#")), "#" + hex);
+        QCOMPARE(bytes(color.shortHexStringWithPrefix("#")), "#" + shortHex);
+        QCOMPARE(bytes(color.webHexStringWithPrefix("#")), "#" + webHex);
+        QCOMPARE(bytes(color.webShortHexStringWithPrefix("#")), "#" + webShortHex);
+        QCOMPARE(
+            bytes(color.redHexComponent() + color.greenHexComponent() + color.blueHexComponent()),
+            hex);
+        QCOMPARE(bytes(color.shortRedHexComponent() + color.shortGreenHexComponent() +
+                       color.shortBlueHexComponent()),
+                 shortHex);
+        QCOMPARE(bytes(color.webRedHexComponent() + color.webGreenHexComponent() +
+                       color.webBlueHexComponent()),
+                 webHex);
+        QCOMPARE(bytes(color.webShortRedHexComponent() + color.webShortGreenHexComponent() +
+                       color.webShortBlueHexComponent()),
+                 webShortHex);
+    }
+
+    // The bands on byte values: 0-25, 26-76, 77-127, 128-178, 179-229, 230-255.
+    void websafeBands_data() {
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<float>("level");
+        const std::pair<int, float> edges[] = {{0, 0.0f},   {25, 0.0f},  {26, 0.2f},  {76, 0.2f},
+                                               {77, 0.4f},  {127, 0.4f}, {128, 0.6f}, {178, 0.6f},
+                                               {179, 0.8f}, {229, 0.8f}, {230, 1.0f}, {255, 1.0f}};
+        for (const auto& [byte, level] : edges) {
+            QTest::addRow("%d", byte) << byte << level;
+        }
+    }
+    void websafeBands() {
+        QFETCH(int, byte);
+        QFETCH(float, level);
+        const Color c = Color::fromBytes(byte, byte, byte);
+        QCOMPARE(tintmere::snapToWebsafe(c.red), level);
+        QCOMPARE(c.webGreenComponent(), level);
+        QCOMPARE(c.webColor(), (Color{level, level, level, 1.0f}));
+    }
+
+    void websafeBandUsesScaledFloat() {
+        QCOMPARE(tintmere::snapToWebsafe(26.0f / 255.0f), 0.2f);
+        QCOMPARE(tintmere::snapToWebsafe(25.99f / 255.0f), 0.0f);
+        QCOMPARE(tintmere::snapToWebsafe(-3.0f), 0.0f); // limited first, not the 0.2 band
+    }
+
+    void webColorHasFullAlpha() {
+        const Color translucent{0.5f, 0.25f, 0.75f, 0.3f};
+        QCOMPARE(translucent.webColor(), (Color{0.4f, 0.2f, 0.8f, 1.0f}));
+    }
+
+    void componentFromHexComponent_data() {
+        QTest::addColumn<QByteArray>("hex");
+        QTest::addColumn<int>("byte");
+        QTest::newRow("one digit doubled") << "f"_ba << 255;
+        QTest::newRow("two digits") << "ff"_ba << 255;
+        QTest::newRow("8 is 0x88") << "8"_ba << 136;
+        QTest::newRow("80") << "80"_ba << 128;
+        QTest::newRow("uppercase") << "A0"_ba << 160;
+        QTest::newRow("extra characters ignored") << "0a9"_ba << 10;
+        QTest::newRow("empty reads nothing") << ""_ba << 0;
+        QTest::newRow("non-digits stay in range") << "zz"_ba << 255;
+        QTest::newRow("punctuation stays in range") << "##"_ba << 0;
+    }
+    void componentFromHexComponent() {
+        QFETCH(QByteArray, hex);
+        QFETCH(int, byte);
+        const float component = tintmere::colorComponentFromHexComponent(hex.toStdString());
+        QCOMPARE(component, static_cast<float>(byte / 255.0));
+    }
+
+    void hexToInt_data() {
+        QTest::addColumn<char>("digit");
+        QTest::addColumn<int>("value");
+        QTest::newRow("0") << '0' << 0;
+        QTest::newRow("9") << '9' << 9;
+        QTest::newRow("a") << 'a' << 10;
+        QTest::newRow("F") << 'F' << 15;
+        QTest::newRow("g is not validated") << 'g' << 16;
+    }
+    void hexToInt() {
+        QFETCH(char, digit);
+        QFETCH(int, value);
+        QCOMPARE(tintmere::hexToInt(digit), value);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestColor)
+#include "tst_color.moc"
