@@ -4,6 +4,7 @@
 #include "color.h"
 #include "formatpresets.h"
 #include "settingskeys.h"
+#include "valueconversion.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -104,12 +105,5 @@ private:
     QHash<QString, QVariant> m_stored;
     QHash<QString, QVariant> m_registered;
 };
-
-// Reads like a number's intValue: numbers truncate, Booleans give 0 or 1, text is read as a
-// leading number, anything else is 0.
-int toIntValue(const QVariant& value);
-// Reads like a number's boolValue: non-zero numbers, "true"/"yes" and text starting with a
-// non-zero digit are true, anything else false.
-bool toBoolValue(const QVariant& value);
 
 } // namespace tintmere

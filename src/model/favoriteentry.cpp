@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "favoriteentry.h"
+
+namespace tintmere {
+
+QVariantMap FavoriteEntry::toDictionary() const {
+    return {{entrykeys::Name.toString(), name}, {entrykeys::Colors.toString(), colors}};
+}
+
+} // namespace tintmere

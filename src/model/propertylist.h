@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "expected.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QMetaType>
+#include <QVariant>
+
+namespace tintmere {
+
+// A reference to another object of a keyed archive (a UID of the binary property list).
+struct PlistUid {
+    quint64 index = 0;
+    friend bool operator==(const PlistUid&, const PlistUid&) = default;
+};
+
+// Bounds for reading a property list that may come from anywhere: whatever the file says,
+// reading it costs no more than these.
+struct PropertyListLimits {
+    qint64 maxBytes = 64 * 1024 * 1024;
+    // Containers inside containers; deeper files are refused before the stack is at risk.
+    int maxDepth = 256;
+    // Values of the list once every shared reference is followed. A binary list can refer
+    // to one object from many places, so a small file could otherwise stand for a huge tree.
+    qint64 maxValues = 1'000'000;
+};
+
+// Reads a binary or XML property list into variants: dictionaries become QVariantMap,
+// arrays and sets QVariantList, strings QString, integers qint64 (quint64 beyond),
+// reals double, Booleans bool, dates QDateTime, data QByteArray and UIDs PlistUid.
+// A damaged or hostile list gives the reason in words.
+Expected<QVariant> readPropertyList(QByteArrayView data, const PropertyListLimits& limits = {});
+
+// Writes the value in the XML or the binary property list format. Supported: the types
+// readPropertyList gives, and int, which is written as an integer.
+QByteArray xmlPropertyList(const QVariant& value);
+QByteArray binaryPropertyList(const QVariant& value);
+
+} // namespace tintmere
+
+Q_DECLARE_METATYPE(tintmere::PlistUid)
