@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formatpresets.h"
+
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using tintmere::Color;
+using tintmere::FormatSettings;
+
+class TestFormatPresets : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void presets_data() {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("variant");
+        QTest::addColumn<bool>("shorthand");
+        QTest::addColumn<bool>("uppercase");
+        QTest::addColumn<QByteArray>("shortColor");
+        QTest::addColumn<QByteArray>("unevenColor");
+        const auto row = [](const char* name, int family, int variant, bool shorthand,
+                            bool uppercase, QByteArray a, QByteArray b) {
+            QTest::newRow(name) << family << variant << shorthand << uppercase << a << b;
+        };
+        row("hex 0", 0, 0, false, false, "#ff9933"_ba, "#7f3fbf"_ba);
+        row("hex 0 uppercase keeps #", 0, 0, false, true, "#FF9933"_ba, "#7F3FBF"_ba);
+        row("hex 0 shorthand", 0, 0, true, false, "#f93"_ba, "#7f3fbf"_ba);
+        row("hex 1 shorthand uppercase", 0, 1, true, true, "F93"_ba, "7F3FBF"_ba);
+        row("hex other variant is 1", 0, 7, false, false, "ff9933"_ba, "7f3fbf"_ba);
+        row("rgb 0", 1, 0, false, false, "RGB(255,153,51)"_ba, "RGB(127,63,191)"_ba);
+        row("rgb 0 ignores uppercase", 1, 0, true, true, "RGB(255,153,51)"_ba,
+            "RGB(127,63,191)"_ba);
+        row("rgb 1", 1, 1, false, true, "rgb(255,153,51)"_ba, "rgb(127,63,191)"_ba);
+        row("rgb other variant is 1", 1, -2, false, false, "rgb(255,153,51)"_ba,
+            "rgb(127,63,191)"_ba);
+        row("web 0", 2, 0, false, false, "#f93"_ba, "#63c"_ba);
+        row("web 1 uppercase", 2, 1, false, true, "#FF9933"_ba, "#6633CC"_ba);
+        row("web 2", 2, 2, false, false, "f93"_ba, "63c"_ba);
+        row("web 3", 2, 3, false, false, "ff9933"_ba, "6633cc"_ba);
+        row("web 3 ignores shorthand", 2, 3, true, false, "ff9933"_ba, "6633cc"_ba);
+        row("web 4 always lowercase", 2, 4, false, true, "rgb(255,153,51)"_ba,
+            "rgb(102,51,204)"_ba);
+        row("web 5 always uppercase", 2, 5, false, false, "RGB(255,153,51)"_ba,
+            "RGB(102,51,204)"_ba);
+        row("web above 5 acts as 5", 2, 6, false, false, "RGB(255,153,51)"_ba,
+            "RGB(102,51,204)"_ba);
+        row("web below 0 acts as 5", 2, -1, false, false, "RGB(255,153,51)"_ba,
+            "RGB(102,51,204)"_ba);
+    }
+    void presets() {
+        QFETCH(int, family);
+        QFETCH(int, variant);
+        QFETCH(bool, shorthand);
+        QFETCH(bool, uppercase);
+        QFETCH(QByteArray, shortColor);
+        QFETCH(QByteArray, unevenColor);
+        const FormatSettings settings{variant, variant, variant, shorthand, uppercase};
+        const auto text = [&](const Color& c) {
+            const auto s = tintmere::stringOfColor(c, family, settings);
+            return s ? QByteArray::fromStdString(*s) : "none"_ba;
+        };
+        QCOMPARE(text(Color{1.0f, 0.6f, 0.2f}), shortColor);
+        QCOMPARE(text(Color{0.5f, 0.25f, 0.75f}), unevenColor);
+    }
+
+    void shorthandOnlyWhenWholeColourIsShort() {
+        const FormatSettings settings{0, 0, 0, true, false};
+        QCOMPARE(tintmere::hexStringOfColor(Color::fromBytes(0xff, 0x99, 0x33), settings), "#f93");
+        QCOMPARE(tintmere::hexStringOfColor(Color::fromBytes(0xff, 0x9a, 0x33), settings),
+                 "#ff9a33");
+    }
+
+    void unknownFamilyGivesNoString() {
+        const Color c{1.0f, 0.6f, 0.2f};
+        QVERIFY(!tintmere::stringOfColor(c, 3, FormatSettings{}));
+        QVERIFY(!tintmere::stringOfColor(c, -1, FormatSettings{}));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFormatPresets)
+#include "tst_formatpresets.moc"
