@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "defaults.h"
 
+#include "storedcolors.h"
+
 #include <QDir>
 #include <QSettings>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -61,7 +65,12 @@ void writeEntry(QSettings& settings, const QString& name, const QVariant& value)
         }
         settings.endGroup();
     } else if (value.typeId() == QMetaType::QVariantList) {
-        settings.setValue(name, value.toStringList());
+        const QVariantList list = value.toList();
+        const bool allText = std::all_of(list.cbegin(), list.cend(), [](const QVariant& v) {
+            return v.typeId() == QMetaType::QString;
+        });
+        // Lists of text stay readable in the file; anything else keeps its types.
+        settings.setValue(name, allText ? QVariant(value.toStringList()) : value);
     } else if (value.isValid()) {
         settings.setValue(name, value);
     }
@@ -235,6 +244,10 @@ void Defaults::setDictionary(const SettingKey& key, const QVariantMap& value) {
 
 void Defaults::setColor(const SettingKey& key, const Color& color) {
     setString(key, QString::fromStdString(color.colorValueWithFormat(kStoredColorFormat)));
+}
+
+QStringList Defaults::paletteValue(const SettingKey& key) const {
+    return mendedPalette(stringArrayValue(key));
 }
 
 FormatSettings Defaults::formatSettings() const {

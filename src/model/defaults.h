@@ -69,6 +69,9 @@ public:
     // The colour of a colour-string key; stored text that is not a colour gives the
     // registered default. No colour when neither gives one (unregistered keys).
     std::optional<Color> colorValue(const SettingKey& key) const;
+    // Four colour strings of a colour-array key, white for any that is missing or not a
+    // colour.
+    QStringList paletteValue(const SettingKey& key) const;
 
     void setValue(const SettingKey& key, const QVariant& value);
     void setInt(const SettingKey& key, int value);

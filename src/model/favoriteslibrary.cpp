@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "favoriteslibrary.h"
+
+#include "propertylist.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tintmere {
+
+namespace {
+
+constexpr QStringView kSetAsideSuffix = u".damaged";
+
+QVariantMap emptyLibraryDictionary() {
+    return {{entrykeys::Group.toString(), kRootGroupName.toString()},
+            {entrykeys::Entries.toString(), QVariantList()}};
+}
+
+// [name, colour...] as a favorite entry; nothing for an element of another shape.
+std::optional<QVariantMap> favoriteFromLegacyElement(const QVariant& element) {
+    if (element.typeId() != QMetaType::QVariantList) {
+        return std::nullopt;
+    }
+    const QVariantList parts = element.toList();
+    if (parts.isEmpty()) {
+        return std::nullopt;
+    }
+    return QVariantMap{{entrykeys::Name.toString(), parts.first()},
+                       {entrykeys::Colors.toString(), parts.mid(1)}};
+}
+
+} // namespace
+
+QVariantMap libraryDictionaryFromArray(const QVariantList& array) {
+    QVariantList entries;
+    for (const QVariant& element : array) {
+        if (const std::optional<QVariantMap> favorite = favoriteFromLegacyElement(element)) {
+            entries.append(*favorite);
+        }
+    }
+    QVariantMap library = emptyLibraryDictionary();
+    library.insert(entrykeys::Entries.toString(), entries);
+    return library;
+}
+
+FavoritesLibrary::FavoritesLibrary(const QString& path)
+    : m_path(path) {
+}
+
+QString FavoritesLibrary::standardPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           u"/Tintmere/Favorites.plist"_s;
+}
+
+FileResult<std::optional<QVariant>> FavoritesLibrary::readFile() const {
+    using Result = FileResult<std::optional<QVariant>>;
+    if (!QFileInfo::exists(m_path)) {
+        return Result(std::nullopt);
+    }
+    const PropertyListLimits limits;
+    FileResult<QByteArray> bytes = readWholeFile(m_path, limits.maxBytes);
+    if (!bytes) {
+        return Result::failure(bytes.error());
+    }
+    Expected<QVariant> plist = readPropertyList(*bytes, limits);
+    if (!plist) {
+        return Result::failure({m_path, plist.error()});
+    }
+    const int type = plist->typeId();
+    if (type != QMetaType::QVariantList && type != QMetaType::QVariantMap) {
+        return Result::failure({m_path, u"it holds no favorites"_s});
+    }
+    return Result(std::optional<QVariant>(std::move(plist).value()));
+}
+
+FileError FavoritesLibrary::setAside(const FileError& problem) {
+    const QString base = m_path + kSetAsideSuffix.toString();
+    QString target = base;
+    for (int n = 2; QFileInfo::exists(target); ++n) {
+        target = base + u"-"_s + QString::number(n);
+    }
+    if (!QFile::rename(m_path, target)) {
+        m_keepDamagedFile = true;
+        return {m_path, u"%1; it is left as it is, and changes to the favorites are not "
+                        u"saved until it is moved away"_s.arg(problem.message)};
+    }
+    return {m_path, u"%1; it was kept as “%2” and an empty library is used"_s.arg(
+                        problem.message, QFileInfo(target).fileName())};
+}
+
+FavoritesLibrary::LoadResult FavoritesLibrary::load() {
+    LoadResult result;
+    FileResult<std::optional<QVariant>> file = readFile();
+    QVariantMap dictionary = emptyLibraryDictionary();
+    if (!file) {
+        result.problem = setAside(file.error());
+    } else if (file->has_value()) {
+        const QVariant& plist = **file;
+        dictionary = plist.typeId() == QMetaType::QVariantList
+                         ? libraryDictionaryFromArray(plist.toList())
+                         : plist.toMap();
+    }
+    result.root = SimpleTreeNode::treeFromDictionary(dictionary);
+    return result;
+}
+
+std::optional<FileError>
+FavoritesLibrary::save(const TreeNode& root, const SimpleTreeNode::ExpandedPredicate& isExpanded) {
+    if (m_keepDamagedFile && QFileInfo::exists(m_path)) {
+        return FileError{m_path, u"the damaged library file is still in the way"_s};
+    }
+    m_keepDamagedFile = false;
+    QVariantMap dictionary = emptyLibraryDictionary();
+    dictionary.insert(entrykeys::Entries.toString(),
+                      SimpleTreeNode::arrayFromItems(root.children(), isExpanded));
+    return writeFileAtomically(m_path, xmlPropertyList(dictionary));
+}
+
+FavoritesLibrary::MigrationResult FavoritesLibrary::migrate(const QVariantList& legacyFavorites) {
+    MigrationResult result;
+    QVariant existing = QVariantList();
+    FileResult<std::optional<QVariant>> file = readFile();
+    if (!file) {
+        result.problem = setAside(file.error());
+        if (m_keepDamagedFile) {
+            return result;
+        }
+    } else if (file->has_value()) {
+        existing = **file;
+    }
+    QByteArray bytes;
+    if (existing.typeId() == QMetaType::QVariantList) {
+        bytes = xmlPropertyList(existing.toList() + legacyFavorites);
+    } else {
+        // A library in the current form: the old favorites join its top level.
+        QVariantMap library = existing.toMap();
+        QVariantList entries = library.value(entrykeys::Entries.toString()).toList();
+        entries.append(libraryDictionaryFromArray(legacyFavorites)
+                           .value(entrykeys::Entries.toString())
+                           .toList());
+        library.insert(entrykeys::Entries.toString(), entries);
+        bytes = xmlPropertyList(library);
+    }
+    if (std::optional<FileError> failed = writeFileAtomically(m_path, bytes)) {
+        result.problem = failed;
+        return result;
+    }
+    result.written = true;
+    return result;
+}
+
+} // namespace tintmere

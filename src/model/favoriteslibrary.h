@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "fileerror.h"
+#include "simpletreenode.h"
+
+#include <QString>
+#include <QVariantList>
+
+#include <memory>
+#include <optional>
+
+namespace tintmere {
+
+// The favorites library file: the user's whole tree of groups and favorites, written as
+// an XML property list { "Group" = "Root", "Entries" = [...] }. Any property-list
+// encoding is read, and so is the older form, an array of [name, colour...] arrays.
+//
+// The file is the user's own, but it is read with the same bounds as any other: a file
+// that cannot be read is set aside under a new name, never deleted, and the library
+// starts empty; the caller is told.
+class FavoritesLibrary {
+public:
+    explicit FavoritesLibrary(const QString& path = standardPath());
+
+    // ~/.local/share/Tintmere/Favorites.plist
+    static QString standardPath();
+    QString path() const { return m_path; }
+
+    struct LoadResult {
+        std::unique_ptr<SimpleTreeNode> root;
+        // Set when the file could not be read; the message says where it was moved.
+        std::optional<FileError> problem;
+    };
+    LoadResult load();
+
+    // Writes the tree atomically; cheap enough to call after every change. Groups are
+    // stored as expanded when the predicate says so (by default their expStart).
+    std::optional<FileError> save(const TreeNode& root,
+                                  const SimpleTreeNode::ExpandedPredicate& isExpanded = {});
+
+    // Adds favorites kept in the settings by older versions ([name, colour...] arrays) to
+    // the file: appended to an older-form file or a missing one, and as top-level
+    // favorites to a file in the current form.
+    struct MigrationResult {
+        bool written = false;             // the favorites are in the file now
+        std::optional<FileError> problem; // for the user, also when written
+    };
+    MigrationResult migrate(const QVariantList& legacyFavorites);
+
+private:
+    // The file's property list, nothing when there is no file, or what is wrong with it.
+    FileResult<std::optional<QVariant>> readFile() const;
+    // Moves a damaged file out of the way and says so.
+    FileError setAside(const FileError& problem);
+
+    QString m_path;
+    // A damaged file that could not be moved is not overwritten.
+    bool m_keepDamagedFile = false;
+};
+
+// The older array form as the current one: { "Group" = "Root", "Entries" = favorites }.
+QVariantMap libraryDictionaryFromArray(const QVariantList& array);
+
+} // namespace tintmere

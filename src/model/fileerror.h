@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "expected.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace tintmere {
+
+// What went wrong with a file, in words the user can be shown.
+struct FileError {
+    QString file;    // the path
+    QString message; // what is wrong, e.g. "the file is truncated"
+
+    // "The file “Spring.tnf” could not be read: the file is truncated."
+    QString text() const;
+};
+
+template <typename T>
+using FileResult = Expected<T, FileError>;
+
+// The whole file, refused without reading when it is larger than maxBytes.
+FileResult<QByteArray> readWholeFile(const QString& path, qint64 maxBytes);
+// Writes to a temporary file beside the path and replaces the path only when the whole
+// file was written. Creates the folder when it is missing.
+std::optional<FileError> writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+} // namespace tintmere

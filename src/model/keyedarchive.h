@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "propertylist.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+#include <utility>
+
+namespace tintmere {
+
+// Writes an object graph in the keyed-archiver format: a binary property list
+// { "$archiver" = "NSKeyedArchiver", "$version" = 100000, "$top" = { "root" = UID },
+//   "$objects" = [ "$null", objects... ] }, where arrays are recorded as NSMutableArray
+// ({ "NS.objects", "$class" }) and dictionaries as NSMutableDictionary ({ "NS.keys",
+// "NS.objects", "$class" }). Strings and numbers are stored as they are; equal strings are
+// stored once.
+QByteArray keyedArchiveWithRootObject(const QVariant& root);
+
+// Reads a keyed archive object by object. Nothing is followed on its own: callers walk
+// from the root along the shape they expect, so cycles and shared objects cost nothing,
+// and every reference is checked before it is used.
+class KeyedUnarchiver {
+public:
+    // Refuses data that is not a keyed archive; the reason in words.
+    static Expected<KeyedUnarchiver> fromData(QByteArrayView data,
+                                              const PropertyListLimits& limits = {});
+
+    PlistUid root() const { return m_root; }
+
+    // The class name recorded for the object ("NSMutableArray"); empty for a plain value.
+    QString className(PlistUid object) const;
+    // Whether the object's class is an array or a dictionary class.
+    bool isArray(PlistUid object) const;
+    bool isDictionary(PlistUid object) const;
+
+    // A string stored plainly or as an archived string object; nothing for anything else.
+    std::optional<QString> stringAt(PlistUid object) const;
+    // The elements of an archived array; nothing when the object is not one or a reference
+    // does not exist.
+    std::optional<QList<PlistUid>> arrayAt(PlistUid object) const;
+    // The key and value references of an archived dictionary, in archive order.
+    std::optional<QList<std::pair<PlistUid, PlistUid>>> dictionaryAt(PlistUid object) const;
+    // The value under a string key of an archived dictionary.
+    std::optional<PlistUid> valueForKey(PlistUid dictionary, const QString& key) const;
+
+private:
+    explicit KeyedUnarchiver(QVariantList objects, PlistUid root);
+
+    const QVariant* objectAt(PlistUid object) const;
+    QVariantMap classOf(PlistUid object) const;
+    bool hasClass(PlistUid object, QStringView className) const;
+    std::optional<QList<PlistUid>> references(const QVariant& list) const;
+
+    QVariantList m_objects;
+    PlistUid m_root;
+};
+
+} // namespace tintmere
