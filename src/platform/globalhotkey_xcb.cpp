@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "globalhotkey_xcb.h"
+
+#include "platformreasons.h"
+#include "xcbsupport.h"
+
+#include <QCoreApplication>
+
+namespace tintmere::platform {
+
+namespace {
+
+constexpr quint8 badAccess = 10;
+
+} // namespace
+
+XcbGlobalHotKey::XcbGlobalHotKey(xcb_connection_t* connection, QObject* parent)
+    : GlobalHotKey(parent)
+    , m_connection(connection)
+    , m_root(xcb::rootWindow(connection)) {
+    const std::optional<x11::HotKey> key = xcb::controlAltSuperL(connection);
+    if (!key) {
+        m_reason = reasons::noLKey();
+        return;
+    }
+    grab(*key);
+    if (isAvailable())
+        QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+XcbGlobalHotKey::~XcbGlobalHotKey() {
+    if (isAvailable()) {
+        ungrab(m_key.keycode, m_key.grabbedModifierStates());
+        xcb_flush(m_connection);
+    }
+}
+
+void XcbGlobalHotKey::grab(const x11::HotKey& key) {
+    const std::vector<quint16> states = key.grabbedModifierStates();
+    std::vector<xcb_void_cookie_t> cookies;
+    for (const quint16 state : states) {
+        // Not owner events: every press goes to the root window, also while one of our own
+        // windows has the focus, so the filter sees them all.
+        cookies.push_back(xcb_grab_key_checked(m_connection, 0, m_root, state, key.keycode,
+                                               XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+    }
+    std::vector<quint16> grabbed;
+    int errorCode = 0;
+    for (std::size_t i = 0; i < cookies.size(); ++i) {
+        const xcb::Reply<xcb_generic_error_t> error(xcb_request_check(m_connection, cookies[i]));
+        if (!error)
+            grabbed.push_back(states[i]);
+        else if (errorCode == 0 || error->error_code == badAccess)
+            errorCode = error->error_code;
+    }
+    if (errorCode != 0) {
+        ungrab(key.keycode, grabbed);
+        xcb_flush(m_connection);
+        m_reason =
+            errorCode == badAccess ? reasons::hotKeyTaken() : reasons::hotKeyRefused(errorCode);
+        return;
+    }
+    m_key = key;
+    m_presses.emplace(key);
+}
+
+void XcbGlobalHotKey::ungrab(quint8 keycode, const std::vector<quint16>& states) {
+    for (const quint16 state : states)
+        xcb_ungrab_key(m_connection, keycode, m_root, state);
+}
+
+bool XcbGlobalHotKey::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (!m_presses || eventType != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    switch (event->response_type & ~0x80) {
+    case XCB_KEY_PRESS: {
+        const auto* press = static_cast<const xcb_key_press_event_t*>(message);
+        const x11::HotKeyPresses::Press kind = m_presses->keyPressed(press->detail, press->state);
+        if (kind == x11::HotKeyPresses::Press::Activation)
+            Q_EMIT activated();
+        return kind != x11::HotKeyPresses::Press::Other;
+    }
+    case XCB_KEY_RELEASE:
+        return m_presses->keyReleased(static_cast<const xcb_key_release_event_t*>(message)->detail);
+    default:
+        return false;
+    }
+}
+
+} // namespace tintmere::platform

@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "capturegeometry.h"
+#include "fakescreencapture.h"
+
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace tintmere::platform;
+
+namespace {
+
+// A distinct colour for every device pixel of the desktop, negative coordinates included.
+QRgb desktopPixel(QPoint p) {
+    return qRgb(p.x() & 0xff, p.y() & 0xff, ((p.x() >> 8) & 0xf) << 4 | ((p.y() >> 8) & 0xf));
+}
+
+struct Screen {
+    QRect device;
+    qreal ratio;
+};
+using Screens = QList<Screen>;
+
+// Grabs the way Qt does on X11: the logical rectangle is scaled to device pixels with
+// rounding and read from the desktop at the screen's device origin.
+QImage grabLikeQt(const Screen& screen, const QRect& logical, QList<QRect>* requests) {
+    requests->append(logical);
+    const QPoint start = screen.device.topLeft() + logical.topLeft() * screen.ratio;
+    QImage image(logical.size() * screen.ratio, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, desktopPixel(start + QPoint(x, y)));
+    }
+    image.setDevicePixelRatio(screen.ratio);
+    return image;
+}
+
+QImage expectedCapture(const QRect& wanted, const Screens& screens) {
+    QImage expected(wanted.size(), QImage::Format_ARGB32);
+    expected.fill(Qt::transparent);
+    for (int y = 0; y < wanted.height(); ++y) {
+        for (int x = 0; x < wanted.width(); ++x) {
+            const QPoint p = wanted.topLeft() + QPoint(x, y);
+            for (const Screen& screen : screens) {
+                if (screen.device.contains(p))
+                    expected.setPixel(x, y, desktopPixel(p));
+            }
+        }
+    }
+    return expected;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Screens)
+
+class TestCaptureGeometry : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rectAroundPointer_data() {
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<int>("pixelsPerSide");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("magnifier square") << QPoint(100, 50) << 7 << QRect(97, 47, 7, 7);
+        QTest::newRow("at the origin") << QPoint(0, 0) << 7 << QRect(-3, -3, 7, 7);
+        QTest::newRow("screen left of the primary") << QPoint(-1, 5) << 7 << QRect(-4, 2, 7, 7);
+        QTest::newRow("single pixel") << QPoint(9, 9) << 1 << QRect(9, 9, 1, 1);
+        QTest::newRow("even side") << QPoint(10, 10) << 8 << QRect(6, 6, 8, 8);
+    }
+    void rectAroundPointer() {
+        QFETCH(QPoint, pointer);
+        QFETCH(int, pixelsPerSide);
+        QFETCH(QRect, expected);
+        QCOMPARE(captureRectAround(pointer, pixelsPerSide), expected);
+    }
+
+    void deviceCoordinates_data() {
+        QTest::addColumn<QRect>("logicalScreen");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QRect>("deviceScreen");
+        QTest::addColumn<QPoint>("logicalPoint");
+        QTest::addColumn<QPoint>("devicePoint");
+        QTest::newRow("unscaled") << QRect(0, 0, 1280, 1024) << 1.0 << QRect(0, 0, 1280, 1024)
+                                  << QPoint(17, 33) << QPoint(17, 33);
+        QTest::newRow("2x right of a 1920 screen")
+            << QRect(1920, 0, 1280, 720) << 2.0 << QRect(1920, 0, 2560, 1440) << QPoint(1930, 7)
+            << QPoint(1940, 14);
+        QTest::newRow("1.25x") << QRect(0, 0, 1536, 864) << 1.25 << QRect(0, 0, 1920, 1080)
+                               << QPoint(100, 100) << QPoint(125, 125);
+        QTest::newRow("left of the primary")
+            << QRect(-960, 0, 960, 540) << 2.0 << QRect(-960, 0, 1920, 1080) << QPoint(-950, 0)
+            << QPoint(-940, 0);
+    }
+    void deviceCoordinates() {
+        QFETCH(QRect, logicalScreen);
+        QFETCH(qreal, ratio);
+        QFETCH(QRect, deviceScreen);
+        QFETCH(QPoint, logicalPoint);
+        QFETCH(QPoint, devicePoint);
+        QCOMPARE(deviceGeometry(logicalScreen, ratio), deviceScreen);
+        QCOMPARE(toDevicePoint(logicalPoint, logicalScreen, ratio), devicePoint);
+    }
+
+    void grabPlan_data() {
+        QTest::addColumn<QRect>("wanted");
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<bool>("covered");
+        QTest::addColumn<QRect>("logical");
+        QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<QRect>("target");
+        const QRect hd(0, 0, 1920, 1080);
+        QTest::newRow("inside") << QRect(97, 47, 7, 7) << hd << 1.0 << true << QRect(97, 47, 7, 7)
+                                << QPoint() << QRect(0, 0, 7, 7);
+        QTest::newRow("over the top-left corner")
+            << QRect(-3, -3, 7, 7) << hd << 1.0 << true << QRect(0, 0, 4, 4) << QPoint()
+            << QRect(3, 3, 4, 4);
+        QTest::newRow("second screen, relative to it")
+            << QRect(1917, 10, 7, 7) << QRect(1920, 0, 1920, 1080) << 1.0 << true
+            << QRect(0, 10, 4, 7) << QPoint() << QRect(3, 0, 4, 7);
+        QTest::newRow("2x, even pixel") << QRect(100, 100, 7, 7) << hd << 2.0 << true
+                                        << QRect(50, 50, 4, 4) << QPoint() << QRect(0, 0, 7, 7);
+        QTest::newRow("2x, odd pixel") << QRect(101, 103, 7, 7) << hd << 2.0 << true
+                                       << QRect(50, 51, 4, 4) << QPoint(1, 1) << QRect(0, 0, 7, 7);
+        QTest::newRow("1.5x") << QRect(4, 4, 7, 7) << hd << 1.5 << true << QRect(2, 2, 6, 6)
+                              << QPoint(1, 1) << QRect(0, 0, 7, 7);
+        QTest::newRow("elsewhere")
+            << QRect(2000, 5, 7, 7) << hd << 1.0 << false << QRect() << QPoint() << QRect();
+        QTest::newRow("touching the edge")
+            << QRect(1920, 5, 7, 7) << hd << 1.0 << false << QRect() << QPoint() << QRect();
+        QTest::newRow("screen without scale")
+            << QRect(10, 10, 7, 7) << hd << 0.0 << false << QRect() << QPoint() << QRect();
+    }
+    void grabPlan() {
+        QFETCH(QRect, wanted);
+        QFETCH(QRect, screen);
+        QFETCH(qreal, ratio);
+        QFETCH(bool, covered);
+        QFETCH(QRect, logical);
+        QFETCH(QPoint, offset);
+        QFETCH(QRect, target);
+        const auto plan = planScreenGrab(wanted, screen, ratio);
+        QCOMPARE(plan.has_value(), covered);
+        if (covered)
+            QCOMPARE(*plan, (ScreenGrabPlan{logical, offset, target}));
+    }
+
+    // Whatever the layout and scale, every pixel is the desktop's own or transparent, and
+    // only small rectangles are grabbed.
+    void composedFromScreens_data() {
+        QTest::addColumn<Screens>("screens");
+        QTest::addColumn<QRect>("wanted");
+        const Screen single{{0, 0, 1280, 1024}, 1.0};
+        const Screens sideBySide{{{0, 0, 1920, 1080}, 1.0}, {{1920, 0, 2560, 1440}, 2.0}};
+        QTest::newRow("one screen, middle") << Screens{single} << QRect(637, 509, 7, 7);
+        QTest::newRow("one screen, corner") << Screens{single} << QRect(-3, -3, 7, 7);
+        QTest::newRow("one screen, far corner") << Screens{single} << QRect(1276, 1020, 7, 7);
+        QTest::newRow("off every screen") << Screens{single} << QRect(-50, 2000, 7, 7);
+        QTest::newRow("across two screens") << sideBySide << QRect(1917, 500, 7, 7);
+        QTest::newRow("below the shorter screen") << sideBySide << QRect(1916, 1077, 7, 7);
+        QTest::newRow("2x, odd pixel") << sideBySide << QRect(2001, 1001, 7, 7);
+        QTest::newRow("1.5x") << Screens{{{0, 0, 1920, 1080}, 1.5}} << QRect(5, 7, 7, 7);
+        QTest::newRow("1.25x, bottom edge")
+            << Screens{{{0, 0, 1920, 1080}, 1.25}} << QRect(901, 1077, 7, 7);
+        QTest::newRow("screen left of the primary")
+            << Screens{{{-1920, 0, 1920, 1080}, 1.0}, single} << QRect(-3, 40, 7, 7);
+        QTest::newRow("overlapping mirrors")
+            << Screens{single, {{0, 0, 800, 600}, 1.0}} << QRect(797, 597, 7, 7);
+        QTest::newRow("wide strip") << sideBySide << QRect(1900, 20, 40, 2);
+    }
+    void composedFromScreens() {
+        QFETCH(Screens, screens);
+        QFETCH(QRect, wanted);
+        QList<QRect> requests;
+        QList<CaptureSource> sources;
+        for (const Screen& screen : screens) {
+            sources.append({screen.device, screen.ratio, [screen, &requests](const QRect& r) {
+                                return grabLikeQt(screen, r, &requests);
+                            }});
+        }
+        const QImage captured = composeCapture(wanted, sources);
+        QCOMPARE(captured.size(), wanted.size());
+        QCOMPARE(captured.format(), QImage::Format_ARGB32);
+        QCOMPARE(captured, expectedCapture(wanted, screens));
+        for (const QRect& request : std::as_const(requests)) {
+            QVERIFY(request.width() <= wanted.width() + 1);
+            QVERIFY(request.height() <= wanted.height() + 1);
+        }
+    }
+
+    void screenThatGrabsNothingStaysTransparent() {
+        const CaptureSource broken{{0, 0, 100, 100}, 1.0, [](const QRect&) { return QImage(); }};
+        const QImage captured = composeCapture({10, 10, 7, 7}, {broken});
+        QCOMPARE(captured, expectedCapture({10, 10, 7, 7}, {}));
+    }
+
+    void fakeScreenAnswersLikeARealOne() {
+        FakeScreenCapture fake;
+        QImage screen(20, 10, QImage::Format_RGB32);
+        for (int y = 0; y < screen.height(); ++y) {
+            for (int x = 0; x < screen.width(); ++x)
+                screen.setPixel(x, y, desktopPixel(QPoint(100 + x, 50 + y)));
+        }
+        fake.setScreenImage(screen, {100, 50});
+        fake.setPointerPosition({100, 50});
+        const QRect square(97, 47, 7, 7);
+        QCOMPARE(fake.captureAround(fake.pointerPosition(), 7),
+                 expectedCapture(square, {{{100, 50, 20, 10}, 1.0}}));
+        QCOMPARE(fake.capturedRects(), QList<QRect>{square});
+
+        fake.setUnavailableReason(u"No screen here."_s);
+        QVERIFY(!fake.isAvailable());
+        QVERIFY(fake.capture(square).isNull());
+    }
+};
+
+QTEST_MAIN(TestCaptureGeometry)
+#include "tst_capturegeometry.moc"

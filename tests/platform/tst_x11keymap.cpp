@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "x11keymap.h"
+
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace tintmere::platform::x11;
+
+namespace {
+
+constexpr quint32 shiftL = 0xffe1, capsLock = 0xffe5, controlL = 0xffe3, hyperL = 0xffed,
+                  upperL = 0x004c, k = 0x006b;
+
+// A keyboard from (keycode, keysyms) pairs, two keysyms per keycode from keycode 8 on.
+using Keys = QList<QPair<int, QList<quint32>>>;
+// The keycodes of Shift, Lock, Control, Mod1 ... Mod5.
+using Modifiers = QList<QList<int>>;
+
+KeyboardMapping keyboard(const Keys& keys) {
+    KeyboardMapping mapping{8, 2, std::vector<quint32>(2 * 248, 0)};
+    for (const auto& [keycode, syms] : keys) {
+        for (int column = 0; column < syms.size(); ++column)
+            mapping.keysyms[std::size_t((keycode - 8) * 2 + column)] = syms[column];
+    }
+    return mapping;
+}
+
+ModifierMapping modifiers(const Modifiers& perModifier) {
+    ModifierMapping mapping{2, std::vector<quint8>(16, 0)};
+    for (int mod = 0; mod < perModifier.size(); ++mod) {
+        for (int slot = 0; slot < perModifier[mod].size(); ++slot)
+            mapping.keycodes[std::size_t(mod * 2 + slot)] = quint8(perModifier[mod][slot]);
+    }
+    return mapping;
+}
+
+// The usual US layout of an X server: L on 46, Alt on Mod1, Num Lock on Mod2, Super on Mod4.
+const Keys usualKeys{{50, {shiftL}},
+                     {66, {capsLock}},
+                     {37, {controlL}},
+                     {64, {keysym::altL, keysym::metaL}},
+                     {77, {keysym::numLock}},
+                     {133, {keysym::superL}},
+                     {134, {keysym::superR}},
+                     {207, {hyperL}},
+                     {46, {keysym::l, upperL}},
+                     {45, {k}}};
+const Modifiers usualModifiers{{50}, {66}, {37}, {64}, {77}, {}, {133, 207}, {}};
+
+constexpr quint16 control = modifier::control, mod1 = 1 << 3, mod2 = 1 << 4, mod3 = 1 << 5,
+                  mod4 = 1 << 6, mod5 = 1 << 7, lock = modifier::lock, shift = modifier::shift;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Keys)
+Q_DECLARE_METATYPE(Modifiers)
+
+class TestX11Keymap : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void hotKeyOnLayout_data() {
+        QTest::addColumn<Keys>("keys");
+        QTest::addColumn<Modifiers>("mods");
+        QTest::addColumn<int>("keycode"); // 0: the layout has no L
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("numLock");
+        Keys lAlsoShifted = usualKeys;
+        lAlsoShifted.append({30, {0x0061, keysym::l}});
+        Keys lMoved = usualKeys;
+        lMoved.removeIf([](const auto& key) { return key.first == 46; });
+        lMoved.append({30, {upperL, keysym::l}});
+        Keys noL = usualKeys;
+        noL.removeIf([](const auto& key) { return key.first == 46; });
+
+        QTest::newRow("usual layout")
+            << usualKeys << usualModifiers << 46 << int(control | mod1 | mod4) << int(mod2);
+        QTest::newRow("Super on Mod3, Num Lock on Mod5")
+            << usualKeys << Modifiers{{50}, {66}, {37}, {64}, {}, {133}, {}, {77}} << 46
+            << int(control | mod1 | mod3) << int(mod5);
+        QTest::newRow("only Super_R on a modifier")
+            << usualKeys << Modifiers{{50}, {66}, {37}, {64}, {77}, {}, {}, {134}} << 46
+            << int(control | mod1 | mod5) << int(mod2);
+        QTest::newRow("Alt on Mod5 as Meta")
+            << usualKeys << Modifiers{{50}, {66}, {37}, {}, {77}, {}, {133}, {64}} << 46
+            << int(control | mod5 | mod4) << int(mod2);
+        QTest::newRow("no Super or Alt modifier: the usual bits")
+            << usualKeys << Modifiers{{50}, {66}, {37}, {}, {77}, {}, {}, {}} << 46
+            << int(control | mod1 | mod4) << int(mod2);
+        QTest::newRow("no Num Lock key")
+            << usualKeys << Modifiers{{50}, {66}, {37}, {64}, {}, {}, {133}, {}} << 46
+            << int(control | mod1 | mod4) << 0;
+        QTest::newRow("Num Lock on Control is ignored")
+            << usualKeys << Modifiers{{50}, {66}, {37, 77}, {64}, {}, {}, {133}, {}} << 46
+            << int(control | mod1 | mod4) << 0;
+        QTest::newRow("unshifted l preferred")
+            << lAlsoShifted << usualModifiers << 46 << int(control | mod1 | mod4) << int(mod2);
+        QTest::newRow("l only shifted elsewhere")
+            << lMoved << usualModifiers << 30 << int(control | mod1 | mod4) << int(mod2);
+        QTest::newRow("no L at all") << noL << usualModifiers << 0 << 0 << 0;
+        QTest::newRow("empty modifier table")
+            << usualKeys << Modifiers{} << 46 << int(control | mod1 | mod4) << 0;
+    }
+    void hotKeyOnLayout() {
+        QFETCH(Keys, keys);
+        QFETCH(Modifiers, mods);
+        QFETCH(int, keycode);
+        QFETCH(int, modifiers);
+        QFETCH(int, numLock);
+        const auto key = controlAltSuperL(keyboard(keys), ::modifiers(mods));
+        QCOMPARE(key.has_value(), keycode != 0);
+        if (!key)
+            return;
+        QCOMPARE(int(key->keycode), keycode);
+        QCOMPARE(int(key->modifiers), modifiers);
+        QCOMPARE(int(key->numLockMask), numLock);
+    }
+
+    void emptyTablesHaveNoKey() {
+        QVERIFY(!controlAltSuperL({}, {}).has_value());
+        QVERIFY(!controlAltSuperL({8, 0, {}}, {0, {}}).has_value());
+    }
+
+    void grabbedStates_data() {
+        QTest::addColumn<int>("numLock");
+        QTest::addColumn<QList<int>>("states");
+        const int m = control | mod1 | mod4;
+        QTest::newRow("with Num Lock")
+            << int(mod2) << QList{m, m | lock, m | mod2, m | mod2 | lock};
+        QTest::newRow("no Num Lock key") << 0 << QList{m, m | lock};
+        QTest::newRow("Num Lock shares Super's bit") << int(mod4) << QList{m, m | lock};
+    }
+    void grabbedStates() {
+        QFETCH(int, numLock);
+        QFETCH(QList<int>, states);
+        const HotKey key{46, quint16(control | mod1 | mod4), quint16(numLock)};
+        QList<int> grabbed;
+        for (const quint16 state : key.grabbedModifierStates())
+            grabbed.append(state);
+        QCOMPARE(grabbed, states);
+    }
+
+    // Events as "press <keycode> <state>" or "release <keycode>"; results as "activation",
+    // "repeat", "other", "released", "ignored".
+    void pressesBecomeActivations_data() {
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QStringList>("results");
+        const QString press = u"press 46 %1"_s;
+        const QString hot = press.arg(control | mod1 | mod4);
+        QTest::newRow("press and release")
+            << QStringList{hot, u"release 46"_s} << QStringList{u"activation"_s, u"released"_s};
+        QTest::newRow("Num Lock and Caps Lock on")
+            << QStringList{press.arg(control | mod1 | mod4 | mod2 | lock), u"release 46"_s}
+            << QStringList{u"activation"_s, u"released"_s};
+        QTest::newRow("pointer buttons held")
+            << QStringList{press.arg(control | mod1 | mod4 | 0x100)}
+            << QStringList{u"activation"_s};
+        QTest::newRow("Shift as well")
+            << QStringList{press.arg(control | mod1 | mod4 | shift)} << QStringList{u"other"_s};
+        QTest::newRow("Super missing")
+            << QStringList{press.arg(control | mod1)} << QStringList{u"other"_s};
+        QTest::newRow("another key")
+            << QStringList{u"press 45 %1"_s.arg(control | mod1 | mod4)} << QStringList{u"other"_s};
+        QTest::newRow("held: repeats do not toggle")
+            << QStringList{hot, hot, hot, u"release 46"_s, hot}
+            << QStringList{u"activation"_s, u"repeat"_s, u"repeat"_s, u"released"_s,
+                           u"activation"_s};
+        QTest::newRow("modifiers let go first")
+            << QStringList{hot, press.arg(0), u"release 46"_s}
+            << QStringList{u"activation"_s, u"other"_s, u"released"_s};
+        QTest::newRow("release of an unpressed key")
+            << QStringList{u"release 46"_s, u"release 45"_s}
+            << QStringList{u"ignored"_s, u"ignored"_s};
+    }
+    void pressesBecomeActivations() {
+        QFETCH(QStringList, events);
+        QFETCH(QStringList, results);
+        HotKeyPresses presses(HotKey{46, quint16(control | mod1 | mod4), quint16(mod2)});
+        QStringList seen;
+        for (const QString& event : std::as_const(events)) {
+            const QStringList parts = event.split(u' ');
+            const auto keycode = quint8(parts[1].toInt());
+            if (parts[0] == u"release") {
+                seen << (presses.keyReleased(keycode) ? u"released"_s : u"ignored"_s);
+                continue;
+            }
+            switch (presses.keyPressed(keycode, quint16(parts[2].toInt()))) {
+            case HotKeyPresses::Press::Activation:
+                seen << u"activation"_s;
+                break;
+            case HotKeyPresses::Press::Repeat:
+                seen << u"repeat"_s;
+                break;
+            case HotKeyPresses::Press::Other:
+                seen << u"other"_s;
+                break;
+            }
+        }
+        QCOMPARE(seen, results);
+    }
+};
+
+QTEST_MAIN(TestX11Keymap)
+#include "tst_x11keymap.moc"

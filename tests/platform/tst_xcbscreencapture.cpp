@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Runs on a real X server of 1280 x 1024 pixels at depth 24.
+#include "capturegeometry.h"
+#include "screencapture.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QProcess>
+#include <QRasterWindow>
+#include <QScreen>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using tintmere::platform::ScreenCapture;
+
+namespace {
+
+const QRect screenArea(0, 0, 1280, 1024);
+
+// A colour no other screen pixel has.
+QRgb patternAt(QPoint p) {
+    return qRgb(p.x() & 0xff, p.y() & 0xff, ((p.x() >> 8) << 4) | (p.y() >> 8));
+}
+
+QImage expectedCapture(const QRect& rect) {
+    QImage expected(rect.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < rect.height(); ++y) {
+        for (int x = 0; x < rect.width(); ++x) {
+            const QPoint p = rect.topLeft() + QPoint(x, y);
+            expected.setPixel(x, y, screenArea.contains(p) ? patternAt(p) : qRgba(0, 0, 0, 0));
+        }
+    }
+    return expected;
+}
+
+// Covers the whole screen with the pattern, drawn pixel for pixel at device resolution.
+class PatternWindow : public QRasterWindow {
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const qreal ratio = devicePixelRatio();
+        QImage pattern(size() * ratio, QImage::Format_RGB32);
+        for (int y = 0; y < pattern.height(); ++y) {
+            for (int x = 0; x < pattern.width(); ++x)
+                pattern.setPixel(x, y, patternAt({x, y}));
+        }
+        pattern.setDevicePixelRatio(ratio);
+        QPainter(this).drawImage(QPointF(0, 0), pattern);
+    }
+};
+
+void movePointer(QPoint p) {
+    QCOMPARE(QProcess::execute(qEnvironmentVariable("XDOTOOL"),
+                               {u"mousemove"_s, QString::number(p.x()), QString::number(p.y())}),
+             0);
+}
+
+} // namespace
+
+class TestXcbScreenCapture : public QObject {
+    Q_OBJECT
+
+private:
+    PatternWindow window;
+    std::unique_ptr<ScreenCapture> capture;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QCOMPARE(QGuiApplication::platformName(), u"xcb"_s);
+        const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                                ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                                : 1.0;
+        QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), scale);
+        window.setFlags(Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+        window.setGeometry(QGuiApplication::primaryScreen()->geometry());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        capture = tintmere::platform::createScreenCapture();
+        QVERIFY(capture->isAvailable());
+        QVERIFY(capture->unavailableReason().isEmpty());
+        const QRect probe(600, 500, 1, 1);
+        QTRY_COMPARE(capture->capture(probe), expectedCapture(probe));
+    }
+
+    void capturesExactScreenPixels_data() {
+        QTest::addColumn<QRect>("rect");
+        QTest::newRow("7x7 in the middle") << QRect(637, 509, 7, 7);
+        QTest::newRow("one pixel") << QRect(1000, 3, 1, 1);
+        QTest::newRow("odd device pixels") << QRect(3, 5, 7, 7);
+        QTest::newRow("a wide strip") << QRect(250, 255, 20, 3);
+        QTest::newRow("top-left corner, partly off screen") << QRect(-3, -3, 7, 7);
+        QTest::newRow("bottom-right corner, partly off screen") << QRect(1276, 1020, 7, 7);
+        QTest::newRow("beyond the right edge") << QRect(1275, 400, 10, 2);
+        QTest::newRow("beyond the bottom edge") << QRect(700, 1021, 3, 6);
+        QTest::newRow("wholly off screen") << QRect(-20, -20, 7, 7);
+    }
+    void capturesExactScreenPixels() {
+        QFETCH(QRect, rect);
+        const QImage captured = capture->capture(rect);
+        QCOMPARE(captured.size(), rect.size());
+        QCOMPARE(captured.format(), QImage::Format_ARGB32);
+        QCOMPARE(captured, expectedCapture(rect));
+    }
+
+    void capturesAroundThePointer_data() {
+        QTest::addColumn<QPoint>("pointer");
+        QTest::newRow("middle") << QPoint(640, 512);
+        QTest::newRow("odd pixel") << QPoint(333, 777);
+        QTest::newRow("top-left pixel") << QPoint(0, 0);
+        QTest::newRow("bottom-right pixel") << QPoint(1279, 1023);
+    }
+    void capturesAroundThePointer() {
+        QFETCH(QPoint, pointer);
+        movePointer(pointer);
+        QCOMPARE(capture->pointerPosition(), pointer);
+        const QImage captured = capture->captureAround(capture->pointerPosition(), 7);
+        QCOMPARE(captured, expectedCapture(QRect(pointer - QPoint(3, 3), QSize(7, 7))));
+        QCOMPARE(captured.pixel(3, 3), patternAt(pointer));
+    }
+};
+
+QTEST_MAIN(TestXcbScreenCapture)
+#include "tst_xcbscreencapture.moc"
