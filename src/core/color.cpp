@@ -1,81 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "color.h"
 
-#include "formatscanner.h"
+#include "formatwriter.h"
 #include "utf8.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace tintmere {
 
 namespace {
 
-constexpr char kLowerDigits[] = "0123456789abcdef";
-constexpr char kUpperDigits[] = "0123456789ABCDEF";
-
 // Components outside 0..1 can only come from code that builds a Color by hand; they are
 // limited first so every byte value is 0-255 and every hex component two digits.
-float limited(float component) {
-    return std::isnan(component) ? 0.0f : std::clamp(component, 0.0f, 1.0f);
-}
-
-// The single-precision product the byte value and the web-safe bands are both taken from.
 float scaled(float component) {
-    return limited(component) * 255.0f;
-}
-
-void appendHexDigits(std::string& out, int byte, int digits, bool uppercase) {
-    const char* table = uppercase ? kUpperDigits : kLowerDigits;
-    if (digits == 2) {
-        out += table[(byte >> 4) & 0xF];
-        out += table[byte & 0xF];
-    } else {
-        out += table[(byte >> 4) & 0xF];
-    }
-}
-
-std::string hexDigits(int byte, int digits) {
-    std::string out;
-    appendHexDigits(out, byte, digits, false);
-    return out;
+    return clampComponent(component) * 255.0f;
 }
 
 bool hasDoubledDigits(int byte) {
     return (byte >> 4) == (byte & 0xF);
 }
 
-void appendDecimal(std::string& out, double value, int fractionDigits) {
-    char buffer[32];
-    const auto result =
-        fractionDigits == 0
-            ? std::to_chars(std::begin(buffer), std::end(buffer), static_cast<int>(value))
-            : std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::fixed,
-                            fractionDigits);
-    out.append(buffer, result.ptr);
-}
-
-void appendToken(std::string& out, const Color& color, const FormatToken& token) {
-    const float exact = color.component(token.channel);
-    const float component = token.web ? snapToWebsafe(exact) : exact;
-    switch (token.notation) {
-    case Notation::ShortHex: {
-        // Every web-safe level doubles its digits, so the web form is always one digit.
-        const bool oneDigit = token.web || color.isShortColor();
-        appendHexDigits(out, byteValue(component), oneDigit ? 1 : 2, token.uppercase);
+template <typename SomeColor>
+auto& componentOf(SomeColor& color, Channel channel) {
+    switch (channel) {
+    case Channel::Red:
+        return color.red;
+    case Channel::Green:
+        return color.green;
+    case Channel::Blue:
         break;
     }
-    case Notation::Hex:
-        appendHexDigits(out, byteValue(component), 2, token.uppercase);
-        break;
-    case Notation::Byte:
-        appendDecimal(out, byteValue(component), 0);
-        break;
-    case Notation::Fraction:
-        appendDecimal(out, static_cast<double>(limited(component)), token.fractionDigits);
-        break;
-    }
+    return color.blue;
 }
 
 } // namespace
@@ -129,21 +85,6 @@ Color Color::fromBytes(int red, int green, int blue) {
             clampComponent(blue / 255.0), 1.0f};
 }
 
-namespace {
-template <typename SomeColor>
-auto& componentOf(SomeColor& color, Channel channel) {
-    switch (channel) {
-    case Channel::Red:
-        return color.red;
-    case Channel::Green:
-        return color.green;
-    case Channel::Blue:
-        break;
-    }
-    return color.blue;
-}
-} // namespace
-
 float Color::component(Channel channel) const {
     return componentOf(*this, channel);
 }
@@ -153,13 +94,13 @@ float& Color::component(Channel channel) {
 }
 
 std::string Color::redHexComponent() const {
-    return hexDigits(byteValue(red), 2);
+    return writeColorValue(*this, "%Xr");
 }
 std::string Color::greenHexComponent() const {
-    return hexDigits(byteValue(green), 2);
+    return writeColorValue(*this, "%Xg");
 }
 std::string Color::blueHexComponent() const {
-    return hexDigits(byteValue(blue), 2);
+    return writeColorValue(*this, "%Xb");
 }
 
 float Color::webRedComponent() const {
@@ -173,13 +114,13 @@ float Color::webBlueComponent() const {
 }
 
 std::string Color::webRedHexComponent() const {
-    return hexDigits(byteValue(webRedComponent()), 2);
+    return writeColorValue(*this, "%wXr");
 }
 std::string Color::webGreenHexComponent() const {
-    return hexDigits(byteValue(webGreenComponent()), 2);
+    return writeColorValue(*this, "%wXg");
 }
 std::string Color::webBlueHexComponent() const {
-    return hexDigits(byteValue(webBlueComponent()), 2);
+    return writeColorValue(*this, "%wXb");
 }
 
 bool Color::isShortColor() const {
@@ -188,45 +129,45 @@ bool Color::isShortColor() const {
 }
 
 std::string Color::shortRedHexComponent() const {
-    return hexDigits(byteValue(red), isShortColor() ? 1 : 2);
+    return writeColorValue(*this, "%xr");
 }
 std::string Color::shortGreenHexComponent() const {
-    return hexDigits(byteValue(green), isShortColor() ? 1 : 2);
+    return writeColorValue(*this, "%xg");
 }
 std::string Color::shortBlueHexComponent() const {
-    return hexDigits(byteValue(blue), isShortColor() ? 1 : 2);
+    return writeColorValue(*this, "%xb");
 }
 
 std::string Color::webShortRedHexComponent() const {
-    return hexDigits(byteValue(webRedComponent()), 1);
+    return writeColorValue(*this, "%wxr");
 }
 std::string Color::webShortGreenHexComponent() const {
-    return hexDigits(byteValue(webGreenComponent()), 1);
+    return writeColorValue(*this, "%wxg");
 }
 std::string Color::webShortBlueHexComponent() const {
-    return hexDigits(byteValue(webBlueComponent()), 1);
+    return writeColorValue(*this, "%wxb");
 }
 
 std::string Color::hexStringWithPrefix(std::string_view prefix) const {
-    return std::string(prefix) + colorValueWithFormat("%Xr%Xg%Xb");
+    return std::string(prefix) + writeColorValue(*this, "%Xr%Xg%Xb");
 }
 std::string Color::hexString() const {
     return hexStringWithPrefix({});
 }
 std::string Color::shortHexStringWithPrefix(std::string_view prefix) const {
-    return std::string(prefix) + colorValueWithFormat("%xr%xg%xb");
+    return std::string(prefix) + writeColorValue(*this, "%xr%xg%xb");
 }
 std::string Color::shortHexString() const {
     return shortHexStringWithPrefix({});
 }
 std::string Color::webHexStringWithPrefix(std::string_view prefix) const {
-    return std::string(prefix) + colorValueWithFormat("%wXr%wXg%wXb");
+    return std::string(prefix) + writeColorValue(*this, "%wXr%wXg%wXb");
 }
 std::string Color::webHexString() const {
     return webHexStringWithPrefix({});
 }
 std::string Color::webShortHexStringWithPrefix(std::string_view prefix) const {
-    return std::string(prefix) + colorValueWithFormat("%wxr%wxg%wxb");
+    return std::string(prefix) + writeColorValue(*this, "%wxr%wxg%wxb");
 }
 std::string Color::webShortHexString() const {
     return webShortHexStringWithPrefix({});
@@ -237,17 +178,7 @@ Color Color::webColor() const {
 }
 
 std::string Color::colorValueWithFormat(std::string_view format) const {
-    std::string out;
-    FormatScanner scanner(format);
-    while (!scanner.atEnd()) {
-        const FormatElement element = scanner.next();
-        if (element.isToken) {
-            appendToken(out, *this, element.token);
-        } else {
-            out += element.literal;
-        }
-    }
-    return out;
+    return writeColorValue(*this, format);
 }
 
 } // namespace tintmere

@@ -16,16 +16,8 @@ namespace {
 
 // Case and white space never matter to the drop readers.
 std::string cleanText(std::string_view text) {
-    std::string clean;
-    for (std::size_t pos = 0; pos < text.size();) {
-        const utf8::CodePoint cp = utf8::decode(text, pos);
-        if (!characterSetContains(CharacterSet::WhitespaceAndNewline, cp.value)) {
-            for (std::size_t i = 0; i < cp.length; ++i) {
-                clean += utf8::asciiLower(text[pos + i]);
-            }
-        }
-        pos += cp.length;
-    }
+    std::string clean = stringByRemovingCharactersInSet(text, CharacterSet::WhitespaceAndNewline);
+    std::transform(clean.begin(), clean.end(), clean.begin(), utf8::asciiLower);
     return clean;
 }
 
@@ -33,12 +25,16 @@ std::string cleanText(std::string_view text) {
 // for any other format.
 class PatternSource {
 public:
-    const FormatPattern& patternFor(std::string_view format) {
+    const FormatPattern& patternFor(std::span<const std::string_view> formats, std::size_t index) {
+        const std::string_view format = formats[index];
         static const std::array<FormatPattern, kDropFormats.size()> dropPatterns = [] {
             return std::array{FormatPattern(kDropFormats[0]), FormatPattern(kDropFormats[1]),
                               FormatPattern(kDropFormats[2]), FormatPattern(kDropFormats[3]),
                               FormatPattern(kDropFormats[4])};
         }();
+        if (formats.data() == kDropFormats.data()) {
+            return dropPatterns[index];
+        }
         for (std::size_t i = 0; i < kDropFormats.size(); ++i) {
             if (kDropFormats[i] == format) {
                 return dropPatterns[i];
@@ -61,7 +57,7 @@ std::optional<Match> findMatch(std::string_view text, std::span<const std::strin
     const std::string clean = cleanText(text);
     PatternSource source;
     for (std::size_t i = 0; i < formats.size(); ++i) {
-        const FormatPattern& pattern = source.patternFor(formats[i]);
+        const FormatPattern& pattern = source.patternFor(formats, i);
         if (pattern.matches(clean)) {
             return Match{i, readComponents ? pattern.readColor(clean) : Color{}};
         }

@@ -16,51 +16,68 @@ namespace {
 
 constexpr std::size_t kUnbounded = std::string_view::npos;
 
-// The positions of the text a prefix of the pattern can end at. Colour text is short, so the
-// bits usually live inline and matching allocates nothing.
-class PositionSet {
+// The positions of the text (0 to its length) that a prefix of the pattern can end at.
+// Colour text is short: up to 63 characters the set is one word.
+class SmallPositionSet {
 public:
-    explicit PositionSet(std::size_t positions)
-        : wordCount_((positions + 63) / 64) {
-        if (wordCount_ > inline_.size()) {
-            heap_.resize(wordCount_);
+    static constexpr std::size_t kCapacity = 64;
+
+    explicit SmallPositionSet(std::size_t /*positions*/) {}
+    void clear() { bits_ = 0; }
+    bool empty() const { return bits_ == 0; }
+    bool contains(std::size_t position) const { return (bits_ >> position) & 1U; }
+    void insertRange(std::size_t first, std::size_t last) {
+        const std::uint64_t upTo =
+            last == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << (last + 1)) - 1;
+        bits_ |= upTo & ~((std::uint64_t{1} << first) - 1);
+    }
+    template <typename Visit>
+    void forEach(Visit visit) const {
+        for (std::uint64_t bits = bits_; bits != 0; bits &= bits - 1) {
+            visit(static_cast<std::size_t>(std::countr_zero(bits)));
         }
     }
 
-    void clear() { std::fill_n(words(), wordCount_, 0); }
+private:
+    std::uint64_t bits_ = 0;
+};
+
+class PositionSet {
+public:
+    explicit PositionSet(std::size_t positions)
+        : words_((positions + 63) / 64) {}
+
+    void clear() { std::fill(words_.begin(), words_.end(), 0); }
     bool empty() const {
-        return std::all_of(words(), words() + wordCount_, [](std::uint64_t w) { return w == 0; });
+        return std::all_of(words_.begin(), words_.end(), [](std::uint64_t w) { return w == 0; });
     }
     bool contains(std::size_t position) const {
-        return (words()[position / 64] >> (position % 64)) & 1U;
+        return (words_[position / 64] >> (position % 64)) & 1U;
     }
-    // Inserts first..last inclusive.
     void insertRange(std::size_t first, std::size_t last) {
+        if (last / 64 >= words_.size()) {
+            return; // never happens: every end lies within the text
+        }
         for (std::size_t p = first; p <= last; ++p) {
             if (p % 64 == 0 && p + 63 <= last) {
-                words()[p / 64] = ~std::uint64_t{0};
+                words_[p / 64] = ~std::uint64_t{0};
                 p += 63;
             } else {
-                words()[p / 64] |= std::uint64_t{1} << (p % 64);
+                words_[p / 64] |= std::uint64_t{1} << (p % 64);
             }
         }
     }
     template <typename Visit>
     void forEach(Visit visit) const {
-        for (std::size_t w = 0; w < wordCount_; ++w) {
-            for (std::uint64_t bits = words()[w]; bits != 0; bits &= bits - 1) {
+        for (std::size_t w = 0; w < words_.size(); ++w) {
+            for (std::uint64_t bits = words_[w]; bits != 0; bits &= bits - 1) {
                 visit(w * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
             }
         }
     }
 
 private:
-    std::uint64_t* words() { return heap_.empty() ? inline_.data() : heap_.data(); }
-    const std::uint64_t* words() const { return heap_.empty() ? inline_.data() : heap_.data(); }
-
-    std::size_t wordCount_;
-    std::array<std::uint64_t, 4> inline_{};
-    std::vector<std::uint64_t> heap_;
+    std::vector<std::uint64_t> words_;
 };
 
 bool isLowerHex(char c) {
@@ -120,9 +137,18 @@ void fractionEnds(std::string_view t, std::size_t at, Emit emit) {
     }
 }
 
+// The leading number of the text, as the C library's atof reads it (but never by locale).
 double leadingDecimal(std::string_view number) {
     if (number.starts_with('+')) {
         number.remove_prefix(1);
+    }
+    if (!number.empty() && number.size() <= 9 &&
+        std::all_of(number.begin(), number.end(), utf8::isDigit)) {
+        int value = 0;
+        for (const char c : number) {
+            value = value * 10 + (c - '0');
+        }
+        return value;
     }
     double value = 0.0;
     if (std::from_chars(number.data(), number.data() + number.size(), value).ec != std::errc{}) {
@@ -195,47 +221,57 @@ bool FormatPattern::matches(std::string_view t) const {
     if (t.size() < minLength_ || (maxLength_ != kUnbounded && t.size() > maxLength_)) {
         return false;
     }
-    std::array<PositionSet, 2> sets{PositionSet(t.size() + 1), PositionSet(t.size() + 1)};
-    sets[0].insertRange(0, 0);
-    for (std::size_t i = 0; i < steps_.size(); ++i) {
-        const Step& step = steps_[i];
-        const PositionSet& current = sets[i % 2];
-        PositionSet& reached = sets[(i + 1) % 2];
+    return t.size() < SmallPositionSet::kCapacity ? reachesEnd<SmallPositionSet>(t)
+                                                  : reachesEnd<PositionSet>(t);
+}
+
+// Follows every way the steps can split the text at once, one step at a time, so no text
+// makes the matching slower than steps times length.
+template <typename Positions>
+bool FormatPattern::reachesEnd(std::string_view t) const {
+    Positions current(t.size() + 1);
+    Positions reached(t.size() + 1);
+    current.insertRange(0, 0);
+    for (const Step& step : steps_) {
         reached.clear();
         const auto emit = [&](std::size_t first, std::size_t last) {
             reached.insertRange(first, last);
         };
-        current.forEach([&](std::size_t at) {
-            const std::string_view rest = t.substr(at);
-            switch (step.fragment) {
-            case Fragment::Literal:
-                if (rest.starts_with(step.literal)) {
-                    emit(at + step.literal.size(), at + step.literal.size());
-                }
-                break;
-            case Fragment::HexTwo:
-                if (rest.size() >= 2 && isLowerHex(rest[0]) && isLowerHex(rest[1])) {
-                    emit(at + 2, at + 2);
-                }
-                break;
-            case Fragment::HexOneOrTwo:
-                if (!rest.empty() && isLowerHex(rest[0])) {
-                    emit(at + 1, at + (rest.size() >= 2 && isLowerHex(rest[1]) ? 2 : 1));
-                }
-                break;
-            case Fragment::Byte:
-                byteEnds(t, at, emit);
-                break;
-            case Fragment::Fraction:
-                fractionEnds(t, at, emit);
-                break;
-            }
-        });
+        current.forEach([&](std::size_t at) { stepEnds(step, t, at, emit); });
         if (reached.empty()) {
             return false;
         }
+        std::swap(current, reached);
     }
-    return sets[steps_.size() % 2].contains(t.size());
+    return current.contains(t.size());
+}
+
+template <typename Emit>
+void FormatPattern::stepEnds(const Step& step, std::string_view t, std::size_t at, Emit emit) {
+    const std::string_view rest = t.substr(at);
+    switch (step.fragment) {
+    case Fragment::Literal:
+        if (rest.starts_with(step.literal)) {
+            emit(at + step.literal.size(), at + step.literal.size());
+        }
+        break;
+    case Fragment::HexTwo:
+        if (rest.size() >= 2 && isLowerHex(rest[0]) && isLowerHex(rest[1])) {
+            emit(at + 2, at + 2);
+        }
+        break;
+    case Fragment::HexOneOrTwo:
+        if (!rest.empty() && isLowerHex(rest[0])) {
+            emit(at + 1, at + (rest.size() >= 2 && isLowerHex(rest[1]) ? 2 : 1));
+        }
+        break;
+    case Fragment::Byte:
+        byteEnds(t, at, emit);
+        break;
+    case Fragment::Fraction:
+        fractionEnds(t, at, emit);
+        break;
+    }
 }
 
 // Where the number of a decimal, fraction or shorthand hex piece ends: at the first

@@ -40,6 +40,10 @@ private:
     };
 
     void addLiteralStep(const std::string& literal);
+    template <typename Positions>
+    bool reachesEnd(std::string_view cleanText) const;
+    template <typename Emit>
+    static void stepEnds(const Step& step, std::string_view cleanText, std::size_t at, Emit emit);
     std::size_t numberLength(std::string_view rest, const Piece& piece, bool morePieces) const;
 
     std::string leading_;

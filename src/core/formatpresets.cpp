@@ -1,68 +1,78 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formatpresets.h"
 
-#include "utf8.h"
+#include "formatwriter.h"
 
-#include <algorithm>
 #include <array>
 
 namespace tintmere {
 
 namespace {
 
+// Case rules of the presets: by the "Uppercase" switch, or fixed.
 enum class CaseRule { BySetting, Lower, Upper };
 
-struct WebPreset {
-    std::string_view format;
-    CaseRule caseRule;
+// Scanned once: the presets are written for every refresh, tooltip and drag.
+struct Programs {
+    // By [no prefix][shorthand]; the prefix is kHexPrefix.
+    FormatProgram hex[2][2] = {{FormatProgram("#%Xr%Xg%Xb"), FormatProgram("#%xr%xg%xb")},
+                               {FormatProgram("%Xr%Xg%Xb"), FormatProgram("%xr%xg%xb")}};
+    FormatProgram rgb[2] = {FormatProgram("RGB(%0r,%0g,%0b)"), FormatProgram("rgb(%0r,%0g,%0b)")};
+    FormatProgram web[6] = {
+        FormatProgram("#%wxr%wxg%wxb"),       FormatProgram("#%wXr%wXg%wXb"),
+        FormatProgram("%wxr%wxg%wxb"),        FormatProgram("%wXr%wXg%wXb"),
+        FormatProgram("rgb(%w0r,%w0g,%w0b)"), FormatProgram("RGB(%w0r,%w0g,%w0b)")};
 };
+static_assert(kHexPrefix == "#");
 
-constexpr std::array<WebPreset, 6> kWebPresets = {{
-    {"#%wxr%wxg%wxb", CaseRule::BySetting},
-    {"#%wXr%wXg%wXb", CaseRule::BySetting},
-    {"%wxr%wxg%wxb", CaseRule::BySetting},
-    {"%wXr%wXg%wXb", CaseRule::BySetting},
-    {"rgb(%w0r,%w0g,%w0b)", CaseRule::Lower},
-    {"RGB(%w0r,%w0g,%w0b)", CaseRule::Upper},
-}};
+const Programs& programs() {
+    static const Programs instance;
+    return instance;
+}
 
-std::string convertedCase(std::string text, bool uppercase) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   uppercase ? utf8::asciiUpper : utf8::asciiLower);
-    return text;
+constexpr std::array<CaseRule, 6> kWebCaseRules = {CaseRule::BySetting, CaseRule::BySetting,
+                                                   CaseRule::BySetting, CaseRule::BySetting,
+                                                   CaseRule::Lower,     CaseRule::Upper};
+
+TextCase caseOf(CaseRule rule, const FormatSettings& settings) {
+    switch (rule) {
+    case CaseRule::BySetting:
+        break;
+    case CaseRule::Lower:
+        return TextCase::Lower;
+    case CaseRule::Upper:
+        return TextCase::Upper;
+    }
+    return settings.useUppercase ? TextCase::Upper : TextCase::Lower;
 }
 
 } // namespace
 
 std::string hexStringOfColor(const Color& color, const FormatSettings& settings) {
-    const std::string_view prefix = settings.hexVariant == 0 ? kHexPrefix : std::string_view{};
-    return convertedCase(settings.useShorthand ? color.shortHexStringWithPrefix(prefix)
-                                               : color.hexStringWithPrefix(prefix),
-                         settings.useUppercase);
+    return programs().hex[settings.hexVariant != 0][settings.useShorthand ? 1 : 0].write(
+        color, caseOf(CaseRule::BySetting, settings));
 }
 
 std::string rgbStringOfColor(const Color& color, const FormatSettings& settings) {
-    return color.colorValueWithFormat(settings.rgbVariant == 0 ? "RGB(%0r,%0g,%0b)"
-                                                               : "rgb(%0r,%0g,%0b)");
+    return writeColorValue(color,
+                           settings.rgbVariant == 0 ? "RGB(%0r,%0g,%0b)" : "rgb(%0r,%0g,%0b)");
 }
 
 std::string webStringOfColor(const Color& color, const FormatSettings& settings) {
-    const bool known = settings.webVariant >= 0 && settings.webVariant < int(kWebPresets.size());
-    const WebPreset& preset = kWebPresets[known ? settings.webVariant : kWebPresets.size() - 1];
-    const bool uppercase = preset.caseRule == CaseRule::BySetting
-                               ? settings.useUppercase
-                               : preset.caseRule == CaseRule::Upper;
-    return convertedCase(color.colorValueWithFormat(preset.format), uppercase);
+    const bool known =
+        settings.webVariant >= 0 && settings.webVariant < static_cast<int>(kWebCaseRules.size());
+    const std::size_t variant = known ? settings.webVariant : kWebCaseRules.size() - 1;
+    return programs().web[variant].write(color, caseOf(kWebCaseRules[variant], settings));
 }
 
 std::optional<std::string> stringOfColor(const Color& color, int family,
                                          const FormatSettings& settings) {
     switch (family) {
-    case int(FormatFamily::Hex):
+    case static_cast<int>(FormatFamily::Hex):
         return hexStringOfColor(color, settings);
-    case int(FormatFamily::Rgb):
+    case static_cast<int>(FormatFamily::Rgb):
         return rgbStringOfColor(color, settings);
-    case int(FormatFamily::Web):
+    case static_cast<int>(FormatFamily::Web):
         return webStringOfColor(color, settings);
     default:
         return std::nullopt;

@@ -33,47 +33,48 @@ bool rangesContain(const CodePointRange (&ranges)[N], char32_t codePoint) {
     return it != std::begin(ranges) && codePoint <= std::prev(it)->last;
 }
 
-// Most colour text is ASCII; a table answers it without a search.
-constexpr std::array<bool, 128> asciiTable(const CodePointRange* first,
-                                           const CodePointRange* last) {
+template <std::size_t N>
+constexpr std::array<bool, 128> asciiMembers(const CodePointRange (&ranges)[N]) {
     std::array<bool, 128> table{};
-    for (; first != last; ++first) {
-        for (char32_t c = first->first; c <= first->last && c < 128; ++c) {
+    for (const CodePointRange& range : ranges) {
+        for (char32_t c = range.first; c <= range.last && c < 128; ++c) {
             table[c] = true;
         }
     }
     return table;
 }
 
-constexpr auto kAsciiWhitespace =
-    asciiTable(std::begin(kWhitespaceRanges), std::end(kWhitespaceRanges));
-constexpr auto kAsciiPunctuation =
-    asciiTable(std::begin(kPunctuationRanges), std::end(kPunctuationRanges));
-
 } // namespace
 
-bool characterSetContains(CharacterSet set, char32_t codePoint) {
-    const bool whitespace = set == CharacterSet::WhitespaceAndNewline;
-    if (codePoint < 128) {
-        return whitespace ? kAsciiWhitespace[codePoint] : kAsciiPunctuation[codePoint];
-    }
-    return whitespace ? rangesContain(kWhitespaceRanges, codePoint)
-                      : rangesContain(kPunctuationRanges, codePoint);
+namespace detail {
+
+// Indexed by CharacterSet.
+constexpr std::array<std::array<bool, 128>, 2> kAsciiMembership = {
+    asciiMembers(kWhitespaceRanges), asciiMembers(kPunctuationRanges)};
+static_assert(static_cast<int>(CharacterSet::WhitespaceAndNewline) == 0 &&
+              static_cast<int>(CharacterSet::Punctuation) == 1);
+
+bool nonAsciiSetContains(CharacterSet set, char32_t codePoint) {
+    return set == CharacterSet::WhitespaceAndNewline ? rangesContain(kWhitespaceRanges, codePoint)
+                                                     : rangesContain(kPunctuationRanges, codePoint);
 }
+
+} // namespace detail
 
 std::string stringByReplacingCharactersInSet(std::string_view text, CharacterSet set,
                                              std::string_view replacement) {
     std::string result;
+    std::size_t kept = 0; // start of the characters not yet copied
     for (std::size_t pos = 0; pos < text.size();) {
         const utf8::CodePoint cp = utf8::decode(text, pos);
         if (characterSetContains(set, cp.value)) {
-            result += replacement;
-        } else {
-            result += text.substr(pos, cp.length); // whole characters, never truncated
+            result.append(text.substr(kept, pos - kept)).append(replacement);
+            kept = pos + cp.length;
         }
         pos += cp.length;
     }
-    return result;
+    // Whole characters are copied, never parts of them.
+    return result.append(text.substr(kept));
 }
 
 std::string stringByRemovingCharactersInSet(std::string_view text, CharacterSet set) {

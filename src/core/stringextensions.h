@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -13,7 +14,16 @@ enum class CharacterSet {
     Punctuation,          // the Unicode punctuation categories (P*), e.g. # ( ) , . -
 };
 
-bool characterSetContains(CharacterSet set, char32_t codePoint);
+namespace detail {
+// Membership of the ASCII characters, by set; colour text is nearly always ASCII.
+extern const std::array<std::array<bool, 128>, 2> kAsciiMembership;
+bool nonAsciiSetContains(CharacterSet set, char32_t codePoint);
+} // namespace detail
+
+inline bool characterSetContains(CharacterSet set, char32_t codePoint) {
+    return codePoint < 128 ? detail::kAsciiMembership[static_cast<int>(set)][codePoint]
+                           : detail::nonAsciiSetContains(set, codePoint);
+}
 
 std::string stringByReplacingCharactersInSet(std::string_view text, CharacterSet set,
                                              std::string_view replacement);
