@@ -86,7 +86,7 @@ bool BinaryPlistReader::readTrailer() {
     m_trailer.topObject = bigEndian(t + 16, 8);
     m_trailer.offsetTableStart = bigEndian(t + 24, 8);
     const Trailer& tr = m_trailer;
-    const auto validSize = [](int s) { return s == 1 || s == 2 || s == 4 || s == 8; };
+    const auto validSize = [](int s) { return s >= 1 && s <= 8; };
     if (!validSize(tr.offsetSize) || !validSize(tr.refSize)) {
         return fail(u"the file is damaged (bad sizes in its trailer)"_s);
     }
@@ -109,10 +109,12 @@ bool BinaryPlistReader::claim(qsizetype position, quint64 bytes) {
     // Objects of a sound file never overlap, so together they fit in the object area.
     // Checking the sum keeps a file from naming one large object many times over.
     const quint64 area = m_trailer.offsetTableStart;
-    m_claimedBytes += bytes;
-    if (static_cast<quint64>(position) > area || bytes > area - static_cast<quint64>(position) ||
-        m_claimedBytes > area) {
+    if (static_cast<quint64>(position) > area || bytes > area - static_cast<quint64>(position)) {
         return fail(u"the file is truncated or damaged (an object runs past its end)"_s);
+    }
+    m_claimedBytes += bytes;
+    if (m_claimedBytes > area) {
+        return fail(u"the file is damaged (its objects overlap)"_s);
     }
     return true;
 }
@@ -234,8 +236,11 @@ bool BinaryPlistReader::convert(quint64 object, int depth) {
             return false;
         }
         const quint64 bytes = type == Utf16String ? length * 2 : length;
-        if (length > m_trailer.offsetTableStart || !claim(position, bytes)) {
+        if (length > m_trailer.offsetTableStart) {
             return fail(u"the file is truncated or damaged (a text runs past its end)"_s);
+        }
+        if (!claim(position, bytes)) {
+            return false;
         }
         const QByteArrayView raw = m_data.sliced(position, static_cast<qsizetype>(bytes));
         if (type == Data) {
@@ -268,8 +273,10 @@ bool BinaryPlistReader::convert(quint64 object, int depth) {
         }
         std::vector<quint64> refs;
         const quint64 refCount = type == Dictionary ? count * 2 : count;
-        if (count > m_trailer.offsetTableStart || !readRefs(position, refCount, refs) ||
-            !convertChildren(refs, depth)) {
+        if (count > m_trailer.offsetTableStart) {
+            return fail(u"the file is truncated or damaged (a list runs past its end)"_s);
+        }
+        if (!readRefs(position, refCount, refs) || !convertChildren(refs, depth)) {
             return false;
         }
         for (const quint64 ref : refs) {

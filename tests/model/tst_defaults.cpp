@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "defaults.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace tintmere;
+
+namespace {
+
+QString colorText(const std::optional<Color>& color) {
+    return color ? QString::fromStdString(color->colorValueWithFormat(kStoredColorFormat))
+                 : u"none"_s;
+}
+
+// The INI file with one line replaced or added under [General], as a user might edit it.
+void writeIni(const QString& path, const QByteArray& lines) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[General]\n" + lines + "\n");
+}
+
+} // namespace
+
+class TestDefaults : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void freshStore() {
+        auto defaults = Defaults::inMemory();
+        QCOMPARE(defaults->intValue(keys::FloatFormat), 3);
+        QCOMPARE(defaults->stringArrayValue(keys::SavedColors), QStringList(4, u"ffffff"_s));
+        QCOMPARE(defaults->boolValue(keys::GlobalStartup), false);
+        QCOMPARE(defaults->boolValue(keys::DrawGrid), true);
+        QCOMPARE(defaults->intValue(keys::ZoomSize), 1);
+        QCOMPARE(colorText(defaults->colorValue(keys::GlobalBorderColor)), u"808080"_s);
+        QCOMPARE(colorText(defaults->colorValue(keys::ZoomOtherColor)), u"none"_s);
+        QVERIFY(!defaults->hasValue(keys::DrawWebPreview));
+        QCOMPARE(defaults->pathValue(keys::LastSaveDirectory), QDir::homePath() + u"/Desktop"_s);
+        const FormatSettings format = defaults->formatSettings();
+        QCOMPARE(format.hexVariant, 0);
+        QCOMPARE(format.webVariant, 0);
+        QVERIFY(!format.useUppercase);
+    }
+
+    // Whatever a hand-edited file holds, the typed reads answer without failing.
+    void tolerantReads_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("intValue");
+        QTest::addColumn<bool>("boolValue");
+        QTest::addColumn<QString>("stringValue");
+        QTest::newRow("number") << "Float%20Format=2"_ba << 2 << true << u"2"_s;
+        QTest::newRow("zero") << "Float%20Format=0"_ba << 0 << false << u"0"_s;
+        QTest::newRow("negative") << "Float%20Format=-4"_ba << -4 << false << u"-4"_s;
+        QTest::newRow("fraction") << "Float%20Format=3.9"_ba << 3 << true << u"3.9"_s;
+        QTest::newRow("word") << "Float%20Format=lots"_ba << 0 << false << u"lots"_s;
+        QTest::newRow("true") << "Float%20Format=true"_ba << 0 << true << u"true"_s;
+        QTest::newRow("YES") << "Float%20Format=YES"_ba << 0 << true << u"YES"_s;
+        QTest::newRow("huge") << "Float%20Format=99999999999999"_ba << 2147483647 << true
+                              << u"99999999999999"_s;
+        QTest::newRow("list") << "Float%20Format=1, 2"_ba << 0 << false << u"1, 2"_s;
+        QTest::newRow("empty") << "Float%20Format="_ba << 0 << false << u""_s;
+        QTest::newRow("invalid variant") << "Float%20Format=@Invalid()"_ba << 3 << true << u""_s;
+    }
+    void tolerantReads() {
+        QFETCH(QByteArray, line);
+        QFETCH(int, intValue);
+        QFETCH(bool, boolValue);
+        QFETCH(QString, stringValue);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"t.conf"_s);
+        writeIni(path, line);
+        auto defaults = Defaults::fromFile(path);
+        QCOMPARE(defaults->intValue(keys::FloatFormat), intValue);
+        QCOMPARE(defaults->boolValue(keys::FloatFormat), boolValue);
+        QCOMPARE(defaults->stringValue(keys::FloatFormat), stringValue);
+        QVERIFY(defaults->dictionaryValue(keys::FloatFormat).isEmpty());
+    }
+
+    void colours_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("lowercase") << u"00ff7f"_s << u"00ff7f"_s;
+        QTest::newRow("uppercase") << u"00FF7F"_s << u"00ff7f"_s;
+        QTest::newRow("not a colour") << u"purple"_s << u"ffffff"_s;
+        QTest::newRow("empty") << u""_s << u"ffffff"_s;
+    }
+    void colours() {
+        QFETCH(QString, stored);
+        QFETCH(QString, read);
+        auto defaults = Defaults::inMemory();
+        defaults->setString(keys::ResetColor, stored);
+        QCOMPARE(colorText(defaults->colorValue(keys::ResetColor)), read);
+        defaults->setColor(keys::ResetColor, Color::fromBytes(51, 102, 153));
+        QCOMPARE(defaults->stringValue(keys::ResetColor), u"336699"_s);
+    }
+
+    // Every kind of value comes back from the file, and registered values are never written.
+    void fileRoundTrip() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Tintmere.conf"_s);
+        const QStringList palette{u"ff0000"_s, u"a, b"_s, u"ffffff"_s, u"000000"_s};
+        const QVariantMap primary{{u"Hex"_s, 1}, {u"RGB"_s, 0}, {u"Web Safe"_s, 5}};
+        const QByteArray frame("\x01\x00\xff geometry", 12);
+        {
+            auto defaults = Defaults::fromFile(path);
+            defaults->setStringArray(keys::SavedColors, palette);
+            defaults->setDictionary(keys::PrimaryFormat, primary);
+            defaults->setBool(keys::UseShorthand, true);
+            defaults->setInt(keys::SelectedColorIndex, 2);
+            defaults->setString(keys::LastOpenDirectory, u"/tmp/a, b"_s);
+            defaults->setStringArray(keys::LegacyWindows, {u"one"_s});
+            defaults->saveGeometry(keys::PrefsWindow, frame);
+        }
+        auto defaults = Defaults::fromFile(path);
+        QCOMPARE(defaults->stringArrayValue(keys::SavedColors), palette);
+        QCOMPARE(defaults->stringArrayValue(keys::LegacyWindows), QStringList{u"one"_s});
+        QCOMPARE(defaults->boolValue(keys::UseShorthand), true);
+        QCOMPARE(defaults->intValue(keys::SelectedColorIndex), 2);
+        QCOMPARE(defaults->stringValue(keys::LastOpenDirectory), u"/tmp/a, b"_s);
+        QCOMPARE(defaults->restoreGeometry(keys::PrefsWindow), frame);
+        QVERIFY(defaults->restoreGeometry(keys::GlobalPanel).isEmpty());
+        const FormatSettings format = defaults->formatSettings();
+        QCOMPARE(format.hexVariant, 1);
+        QCOMPARE(format.webVariant, 5);
+        QVERIFY(format.useShorthand);
+
+        defaults->removeValue(keys::SelectedColorIndex);
+        defaults->sync();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY2(text.contains("[Primary%20Format]"), text);
+        QVERIFY(!text.contains("Selected%20Color%20Index"));
+        QVERIFY(!text.contains("Draw%20Grid")); // registered only
+    }
+
+    void everyKeyIsUnique() {
+        QSet<QString> names;
+        for (const SettingKey& key : keys::allKeys) {
+            QVERIFY2(!names.contains(key.name.toString()), qPrintable(key.name.toString()));
+            names.insert(key.name.toString());
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDefaults)
+#include "tst_defaults.moc"

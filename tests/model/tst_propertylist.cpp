@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "propertylist.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace tintmere;
+
+namespace {
+
+// A binary property list made of the given objects (raw bytes, one-byte references,
+// two-byte offsets), with the first object as the top.
+// Extra entries of the offset table may point at the second object again.
+QByteArray bplist(const QList<QByteArray>& objects, int top = 0, int aliases = 0) {
+    QByteArray data = "bplist00"_ba;
+    QByteArray offsets;
+    for (const QByteArray& object : objects) {
+        offsets.append(char(data.size() >> 8)).append(char(data.size() & 0xFF));
+        data.append(object);
+    }
+    for (int i = 0; i < aliases; ++i) {
+        offsets.append(offsets.mid(2, 2));
+    }
+    const qsizetype tableStart = data.size();
+    data.append(offsets);
+    QByteArray trailer(32, '\0');
+    trailer[6] = 2; // offset size
+    trailer[7] = 1; // reference size
+    trailer[15] = char(objects.size() + aliases);
+    trailer[23] = char(top);
+    trailer[30] = char(tableStart >> 8);
+    trailer[31] = char(tableStart & 0xFF);
+    return data + trailer;
+}
+
+QByteArray ascii(const QByteArray& text) {
+    return char(0x50 | text.size()) + text;
+}
+
+QByteArray array(const QByteArray& refs) {
+    return char(0xA0 | refs.size()) + refs;
+}
+
+QByteArray fixture(const QString& name) {
+    QFile file(QStringLiteral(TINTMERE_TEST_DATA_DIR) + u"/model/"_s + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What a read gave, for failure messages.
+QString describe(const Expected<QVariant>& read) {
+    return read ? read->toString() : read.error();
+}
+
+QByteArray nestedXmlArrays(int depth) {
+    return "<plist>"_ba + "<array>"_ba.repeated(depth) + "</array>"_ba.repeated(depth) +
+           "</plist>"_ba;
+}
+
+} // namespace
+
+class TestPropertyList : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void roundTrip_data() {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<bool>("binaryOnly");
+        const QVariantMap nested{
+            {u"text"_s, u"Grüße ✓ <&>"_s},
+            {u"list"_s, QVariantList{u"a"_s, true, false, 42, -7, 2.5}},
+            {u"empty"_s, QVariantMap()},
+            {u"bytes"_s, QByteArray("\0\1\2\xff", 4)},
+        };
+        QTest::newRow("nested dictionary") << QVariant(nested) << false;
+        QTest::newRow("array of arrays")
+            << QVariant(QVariantList{QVariantList{u"x"_s}, QVariantList{}}) << false;
+        QTest::newRow("date") << QVariant(
+                                     QDateTime::fromString(u"2024-02-29T12:30:00Z"_s, Qt::ISODate))
+                              << false;
+        QTest::newRow("reference")
+            << QVariant(QVariantList{QVariant::fromValue(PlistUid{300})}) << false;
+        QTest::newRow("long text")
+            << QVariant(QVariantList{QString(70000, u'é'), QString(300, u'a')}) << true;
+    }
+    void roundTrip() {
+        QFETCH(QVariant, value);
+        QFETCH(bool, binaryOnly);
+        for (const QByteArray& data : {binaryPropertyList(value), xmlPropertyList(value)}) {
+            const Expected<QVariant> read = readPropertyList(data);
+            QVERIFY2(read.hasValue(), qPrintable(describe(read)));
+            QCOMPARE(*read, value);
+            if (binaryOnly) {
+                break;
+            }
+        }
+    }
+
+    void sharedObjectsAreReadOnce() {
+        // Ten thousand references to one string and one array.
+        QByteArray refs(5000, '\1');
+        const QByteArray data = bplist({
+            array(QByteArray(2, '\2')), ascii("shared"),
+            char(0xAF) + "\x11\x27\x10"_ba + refs + refs, // 10000 references to object 1
+        });
+        const Expected<QVariant> read = readPropertyList(data);
+        QVERIFY(read.hasValue());
+        QCOMPARE(read->toList().size(), 2);
+    }
+
+    void refused_data() {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("reason");
+        const QByteArray good = bplist({array("\1\1"_ba), ascii("ok")});
+        QTest::newRow("empty") << QByteArray() << u"empty"_s;
+        QTest::newRow("garbage") << "hello, world"_ba << u"property list"_s;
+        QTest::newRow("only the header") << "bplist00"_ba << u"truncated"_s;
+        QTest::newRow("cut in half") << good.left(good.size() / 2) << u"truncated"_s;
+        QTest::newRow("last byte missing") << good.chopped(1) << u"damaged"_s;
+        QByteArray badSize = good;
+        badSize[badSize.size() - 26] = 9;
+        QTest::newRow("odd offset size") << badSize << u"damaged"_s;
+        QByteArray huge = good;
+        huge[huge.size() - 20] = 1; // 2^32 objects
+        QTest::newRow("huge object count") << huge << u"too many objects"_s;
+        QByteArray noTop = good;
+        noTop[noTop.size() - 9] = 2;
+        QTest::newRow("top object missing") << noTop << u"root"_s;
+        QTest::newRow("dangling reference")
+            << bplist({array("\1\5"_ba), ascii("ok")}) << u"does not exist"_s;
+        QTest::newRow("array containing itself") << bplist({array("\0"_ba)}) << u"itself"_s;
+        QTest::newRow("cycle through two arrays")
+            << bplist({array("\1"_ba), array("\0"_ba)}) << u"itself"_s;
+        QTest::newRow("text longer than the file")
+            << bplist({"\x5F\x10\x7F"_ba + "abc"_ba}) << u"past its end"_s;
+        QTest::newRow("one long text named many times")
+            << bplist({array("\1\2\3\4\5\6\7"_ba), ascii("abcdefghijklmn")}, 0, 6) << u"overlap"_s;
+        QTest::newRow("dictionary key that is not text")
+            << bplist({"\xD1\1\2"_ba, "\x10\x05"_ba, ascii("v")}) << u"key"_s;
+        QTest::newRow("unknown object") << bplist({"\x70"_ba}) << u"unknown"_s;
+        QTest::newRow("22 levels each naming the next twice")
+            << fixture(u"doubling-22.plist"_s) << u"too many times"_s;
+        QTest::newRow("30 levels each naming the next twice")
+            << fixture(u"doubling-30.plist"_s) << u"too many times"_s;
+        QTest::newRow("cycle written by another program")
+            << fixture(u"cycle.plist"_s) << u"itself"_s;
+        QTest::newRow("XML nested too deeply") << nestedXmlArrays(300) << u"deeply"_s;
+        QTest::newRow("XML nested far too deeply") << nestedXmlArrays(200000) << u"deeply"_s;
+        QTest::newRow("XML unclosed")
+            << "<plist><dict><key>a</key><string>b</string>"_ba << u"not a readable"_s;
+        QTest::newRow("XML value without key")
+            << "<plist><dict><string>b</string></dict></plist>"_ba << u"without a key"_s;
+        QTest::newRow("XML unknown element") << "<plist><color/></plist>"_ba << u"unknown"_s;
+        QTest::newRow("XML bad integer")
+            << "<plist><integer>12abc</integer></plist>"_ba << u"12abc"_s;
+        QTest::newRow("XML entity bomb")
+            << "<?xml version=\"1.0\"?><!DOCTYPE p [<!ENTITY a \"aaaaaaaaaa\">"
+               "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;"
+               "&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]>"
+               "<plist><string>&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;</string></plist>"_ba
+            << u"readable"_s;
+        QTest::newRow("XML two values")
+            << "<plist><true/><false/></plist>"_ba << u"not a property list"_s;
+    }
+    void refused() {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, reason);
+        PropertyListLimits limits;
+        limits.maxValues = 10000;
+        const Expected<QVariant> read = readPropertyList(data, limits);
+        QVERIFY2(!read.hasValue(), qPrintable(describe(read)));
+        QVERIFY2(describe(read).contains(reason), qPrintable(describe(read)));
+    }
+
+    void hostileFilesAreRefusedWithDefaultLimits() {
+        for (const QString& name : {u"doubling-22.plist"_s, u"doubling-30.plist"_s}) {
+            const QByteArray data = fixture(name);
+            QVERIFY(!data.isEmpty());
+            QVERIFY(data.size() < 200);
+            QVERIFY(!readPropertyList(data).hasValue());
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPropertyList)
+#include "tst_propertylist.moc"
