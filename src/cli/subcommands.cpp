@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "subcommands.h"
+
+#include <array>
+
+namespace tintmere::cli {
+
+namespace {
+
+constexpr std::array kSubcommands = {
+    Subcommand{"format", "FORMAT [COLOR...]",
+               "Writes each colour with FORMAT, one line per colour. Tokens: %Xr %Xg %Xb two hex\n"
+               "digits (%XR... uppercase), %xr %xg %xb one digit each when the whole colour\n"
+               "allows it, %0r %0g %0b 0-255, %1r to %5b the component with 1 to 5 decimals,\n"
+               "%w before any of these the web-safe colour, %% a percent sign.\n"
+               "Example: tintmere-color format 'rgb(%0r,%0g,%0b)' '#ff9933'\n",
+               runFormat},
+    Subcommand{"preset", "hex|rgb|web [--variant N] [--uppercase] [--shorthand] [COLOR...]",
+               "Writes each colour as the preset string of the family, one line per colour.\n"
+               "hex: variant 0 \"#ff9933\", other variants without \"#\"; --shorthand \"#f93\".\n"
+               "rgb: variant 0 \"RGB(255,153,51)\", other variants \"rgb(255,153,51)\".\n"
+               "web: variants 0-5 \"#f93\", \"#ff9933\", \"f93\", \"ff9933\", \"rgb(...)\",\n"
+               "\"RGB(...)\" of the web-safe colour. --uppercase applies to hex and web 0-3.\n",
+               runPreset},
+    Subcommand{"parse", "[TEXT...]",
+               "Reads each text the way a colour well reads dropped text (\"ff9933\",\n"
+               "\"#f93\", \"rgb(255, 153, 51)\"; case and white space ignored) and prints the\n"
+               "colour as six hex digits, or \"none\". Exit status 1 when any text gave none.\n",
+               runParse},
+    Subcommand{"hex", "[TEXT...]",
+               "Reads each text as hex colour text: three or six digits, white space and\n"
+               "punctuation ignored (\"#FF 99 33\", \"f93\"), and prints the colour as six hex\n"
+               "digits, or \"none\". Exit status 1 when any text gave none.\n",
+               runHex},
+};
+
+} // namespace
+
+std::span<const Subcommand> subcommands() {
+    return kSubcommands;
+}
+
+} // namespace tintmere::cli

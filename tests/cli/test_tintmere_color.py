@@ -1,0 +1,79 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Runs tintmere-color with each case's arguments and input, and checks its standard output,
+a piece of its standard error and its exit status. Usage: test_tintmere_color.py TOOL"""
+import subprocess
+import sys
+
+# (arguments, standard input or None, expected output, expected status, piece of stderr)
+CASES = [
+    (["format", "%Xr%Xg%Xb", "1,0.6,0.2"], None, "ff9933\n", 0, ""),
+    (["format", "rgb(%0r,%0g,%0b) %3r", "#7f3fbf"], None, "rgb(127,63,191) 0.498\n", 0, ""),
+    (["format", "%xr%xg%xb", "f93", "0.5,0.25,0.75"], None, "f93\n7f3fbf\n", 0, ""),
+    (["format", "50%% of %0r, %"], "1, 0, 0\n", "50% of 255, %\n", 0, ""),
+    (["format", "%Xr"], "ff9933\nxyz\n000000\n", "ff\n", 2, 'line 2: cannot read colour "xyz"'),
+    (["format", "%0r", "1.5,0,0"], None, "", 2, "outside 0 to 1"),
+    (["format", "%0r", "ff99"], None, "", 2, "cannot read colour"),
+    (["format"], None, "", 2, "missing FORMAT"),
+    (["format", "%0r", "--", "-f-9-3"], None, "255\n", 0, ""),
+    (["preset", "hex", "ff9933"], None, "#ff9933\n", 0, ""),
+    (["preset", "hex", "--variant", "1", "--shorthand", "--uppercase", "ff9933", "7f3fbf"],
+     None, "F93\n7F3FBF\n", 0, ""),
+    (["preset", "rgb", "--uppercase", "0.5,0.25,0.75"], None, "RGB(127,63,191)\n", 0, ""),
+    (["preset", "rgb", "--variant=1", "ff9933"], None, "rgb(255,153,51)\n", 0, ""),
+    (["preset", "web", "0.5,0.25,0.75"], None, "#63c\n", 0, ""),
+    (["preset", "web", "--variant", "4", "--uppercase"], "7f3fbf\n", "rgb(102,51,204)\n", 0, ""),
+    (["preset", "web", "--variant", "9", "7f3fbf"], None, "RGB(102,51,204)\n", 0, ""),
+    (["preset", "cmyk", "ff9933"], None, "", 2, "unknown preset family"),
+    (["preset", "hex", "--bold", "ff9933"], None, "", 2, 'unknown option "--bold"'),
+    (["preset", "hex", "--variant"], None, "", 2, "needs a value"),
+    (["preset", "web", "--variant", "two", "f93"], None, "", 2, "whole number"),
+    (["parse", "ff9933", "RGB(255, 153, 51)", "#F93", "ff99"], None,
+     "ff9933\nff9933\nff9933\nffff99\n", 0, ""),
+    (["parse", "rgb(256,0,0)", "f93"], None, "none\nff9933\n", 1, ""),
+    (["parse"], " # FF 99 33 \r\nhello\n", "ff9933\nnone\n", 1, ""),
+    (["hex", "#FFF", " 80 80 80 ", "ff-99-33"], None, "ffffff\n808080\nff9933\n", 0, ""),
+    (["hex", "ff99", "#ff9933"], None, "none\nff9933\n", 1, ""),
+    (["hex"], "", "", 0, ""),
+    (["frobnicate"], None, "", 2, 'unknown command "frobnicate"'),
+    ([], None, "", 2, "Usage:"),
+]
+
+
+def run(tool, arguments, stdin):
+    return subprocess.run([tool] + arguments, input=stdin if stdin is not None else "",
+                          capture_output=True, text=True, timeout=20)
+
+
+def main():
+    tool = sys.argv[1]
+    failures = 0
+    for arguments, stdin, out, status, err in CASES:
+        result = run(tool, arguments, stdin)
+        if result.stdout != out or result.returncode != status or err not in result.stderr:
+            failures += 1
+            print(f"FAIL {arguments!r} input={stdin!r}\n"
+                  f"  status {result.returncode} (want {status})\n"
+                  f"  stdout {result.stdout!r} (want {out!r})\n"
+                  f"  stderr {result.stderr!r} (want to contain {err!r})")
+
+    # Help is on standard output and succeeds, for the tool and for each command.
+    for arguments in (["--help"], ["format", "--help"], ["preset", "--help"], ["parse", "-h"]):
+        result = run(tool, arguments, None)
+        if result.returncode != 0 or "Usage" not in result.stdout:
+            failures += 1
+            print(f"FAIL help {arguments!r}: status {result.returncode}, {result.stdout!r}")
+
+    # Thousands of colours go through one process, in order.
+    colours = [f"{n:02x}{255 - n:02x}{n * 7 % 256:02x}" for n in range(256)] * 20
+    result = run(tool, ["parse"], "\n".join(colours) + "\n")
+    if result.returncode != 0 or result.stdout.split() != colours:
+        failures += 1
+        print("FAIL round trip of 5120 colours through standard input")
+
+    print(f"{len(CASES) + 5 - failures} of {len(CASES) + 5} checks passed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
