@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "notificationcenter.h"
+#include "notificationnames.h"
+#include "qvdrawer.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+Q_DECLARE_METATYPE(Qt::Edge)
+
+namespace {
+
+// The drawer notifications heard from one drawer, short names: "will-open" etc.
+struct DrawerLog {
+    QStringList heard;
+    QObject context;
+    explicit DrawerLog(QVDrawer* drawer) {
+        const QList<std::pair<QString, QString>> names{
+            {tintmere::notifications::DrawerWillOpen, u"will-open"_s},
+            {tintmere::notifications::DrawerDidOpen, u"did-open"_s},
+            {tintmere::notifications::DrawerWillClose, u"will-close"_s},
+            {tintmere::notifications::DrawerDidClose, u"did-close"_s}};
+        for (const auto& [name, shortName] : names) {
+            tintmere::NotificationCenter::defaultCenter().addObserver(
+                &context, name, drawer,
+                [this, shortName](const tintmere::Notification&) { heard << shortName; });
+        }
+    }
+};
+
+// A shown window with one drawer whose content asks for 200 by 80.
+struct Window {
+    QWidget area;
+    QVDrawer* drawer;
+    explicit Window(Qt::Edge edge = Qt::BottomEdge, int duration = 0)
+        : drawer(new QVDrawer(&area, edge)) {
+        auto* content = new QLabel(u"content"_s);
+        content->setFixedSize(200, 80);
+        drawer->setContentWidget(content);
+        drawer->setAnimationDuration(duration);
+        area.resize(400, 300);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+    }
+};
+
+} // namespace
+
+class TestDrawer : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void stateMachine_data() {
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QStringList>("notifications");
+        QTest::newRow("open") << QStringList{u"open"_s} << int(QVDrawer::Open)
+                              << QStringList{u"will-open"_s, u"did-open"_s};
+        QTest::newRow("open twice announces once")
+            << QStringList{u"open"_s, u"open"_s} << int(QVDrawer::Open)
+            << QStringList{u"will-open"_s, u"did-open"_s};
+        QTest::newRow("close a closed drawer")
+            << QStringList{u"close"_s} << int(QVDrawer::Closed) << QStringList{};
+        QTest::newRow("open and close")
+            << QStringList{u"open"_s, u"close"_s} << int(QVDrawer::Closed)
+            << QStringList{u"will-open"_s, u"did-open"_s, u"will-close"_s, u"did-close"_s};
+        QTest::newRow("toggle opens") << QStringList{u"toggle"_s} << int(QVDrawer::Open)
+                                      << QStringList{u"will-open"_s, u"did-open"_s};
+        QTest::newRow("toggle twice closes")
+            << QStringList{u"toggle"_s, u"toggle"_s} << int(QVDrawer::Closed)
+            << QStringList{u"will-open"_s, u"did-open"_s, u"will-close"_s, u"did-close"_s};
+        QTest::newRow("close then toggle opens")
+            << QStringList{u"open"_s, u"close"_s, u"toggle"_s} << int(QVDrawer::Open)
+            << QStringList{u"will-open"_s, u"did-open"_s,  u"will-close"_s,
+                           u"did-close"_s, u"will-open"_s, u"did-open"_s};
+    }
+
+    void stateMachine() {
+        QFETCH(QStringList, calls);
+        QFETCH(int, state);
+        QFETCH(QStringList, notifications);
+        Window window;
+        DrawerLog log(window.drawer);
+        for (const QString& call : calls) {
+            if (call == u"open")
+                window.drawer->open();
+            else if (call == u"close")
+                window.drawer->close();
+            else
+                window.drawer->toggle();
+        }
+        QCOMPARE(int(window.drawer->state()), state);
+        QCOMPARE(log.heard, notifications);
+        QCOMPARE(window.drawer->isVisible(), state == QVDrawer::Open);
+    }
+
+    void slidesOverTime() {
+        Window window(Qt::BottomEdge, 120);
+        DrawerLog log(window.drawer);
+        QSignalSpy states(window.drawer, &QVDrawer::stateChanged);
+        window.drawer->open();
+        QCOMPARE(window.drawer->state(), QVDrawer::Opening);
+        QCOMPARE(log.heard, QStringList{u"will-open"_s});
+        QVERIFY(window.drawer->isVisible());
+        QTRY_COMPARE(window.drawer->state(), QVDrawer::Open);
+        QCOMPARE(log.heard, (QStringList{u"will-open"_s, u"did-open"_s}));
+        QCOMPARE(window.drawer->geometry().bottom(), window.area.rect().bottom());
+
+        window.drawer->close();
+        QCOMPARE(window.drawer->state(), QVDrawer::Closing);
+        QVERIFY(window.drawer->isVisible());
+        QTRY_COMPARE(window.drawer->state(), QVDrawer::Closed);
+        QVERIFY(!window.drawer->isVisible());
+        QCOMPARE(states.size(), 4);
+    }
+
+    void turnsRoundWhileOpening() {
+        Window window(Qt::BottomEdge, 400);
+        DrawerLog log(window.drawer);
+        window.drawer->open();
+        QTRY_VERIFY(window.drawer->openFraction() > 0.1);
+        window.drawer->toggle();
+        QCOMPARE(window.drawer->state(), QVDrawer::Closing);
+        QTRY_COMPARE(window.drawer->state(), QVDrawer::Closed);
+        // It never finished opening, so it never said so.
+        QCOMPARE(log.heard, (QStringList{u"will-open"_s, u"will-close"_s, u"did-close"_s}));
+    }
+
+    void observerMayCloseAnOpeningDrawer() {
+        Window window;
+        QObject context;
+        tintmere::NotificationCenter::defaultCenter().addObserver(
+            &context, tintmere::notifications::DrawerWillOpen, window.drawer,
+            [&](const tintmere::Notification&) { window.drawer->close(); });
+        window.drawer->open();
+        QCOMPARE(window.drawer->state(), QVDrawer::Closed);
+        QVERIFY(!window.drawer->isVisible());
+    }
+
+    void stateIsOpeningWhileWillOpenIsHeard() {
+        Window window;
+        QObject context;
+        QVDrawer::State seen = QVDrawer::Closed;
+        tintmere::NotificationCenter::defaultCenter().addObserver(
+            &context, tintmere::notifications::DrawerWillOpen, window.drawer,
+            [&](const tintmere::Notification& n) {
+                seen = qobject_cast<QVDrawer*>(n.object.data())->state();
+            });
+        window.drawer->open();
+        QCOMPARE(seen, QVDrawer::Opening);
+    }
+
+    void oneDrawerAtATime() {
+        QWidget area;
+        area.resize(400, 300);
+        area.show();
+        QList<QVDrawer*> drawers;
+        for (int i = 0; i < 3; ++i) {
+            drawers << new QVDrawer(&area);
+            drawers.last()->setAnimationDuration(0);
+        }
+        // What the tool bar does: close the others, toggle the chosen one.
+        const auto choose = [&](int chosen) {
+            for (int i = 0; i < drawers.size(); ++i)
+                if (i != chosen)
+                    drawers[i]->close();
+            drawers[chosen]->toggle();
+        };
+        const auto openOnes = [&] {
+            QList<int> open;
+            for (int i = 0; i < drawers.size(); ++i)
+                if (drawers[i]->state() == QVDrawer::Open)
+                    open << i;
+            return open;
+        };
+        choose(0);
+        QCOMPARE(openOnes(), QList<int>{0});
+        choose(1);
+        QCOMPARE(openOnes(), QList<int>{1});
+        choose(1);
+        QCOMPARE(openOnes(), QList<int>{});
+    }
+
+    void placement_data() {
+        QTest::addColumn<Qt::Edge>("edge");
+        QTest::addColumn<QRect>("openGeometry");
+        // Content 200 by 80 plus 8 of margin each side, in a 400 by 300 area.
+        QTest::newRow("bottom") << Qt::BottomEdge << QRect(0, 204, 400, 96);
+        QTest::newRow("top") << Qt::TopEdge << QRect(0, 0, 400, 96);
+        QTest::newRow("right") << Qt::RightEdge << QRect(184, 0, 216, 300);
+        QTest::newRow("left") << Qt::LeftEdge << QRect(0, 0, 216, 300);
+    }
+
+    void placement() {
+        QFETCH(Qt::Edge, edge);
+        QFETCH(QRect, openGeometry);
+        Window window(edge);
+        window.drawer->open();
+        QCOMPARE(window.drawer->geometry(), openGeometry);
+        // It follows its area when that is resized.
+        window.area.resize(500, 400);
+        const QRect grown = window.drawer->geometry();
+        QVERIFY(window.area.rect().contains(grown));
+        QCOMPARE(edge == Qt::BottomEdge || edge == Qt::TopEdge ? grown.width() : grown.height(),
+                 edge == Qt::BottomEdge || edge == Qt::TopEdge ? 500 : 400);
+        if (edge == Qt::BottomEdge)
+            QCOMPARE(grown.bottom(), 399);
+        if (edge == Qt::RightEdge)
+            QCOMPARE(grown.right(), 499);
+    }
+
+    void escapeCloses() {
+        Window window;
+        window.drawer->open();
+        QTest::keyClick(window.drawer, Qt::Key_Escape);
+        QCOMPARE(window.drawer->state(), QVDrawer::Closed);
+    }
+
+    void hiddenWindowSwitchesAtOnce() {
+        QWidget area;
+        area.resize(300, 200);
+        QVDrawer drawer(&area);
+        drawer.setAnimationDuration(500);
+        drawer.open();
+        QCOMPARE(drawer.state(), QVDrawer::Open);
+        drawer.close();
+        QCOMPARE(drawer.state(), QVDrawer::Closed);
+    }
+};
+
+QTEST_MAIN(TestDrawer)
+#include "tst_drawer.moc"

@@ -1,0 +1,255 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "artwork.h"
+#include "qvactionbutton.h"
+#include "qvgradientbar.h"
+#include "qvlockview.h"
+#include "qvscrollslider.h"
+#include "qvtoolsview.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+
+using namespace Qt::Literals::StringLiterals;
+using tintmere::Color;
+
+namespace {
+
+// The widget painted into a transparent image at the given device pixel ratio.
+QImage rendered(QWidget& widget, qreal dpr) {
+    QImage image(widget.size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::transparent);
+    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+// The pixel under a logical point.
+QRgb pixelAt(const QImage& image, QPointF logical) {
+    const qreal dpr = image.devicePixelRatio();
+    return image.pixel(int(logical.x() * dpr), int(logical.y() * dpr));
+}
+
+bool isGrey(QRgb pixel, int grey, int tolerance = 1) {
+    return std::abs(qRed(pixel) - grey) <= tolerance &&
+           std::abs(qGreen(pixel) - grey) <= tolerance &&
+           std::abs(qBlue(pixel) - grey) <= tolerance && qAlpha(pixel) == 255;
+}
+
+QByteArray describe(QRgb pixel) {
+    return u"rgba(%1, %2, %3, %4)"_s.arg(qRed(pixel))
+        .arg(qGreen(pixel))
+        .arg(qBlue(pixel))
+        .arg(qAlpha(pixel))
+        .toUtf8();
+}
+
+// Dark pixels (text) in a logical rectangle of the image.
+int darkPixelsIn(const QImage& image, const QRectF& logical) {
+    const qreal dpr = image.devicePixelRatio();
+    const QRect device = QRectF(logical.topLeft() * dpr, logical.size() * dpr).toRect();
+    int dark = 0;
+    for (int y = device.top(); y <= device.bottom(); ++y)
+        for (int x = device.left(); x <= device.right(); ++x)
+            dark += qAlpha(image.pixel(x, y)) > 0 && qGray(image.pixel(x, y)) < 160;
+    return dark;
+}
+
+} // namespace
+
+class TestSmallControls : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void gradientBarPainting_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<QPointF>("at");
+        QTest::addColumn<int>("grey");
+        for (qreal dpr : {1.0, 2.0}) {
+            const QByteArray suffix = dpr == 1.0 ? " @1x" : " @2x";
+            QTest::newRow("top line" + suffix) << dpr << QPointF(50, 0.5) << 128;
+            QTest::newRow("light under the line" + suffix) << dpr << QPointF(50, 1.2) << 252;
+            QTest::newRow("dark bottom edge" + suffix) << dpr << QPointF(50, 29.9) << 237;
+            QTest::newRow("between" + suffix) << dpr << QPointF(3, 15.5) << 245;
+        }
+    }
+
+    void gradientBarPainting() {
+        QFETCH(qreal, dpr);
+        QFETCH(QPointF, at);
+        QFETCH(int, grey);
+        QVGradientBar bar;
+        bar.resize(100, 30);
+        const QRgb pixel = pixelAt(rendered(bar, dpr), at);
+        QVERIFY2(isGrey(pixel, grey), describe(pixel));
+    }
+
+    void gradientBarTakesNewColors() {
+        QVGradientBar bar;
+        bar.resize(60, 20);
+        bar.setGradientStartColor(Color{1, 0, 0, 1});
+        bar.setGradientEndColor(Color{0, 0, 1, 1});
+        const QImage image = rendered(bar, 2.0);
+        // Just under the top line the start colour, at the bottom edge the end colour.
+        const QRgb top = pixelAt(image, QPointF(10, 1.2));
+        QVERIFY2(qRed(top) > 240 && qBlue(top) < 15, describe(top));
+        QCOMPARE(pixelAt(image, QPointF(10, 19.9)), qRgb(0, 0, 255));
+        QCOMPARE(bar.gradientStartColor(), (Color{1, 0, 0, 1}));
+    }
+
+    void scrollSlider_data() {
+        QTest::addColumn<QList<QPointF>>("scrolls"); // notches (dx, dy), one event each
+        QTest::addColumn<int>("expected");
+        // The slider starts at 50 within 0..100.
+        QTest::newRow("down two lowers by two") << QList<QPointF>{{0, 2}} << 48;
+        QTest::newRow("up one raises by one") << QList<QPointF>{{0, -1}} << 51;
+        QTest::newRow("left one raises by one") << QList<QPointF>{{-1, 0}} << 51;
+        QTest::newRow("right three lowers by three") << QList<QPointF>{{3, 0}} << 47;
+        QTest::newRow("diagonal changes nothing") << QList<QPointF>{{1, 1}} << 50;
+        QTest::newRow("half notches add up") << QList<QPointF>{{0, 0.5}, {0, 0.5}} << 49;
+        QTest::newRow("stops at the minimum") << QList<QPointF>{{0, 80}} << 0;
+    }
+
+    void scrollSlider() {
+        QFETCH(QList<QPointF>, scrolls);
+        QFETCH(int, expected);
+        QVScrollSlider slider;
+        slider.setRange(0, 100);
+        slider.setValue(50);
+        QSignalSpy actions(&slider, &QAbstractSlider::actionTriggered);
+        for (const QPointF& notches : scrolls) {
+            QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), (notches * 120).toPoint(),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&slider, &wheel);
+            QVERIFY(wheel.isAccepted());
+        }
+        QCOMPARE(slider.value(), expected);
+        // The action goes out for every event, changed or not.
+        QCOMPARE(actions.size(), scrolls.size());
+        QCOMPARE(actions.first().first().toInt(), int(QAbstractSlider::SliderMove));
+    }
+
+    void lockViewStates_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("locked");
+        QTest::newRow("starts unlocked") << QStringList{} << false;
+        QTest::newRow("toggle") << QStringList{u"toggle"_s} << true;
+        QTest::newRow("toggle twice") << QStringList{u"toggle"_s, u"toggle"_s} << false;
+        QTest::newRow("set locked then toggle") << QStringList{u"lock"_s, u"toggle"_s} << false;
+        QTest::newRow("set unlocked twice") << QStringList{u"unlock"_s, u"unlock"_s} << false;
+    }
+
+    void lockViewStates() {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, locked);
+        QVLockView view;
+        for (const QString& step : steps) {
+            if (step == u"toggle")
+                view.toggleStatus();
+            else
+                view.setIsLocked(step == u"lock");
+        }
+        QCOMPARE(view.isLocked(), locked);
+        QCOMPARE(view.accessibleDescription(), locked ? u"Locked"_s : u"Unlocked"_s);
+    }
+
+    void lockViewPainting_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::newRow("@1x") << 1.0;
+        QTest::newRow("@2x") << 2.0;
+    }
+
+    void lockViewPainting() {
+        QFETCH(qreal, dpr);
+        QVLockView view;
+        view.resize(100, 30);
+        const QImage unlocked = rendered(view, dpr);
+        view.toggleStatus();
+        const QImage locked = rendered(view, dpr);
+        // The padlock is 16 high, centred: rows 7 to 23.
+        for (const QImage& image : {unlocked, locked}) {
+            QCOMPARE(qAlpha(pixelAt(image, QPointF(8, 3))), 0);
+            QCOMPARE(qAlpha(pixelAt(image, QPointF(8, 26))), 0);
+            QVERIFY(qAlpha(pixelAt(image, QPointF(6, 19))) == 255);
+            // The label starts at 17: nothing left of it but the image, text right of it.
+            QVERIFY(darkPixelsIn(image, QRectF(17, 7, 40, 16)) > 0);
+        }
+        // The open shackle and the longer word differ.
+        QVERIFY(locked != unlocked);
+        QVERIFY(darkPixelsIn(unlocked, QRectF(50, 7, 30, 16)) >
+                darkPixelsIn(locked, QRectF(50, 7, 30, 16)));
+    }
+
+    void toolsViewPainting_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::newRow("@1x") << 1.0;
+        QTest::newRow("@2x") << 2.0;
+    }
+
+    void toolsViewPainting() {
+        QFETCH(qreal, dpr);
+        QVToolsView view;
+        view.resize(200, 28);
+        const QImage image = rendered(view, dpr);
+        QVERIFY2(isGrey(pixelAt(image, QPointF(100, 27.5)), 128),
+                 describe(pixelAt(image, QPointF(100, 27.5))));
+        // The shaded background is light and covers everything above the line.
+        const QRgb background = pixelAt(image, QPointF(150, 14));
+        QVERIFY2(qAlpha(background) == 255 && qGray(background) > 210, describe(background));
+        QVERIFY(qGray(pixelAt(image, QPointF(150, 2))) > qGray(pixelAt(image, QPointF(150, 25))));
+        // The caption sits at the left.
+        QVERIFY(darkPixelsIn(image, QRectF(7, 4, 30, 20)) > 0);
+        QCOMPARE(darkPixelsIn(image, QRectF(60, 0, 140, 27)), 0);
+    }
+
+    void artworkIsPresent_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"lock", "unlock", "toolbar_bg", "well", "palette-document",
+                                 "favorites-document", "folder"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void artworkIsPresent() {
+        QFETCH(QString, name);
+        const QPixmap pixmap = tintmere::artwork::pixmap(name, QSize(16, 16), 2.0);
+        QCOMPARE(pixmap.size(), QSize(32, 32));
+        QCOMPARE(pixmap.devicePixelRatio(), 2.0);
+        QVERIFY(!tintmere::artwork::icon(name).pixmap(QSize(16, 16)).isNull());
+    }
+
+    void actionButtonIsOnWhileItsMenuIsOpen() {
+        QWidget window;
+        auto* button = new QVActionButton(&window);
+        button->setGeometry(10, 10, 40, 26);
+        QMenu menu;
+        menu.addAction(u"One"_s);
+        button->setActionMenu(&menu);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(button->isChecked());
+        QTRY_VERIFY(menu.isVisible());
+        QCOMPARE(menu.pos(), button->mapToGlobal(QPoint(0, 26)));
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(button->isChecked());
+        menu.hide();
+        QVERIFY(!button->isChecked());
+        // The keyboard opens it too.
+        QTest::keyClick(button, Qt::Key_Space);
+        QVERIFY(button->isChecked());
+        QTRY_VERIFY(menu.isVisible());
+        menu.hide();
+        QVERIFY(!button->isChecked());
+    }
+
+    void actionButtonWithoutMenuStaysOff() {
+        QVActionButton button;
+        QTest::mousePress(&button, Qt::LeftButton);
+        QVERIFY(!button.isChecked());
+    }
+};
+
+QTEST_MAIN(TestSmallControls)
+#include "tst_smallcontrols.moc"
