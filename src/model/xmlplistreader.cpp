@@ -35,7 +35,8 @@ Expected<QVariant> XmlPlistReader::read() {
     }
     if (!ok) {
         if (m_xml.hasError()) {
-            fail(u"the file is not a readable property list (%1)"_s.arg(m_xml.errorString()));
+            // The XML fault explains more than what the structure lacked because of it.
+            m_error = u"the file is not a readable property list (%1)"_s.arg(m_xml.errorString());
         }
         fail(u"the file is not a property list"_s);
         return Expected<QVariant>::failure(m_error);

@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "favoriteslibrary.h"
+#include "propertylist.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace tintmere;
+
+namespace {
+
+QByteArray fixture(const QString& name) {
+    QFile file(QStringLiteral(TINTMERE_TEST_DATA_DIR) + u"/model/"_s + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A tree in one line: groups as name[children], "+" for a group shown expanded,
+// favorites as name=colours.
+QString outline(const TreeNode* node) {
+    const SimpleNodeData* data = SimpleTreeNode::dataOf(node);
+    if (data->isLeaf()) {
+        return data->name() + u"="_s + data->colorArray().join(u' ');
+    }
+    QStringList children;
+    for (const TreeNode* child : node->children()) {
+        children.append(outline(child));
+    }
+    return data->name() + (data->expStart() ? u"+"_s : QString()) + u"["_s +
+           children.join(u", "_s) + u"]"_s;
+}
+
+const QString kNested = u"Root[Level 1[Level 2[Level 3+[Deep=102030 405060 708090 a0b0c0]]], "
+                        u"Damaged=ff0000 ffffff ffffff ffffff]"_s;
+
+} // namespace
+
+class TestFavoritesLibrary : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void load_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("tree");
+        QTest::newRow("no file") << QByteArray() << u"Root[]"_s;
+        QTest::newRow("older array form") << fixture(u"library-array-form.plist"_s)
+                                          << u"Root[Warm=FF0000 FF8000 FFFF00 FFFFFF]"_s;
+        QTest::newRow("nested groups") << fixture(u"library-nested.plist"_s) << kNested;
+        QTest::newRow("binary encoding")
+            << binaryPropertyList(*readPropertyList(fixture(u"library-nested.plist"_s))) << kNested;
+        QTest::newRow("array form, odd elements")
+            << xmlPropertyList(
+                   QVariantList{u"text"_s, QVariantList{}, QVariantList{u"Short"_s, u"123456"_s}})
+            << u"Root[Short=123456 ffffff ffffff ffffff]"_s;
+        QTest::newRow("group without a name, favorite without colours")
+            << xmlPropertyList(
+                   QVariantMap{{u"Group"_s, u"Root"_s},
+                               {u"Entries"_s, QVariantList{QVariantMap{{u"Group"_s, 7}},
+                                                           QVariantMap{{u"Name"_s, u"Bare"_s}}}}})
+            << u"Root[[], Bare=ffffff ffffff ffffff ffffff]"_s;
+    }
+    void load() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, tree);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Favorites.plist"_s);
+        if (!file.isEmpty()) {
+            writeFile(path, file);
+        }
+        FavoritesLibrary library(path);
+        FavoritesLibrary::LoadResult loaded = library.load();
+        QVERIFY(!loaded.problem);
+        QCOMPARE(outline(loaded.root.get()), tree);
+        QCOMPARE(readFile(path), file); // loading never rewrites
+
+        // Saved in the current form and loaded again, nothing changes.
+        QVERIFY(!library.save(*loaded.root));
+        const Expected<QVariant> saved = readPropertyList(readFile(path));
+        QCOMPARE(saved->toMap().value(u"Group"_s), QVariant(u"Root"_s));
+        QVERIFY(readFile(path).startsWith("<?xml"));
+        QCOMPARE(outline(library.load().root.get()), tree);
+    }
+
+    void damagedFileIsSetAside_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("empty") << QByteArray() << u"empty"_s;
+        QTest::newRow("garbage") << "\x89PNG\r\n\x1a\n"_ba << u"property list"_s;
+        QTest::newRow("truncated")
+            << fixture(u"library-nested.plist"_s).left(900) << u"property list"_s;
+        QTest::newRow("text at the top") << xmlPropertyList(u"hello"_s) << u"no favorites"_s;
+        QTest::newRow("shared 22 levels") << fixture(u"doubling-22.plist"_s) << u"too many"_s;
+        QTest::newRow("shared 30 levels") << fixture(u"doubling-30.plist"_s) << u"too many"_s;
+        QTest::newRow("cycle") << fixture(u"cycle.plist"_s) << u"itself"_s;
+    }
+    void damagedFileIsSetAside() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Favorites.plist"_s);
+        writeFile(path + u".damaged"_s, "an earlier one"_ba);
+        writeFile(path, file);
+        FavoritesLibrary library(path);
+        FavoritesLibrary::LoadResult loaded = library.load();
+        QCOMPARE(outline(loaded.root.get()), u"Root[]"_s);
+        QVERIFY(loaded.problem);
+        QCOMPARE(loaded.problem->file, path);
+        QVERIFY2(loaded.problem->message.contains(reason), qPrintable(loaded.problem->message));
+        QVERIFY2(loaded.problem->message.contains(u"Favorites.plist.damaged-2"_s),
+                 qPrintable(loaded.problem->message));
+        QCOMPARE(readFile(path + u".damaged-2"_s), file);
+        QCOMPARE(readFile(path + u".damaged"_s), "an earlier one"_ba);
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(!library.save(*loaded.root));
+    }
+
+    void saveCreatesTheFolderAndAsksWhatIsExpanded() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"a/b/Favorites.plist"_s);
+        FavoritesLibrary library(path);
+        std::unique_ptr<SimpleTreeNode> root = library.load().root;
+        auto group = std::make_unique<SimpleTreeNode>(SimpleNodeData::groupDataWithName(u"G"_s));
+        root->insertChild(std::move(group), 0);
+        QVERIFY(!library.save(*root, [](const TreeNode&) { return true; }));
+        QCOMPARE(outline(library.load().root.get()), u"Root[G+[]]"_s);
+        QVERIFY(!library.save(*root));
+        QCOMPARE(outline(library.load().root.get()), u"Root[G[]]"_s);
+    }
+
+    void saveReportsFailure() {
+        QTemporaryDir dir;
+        writeFile(dir.filePath(u"file"_s), "x"_ba);
+        FavoritesLibrary library(dir.filePath(u"file/Favorites.plist"_s));
+        const std::optional<FileError> error = library.save(*SimpleTreeNode::emptyLibrary());
+        QVERIFY(error);
+        QVERIFY(error->text().contains(u"Favorites.plist"_s));
+    }
+
+    void flattening() {
+        const auto favorite = [](const QString& name) {
+            return QVariantMap{{u"Name"_s, name}, {u"Colors"_s, QStringList(4, u"ffffff"_s)}};
+        };
+        const QVariantMap library{
+            {u"Group"_s, u"Root"_s},
+            {u"Entries"_s,
+             QVariantList{
+                 QVariantMap{
+                     {u"Group"_s, u"A"_s},
+                     {u"Entries"_s,
+                      QVariantList{favorite(u"1"_s),
+                                   QVariantMap{{u"Group"_s, u"B"_s},
+                                               {u"Entries"_s, QVariantList{favorite(u"2"_s)}}}}}},
+                 favorite(u"3"_s)}}};
+        const auto root = SimpleTreeNode::treeFromDictionary(library);
+        QStringList names;
+        for (const FavoriteEntry& entry :
+             SimpleTreeNode::itemsArrayFromRootChildren(root->children())) {
+            names.append(entry.name);
+        }
+        QCOMPARE(names, (QStringList{u"1"_s, u"2"_s, u"3"_s}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFavoritesLibrary)
+#include "tst_favoriteslibrary.moc"

@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "defaults.h"
+#include "favoriteslibrary.h"
+#include "propertylist.h"
+#include "settingsconversion.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace tintmere;
+
+namespace {
+
+constexpr SettingKey kTooltip = keys::TooltipFormat;
+
+QStringList favoriteNames(const TreeNode* root) {
+    QStringList names;
+    for (const FavoriteEntry& entry :
+         SimpleTreeNode::itemsArrayFromRootChildren(root->children())) {
+        names.append(entry.name);
+    }
+    return names;
+}
+
+QVariantList legacyFavorites(const QStringList& names) {
+    QVariantList favorites;
+    for (const QString& name : names) {
+        favorites.append(
+            QVariant(QVariantList{name, u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"ffffff"_s}));
+    }
+    return favorites;
+}
+
+} // namespace
+
+class TestSettingsConversion : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void legacyPreferences() {
+        QTemporaryDir dir;
+        FavoritesLibrary library(dir.filePath(u"Favorites.plist"_s));
+        auto defaults = Defaults::inMemory();
+        defaults->setValueNamed(u"Preferences"_s, QVariantMap{{u"Tooltip Format"_s, 2},
+                                                              {u"Border Width"_s, 3},
+                                                              {u"Reset Color"_s, u"000000"_s},
+                                                              {u"Crosshair Color"_s, u"ff0000"_s}});
+        defaults->setValueNamed(u"midpoint"_s, 1);
+        defaults->setValueNamed(u"Windows"_s, QVariantList{u"frame"_s});
+        QVERIFY(!SettingsConversion::run(*defaults, library));
+        QCOMPARE(defaults->intValue(kTooltip), 2);
+        QCOMPARE(defaults->intValue(keys::BlendMode), 1);
+        QCOMPARE(defaults->stringValue(keys::ResetColor), u"ffffff"_s);
+        QCOMPARE(defaults->storedKeys(), (QStringList{u"Blend Mode"_s, u"Tooltip Format"_s}));
+
+        // A second start finds nothing left to do.
+        QVERIFY(!SettingsConversion::run(*defaults, library));
+        QCOMPARE(defaults->storedKeys(), (QStringList{u"Blend Mode"_s, u"Tooltip Format"_s}));
+        QVERIFY(!QFile::exists(library.path()));
+    }
+
+    void savedColors_data() {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QStringList>("palette");
+        const QStringList ordered{u"ff0000"_s, u"808080"_s, u"ffffff"_s, u"000000"_s};
+        QTest::newRow("older dictionary") << QVariant(QVariantMap{{u"4"_s, u"000000"_s},
+                                                                  {u"2"_s, u"808080"_s},
+                                                                  {u"1"_s, u"ff0000"_s},
+                                                                  {u"3"_s, u"ffffff"_s}})
+                                          << ordered;
+        QTest::newRow("dictionary missing a well")
+            << QVariant(
+                   QVariantMap{{u"1"_s, u"ff0000"_s}, {u"2"_s, u"808080"_s}, {u"4"_s, u"000000"_s}})
+            << QStringList{u"ff0000"_s, u"808080"_s, u"ffffff"_s, u"000000"_s};
+        QTest::newRow("dictionary of numbers")
+            << QVariant(QVariantMap{{u"1"_s, 5}}) << QStringList(4, u"ffffff"_s);
+        QTest::newRow("array as it should be") << QVariant(ordered) << ordered;
+        QTest::newRow("uppercase kept")
+            << QVariant(QStringList(4, u"ABCDEF"_s)) << QStringList(4, u"ABCDEF"_s);
+        QTest::newRow("three colours")
+            << QVariant(QStringList{u"ff0000"_s, u"808080"_s, u"ffffff"_s})
+            << QStringList{u"ff0000"_s, u"808080"_s, u"ffffff"_s, u"ffffff"_s};
+        QTest::newRow("five colours") << QVariant(ordered + QStringList{u"123456"_s}) << ordered;
+        QTest::newRow("not colours")
+            << QVariant(QStringList{u"red"_s, u"808080"_s, u""_s, u"#000"_s})
+            << QStringList{u"ffffff"_s, u"808080"_s, u"ffffff"_s, u"#000"_s};
+        QTest::newRow("one string")
+            << QVariant(u"ff0000"_s)
+            << QStringList{u"ff0000"_s, u"ffffff"_s, u"ffffff"_s, u"ffffff"_s};
+        QTest::newRow("a number") << QVariant(12) << QStringList(4, u"ffffff"_s);
+    }
+    void savedColors() {
+        QFETCH(QVariant, stored);
+        QFETCH(QStringList, palette);
+        QTemporaryDir dir;
+        FavoritesLibrary library(dir.filePath(u"Favorites.plist"_s));
+        auto defaults = Defaults::inMemory();
+        defaults->setValue(keys::SavedColors, stored);
+        SettingsConversion::run(*defaults, library);
+        QCOMPARE(defaults->stringArrayValue(keys::SavedColors), palette);
+        QCOMPARE(defaults->paletteValue(keys::SavedColors), palette);
+    }
+
+    void favoritesMoveIntoTheLibrary_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("favorites");
+        QTest::addColumn<bool>("problem");
+        const QVariantMap current{
+            {u"Group"_s, u"Root"_s},
+            {u"Entries"_s,
+             QVariantList{QVariantMap{
+                 {u"Group"_s, u"G"_s},
+                 {u"Entries"_s, QVariantList{QVariantMap{{u"Name"_s, u"In G"_s},
+                                                         {u"Colors"_s, QStringList()}}}}}}}};
+        QTest::newRow("no library") << QByteArray() << QStringList{u"Old 1"_s, u"Old 2"_s} << false;
+        QTest::newRow("older array form")
+            << xmlPropertyList(legacyFavorites({u"Kept"_s}))
+            << QStringList{u"Kept"_s, u"Old 1"_s, u"Old 2"_s} << false;
+        QTest::newRow("current form")
+            << xmlPropertyList(current) << QStringList{u"In G"_s, u"Old 1"_s, u"Old 2"_s} << false;
+        QTest::newRow("damaged library")
+            << "garbage"_ba << QStringList{u"Old 1"_s, u"Old 2"_s} << true;
+    }
+    void favoritesMoveIntoTheLibrary() {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, favorites);
+        QFETCH(bool, problem);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"sub/Favorites.plist"_s);
+        if (!file.isEmpty()) {
+            QVERIFY(QDir().mkpath(dir.filePath(u"sub"_s)));
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(file);
+        }
+        FavoritesLibrary library(path);
+        auto defaults = Defaults::inMemory();
+        defaults->setValue(keys::LegacyFavorites, legacyFavorites({u"Old 1"_s, u"Old 2"_s}));
+        QCOMPARE(SettingsConversion::run(*defaults, library).has_value(), problem);
+        QVERIFY(!defaults->hasValue(keys::LegacyFavorites));
+        QCOMPARE(QFile::exists(path + u".damaged"_s), problem);
+        const FavoritesLibrary::LoadResult loaded = library.load();
+        QVERIFY(!loaded.problem);
+        QCOMPARE(favoriteNames(loaded.root.get()), favorites);
+    }
+
+    void favoritesStayWhenTheLibraryCannotBeWritten() {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(u"blocker"_s));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        FavoritesLibrary library(dir.filePath(u"blocker/Favorites.plist"_s));
+        auto defaults = Defaults::inMemory();
+        defaults->setValue(keys::LegacyFavorites, legacyFavorites({u"Precious"_s}));
+        const std::optional<FileError> problem = SettingsConversion::run(*defaults, library);
+        QVERIFY(problem);
+        QCOMPARE(defaults->value(keys::LegacyFavorites),
+                 QVariant(legacyFavorites({u"Precious"_s})));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsConversion)
+#include "tst_settingsconversion.moc"
