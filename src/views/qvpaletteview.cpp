@@ -1,0 +1,328 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qvpaletteview.h"
+
+#include "gxgradient.h"
+#include "notificationcenter.h"
+#include "notificationnames.h"
+#include "qvpalettecolorwell.h"
+#include "qvradiocolorwell.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+using tintmere::Color;
+
+namespace {
+
+constexpr qreal kFirstX = 20;
+constexpr qreal kTopMargin = 17;
+constexpr int kDefaultWidth = 240;
+
+// A copy of a menu command that follows the original's state each time it is shown.
+QAction* copyOfAction(QAction* original, QMenu* into) {
+    auto* copy = new QAction(original->icon(), original->text(), into);
+    copy->setCheckable(original->isCheckable());
+    copy->setChecked(original->isChecked());
+    copy->setEnabled(original->isEnabled());
+    copy->setVisible(original->isVisible());
+    copy->setData(original->data());
+    copy->setObjectName(original->objectName());
+    QObject::connect(into, &QMenu::aboutToShow, copy, [copy, source = QPointer(original)] {
+        if (!source)
+            return;
+        copy->setText(source->text());
+        copy->setEnabled(source->isEnabled());
+        copy->setChecked(source->isChecked());
+        copy->setVisible(source->isVisible());
+    });
+    return copy;
+}
+
+// Copies the menu with its submenus; every command's triggered goes to chosen.
+QMenu* copyOfMenu(const QMenu* original, const std::function<void(QAction*)>& chosen) {
+    auto* copy = new QMenu(original->title());
+    for (QAction* action : original->actions()) {
+        if (action->isSeparator()) {
+            copy->addSeparator();
+        } else if (QMenu* submenu = action->menu()) {
+            QMenu* subcopy = copyOfMenu(submenu, chosen);
+            subcopy->setParent(copy, subcopy->windowFlags());
+            QAction* holder = copy->addMenu(subcopy);
+            holder->setData(action->data());
+        } else {
+            QAction* command = copyOfAction(action, copy);
+            QObject::connect(command, &QAction::triggered, copy,
+                             [command, chosen] { chosen(command); });
+            copy->addAction(command);
+        }
+    }
+    return copy;
+}
+
+} // namespace
+
+QVPaletteView::QVPaletteView(QWidget* parent)
+    : QWidget(parent) {
+    m_grid.wellSize = QSizeF(45, 68);
+    m_grid.wellPadding = 8;
+    m_grid.firstX = kFirstX;
+    m_grid.topMargin = kTopMargin;
+    setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
+    setAccessibleName(tr("Palette"));
+    resize(kDefaultWidth, int(heightToFit()));
+}
+
+QVPaletteView::~QVPaletteView() = default;
+
+QSize QVPaletteView::sizeHint() const {
+    return QSize(std::max(width(), kDefaultWidth), int(std::ceil(heightToFit())));
+}
+
+bool QVPaletteView::setupNextSpot() {
+    return m_grid.setupNextSpot(width());
+}
+
+qreal QVPaletteView::heightToFit() const {
+    const int rows = std::max(m_grid.numberOfRows, 2);
+    return rows * m_grid.wellSize.height() + (8 * rows - 8) + 40;
+}
+
+bool QVPaletteView::addColorWellwithColor(const Color& color) {
+    return addColorWellAtIndex(colorWellCount(), color);
+}
+
+bool QVPaletteView::addColorWellAtIndex(int index, const Color& color) {
+    const bool newRow = m_grid.placeCell(width());
+    const int tag = colorWellCount();
+
+    auto* cell = new QVRadioColorWell(this);
+    cell->setGeometry(m_grid.frames.constLast().toRect());
+    cell->setTag(tag);
+    // The view takes the keyboard for the whole palette.
+    cell->radioButton()->setFocusPolicy(Qt::NoFocus);
+    cell->colorWell()->setFocusPolicy(Qt::NoFocus);
+    if (m_colorMenu) {
+        tagMenu(m_colorMenu, tag);
+        cell->colorWell()->setContextMenu(copyOfColorWellMenu());
+    }
+    m_wellsArray.append(cell);
+
+    const int count = colorWellCount();
+    index = std::clamp(index, 0, count - 1);
+    for (int j = count - 1; j > index; --j)
+        m_wellsArray[j]->colorWell()->setColorWithNoAction(
+            m_wellsArray[j - 1]->colorWell()->color());
+    m_wellsArray[index]->colorWell()->setColorWithNoAction(color);
+
+    cell->colorWell()->setDrawGloss(m_drawGloss);
+    cell->colorWell()->setDrawWeb(m_drawWeb);
+    connect(cell, &QVRadioColorWell::colorWellTriggered, this,
+            [this, cell] { Q_EMIT colorWellAction(cell->colorWell()); });
+    connect(cell, &QVRadioColorWell::radioButtonTriggered, this,
+            [this, cell] { Q_EMIT radioButtonAction(cell); });
+    cell->show();
+    updateGeometry();
+    return newRow;
+}
+
+bool QVPaletteView::removeColorWellAtIndex(int index) {
+    const int count = colorWellCount();
+    if (count < 2 || index < 0 || index >= count)
+        return false;
+    const int selected = m_selectedColorWellIndex;
+    for (int j = index + 1; j < count; ++j)
+        m_wellsArray[j - 1]->colorWell()->setColorWithNoAction(
+            m_wellsArray[j]->colorWell()->color());
+    clickCell(selected + 1 >= count ? selected - 1 : selected);
+
+    delete m_wellsArray.takeLast();
+    m_grid.removeLastCell();
+    updateGeometry();
+    return true;
+}
+
+void QVPaletteView::resetWithNumberOfWells(int count, const Color& color) {
+    count = std::max(count, 0);
+    selectColorWellatIndex(0);
+    while (colorWellCount() > count) {
+        delete m_wellsArray.takeLast();
+        m_grid.removeLastCell();
+    }
+    while (colorWellCount() < count)
+        addColorWellwithColor(color);
+    for (QVRadioColorWell* cell : std::as_const(m_wellsArray))
+        cell->colorWell()->setColorWithNoAction(color);
+    selectColorWellatIndex(0);
+    m_grid.numberOfRows = (count + 3) / 4;
+    updateGeometry();
+}
+
+void QVPaletteView::selectColorWellatIndex(int index) {
+    if (m_wellsArray.isEmpty())
+        return;
+    if (QVRadioColorWell* current = radioColorWellAtIndex(m_selectedColorWellIndex))
+        current->setState(false);
+    if (index < 0 || index >= colorWellCount())
+        index = 0;
+    m_wellsArray[index]->setState(true);
+    m_selectedColorWellIndex = index;
+    update();
+}
+
+void QVPaletteView::selectNextColorWell() {
+    selectColorWellatIndex(
+        PaletteGrid::wrappedIndex(m_selectedColorWellIndex, 1, colorWellCount()));
+}
+
+void QVPaletteView::selectPrevColorWell() {
+    selectColorWellatIndex(
+        PaletteGrid::wrappedIndex(m_selectedColorWellIndex, -1, colorWellCount()));
+}
+
+void QVPaletteView::clickCell(int index) {
+    selectColorWellatIndex(index);
+    if (QVRadioColorWell* cell = selectedRadioColorWell())
+        cell->radioButton()->click();
+}
+
+void QVPaletteView::setDrawGloss(bool drawGloss) {
+    m_drawGloss = drawGloss;
+    for (QVRadioColorWell* cell : std::as_const(m_wellsArray))
+        cell->colorWell()->setDrawGloss(drawGloss);
+}
+
+void QVPaletteView::setDrawWeb(bool drawWeb) {
+    m_drawWeb = drawWeb;
+    for (QVRadioColorWell* cell : std::as_const(m_wellsArray))
+        cell->colorWell()->setDrawWeb(drawWeb);
+}
+
+QVRadioColorWell* QVPaletteView::radioColorWellAtIndex(int index) const {
+    return index >= 0 && index < colorWellCount() ? m_wellsArray[index] : nullptr;
+}
+
+QVRadioColorWell* QVPaletteView::selectedRadioColorWell() const {
+    return radioColorWellAtIndex(m_selectedColorWellIndex);
+}
+
+QVPaletteColorWell* QVPaletteView::selectedColorWell() const {
+    QVRadioColorWell* cell = selectedRadioColorWell();
+    return cell ? cell->colorWell() : nullptr;
+}
+
+Color QVPaletteView::selectedColor() const {
+    QVPaletteColorWell* well = selectedColorWell();
+    return well ? well->color() : Color{};
+}
+
+QList<Color> QVPaletteView::colorArray() const {
+    QList<Color> colors;
+    for (QVRadioColorWell* cell : m_wellsArray)
+        colors.append(cell->colorWell()->color());
+    return colors;
+}
+
+void QVPaletteView::tagMenu(QMenu* menu, int tag) {
+    for (QAction* action : menu->actions()) {
+        if (QMenu* submenu = action->menu()) {
+            for (QAction* item : submenu->actions())
+                item->setData(tag);
+        } else if (!action->text().isEmpty()) {
+            action->setData(tag);
+        }
+    }
+}
+
+QMenu* QVPaletteView::copyOfColorWellMenu() {
+    return copyOfMenu(m_colorMenu,
+                      [this](QAction* command) { Q_EMIT colorMenuItemSelected(command); });
+}
+
+void QVPaletteView::setColorWellMenu(QMenu* menu) {
+    m_colorMenu = menu;
+    for (int i = 0; i < colorWellCount(); ++i) {
+        QMenu* copy = nullptr;
+        if (menu) {
+            tagMenu(menu, i);
+            copy = copyOfColorWellMenu();
+        }
+        m_wellsArray[i]->colorWell()->setContextMenu(copy);
+    }
+}
+
+void QVPaletteView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    tintmere::GXGradient::gradientWithBeginningColor(Color{0.99f, 0.99f, 0.99f, 1.0f},
+                                                     Color{0.93f, 0.93f, 0.93f, 1.0f})
+        .fillRect(painter, rect(), 90);
+    if (hasFocus()) {
+        if (QVRadioColorWell* cell = selectedRadioColorWell()) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(QPen(palette().highlight().color(), 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRoundedRect(QRectF(cell->geometry()).adjusted(-3, -3, 3, 3), 4, 4);
+        }
+    }
+}
+
+void QVPaletteView::keyPressEvent(QKeyEvent* event) {
+    const int count = colorWellCount();
+    const int selected = m_selectedColorWellIndex;
+    // Cells per row: those level with the first.
+    const int perRow = int(
+        std::count_if(m_grid.frames.cbegin(), m_grid.frames.cend(), [this](const QRectF& frame) {
+            return frame.y() == m_grid.frames.constFirst().y();
+        }));
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        tintmere::NotificationCenter::defaultCenter().post(tintmere::notifications::PaletteDelete,
+                                                           this);
+        return;
+    case Qt::Key_Left:
+        if (count > 0)
+            clickCell(PaletteGrid::wrappedIndex(selected, -1, count));
+        return;
+    case Qt::Key_Right:
+        if (count > 0)
+            clickCell(PaletteGrid::wrappedIndex(selected, 1, count));
+        return;
+    case Qt::Key_Up:
+        if (perRow > 0 && selected - perRow >= 0)
+            clickCell(selected - perRow);
+        return;
+    case Qt::Key_Down:
+        if (perRow > 0 && selected + perRow < count)
+            clickCell(selected + perRow);
+        return;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (QVPaletteColorWell* well = selectedColorWell()) {
+            if (well->isActive())
+                well->deactivate();
+            else
+                well->activate(true);
+        }
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void QVPaletteView::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void QVPaletteView::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
+}
