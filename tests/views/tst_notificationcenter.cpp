@@ -125,16 +125,6 @@ private Q_SLOTS:
         QCOMPARE(recorder.heard.size(), delivered ? 1 : 0);
     }
 
-    void observersHearInTheOrderAdded() {
-        NotificationCenter center;
-        QObject context;
-        QStringList order;
-        for (const QString& tag : {u"1"_s, u"2"_s, u"3"_s})
-            center.addObserver(&context, u"N"_s, nullptr, [&order, tag](auto&) { order << tag; });
-        center.post(u"N"_s);
-        QCOMPARE(order, (QStringList{u"1"_s, u"2"_s, u"3"_s}));
-    }
-
     void observerGoesWithItsContext() {
         NotificationCenter center;
         Recorder recorder;
@@ -283,10 +273,6 @@ private Q_SLOTS:
         center.enqueue(u"S"_s, nullptr, payload(u"kept"_s));
         center.deliverQueued();
         QCOMPARE(recorder.heard, QStringList{u"S:-:kept"_s});
-    }
-
-    void defaultCenterIsShared() {
-        QCOMPARE(&NotificationCenter::defaultCenter(), &NotificationCenter::defaultCenter());
     }
 };
 
