@@ -13,7 +13,8 @@ namespace tintmere::platform {
 
 // X11: a passive grab of the key on the root window, in every Num Lock and Caps Lock state,
 // read from Qt's event stream before Qt sees it. Another client holding the key makes the
-// grab fail with BadAccess; then nothing stays grabbed and the key is unavailable.
+// grab fail with BadAccess; then nothing stays grabbed and the key is unavailable. A new
+// keyboard layout may move L or the modifiers, so the grab is renewed when it changes.
 class XcbGlobalHotKey final : public GlobalHotKey, public QAbstractNativeEventFilter {
     Q_OBJECT
 
@@ -27,7 +28,9 @@ public:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override;
 
 private:
-    void grab(const x11::HotKey& key);
+    // Grabs the key as the current keyboard tables define it, letting go of an earlier grab.
+    void grabForCurrentLayout();
+    void release();
     void ungrab(quint8 keycode, const std::vector<quint16>& states);
 
     xcb_connection_t* m_connection;

@@ -57,6 +57,8 @@ struct HotKey {
     quint16 modifiers = 0;
     quint16 numLockMask = 0; // 0 when no key is Num Lock
 
+    bool operator==(const HotKey&) const = default;
+
     // The modifier states to grab so that the key works whatever Num Lock and Caps Lock are.
     std::vector<quint16> grabbedModifierStates() const;
 };

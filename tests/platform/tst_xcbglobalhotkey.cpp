@@ -4,7 +4,9 @@
 #include "xcbsupport.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QProcess>
+#include <QRasterWindow>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -31,16 +33,24 @@ public:
 
     const tintmere::platform::x11::HotKey& key() const { return m_key; }
 
-    // Whether every state could be grabbed.
-    bool grab(const std::vector<quint16>& states) {
+    // Whether every state of `keycode` (by default the one that types L) could be grabbed.
+    bool grab(const std::vector<quint16>& states, quint8 keycode = 0) {
         bool all = true;
         for (const quint16 state : states) {
             const xcb::Reply<xcb_generic_error_t> error(xcb_request_check(
-                m_connection, xcb_grab_key_checked(m_connection, 0, m_root, state, m_key.keycode,
+                m_connection, xcb_grab_key_checked(m_connection, 0, m_root, state,
+                                                   keycode != 0 ? keycode : m_key.keycode,
                                                    XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)));
             all = all && !error;
         }
         return all;
+    }
+    // Whether some other client holds the key in that state.
+    bool isHeld(quint8 keycode, quint16 state) {
+        if (!grab({state}, keycode))
+            return true;
+        ungrabAll();
+        return false;
     }
     void ungrabAll() {
         xcb_ungrab_key(m_connection, XCB_GRAB_ANY, m_root, XCB_MOD_MASK_ANY);
@@ -50,6 +60,34 @@ public:
         const xcb::Reply<xcb_query_pointer_reply_t> pointer(xcb_query_pointer_reply(
             m_connection, xcb_query_pointer(m_connection, m_root), nullptr));
         return pointer ? pointer->mask & 0xff : 0;
+    }
+
+    // Shows a window of this client and gives it the keyboard focus.
+    void focusNewWindow() {
+        const xcb_window_t window = xcb_generate_id(m_connection);
+        xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, m_root, 0, 0, 200, 200, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_map_window(m_connection, window);
+        sync();
+        xcb_set_input_focus(m_connection, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
+        sync();
+    }
+
+    // Puts `syms` on `keycode`, as a new keyboard layout would.
+    void setKeysyms(quint8 keycode, const QList<quint32>& syms) {
+        const xcb::Reply<xcb_get_keyboard_mapping_reply_t> current(xcb_get_keyboard_mapping_reply(
+            m_connection, xcb_get_keyboard_mapping(m_connection, keycode, 1), nullptr));
+        std::vector<xcb_keysym_t> row(current->keysyms_per_keycode, 0);
+        std::copy(syms.begin(), syms.end(), row.begin());
+        xcb_change_keyboard_mapping(m_connection, 1, keycode, current->keysyms_per_keycode,
+                                    row.data());
+        sync();
+    }
+    QList<quint32> keysyms(quint8 keycode) {
+        const xcb::Reply<xcb_get_keyboard_mapping_reply_t> current(xcb_get_keyboard_mapping_reply(
+            m_connection, xcb_get_keyboard_mapping(m_connection, keycode, 1), nullptr));
+        const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(current.get());
+        return {syms, syms + current->keysyms_per_keycode};
     }
 
 private:
@@ -64,6 +102,17 @@ private:
 };
 
 using Presses = QList<QStringList>;
+
+// A window of ours that records the keys Qt hands it.
+class KeyRecordingWindow : public QRasterWindow {
+public:
+    QList<int> keys;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override { keys.append(event->key()); }
+    void paintEvent(QPaintEvent*) override {}
+};
+
 const QStringList hotKey{u"key"_s, u"ctrl+alt+super+l"_s};
 
 } // namespace
@@ -123,6 +172,61 @@ private Q_SLOTS:
 
         xdotool(lockKeys);
         QCOMPARE(observer.modifierState(), stateBefore);
+    }
+
+    void deliveredWhateverHasTheFocus_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("nothing") << u"none"_s;
+        QTest::newRow("another program's window") << u"other"_s;
+        QTest::newRow("our own window") << u"own"_s;
+    }
+    void deliveredWhateverHasTheFocus() {
+        QFETCH(QString, focus);
+        const std::unique_ptr<GlobalHotKey> key = tintmere::platform::createGlobalHotKey();
+        QSignalSpy activated(key.get(), &GlobalHotKey::activated);
+        OtherClient other;
+        KeyRecordingWindow own;
+        if (focus == u"other") {
+            other.focusNewWindow();
+        } else if (focus == u"own") {
+            own.setGeometry(300, 300, 200, 200);
+            own.show();
+            own.requestActivate();
+            QVERIFY(QTest::qWaitForWindowActive(&own));
+        }
+        xdotool(hotKey);
+        QTRY_COMPARE(activated.count(), 1);
+        xdotool({u"key"_s, u"k"_s}); // reaches a focused window of ours: the presses were seen
+        if (focus == u"own") {
+            QTRY_VERIFY(own.keys.contains(Qt::Key_K));
+            QVERIFY(!own.keys.contains(Qt::Key_L));
+        }
+        QCOMPARE(activated.count(), 1);
+    }
+
+    // A new layout may put L on another key; the grab follows it.
+    void followsKeyboardLayoutChanges() {
+        const std::unique_ptr<GlobalHotKey> key = tintmere::platform::createGlobalHotKey();
+        QSignalSpy activated(key.get(), &GlobalHotKey::activated);
+        OtherClient other;
+        const quint8 lKey = other.key().keycode;
+        const quint8 pKey = 33;
+        const QList<quint32> lSyms = other.keysyms(lKey);
+        const QList<quint32> pSyms = other.keysyms(pKey);
+        const quint16 modifiers = other.key().modifiers;
+        other.setKeysyms(lKey, pSyms);
+        other.setKeysyms(pKey, lSyms);
+        QTRY_VERIFY(other.isHeld(pKey, modifiers));
+        QVERIFY(!other.isHeld(lKey, modifiers));
+        xdotool(hotKey);
+        QTRY_COMPARE(activated.count(), 1);
+
+        other.setKeysyms(lKey, lSyms);
+        other.setKeysyms(pKey, pSyms);
+        QTRY_VERIFY(other.isHeld(lKey, modifiers));
+        QVERIFY(!other.isHeld(pKey, modifiers));
+        xdotool(hotKey);
+        QTRY_COMPARE(activated.count(), 2);
     }
 
     void keyHeldByAnotherProgram_data() {
