@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capturegeometry.h"
 #include "fakescreencapture.h"
+#include "screencapture.h"
 
+#include <QGuiApplication>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -74,77 +76,6 @@ private Q_SLOTS:
         QCOMPARE(captureRectAround(pointer, pixelsPerSide), expected);
     }
 
-    void deviceCoordinates_data() {
-        QTest::addColumn<QRect>("logicalScreen");
-        QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<QRect>("deviceScreen");
-        QTest::addColumn<QPoint>("logicalPoint");
-        QTest::addColumn<QPoint>("devicePoint");
-        QTest::newRow("unscaled") << QRect(0, 0, 1280, 1024) << 1.0 << QRect(0, 0, 1280, 1024)
-                                  << QPoint(17, 33) << QPoint(17, 33);
-        QTest::newRow("2x right of a 1920 screen")
-            << QRect(1920, 0, 1280, 720) << 2.0 << QRect(1920, 0, 2560, 1440) << QPoint(1930, 7)
-            << QPoint(1940, 14);
-        QTest::newRow("1.25x") << QRect(0, 0, 1536, 864) << 1.25 << QRect(0, 0, 1920, 1080)
-                               << QPoint(100, 100) << QPoint(125, 125);
-        QTest::newRow("left of the primary")
-            << QRect(-960, 0, 960, 540) << 2.0 << QRect(-960, 0, 1920, 1080) << QPoint(-950, 0)
-            << QPoint(-940, 0);
-    }
-    void deviceCoordinates() {
-        QFETCH(QRect, logicalScreen);
-        QFETCH(qreal, ratio);
-        QFETCH(QRect, deviceScreen);
-        QFETCH(QPoint, logicalPoint);
-        QFETCH(QPoint, devicePoint);
-        QCOMPARE(deviceGeometry(logicalScreen, ratio), deviceScreen);
-        QCOMPARE(toDevicePoint(logicalPoint, logicalScreen, ratio), devicePoint);
-    }
-
-    void grabPlan_data() {
-        QTest::addColumn<QRect>("wanted");
-        QTest::addColumn<QRect>("screen");
-        QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<bool>("covered");
-        QTest::addColumn<QRect>("logical");
-        QTest::addColumn<QPoint>("offset");
-        QTest::addColumn<QRect>("target");
-        const QRect hd(0, 0, 1920, 1080);
-        QTest::newRow("inside") << QRect(97, 47, 7, 7) << hd << 1.0 << true << QRect(97, 47, 7, 7)
-                                << QPoint() << QRect(0, 0, 7, 7);
-        QTest::newRow("over the top-left corner")
-            << QRect(-3, -3, 7, 7) << hd << 1.0 << true << QRect(0, 0, 4, 4) << QPoint()
-            << QRect(3, 3, 4, 4);
-        QTest::newRow("second screen, relative to it")
-            << QRect(1917, 10, 7, 7) << QRect(1920, 0, 1920, 1080) << 1.0 << true
-            << QRect(0, 10, 4, 7) << QPoint() << QRect(3, 0, 4, 7);
-        QTest::newRow("2x, even pixel") << QRect(100, 100, 7, 7) << hd << 2.0 << true
-                                        << QRect(50, 50, 4, 4) << QPoint() << QRect(0, 0, 7, 7);
-        QTest::newRow("2x, odd pixel") << QRect(101, 103, 7, 7) << hd << 2.0 << true
-                                       << QRect(50, 51, 4, 4) << QPoint(1, 1) << QRect(0, 0, 7, 7);
-        QTest::newRow("1.5x") << QRect(4, 4, 7, 7) << hd << 1.5 << true << QRect(2, 2, 6, 6)
-                              << QPoint(1, 1) << QRect(0, 0, 7, 7);
-        QTest::newRow("elsewhere")
-            << QRect(2000, 5, 7, 7) << hd << 1.0 << false << QRect() << QPoint() << QRect();
-        QTest::newRow("touching the edge")
-            << QRect(1920, 5, 7, 7) << hd << 1.0 << false << QRect() << QPoint() << QRect();
-        QTest::newRow("screen without scale")
-            << QRect(10, 10, 7, 7) << hd << 0.0 << false << QRect() << QPoint() << QRect();
-    }
-    void grabPlan() {
-        QFETCH(QRect, wanted);
-        QFETCH(QRect, screen);
-        QFETCH(qreal, ratio);
-        QFETCH(bool, covered);
-        QFETCH(QRect, logical);
-        QFETCH(QPoint, offset);
-        QFETCH(QRect, target);
-        const auto plan = planScreenGrab(wanted, screen, ratio);
-        QCOMPARE(plan.has_value(), covered);
-        if (covered)
-            QCOMPARE(*plan, (ScreenGrabPlan{logical, offset, target}));
-    }
-
     // Whatever the layout and scale, every pixel is the desktop's own or transparent, and
     // only small rectangles are grabbed.
     void composedFromScreens_data() {
@@ -209,8 +140,17 @@ private Q_SLOTS:
         QCOMPARE(fake.capturedRects(), QList<QRect>{square});
 
         fake.setUnavailableReason(u"No screen here."_s);
-        QVERIFY(!fake.isAvailable());
         QVERIFY(fake.capture(square).isNull());
+    }
+
+    // Where the screen cannot be read, the magnifier gets nothing and the user a reason.
+    void offX11NothingIsCaptured() {
+        QCOMPARE(QGuiApplication::platformName(), u"offscreen"_s);
+        const auto capture = createScreenCapture();
+        QVERIFY(!capture->isAvailable());
+        QCOMPARE(capture->unavailableReason(),
+                 u"The screen cannot be read on the \"offscreen\" display platform."_s);
+        QVERIFY(capture->captureAround(capture->pointerPosition(), 7).isNull());
     }
 };
 

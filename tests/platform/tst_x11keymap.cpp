@@ -48,7 +48,7 @@ const Keys usualKeys{{50, {shiftL}},
 const Modifiers usualModifiers{{50}, {66}, {37}, {64}, {77}, {}, {133, 207}, {}};
 
 constexpr quint16 control = modifier::control, mod1 = 1 << 3, mod2 = 1 << 4, mod3 = 1 << 5,
-                  mod4 = 1 << 6, mod5 = 1 << 7, lock = modifier::lock, shift = modifier::shift;
+                  mod4 = 1 << 6, mod5 = 1 << 7;
 
 } // namespace
 
@@ -114,89 +114,6 @@ private Q_SLOTS:
         QCOMPARE(int(key->keycode), keycode);
         QCOMPARE(int(key->modifiers), modifiers);
         QCOMPARE(int(key->numLockMask), numLock);
-    }
-
-    void emptyTablesHaveNoKey() {
-        QVERIFY(!controlAltSuperL({}, {}).has_value());
-        QVERIFY(!controlAltSuperL({8, 0, {}}, {0, {}}).has_value());
-    }
-
-    void grabbedStates_data() {
-        QTest::addColumn<int>("numLock");
-        QTest::addColumn<QList<int>>("states");
-        const int m = control | mod1 | mod4;
-        QTest::newRow("with Num Lock")
-            << int(mod2) << QList{m, m | lock, m | mod2, m | mod2 | lock};
-        QTest::newRow("no Num Lock key") << 0 << QList{m, m | lock};
-        QTest::newRow("Num Lock shares Super's bit") << int(mod4) << QList{m, m | lock};
-    }
-    void grabbedStates() {
-        QFETCH(int, numLock);
-        QFETCH(QList<int>, states);
-        const HotKey key{46, quint16(control | mod1 | mod4), quint16(numLock)};
-        QList<int> grabbed;
-        for (const quint16 state : key.grabbedModifierStates())
-            grabbed.append(state);
-        QCOMPARE(grabbed, states);
-    }
-
-    // Events as "press <keycode> <state>" or "release <keycode>"; results as "activation",
-    // "repeat", "other", "released", "ignored".
-    void pressesBecomeActivations_data() {
-        QTest::addColumn<QStringList>("events");
-        QTest::addColumn<QStringList>("results");
-        const QString press = u"press 46 %1"_s;
-        const QString hot = press.arg(control | mod1 | mod4);
-        QTest::newRow("press and release")
-            << QStringList{hot, u"release 46"_s} << QStringList{u"activation"_s, u"released"_s};
-        QTest::newRow("Num Lock and Caps Lock on")
-            << QStringList{press.arg(control | mod1 | mod4 | mod2 | lock), u"release 46"_s}
-            << QStringList{u"activation"_s, u"released"_s};
-        QTest::newRow("pointer buttons held")
-            << QStringList{press.arg(control | mod1 | mod4 | 0x100)}
-            << QStringList{u"activation"_s};
-        QTest::newRow("Shift as well")
-            << QStringList{press.arg(control | mod1 | mod4 | shift)} << QStringList{u"other"_s};
-        QTest::newRow("Super missing")
-            << QStringList{press.arg(control | mod1)} << QStringList{u"other"_s};
-        QTest::newRow("another key")
-            << QStringList{u"press 45 %1"_s.arg(control | mod1 | mod4)} << QStringList{u"other"_s};
-        QTest::newRow("held: repeats do not toggle")
-            << QStringList{hot, hot, hot, u"release 46"_s, hot}
-            << QStringList{u"activation"_s, u"repeat"_s, u"repeat"_s, u"released"_s,
-                           u"activation"_s};
-        QTest::newRow("modifiers let go first")
-            << QStringList{hot, press.arg(0), u"release 46"_s}
-            << QStringList{u"activation"_s, u"other"_s, u"released"_s};
-        QTest::newRow("release of an unpressed key")
-            << QStringList{u"release 46"_s, u"release 45"_s}
-            << QStringList{u"ignored"_s, u"ignored"_s};
-    }
-    void pressesBecomeActivations() {
-        QFETCH(QStringList, events);
-        QFETCH(QStringList, results);
-        HotKeyPresses presses(HotKey{46, quint16(control | mod1 | mod4), quint16(mod2)});
-        QStringList seen;
-        for (const QString& event : std::as_const(events)) {
-            const QStringList parts = event.split(u' ');
-            const auto keycode = quint8(parts[1].toInt());
-            if (parts[0] == u"release") {
-                seen << (presses.keyReleased(keycode) ? u"released"_s : u"ignored"_s);
-                continue;
-            }
-            switch (presses.keyPressed(keycode, quint16(parts[2].toInt()))) {
-            case HotKeyPresses::Press::Activation:
-                seen << u"activation"_s;
-                break;
-            case HotKeyPresses::Press::Repeat:
-                seen << u"repeat"_s;
-                break;
-            case HotKeyPresses::Press::Other:
-                seen << u"other"_s;
-                break;
-            }
-        }
-        QCOMPARE(seen, results);
     }
 };
 
