@@ -32,6 +32,12 @@ constexpr std::array kSubcommands = {
                "punctuation ignored (\"#FF 99 33\", \"f93\"), and prints the colour as six hex\n"
                "digits, or \"none\". Exit status 1 when any text gave none.\n",
                runHex},
+    Subcommand{"palette", "FILE | --write OUT.tnp COLOR COLOR COLOR COLOR",
+               "Prints a palette file (.tnp) as its four colours on one line, or a favorites\n"
+               "file (.tnf) as one line per favorite: the name, a tab and the four colours.\n"
+               "--write writes the four colours as a palette file. A file that cannot be read\n"
+               "or written is reported on standard error with exit status 1.\n",
+               runPalette},
 };
 
 } // namespace

@@ -23,5 +23,6 @@ int runFormat(std::span<const std::string_view> arguments, Streams& streams);
 int runPreset(std::span<const std::string_view> arguments, Streams& streams);
 int runParse(std::span<const std::string_view> arguments, Streams& streams);
 int runHex(std::span<const std::string_view> arguments, Streams& streams);
+int runPalette(std::span<const std::string_view> arguments, Streams& streams);
 
 } // namespace tintmere::cli

@@ -95,7 +95,7 @@ std::optional<FileError> PaletteFile::write(const QString& path, const Palette& 
     return writeFileAtomically(path, keyedArchiveWithRootObject(colors));
 }
 
-FileResult<Palette> PaletteFile::read(const QString& path) {
+FileResult<Palette> PaletteFile::read(const QString& path, OlderForm olderForm) {
     FileResult<KeyedUnarchiver> archive = openArchive(path);
     if (!archive) {
         return FileResult<Palette>::failure(archive.error());
@@ -116,7 +116,9 @@ FileResult<Palette> PaletteFile::read(const QString& path) {
         }
         // An older palette file becomes a current one the first time it is opened. If it
         // cannot be rewritten, its colours are still good to use.
-        (void)writeFileAtomically(path, keyedArchiveWithRootObject(*colors));
+        if (olderForm == OlderForm::ConvertInPlace) {
+            (void)writeFileAtomically(path, keyedArchiveWithRootObject(*colors));
+        }
         return paletteOf(*colors);
     }
     const std::optional<QList<PlistUid>> refs = archive->arrayAt(root);

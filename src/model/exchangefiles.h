@@ -24,9 +24,12 @@ using Palette = std::array<Color, kPaletteSize>;
 class PaletteFile {
 public:
     static std::optional<FileError> write(const QString& path, const Palette& palette);
+    enum class OlderForm { ConvertInPlace, LeaveAlone };
     // An older palette file, whose root is a dictionary of colour strings, is rewritten in
-    // place as the array of its first four values before the palette is returned.
-    static FileResult<Palette> read(const QString& path);
+    // place as the array of its first four values before the palette is returned (unless
+    // the caller only looks).
+    static FileResult<Palette> read(const QString& path,
+                                    OlderForm olderForm = OlderForm::ConvertInPlace);
 };
 
 // What a favorites file offers for import: its favorites and the name of the group they

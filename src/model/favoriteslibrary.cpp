@@ -112,7 +112,8 @@ FavoritesLibrary::LoadResult FavoritesLibrary::load() {
 std::optional<FileError>
 FavoritesLibrary::save(const TreeNode& root, const SimpleTreeNode::ExpandedPredicate& isExpanded) {
     if (m_keepDamagedFile && QFileInfo::exists(m_path)) {
-        return FileError{m_path, u"the damaged library file is still in the way"_s};
+        return FileError{m_path, u"the damaged library file is still in the way"_s,
+                         FileError::Action::Save};
     }
     m_keepDamagedFile = false;
     QVariantMap dictionary = emptyLibraryDictionary();

@@ -11,7 +11,9 @@ using namespace Qt::Literals::StringLiterals;
 namespace tintmere {
 
 QString FileError::text() const {
-    return u"The file “%1” could not be used: %2."_s.arg(QFileInfo(file).fileName(), message);
+    const QString text = action == Action::Open ? u"The file “%1” could not be opened: %2."_s
+                                                : u"The file “%1” could not be saved: %2."_s;
+    return text.arg(QFileInfo(file).fileName(), message);
 }
 
 FileResult<QByteArray> readWholeFile(const QString& path, qint64 maxBytes) {
@@ -35,11 +37,12 @@ FileResult<QByteArray> readWholeFile(const QString& path, qint64 maxBytes) {
 std::optional<FileError> writeFileAtomically(const QString& path, const QByteArray& bytes) {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder)) {
-        return FileError{path, u"the folder “%1” could not be created"_s.arg(folder)};
+        return FileError{path, u"the folder “%1” could not be created"_s.arg(folder),
+                         FileError::Action::Save};
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return FileError{path, file.errorString()};
+        return FileError{path, file.errorString(), FileError::Action::Save};
     }
     return std::nullopt;
 }

@@ -12,10 +12,13 @@ namespace tintmere {
 
 // What went wrong with a file, in words the user can be shown.
 struct FileError {
+    enum class Action { Open, Save };
+
     QString file;    // the path
     QString message; // what is wrong, e.g. "the file is truncated"
+    Action action = Action::Open;
 
-    // "The file “Spring.tnf” could not be read: the file is truncated."
+    // "The file “Spring.tnf” could not be opened: the file is truncated."
     QString text() const;
 };
 

@@ -1,0 +1,74 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""tintmere-color palette through its real interface: arguments, output, errors, status."""
+
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+
+TOOL = sys.argv[1]
+DATA = pathlib.Path(sys.argv[2])
+
+
+def run(*arguments):
+    result = subprocess.run([TOOL, "palette", *map(str, arguments)], capture_output=True,
+                            text=True, timeout=20)
+    return result.returncode, result.stdout, result.stderr
+
+
+def expect(case, got, wanted):
+    if got != wanted:
+        sys.exit(f"{case}: got {got!r}, wanted {wanted!r}")
+
+
+def main():
+    with tempfile.TemporaryDirectory() as temp:
+        temp = pathlib.Path(temp)
+        written = temp / "written.tnp"
+        expect("write", run("--write", written, "000000", "#fff", "1,0,0", "0.2,0.4,0.6"),
+               (0, "", ""))
+        expect("read back", run(written), (0, "000000 ffffff ff0000 336699\n", ""))
+        expect("write with =", run(f"--write={written}", "f00", "0f0", "00f", "fff")[0], 0)
+        expect("read again", run(written)[1], "ff0000 00ff00 0000ff ffffff\n")
+
+        expect("favorites", run(DATA / "Spring Colors.tnf"),
+               (0, "Blossom\tffc0cb ff69b4 ffffff 98fb98\n"
+                   "Meadow\t7cfc00 228b22 f0e68c 87ceeb\n"
+                   "Rain\t708090 b0c4de 4682b4 f8f8ff\n", ""))
+
+        older = temp / "older.tnp"
+        shutil.copy(DATA / "old-palette.tnp", older)
+        before = older.read_bytes()
+        expect("older palette", run(older), (0, "ff0000 00ff00 0000ff 808080\n", ""))
+        expect("older palette left alone", older.read_bytes() == before, True)
+
+        hostile = temp / "hostile.tnf"
+        shutil.copy(DATA / "doubling-30.plist", hostile)
+        (temp / "garbage.tnp").write_bytes(b"\x00" * 100)
+        blocker = temp / "blocker"
+        blocker.write_text("a file, not a folder")
+        for case, arguments in [
+                ("hostile", [hostile]),
+                ("garbage", [temp / "garbage.tnp"]),
+                ("missing", [temp / "missing.tnp"]),
+                ("unwritable", ["--write", blocker / "x.tnp", "000", "000", "000", "000"])]:
+            status, out, err = run(*arguments)
+            expect(f"{case} status", status, 1)
+            expect(f"{case} output", out, "")
+            name = pathlib.Path(arguments[-1] if case != "unwritable" else "x.tnp").name
+            expect(f"{case} message names the file", name in err and err.count("\n") == 1, True)
+
+        for case, arguments in [("three colours", ["--write", written, "000", "000", "000"]),
+                                ("not a colour", ["--write", written, "a", "b", "c", "d"]),
+                                ("other extension", [temp / "x.txt"]),
+                                ("no file", [])]:
+            expect(f"{case} status", run(*arguments)[0], 2)
+        expect("failed write left the file alone", run(written)[1],
+               "ff0000 00ff00 0000ff ffffff\n")
+    print("palette command behaves")
+
+
+if __name__ == "__main__":
+    main()
