@@ -19,7 +19,7 @@ namespace {
 void xdotool(const QStringList& arguments) {
     if (arguments.isEmpty())
         return;
-    QCOMPARE(QProcess::execute(qEnvironmentVariable("XDOTOOL"), arguments), 0);
+    QCOMPARE(QProcess::execute(qEnvironmentVariable("XDOTOOL", u"xdotool"_s), arguments), 0);
 }
 
 // Another X client, to hold keys the way another program would.

@@ -49,7 +49,7 @@ protected:
 };
 
 void movePointer(QPoint p) {
-    QCOMPARE(QProcess::execute(qEnvironmentVariable("XDOTOOL"),
+    QCOMPARE(QProcess::execute(qEnvironmentVariable("XDOTOOL", u"xdotool"_s),
                                {u"mousemove"_s, QString::number(p.x()), QString::number(p.y())}),
              0);
 }
