@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -137,17 +138,19 @@ constexpr float kPositionSlack = 1e-4f;
 // colours.
 struct SampleGrid {
     QSize pixels;
-    QRectF target; // in the painter's logical coordinates
-    double scaleX; // device pixels per logical unit
-    double scaleY;
-    QPointF origin; // the first pixel's sample point, logical
-    double stepX;   // logical distance between neighbouring samples
-    double stepY;
+    QRectF target;     // in the painter's logical coordinates
+    double scaleX = 1; // device pixels per logical unit
+    double scaleY = 1;
+    QPointF origin;   // the first pixel's sample point, logical
+    double stepX = 0; // logical distance between neighbouring samples
+    double stepY = 0;
 };
 
 SampleGrid sampleGridFor(const QPainter& painter, const QRectF& rect) {
-    const QTransform toDevice = painter.deviceTransform();
     SampleGrid grid;
+    if (rect.isEmpty())
+        return grid;
+    const QTransform toDevice = painter.deviceTransform();
     grid.scaleX = std::hypot(toDevice.m11(), toDevice.m12());
     grid.scaleY = std::hypot(toDevice.m21(), toDevice.m22());
     if (toDevice.type() <= QTransform::TxScale) {
@@ -175,6 +178,62 @@ SampleGrid sampleGridFor(const QPainter& painter, const QRectF& rect) {
 // rectangle keeps its numbers and rect.y() is its bottom edge.
 QPointF upwardPoint(const QRectF& rect, QPointF point) {
     return {point.x(), rect.top() + rect.bottom() - point.y()};
+}
+
+// A colour as a pixel, or nothing for positions outside 0...1, which stay unpainted.
+template <typename Evaluate>
+std::optional<QRgb> pixelAtPosition(float position, Evaluate& evaluate) {
+    if (!(position >= -kPositionSlack && position <= 1.0f + kPositionSlack))
+        return std::nullopt;
+    float rgba[4];
+    evaluate(std::clamp(position, 0.0f, 1.0f), rgba);
+    return premultipliedPixel(rgba);
+}
+
+// How the positions of a fill vary over the pixel grid.
+enum class FillShape {
+    UniformRows,   // constant along each row: one evaluation a row
+    RepeatingRows, // every row the same: evaluate the first row only
+    General,
+};
+
+// Fills the grid's pixels with the colours at the positions that positionsOfRow(j, out,
+// count) writes for the first count pixels of row j, and draws them.
+template <typename RowPositions, typename Evaluate>
+void paintSampled(QPainter& painter, const SampleGrid& grid, FillShape shape,
+                  RowPositions positionsOfRow, Evaluate evaluate) {
+    const int width = grid.pixels.width();
+    QImage image(grid.pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    std::vector<float> positions(static_cast<std::size_t>(width));
+    for (int j = 0; j < grid.pixels.height(); ++j) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(j));
+        if (shape == FillShape::RepeatingRows && j > 0) {
+            std::copy_n(reinterpret_cast<const QRgb*>(image.constScanLine(0)), width, line);
+            continue;
+        }
+        if (shape == FillShape::UniformRows) {
+            positionsOfRow(j, positions.data(), 1);
+            if (const auto pixel = pixelAtPosition(positions[0], evaluate))
+                std::fill_n(line, width, *pixel);
+            continue;
+        }
+        positionsOfRow(j, positions.data(), width);
+        // Neighbours often share a position; evaluate each run once.
+        float lastPosition = kNaN;
+        std::optional<QRgb> lastPixel;
+        for (int i = 0; i < width; ++i) {
+            const float position = positions[static_cast<std::size_t>(i)];
+            if (position != lastPosition) {
+                lastPixel = pixelAtPosition(position, evaluate);
+                lastPosition = position;
+            }
+            if (lastPixel)
+                line[i] = *lastPixel;
+        }
+    }
+    image.setDevicePixelRatio(grid.scaleX);
+    painter.drawImage(grid.target, image);
 }
 
 } // namespace
@@ -505,61 +564,51 @@ QLineF GXGradient::axialAxis(const QRectF& rect, float angle) {
     return {centre - QPointF(dx, dy), centre + QPointF(dx, dy)};
 }
 
-template <typename PositionOfPoint>
-void GXGradient::paintSampled(QPainter& painter, const QRectF& rect,
-                              PositionOfPoint positionOf) const {
-    if (rect.isEmpty())
-        return;
-    const SampleGrid grid = sampleGridFor(painter, rect);
-    if (grid.pixels.isEmpty())
-        return;
-    QImage image(grid.pixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    for (int j = 0; j < grid.pixels.height(); ++j) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(j));
-        const double y = grid.origin.y() + j * grid.stepY;
-        // Neighbours often share a position (every pixel of a row in a vertical fill).
-        float lastPosition = kNaN;
-        QRgb lastPixel = 0;
-        for (int i = 0; i < grid.pixels.width(); ++i) {
-            const QPointF point(grid.origin.x() + i * grid.stepX, y);
-            const float position = positionOf(upwardPoint(rect, point));
-            if (!(position >= -kPositionSlack && position <= 1.0f + kPositionSlack))
-                continue;
-            if (position != lastPosition) {
-                float rgba[4];
-                evaluate(std::clamp(position, 0.0f, 1.0f), rgba);
-                lastPixel = premultipliedPixel(rgba);
-                lastPosition = position;
-            }
-            line[i] = lastPixel;
-        }
-    }
-    image.setDevicePixelRatio(grid.scaleX);
-    painter.drawImage(grid.target, image);
-}
-
 void GXGradient::fillRect(QPainter& painter, const QRectF& rect, float angle) const {
     const QLineF axis = axialAxis(rect, angle);
     const QPointF along = axis.p2() - axis.p1();
     const double lengthSquared = QPointF::dotProduct(along, along);
-    if (lengthSquared == 0.0)
+    const SampleGrid grid = sampleGridFor(painter, rect);
+    if (lengthSquared == 0.0 || grid.pixels.isEmpty())
         return;
-    paintSampled(painter, rect, [&](QPointF point) {
-        return static_cast<float>(QPointF::dotProduct(point - axis.p1(), along) / lengthSquared);
-    });
+    // The position is affine in the pixel indices.
+    const QPointF first = upwardPoint(rect, grid.origin);
+    const double t0 = QPointF::dotProduct(first - axis.p1(), along) / lengthSquared;
+    const double ti = grid.stepX * along.x() / lengthSquared;
+    const double tj = -grid.stepY * along.y() / lengthSquared;
+    paintSampled(
+        painter, grid,
+        ti == 0.0   ? FillShape::UniformRows
+        : tj == 0.0 ? FillShape::RepeatingRows
+                    : FillShape::General,
+        [&](int j, float* positions, int count) {
+            const double rowStart = t0 + j * tj;
+            for (int i = 0; i < count; ++i)
+                positions[i] = static_cast<float>(rowStart + i * ti);
+        },
+        [this](float position, float* rgba) { evaluate(position, rgba); });
 }
 
 void GXGradient::radialFillRect(QPainter& painter, const QRectF& rect) const {
+    const SampleGrid grid = sampleGridFor(painter, rect);
+    if (grid.pixels.isEmpty())
+        return;
     const QPointF centre = rect.center();
     const double radius = (rect.width() < rect.height() ? rect.height() : rect.width()) / 2;
-    paintSampled(painter, rect, [&](QPointF point) {
-        const double distance = QLineF(centre, point).length();
-        // A fill no larger than the inner circle has nothing to blend across.
-        if (radius <= 1.0)
-            return distance <= 1.0 ? 0.0f : 1.0f;
-        return static_cast<float>(std::clamp((distance - 1.0) / (radius - 1.0), 0.0, 1.0));
-    });
+    paintSampled(
+        painter, grid, FillShape::General,
+        [&](int j, float* positions, int count) {
+            const double dy = grid.origin.y() + j * grid.stepY - centre.y();
+            for (int i = 0; i < count; ++i) {
+                const double distance =
+                    std::hypot(grid.origin.x() + i * grid.stepX - centre.x(), dy);
+                // A fill no larger than the inner circle has nothing to blend across.
+                positions[i] = radius <= 1.0 ? (distance <= 1.0 ? 0.0f : 1.0f)
+                                             : static_cast<float>(std::clamp(
+                                                   (distance - 1.0) / (radius - 1.0), 0.0, 1.0));
+            }
+        },
+        [this](float position, float* rgba) { evaluate(position, rgba); });
 }
 
 void GXGradient::drawSwatchInRect(QPainter& painter, const QRectF& rect) const {

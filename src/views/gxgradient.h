@@ -144,8 +144,6 @@ public:
     friend bool operator==(const GXGradient&, const GXGradient&) = default;
 
 private:
-    template <typename PositionOfPoint>
-    void paintSampled(QPainter& painter, const QRectF& rect, PositionOfPoint positionOf) const;
     void evaluate(float position, float* rgba) const;
 
     std::vector<GXGradientElement> m_elements;

@@ -401,7 +401,7 @@ private Q_SLOTS:
 
     void paintedFills_data() {
         QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<int>("kind");   // 0: 90 degrees, 1: 45 on 2 by 1, 2: radial
+        QTest::addColumn<int>("kind");   // 0: 90 degrees, 1: 45 on 2 by 1, 2: radial, 3: 0 degrees
         QTest::addColumn<QPointF>("at"); // logical point to read
         QTest::addColumn<int>("grey");
         for (qreal dpr : {1.0, 2.0}) {
@@ -417,6 +417,9 @@ private Q_SLOTS:
             QTest::newRow("45 upper left" + suffix) << dpr << 1 << QPointF(0.2, 0.2) << 85;
             QTest::newRow("radial centre" + suffix) << dpr << 2 << QPointF(20, 10) << 0;
             QTest::newRow("radial corner" + suffix) << dpr << 2 << QPointF(39.8, 0.2) << 255;
+            QTest::newRow("0 left" + suffix) << dpr << 3 << QPointF(0.2, 19.8) << 0;
+            QTest::newRow("0 quarter" + suffix) << dpr << 3 << QPointF(10, 5) << 64;
+            QTest::newRow("0 right" + suffix) << dpr << 3 << QPointF(39.8, 10) << 255;
         }
     }
 
@@ -434,8 +437,10 @@ private Q_SLOTS:
                     background.fillRect(painter, rect, 90);
                 else if (kind == 1)
                     blackToWhite.fillRect(painter, rect, 45);
-                else
+                else if (kind == 2)
                     blackToWhite.radialFillRect(painter, rect);
+                else
+                    blackToWhite.fillRect(painter, rect, 0);
             },
             QSize(40, 20), dpr);
         const QRgb pixel = image.pixel(int(at.x() * dpr), int(at.y() * dpr));
