@@ -10,7 +10,9 @@ namespace tintmere {
 
 enum class Channel { Red, Green, Blue };
 
-// An RGB colour with alpha, each component a 32-bit float in 0..1. Every digit the user sees
+// An RGB colour with alpha, each component a 32-bit float in 0..1. Components outside 0..1
+// (only code that fills the fields by hand can make them) are limited to 0..1 wherever they
+// are turned into digits or levels; NaN counts as 0. Every digit the user sees
 // is derived from these floats with single-precision arithmetic, so the components are
 // never widened or rounded on the way in. Convert to QColor only where Qt paints or
 // transfers a colour: QColor keeps 16 bits a channel and would change digits.
@@ -71,11 +73,14 @@ struct Color {
     // Fills a format string of the colour format language ("%Xr%Xg%Xb", "rgb(%0r,%0g,%0b)").
     std::string colorValueWithFormat(std::string_view format) const;
 
-    // Reads bare hex colour text: three or six hex digits, white space and punctuation
-    // ignored ("#ff9933", " ff 99 33 ", "f93"). No colour for anything else.
+    // Reads bare hex colour text with white space and punctuation ignored ("#ff9933",
+    // " ff 99 33 ", "f93"): three digits, or six and more of which the first six count. No
+    // colour for any other count or when a digit read is not hexadecimal.
     static std::optional<Color> colorFromHex(std::string_view text);
 
-    // Reads colour text in the shape of the first matching format; no colour when none does.
+    // Reads colour text in the shape of the first matching format, ignoring case and white
+    // space; no colour when none matches. Formats are read the way colorValueWithFormat writes
+    // them ("%%" is a percent sign); the drop formats are prepared once, others on each call.
     static std::optional<Color> colorFromString(std::string_view text,
                                                 std::span<const std::string_view> formats);
 };
@@ -93,7 +98,8 @@ int byteValue(float component);
 float snapToWebsafe(float component);
 
 // One or two hex digits to a component: one digit is doubled ("f" is 255), extra
-// characters are ignored. The caller passes hex digits only.
+// characters are ignored, empty text gives 0. Meant for hex digits; other characters give
+// digit values by hexToInt, and the result is limited to 0..1.
 float colorComponentFromHexComponent(std::string_view hexComponent);
 
 // '0'-'9' give 0-9, any other character its uppercase code minus 55 ('a'/'A' give 10).

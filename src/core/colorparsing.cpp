@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace tintmere {
 
@@ -27,11 +28,10 @@ class PatternSource {
 public:
     const FormatPattern& patternFor(std::span<const std::string_view> formats, std::size_t index) {
         const std::string_view format = formats[index];
-        static const std::array<FormatPattern, kDropFormats.size()> dropPatterns = [] {
-            return std::array{FormatPattern(kDropFormats[0]), FormatPattern(kDropFormats[1]),
-                              FormatPattern(kDropFormats[2]), FormatPattern(kDropFormats[3]),
-                              FormatPattern(kDropFormats[4])};
-        }();
+        static const auto dropPatterns = []<std::size_t... I>(std::index_sequence<I...>) {
+            return std::array{FormatPattern(kDropFormats[I])...};
+        }
+        (std::make_index_sequence<kDropFormats.size()>());
         if (formats.data() == kDropFormats.data()) {
             return dropPatterns[index];
         }
