@@ -54,8 +54,7 @@ std::string hexStringOfColor(const Color& color, const FormatSettings& settings)
 }
 
 std::string rgbStringOfColor(const Color& color, const FormatSettings& settings) {
-    return writeColorValue(color,
-                           settings.rgbVariant == 0 ? "RGB(%0r,%0g,%0b)" : "rgb(%0r,%0g,%0b)");
+    return programs().rgb[settings.rgbVariant != 0 ? 1 : 0].write(color);
 }
 
 std::string webStringOfColor(const Color& color, const FormatSettings& settings) {

@@ -87,7 +87,8 @@ void appendFraction(TextBuffer& out, float component, int digits) {
 }
 
 void appendToken(TextBuffer& out, const Color& color, const FormatToken& token) {
-    const float exact = clampComponent(color.component(token.channel));
+    // byteValue and snapToWebsafe limit the component to 0..1 themselves.
+    const float exact = color.component(token.channel);
     const float component = token.web ? snapToWebsafe(exact) : exact;
     switch (token.notation) {
     case Notation::ShortHex:
@@ -102,7 +103,7 @@ void appendToken(TextBuffer& out, const Color& color, const FormatToken& token) 
         appendByteNumber(out, byteValue(component));
         break;
     case Notation::Fraction:
-        appendFraction(out, component, token.fractionDigits);
+        appendFraction(out, clampComponent(component), token.fractionDigits);
         break;
     }
 }
