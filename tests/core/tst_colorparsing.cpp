@@ -133,6 +133,12 @@ private Q_SLOTS:
         QTest::newRow("fraction above 1 refused") << "%1r"_ba
                                                   << "1.5"_ba
                                                   << "none"_ba;
+        QTest::newRow("long text") << "%1r,%1g"_ba
+                                   << "0.5" + QByteArray(100, '0') + ",1.0"_ba
+                                   << "7fff00"_ba;
+        QTest::newRow("long text, no match") << "%1r,%1g"_ba
+                                             << "0.5" + QByteArray(100, '0') + ",2"_ba
+                                             << "none"_ba;
         QTest::newRow("web tokens read plainly") << "%wXr%w0g"_ba
                                                  << "7f63"_ba
                                                  << "7f3f00"_ba;
