@@ -153,6 +153,14 @@ void QVDrawer::placeInParent() {
     }
 }
 
+bool QVDrawer::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // The content asked for another size: keep the drawer flush with its edge.
+    if (event->type() == QEvent::LayoutRequest)
+        placeInParent();
+    return handled;
+}
+
 bool QVDrawer::eventFilter(QObject* watched, QEvent* event) {
     if (watched == parentWidget() && event->type() == QEvent::Resize)
         placeInParent();

@@ -52,6 +52,7 @@ Q_SIGNALS:
     void stateChanged(QVDrawer::State state);
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -173,6 +173,13 @@ private Q_SLOTS:
             QCOMPARE(grown.right(), 499);
     }
 
+    void followsItsContentSize() {
+        Window window;
+        window.drawer->open();
+        window.drawer->contentWidget()->setFixedHeight(120);
+        QTRY_COMPARE(window.drawer->geometry(), QRect(0, 164, 400, 136));
+    }
+
     void escapeCloses() {
         Window window;
         window.drawer->open();
