@@ -16,6 +16,11 @@ namespace {
 
 constexpr std::size_t kUnbounded = std::string_view::npos;
 
+// Bits first..last (inclusive, both 0-63) of a word.
+constexpr std::uint64_t bitsFromTo(std::size_t first, std::size_t last) {
+    return (~std::uint64_t{0} >> (63 - last)) & (~std::uint64_t{0} << first);
+}
+
 // The positions of the text (0 to its length) that a prefix of the pattern can end at.
 // Colour text is short: up to 63 characters the set is one word.
 class SmallPositionSet {
@@ -26,11 +31,7 @@ public:
     void clear() { bits_ = 0; }
     bool empty() const { return bits_ == 0; }
     bool contains(std::size_t position) const { return (bits_ >> position) & 1U; }
-    void insertRange(std::size_t first, std::size_t last) {
-        const std::uint64_t upTo =
-            last == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << (last + 1)) - 1;
-        bits_ |= upTo & ~((std::uint64_t{1} << first) - 1);
-    }
+    void insertRange(std::size_t first, std::size_t last) { bits_ |= bitsFromTo(first, last); }
     template <typename Visit>
     void forEach(Visit visit) const {
         for (std::uint64_t bits = bits_; bits != 0; bits &= bits - 1) {
@@ -58,13 +59,9 @@ public:
         if (last / 64 >= words_.size()) {
             return; // never happens: every end lies within the text
         }
-        for (std::size_t p = first; p <= last; ++p) {
-            if (p % 64 == 0 && p + 63 <= last) {
-                words_[p / 64] = ~std::uint64_t{0};
-                p += 63;
-            } else {
-                words_[p / 64] |= std::uint64_t{1} << (p % 64);
-            }
+        for (std::size_t w = first / 64; w <= last / 64; ++w) {
+            words_[w] |=
+                bitsFromTo(w == first / 64 ? first % 64 : 0, w == last / 64 ? last % 64 : 63);
         }
     }
     template <typename Visit>
