@@ -37,7 +37,8 @@ struct FormatElement {
 // Anything that is not a complete token is literal text without its "%": "%%" gives "%",
 // "%q" gives "q", "%xq" gives "xq", "%wq" gives "wq" (the character after it is scanned
 // again). At the very end of the format, an incomplete token is kept whole ("%X", "%w0"),
-// a lone "%" is kept, and a final "%%" gives "%" like "%%" anywhere else.
+// a lone "%" is kept, and a final "%%" gives "%" like "%%" anywhere else. The character after
+// a "%" is a whole UTF-8 character, never a single byte of one.
 class FormatScanner {
 public:
     explicit FormatScanner(std::string_view format)
