@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "prefstesting.h"
+#include "zrprefspanel.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QIcon>
+#include <QLabel>
+#include <QMainWindow>
+#include <QStackedWidget>
+#include <QTest>
+#include <QToolBar>
+
+#include <memory>
+
+using namespace Qt::Literals::StringLiterals;
+using prefstest::defaults;
+using prefstest::key;
+
+namespace {
+
+// A window of panes labelled after their identifiers ("Pane 0", "Pane a", ...).
+struct PrefsWindow {
+    QMainWindow window;
+    QStackedWidget* stack = new QStackedWidget;
+    std::unique_ptr<ZRPrefsPanel> panel;
+
+    explicit PrefsWindow(const QStringList& identifiers = {u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s,
+                                                           u"5"_s}) {
+        window.setCentralWidget(stack);
+        panel = std::make_unique<ZRPrefsPanel>(&window, stack);
+        for (const QString& identifier : identifiers)
+            panel->addTab(identifier, u"Pane "_s + identifier, new QLabel(identifier));
+        panel->load();
+    }
+
+    QString checkedItem() const {
+        for (QAction* item : panel->toolbar()->actions())
+            if (item->isChecked())
+                return item->objectName();
+        return {};
+    }
+};
+
+} // namespace
+
+class TestZRPrefsPanel : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { tintmere::Defaults::setStandardForTesting(tintmere::Defaults::inMemory()); }
+
+    void opensOnTheLastPane_data() {
+        QTest::addColumn<QVariant>("stored"); // invalid: never chosen
+        QTest::addColumn<int>("pane");
+        QTest::addColumn<QString>("checked");
+        QTest::newRow("empty store") << QVariant() << 0 << u"0"_s;
+        QTest::newRow("third pane") << QVariant(2) << 2 << u"2"_s;
+        QTest::newRow("last pane") << QVariant(5) << 5 << QString();
+        QTest::newRow("pane gone") << QVariant(6) << 0 << u"0"_s;
+        QTest::newRow("negative") << QVariant(-1) << 0 << u"0"_s;
+        QTest::newRow("not a number") << QVariant(u"two"_s) << 0 << u"0"_s;
+    }
+
+    void opensOnTheLastPane() {
+        QFETCH(QVariant, stored);
+        QFETCH(int, pane);
+        QFETCH(QString, checked);
+        if (stored.isValid())
+            defaults().setValue(key(u"Prefs Recent Page"), stored);
+        PrefsWindow prefs;
+        QCOMPARE(prefs.stack->currentIndex(), pane);
+        QCOMPARE(prefs.window.windowTitle(), u"Pane %1"_s.arg(pane));
+        QCOMPARE(prefs.checkedItem(), checked);
+    }
+
+    void choosingAnItemShowsAndRemembersItsPane_data() {
+        QTest::addColumn<QStringList>("identifiers");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("pane");
+        QTest::addColumn<QString>("checked");
+        const QStringList numbered{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s};
+        QTest::newRow("third") << numbered << u"2"_s << 2 << u"2"_s;
+        QTest::newRow("first") << numbered << u"0"_s << 0 << u"0"_s;
+        QTest::newRow("identified 5") << numbered << u"5"_s << 5 << QString();
+        // The rule follows the identifier, wherever its pane stands.
+        const QStringList named{u"general"_s, u"5"_s, u"colors"_s};
+        QTest::newRow("5 second") << named << u"5"_s << 1 << QString();
+        QTest::newRow("after 5") << named << u"colors"_s << 2 << u"colors"_s;
+    }
+
+    void choosingAnItemShowsAndRemembersItsPane() {
+        QFETCH(QStringList, identifiers);
+        QFETCH(QString, chosen);
+        QFETCH(int, pane);
+        QFETCH(QString, checked);
+        {
+            PrefsWindow prefs(identifiers);
+            prefs.panel->itemForIdentifier(identifiers.at(0))->trigger();
+            prefs.panel->itemForIdentifier(chosen)->trigger();
+            QCOMPARE(prefs.stack->currentIndex(), pane);
+            QCOMPARE(prefs.window.windowTitle(), u"Pane "_s + chosen);
+            QCOMPARE(prefs.checkedItem(), checked);
+            QCOMPARE(defaults().intValue(key(u"Prefs Recent Page")), pane);
+        }
+        PrefsWindow nextRun(identifiers);
+        QCOMPARE(nextRun.stack->currentIndex(), pane);
+        QCOMPARE(nextRun.checkedItem(), checked);
+    }
+
+    void tabIdentified5IsListedButNeverSelectable() {
+        PrefsWindow prefs;
+        const QStringList all{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s};
+        QCOMPARE(prefs.panel->defaultItemIdentifiers(), all);
+        QCOMPARE(prefs.panel->selectableItemIdentifiers(), all.mid(0, 5));
+        // Asking again, or rebuilding the toolbar, loses no item.
+        QCOMPARE(prefs.panel->selectableItemIdentifiers(), all.mid(0, 5));
+        prefs.panel->mapTabsToToolbar();
+        QCOMPARE(prefs.panel->toolbar()->actions().size(), 6);
+        QAction* five = prefs.panel->itemForIdentifier(u"5"_s);
+        QVERIFY(five);
+        QCOMPARE(five->text(), u"Pane 5"_s);
+        QVERIFY(!five->isCheckable());
+        five->trigger();
+        QVERIFY(!five->isChecked());
+    }
+
+    void toolbarStaysPut() {
+        PrefsWindow prefs;
+        QToolBar* toolbar = prefs.panel->toolbar();
+        QCOMPARE(toolbar->objectName(), u"org.tintmere.Tintmere.prefs.prefspanel.toolbar"_s);
+        QVERIFY(!toolbar->isMovable());
+        QVERIFY(!toolbar->toggleViewAction()->isVisible());
+        QCOMPARE(toolbar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    }
+
+    void imagesAreSharpAtDoubleDensity_data() {
+        QTest::addColumn<QString>("identifier");
+        for (const char* identifier : {"0", "1", "2", "3", "4", "5"})
+            QTest::newRow(identifier) << QString::fromLatin1(identifier);
+    }
+
+    void imagesAreSharpAtDoubleDensity() {
+        QFETCH(QString, identifier);
+        const QIcon icon = ZRPrefsPanel::imageNamed(identifier);
+        QVERIFY(!icon.isNull());
+        const QImage image = icon.pixmap(QSize(32, 32), 2.0).toImage();
+        QCOMPARE(image.size(), QSize(64, 64));
+        int painted = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                painted += qAlpha(image.pixel(x, y)) > 0;
+        QVERIFY2(painted > 64 * 64 / 4, qPrintable(QString::number(painted)));
+    }
+
+    void unknownImageIsEmpty() { QVERIFY(ZRPrefsPanel::imageNamed(u"nothing"_s).isNull()); }
+};
+
+QTEST_MAIN(TestZRPrefsPanel)
+#include "tst_zrprefspanel.moc"
