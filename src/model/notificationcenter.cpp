@@ -9,7 +9,7 @@ NotificationCenter::NotificationCenter() {
     // A zero timeout fires once the events already waiting have been handled.
     m_idleTimer.setSingleShot(true);
     m_idleTimer.setInterval(0);
-    connect(&m_idleTimer, &QTimer::timeout, this, &NotificationCenter::deliverQueued);
+    connect(&m_idleTimer, &QTimer::timeout, this, &NotificationCenter::deliverWhenIdle);
 }
 
 NotificationCenter::~NotificationCenter() {
@@ -57,11 +57,26 @@ void NotificationCenter::enqueue(const QString& name, QObject* sender,
     if (alreadyQueued)
         return;
     m_queue.push_back(Queued{Notification{name, sender, userInfo}, sender != nullptr});
-    m_idleTimer.start();
+    if (!m_idleTimer.isActive())
+        m_idleTimer.start();
+}
+
+void NotificationCenter::setQueueHold(std::function<bool()> hold) {
+    m_queueHold = std::move(hold);
+}
+
+void NotificationCenter::deliverWhenIdle() {
+    constexpr int kHoldPollMilliseconds = 20;
+    if (m_queueHold && m_queueHold()) {
+        m_idleTimer.start(kHoldPollMilliseconds);
+        return;
+    }
+    deliverQueued();
 }
 
 void NotificationCenter::deliverQueued() {
     m_idleTimer.stop();
+    m_idleTimer.setInterval(0);
     // Notifications enqueued while these are delivered wait for the next idle moment.
     std::vector<Queued> pending;
     pending.swap(m_queue);

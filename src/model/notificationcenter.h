@@ -49,6 +49,11 @@ public:
     void deliverQueued();
     bool hasQueued() const { return !m_queue.empty(); }
 
+    // While hold answers true the queue waits, looking again every few milliseconds. The
+    // application holds it while a mouse button is down, so that dragging a slider, which
+    // returns to the event loop between moves, still makes one burst.
+    void setQueueHold(std::function<bool()> hold);
+
     // Calls callback for notifications named name (any name when empty) from sender (any
     // sender when null). The observer lives until context is destroyed or removed.
     void addObserver(QObject* context, const QString& name, QObject* sender, Callback callback);
@@ -75,6 +80,7 @@ private:
     };
 
     void deliver(const Notification& notification);
+    void deliverWhenIdle();
     void watchContext(QObject* context);
     void dropRemoved();
 
@@ -82,6 +88,7 @@ private:
     QHash<QObject*, QMetaObject::Connection> m_contextWatches;
     std::vector<Queued> m_queue;
     QTimer m_idleTimer;
+    std::function<bool()> m_queueHold;
     int m_delivering = 0;
 };
 

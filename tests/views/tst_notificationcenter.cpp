@@ -248,6 +248,21 @@ private Q_SLOTS:
         QCOMPARE(recorder.heard, (QStringList{u"S:A:1"_s, u"S:A:2"_s}));
     }
 
+    void heldQueueWaitsForRelease() {
+        NotificationCenter center;
+        QObject context;
+        Recorder recorder;
+        center.addObserver(&context, u"S"_s, nullptr, recorder.callback());
+        bool buttonDown = true;
+        center.setQueueHold([&] { return buttonDown; });
+        center.enqueue(u"S"_s, &senderA, payload(u"1"_s));
+        QTest::qWait(60);
+        center.enqueue(u"S"_s, &senderA, payload(u"2"_s));
+        QVERIFY(recorder.heard.isEmpty());
+        buttonDown = false;
+        QTRY_COMPARE(recorder.heard, QStringList{u"S:A:1"_s});
+    }
+
     void enqueueWhileDeliveringWaitsForTheNextRound() {
         NotificationCenter center;
         QObject context;
