@@ -92,11 +92,11 @@ QString QVColorWellBase::webStringOfColor(const Color& color) {
     return toQString(tintmere::webStringOfColor(color, currentFormatSettings()));
 }
 
-QMimeData* QVColorWellBase::mimeDataForDrag() const {
+QMimeData* QVColorWellBase::mimeDataForColor(const Color& color) {
     auto* mime = new QMimeData;
-    mime->setColorData(tintmere::toQColor(m_color));
+    mime->setColorData(tintmere::toQColor(color));
     const QString text =
-        stringOfColor(m_color, tintmere::Defaults::standard().intValue(tintmere::keys::DragFormat));
+        stringOfColor(color, tintmere::Defaults::standard().intValue(tintmere::keys::DragFormat));
     if (!text.isNull())
         mime->setText(text);
     return mime;
@@ -126,9 +126,13 @@ bool QVColorWellBase::dragWanted(const QMouseEvent* event) const {
 }
 
 void QVColorWellBase::startDrag() {
-    auto* drag = new QDrag(this);
-    drag->setMimeData(mimeDataForDrag());
-    drag->setPixmap(dragSwatch(m_color, devicePixelRatioF()));
+    execColorDrag(this, m_color);
+}
+
+void QVColorWellBase::execColorDrag(QWidget* source, const Color& color) {
+    auto* drag = new QDrag(source);
+    drag->setMimeData(mimeDataForColor(color));
+    drag->setPixmap(dragSwatch(color, source->devicePixelRatioF()));
     // The chip sits just below and left of the pointer.
     drag->setHotSpot(QPoint(6, 7));
     drag->exec(Qt::CopyAction);

@@ -40,7 +40,11 @@ public:
     static QString webStringOfColor(const tintmere::Color& color);
 
     // What a drag out of the well carries: the colour, and its text in the drag format.
-    QMimeData* mimeDataForDrag() const;
+    QMimeData* mimeDataForDrag() const { return mimeDataForColor(m_color); }
+    static QMimeData* mimeDataForColor(const tintmere::Color& color);
+    // Drags the colour out of `source` as colour and text, with a small chip of it under the
+    // pointer. Any view that hands out a colour drags it this way.
+    static void execColorDrag(QWidget* source, const tintmere::Color& color);
 
     // Whether a drag offers something a well may take: a colour or text.
     static bool offersColor(const QMimeData* mime);
