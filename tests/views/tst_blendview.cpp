@@ -1,0 +1,252 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "blendengine.h"
+#include "qtcolor.h"
+#include "qvblendview.h"
+#include "viewrendering.h"
+
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using tintmere::Color;
+namespace blend = tintmere::blend;
+
+namespace {
+
+// Red rises, green stays, blue falls: each midpoint channel shows how far along it lies.
+const Color kStart{0.0f, 0.2f, 1.0f, 0.5f};
+const Color kEnd{1.0f, 0.2f, 0.0f, 0.25f};
+
+QByteArray describe(const Color& c) {
+    return u"(%1, %2, %3, %4)"_s.arg(c.red, 0, 'g', 9)
+        .arg(c.green, 0, 'g', 9)
+        .arg(c.blue, 0, 'g', 9)
+        .arg(c.alpha)
+        .toLatin1();
+}
+
+// The colour `fraction` of the way from kStart to kEnd, alpha 1, to within rounding.
+bool liesAt(const Color& c, double fraction) {
+    const auto near = [](float actual, double expected) {
+        return std::abs(actual - expected) < 2e-6;
+    };
+    return near(c.red, fraction) && near(c.green, 0.2) && near(c.blue, 1 - fraction) &&
+           c.alpha == 1.0f;
+}
+
+QList<int> lefts(const QList<QRect>& rects) {
+    QList<int> xs;
+    for (const QRect& r : rects)
+        xs.append(r.x());
+    return xs;
+}
+
+} // namespace
+
+class TestBlendView : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sliderSnapAndLabels_data() {
+        QTest::addColumn<int>("slider");
+        QTest::addColumn<int>("snapped");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("right");
+        QTest::newRow("0 stays") << 0 << 0 << u"100%"_s << u"0%"_s;
+        QTest::newRow("44 stays") << 44 << 44 << u"56%"_s << u"44%"_s;
+        QTest::newRow("45 snaps") << 45 << 50 << u"50%"_s << u"50%"_s;
+        QTest::newRow("49 snaps") << 49 << 50 << u"50%"_s << u"50%"_s;
+        QTest::newRow("55 snaps") << 55 << 50 << u"50%"_s << u"50%"_s;
+        QTest::newRow("56 stays") << 56 << 56 << u"44%"_s << u"56%"_s;
+        QTest::newRow("100 stays") << 100 << 100 << u"0%"_s << u"100%"_s;
+    }
+
+    void sliderSnapAndLabels() {
+        QFETCH(int, slider);
+        QFETCH(int, snapped);
+        QFETCH(QString, left);
+        QFETCH(QString, right);
+        const int value = blend::snappedAmount(slider);
+        QCOMPARE(value, snapped);
+        QCOMPARE(blend::shareText(100 - value), left);
+        QCOMPARE(blend::shareText(value), right);
+    }
+
+    void midpoints_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<float>("percent");
+        QTest::addColumn<QList<double>>("fractions"); // of the way, per midpoint
+        QTest::newRow("one at 0 is the start") << 0 << 0.0f << QList<double>{0.0};
+        QTest::newRow("one at 100 is the end") << 0 << 100.0f << QList<double>{1.0};
+        QTest::newRow("one at 50 is the average") << 0 << 50.0f << QList<double>{0.5};
+        QTest::newRow("one at 25.5 follows the float") << 0 << 25.5f << QList<double>{0.255};
+        QTest::newRow("two at 50 are thirds") << 1 << 50.0f << QList<double>{1 / 3.0, 2 / 3.0};
+        // 51 / 100 in single precision is below 0.51: still spread from the start.
+        QTest::newRow("two at 51 from the start") << 1 << 51.0f << QList<double>{0.34, 0.68};
+        QTest::newRow("two at 52 from the end") << 1 << 52.0f << QList<double>{0.36, 0.68};
+        QTest::newRow("two at 25") << 1 << 25.0f << QList<double>{1 / 6.0, 1 / 3.0};
+        QTest::newRow("two at 75") << 1 << 75.0f << QList<double>{2 / 3.0, 5 / 6.0};
+        QTest::newRow("two at 0 on the start") << 1 << 0.0f << QList<double>{0.0, 0.0};
+        QTest::newRow("two at 100 on the end") << 1 << 100.0f << QList<double>{1.0, 1.0};
+    }
+
+    void midpoints() {
+        QFETCH(int, mode);
+        QFETCH(float, percent);
+        QFETCH(QList<double>, fractions);
+        QVBlendView view;
+        view.setColorOne(kStart);
+        view.setColorTwo(kEnd);
+        view.setPercentAmount(percent);
+        view.setMode(mode);
+        const QList<Color> swatches = view.swatchColors();
+        QCOMPARE(swatches.size(), fractions.size() + 2);
+        // The end colours keep their own alpha; only midpoints are made opaque.
+        QCOMPARE(swatches.first(), kStart);
+        QCOMPARE(swatches.last(), kEnd);
+        for (qsizetype i = 0; i < fractions.size(); ++i)
+            QVERIFY2(liesAt(swatches[i + 1], fractions[i]), describe(swatches[i + 1]));
+    }
+
+    void midpointBytesBetweenBlackAndWhite() {
+        // Single-precision thirds give the bytes 85 and 170, the exact thirds of 255.
+        const auto mids =
+            blend::twoMidpoints(Color{0, 0, 0, 1}, Color{1, 1, 1, 1}, /*percentAmount=*/50.0f);
+        QCOMPARE(tintmere::byteValue(mids.first.red), 85);
+        QCOMPARE(tintmere::byteValue(mids.second.red), 170);
+    }
+
+    void eachModeKeepsTheOthersMidpoints() {
+        QVBlendView view;
+        view.setMode(1);
+        view.setPercentAmount(20.0f);
+        const Color first = view.fourColorOne();
+        view.setMode(0);
+        view.setPercentAmount(80.0f);
+        QCOMPARE(view.fourColorOne(), first);
+        const Color three = view.threeColor();
+        view.setMode(1);
+        view.setColorTwo(Color{0, 1, 0, 1});
+        QCOMPARE(view.threeColor(), three);
+        QVERIFY(view.fourColorOne() != first);
+    }
+
+    void startsHalfwayFromRedToBlue() {
+        QVBlendView view;
+        QCOMPARE(view.mode(), 0);
+        QCOMPARE(view.percentAmount(), 50.0f);
+        QCOMPARE(view.threeColor(), (Color{0.5f, 0.0f, 0.5f, 1.0f}));
+    }
+
+    void toggleMode_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("toggled");
+        QTest::newRow("one becomes two") << 0 << 1;
+        QTest::newRow("two becomes one") << 1 << 0;
+        QTest::newRow("2 stays") << 2 << 2;
+        QTest::newRow("-1 stays") << -1 << -1;
+    }
+
+    void toggleMode() {
+        QFETCH(int, mode);
+        QFETCH(int, toggled);
+        QVBlendView view;
+        view.setMode(mode);
+        view.toggleMode();
+        QCOMPARE(view.mode(), toggled);
+    }
+
+    void stripGeometry_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("swatchWidth");
+        QTest::addColumn<QList<int>>("swatchLefts");
+        QTest::addColumn<QList<int>>("separators");
+        QTest::newRow("one, 100 wide fills exactly")
+            << 0 << 100 << 32 << QList<int>{1, 34, 67} << QList<int>{33, 66};
+        QTest::newRow("two, 100 wide leaves 96..98")
+            << 1 << 100 << 23 << QList<int>{1, 25, 49, 73} << QList<int>{24, 48, 72};
+        QTest::newRow("one, 102 wide cuts toward zero")
+            << 0 << 102 << 32 << QList<int>{1, 34, 67} << QList<int>{33, 66};
+        QTest::newRow("two, 105 wide")
+            << 1 << 105 << 25 << QList<int>{1, 27, 53, 79} << QList<int>{26, 52, 78};
+        QTest::newRow("mode 2 has no swatches") << 2 << 100 << 0 << QList<int>{} << QList<int>{};
+        QTest::newRow("too narrow for swatches")
+            << 0 << 3 << 0 << QList<int>{1, 2, 3} << QList<int>{1, 2};
+    }
+
+    void stripGeometry() {
+        QFETCH(int, mode);
+        QFETCH(int, width);
+        QFETCH(int, swatchWidth);
+        QFETCH(QList<int>, swatchLefts);
+        QFETCH(QList<int>, separators);
+        const QSize size(width, 20);
+        QCOMPARE(blend::swatchWidth(mode, width), swatchWidth);
+        const QList<QRect> swatches = blend::swatchRects(mode, size);
+        QCOMPARE(lefts(swatches), swatchLefts);
+        for (const QRect& r : swatches)
+            QCOMPARE(r.size(), QSize(swatchWidth, 18));
+        QCOMPARE(lefts(blend::separatorRects(mode, size)), separators);
+    }
+
+    void painting_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<QString>("expected"); // "black", "unpainted", or a swatch number
+        for (qreal dpr : {1.0, 2.0}) {
+            const QByteArray at = dpr == 1.0 ? " @1x" : " @2x";
+            QTest::newRow("left frame" + at) << dpr << 0 << 0 << u"black"_s;
+            QTest::newRow("start swatch" + at) << dpr << 0 << 1 << u"0"_s;
+            QTest::newRow("first separator" + at) << dpr << 0 << 33 << u"black"_s;
+            QTest::newRow("midpoint" + at) << dpr << 0 << 34 << u"1"_s;
+            QTest::newRow("end swatch reaches the frame" + at) << dpr << 0 << 98 << u"2"_s;
+            QTest::newRow("right frame" + at) << dpr << 0 << 99 << u"black"_s;
+            QTest::newRow("two: second midpoint" + at) << dpr << 1 << 72 - 1 << u"2"_s;
+            QTest::newRow("two: last separator" + at) << dpr << 1 << 72 << u"black"_s;
+            QTest::newRow("two: end swatch" + at) << dpr << 1 << 95 << u"3"_s;
+            QTest::newRow("two: columns left over" + at) << dpr << 1 << 96 << u"unpainted"_s;
+            QTest::newRow("two: last column left over" + at) << dpr << 1 << 98 << u"unpainted"_s;
+            QTest::newRow("mode 2: only the frame" + at) << dpr << 2 << 50 << u"unpainted"_s;
+        }
+    }
+
+    void painting() {
+        QFETCH(qreal, dpr);
+        QFETCH(int, mode);
+        QFETCH(int, x);
+        QFETCH(QString, expected);
+        QVBlendView view;
+        view.resize(100, 20);
+        view.setColorOne(Color{1, 0, 0, 1});
+        view.setColorTwo(Color{0, 0, 1, 1});
+        view.setPercentAmount(25.0f);
+        view.setMode(mode);
+        const QImage image = viewtest::render(&view, dpr);
+        const QColor middle = viewtest::pixel(image, QPointF(x + 0.5, 10));
+        // Top and bottom frame lines run the whole width.
+        QCOMPARE(viewtest::pixel(image, QPointF(x + 0.5, 0.5)), QColor(Qt::black));
+        QCOMPARE(viewtest::pixel(image, QPointF(x + 0.5, 19.5)), QColor(Qt::black));
+        if (expected == u"black")
+            QCOMPARE(middle, QColor(Qt::black));
+        else if (expected == u"unpainted")
+            QCOMPARE(middle, viewtest::kUnpainted);
+        else
+            QVERIFY2(viewtest::sameColor(middle, view.swatchColors().at(expected.toInt())),
+                     viewtest::describe(middle));
+    }
+
+    void endSwatchesKeepTheirAlpha() {
+        QVBlendView view;
+        view.resize(100, 20);
+        const Color halfGreen{0, 1, 0, 0.5f};
+        view.setColorOne(halfGreen);
+        const QColor drawn = viewtest::pixel(viewtest::render(&view, 1.0), QPointF(10, 10));
+        const Color below = tintmere::colorFromQColor(viewtest::kUnpainted);
+        QVERIFY2(viewtest::sameColor(drawn, viewtest::over(below, halfGreen)),
+                 viewtest::describe(drawn));
+    }
+};
+
+QTEST_MAIN(TestBlendView)
+#include "tst_blendview.moc"
