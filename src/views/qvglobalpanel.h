@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+class QVGlobalColorInfoView;
+class QVGlobalPaletteView;
+
+// A small floating panel above the windows of every program: four wells of the global
+// palette and the hex, RGB and web strings of the selected one. It never takes the keyboard
+// focus and showing or clicking it does not activate the program, so colours and strings
+// can be dragged out of it while the user works elsewhere. It is moved by dragging its
+// background; its close box only hides it.
+class QVGlobalPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kWellCount = 4;
+
+    explicit QVGlobalPanel(QWidget* parent = nullptr);
+
+    QWidget* contentView() const { return m_contentView; }
+    QVGlobalPaletteView* paletteView() const { return m_paletteView; }
+    QVGlobalColorInfoView* infoView() const { return m_infoView; }
+
+    // Shows the strings of the selected global colour in the rows "hex", "rgb" and "web".
+    void setColorStrings(const QString& hex, const QString& rgb, const QString& web);
+
+    // Puts the panel where it was saved under "Global Panel"; false, and the panel left
+    // where it is, when nothing usable was saved.
+    bool restoreFrame();
+    void saveFrame() const;
+    // The first-run place: the content's lower-left corner 200 points left of the right
+    // edge and 200 points above the bottom edge of the main screen.
+    void moveToFirstRunPosition();
+    // Where the content's top-left corner goes on first run.
+    static QPoint firstRunPosition(const QRect& screenGeometry, QSize contentSize);
+
+    // The panel never becomes the window that takes key presses.
+    bool canBecomeKeyWindow() const { return false; }
+
+Q_SIGNALS:
+    // The panel was shown or hidden, by the program or by its close box.
+    void visibilityChanged(bool visible);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void styleRows();
+
+    QWidget* m_contentView;
+    QVGlobalPaletteView* m_paletteView;
+    QVGlobalColorInfoView* m_infoView;
+};

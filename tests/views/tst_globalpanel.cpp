@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "defaults.h"
+#include "qvcolorinfo.h"
+#include "qvglobalcolorinfoview.h"
+#include "qvglobalpaletteview.h"
+#include "qvglobalpanel.h"
+#include "qvselectedcolorwell.h"
+#include "settingskeys.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestGlobalPanel : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { qRegisterMetaType<QVSelectedColorWell*>(); }
+    void init() { tintmere::Defaults::setStandardForTesting(tintmere::Defaults::inMemory()); }
+
+    void floatsWithoutTakingTheFocus_data() {
+        QTest::addColumn<int>("flag");
+        QTest::newRow("utility window") << int(Qt::Tool);
+        QTest::newRow("above other windows") << int(Qt::WindowStaysOnTopHint);
+        QTest::newRow("never takes the focus") << int(Qt::WindowDoesNotAcceptFocus);
+    }
+
+    void floatsWithoutTakingTheFocus() {
+        QFETCH(int, flag);
+        QVGlobalPanel panel;
+        QVERIFY((panel.windowFlags() & Qt::WindowType(flag)) == Qt::WindowType(flag));
+        QVERIFY(panel.isWindow());
+        QVERIFY(panel.testAttribute(Qt::WA_ShowWithoutActivating));
+        QVERIFY(!panel.canBecomeKeyWindow());
+        QCOMPARE(panel.windowTitle(), u"Tintmere"_s);
+    }
+
+    void holdsFourWellsAndThreeRows() {
+        QVGlobalPanel panel;
+        QCOMPARE(panel.paletteView()->colorWellCount(), 4);
+        QCOMPARE(panel.infoView()->labelAtIndex(0), u"hex"_s);
+        QCOMPARE(panel.infoView()->labelAtIndex(1), u"rgb"_s);
+        QCOMPARE(panel.infoView()->labelAtIndex(2), u"web"_s);
+        const int before = panel.sizeHint().height();
+        panel.setColorStrings(u"#ff9933"_s, u"RGB(255,153,51)"_s, u"#ff9933"_s);
+        for (int i = 0; i < 3; ++i) {
+            const QVColorInfo* row = panel.infoView()->colorInfoAtIndex(i);
+            QVERIFY(row);
+            QCOMPARE(row->fontColor(), QColor(Qt::white));
+            QCOMPARE(row->backgroundColor(), QColor::fromRgbF(0.443f, 0.443f, 0.443f));
+        }
+        QCOMPARE(panel.infoView()->stringAtIndex(1), u"RGB(255,153,51)"_s);
+        // The panel grows with the rows it shows.
+        QVERIFY(panel.sizeHint().height() > before);
+        QCOMPARE(panel.sizeHint(), panel.contentView()->sizeHint());
+    }
+
+    void firstRunPosition_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QSize>("content");
+        QTest::addColumn<QPoint>("topLeft");
+        // The content's lower-left corner is 200 left of the right edge and 200 above the
+        // bottom edge, measured from the screen's lower-left corner.
+        QTest::newRow("1920 x 1080")
+            << QRect(0, 0, 1920, 1080) << QSize(115, 80) << QPoint(1720, 120);
+        QTest::newRow("taller content sits higher")
+            << QRect(0, 0, 1920, 1080) << QSize(115, 150) << QPoint(1720, 50);
+        QTest::newRow("screen right of another")
+            << QRect(1920, 0, 1280, 1024) << QSize(115, 80) << QPoint(3000, 120);
+        QTest::newRow("screen below another")
+            << QRect(0, 1080, 800, 600) << QSize(115, 80) << QPoint(600, 1200);
+    }
+
+    void firstRunPosition() {
+        QFETCH(QRect, screen);
+        QFETCH(QSize, content);
+        QFETCH(QPoint, topLeft);
+        QCOMPARE(QVGlobalPanel::firstRunPosition(screen, content), topLeft);
+    }
+
+    void firstRunOnTheMainScreen() {
+        QVGlobalPanel panel;
+        panel.moveToFirstRunPosition();
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(panel.geometry().left(), screen.width() - 200);
+        QCOMPARE(panel.geometry().bottom() + 1, 200);
+    }
+
+    void frameRestore_data() {
+        QTest::addColumn<QString>("stored"); // "saved", "nothing" or "damaged"
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("saved frame comes back") << u"saved"_s << true;
+        QTest::newRow("nothing saved") << u"nothing"_s << false;
+        QTest::newRow("damaged frame is ignored") << u"damaged"_s << false;
+    }
+
+    void frameRestore() {
+        QFETCH(QString, stored);
+        QFETCH(bool, restored);
+        auto& defaults = tintmere::Defaults::standard();
+        const QRect savedFrame(300, 220, 0, 0);
+        if (stored == u"saved") {
+            QVGlobalPanel first;
+            first.setGeometry(QRect(savedFrame.topLeft(), first.sizeHint()));
+            first.saveFrame();
+        } else if (stored == u"damaged") {
+            defaults.saveGeometry(tintmere::keys::GlobalPanel, "not a frame");
+        }
+        QVGlobalPanel panel;
+        panel.moveToFirstRunPosition();
+        const QPoint firstRun = panel.geometry().topLeft();
+        QCOMPARE(panel.restoreFrame(), restored);
+        QCOMPARE(panel.geometry().topLeft(), restored ? savedFrame.topLeft() : firstRun);
+    }
+
+    void reportsShowingAndHiding() {
+        QVGlobalPanel panel;
+        QSignalSpy visibility(&panel, &QVGlobalPanel::visibilityChanged);
+        panel.show();
+        panel.hide();
+        panel.show();
+        panel.close(); // the close box hides it
+        QCOMPARE(visibility.size(), 4);
+        QList<bool> states;
+        for (const auto& args : visibility)
+            states.append(args.at(0).toBool());
+        QCOMPARE(states, (QList<bool>{true, false, true, false}));
+        QVERIFY(!panel.isVisible());
+    }
+
+    void clickingAWellSendsItsActionWithoutTakingTheFocus() {
+        QVGlobalPanel panel;
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QSignalSpy clicked(panel.paletteView(), &QVGlobalPaletteView::colorWellAction);
+        QVSelectedColorWell* well = panel.paletteView()->colorWellAtIndex(2);
+        QTest::mouseClick(well, Qt::LeftButton);
+        QCOMPARE(clicked.size(), 1);
+        QCOMPARE(clicked.at(0).at(0).value<QVSelectedColorWell*>(), well);
+        QCOMPARE(QApplication::focusWidget(), nullptr);
+    }
+};
+
+QTEST_MAIN(TestGlobalPanel)
+#include "tst_globalpanel.moc"
