@@ -33,13 +33,6 @@ bool liesAt(const Color& c, double fraction) {
            c.alpha == 1.0f;
 }
 
-QList<int> lefts(const QList<QRect>& rects) {
-    QList<int> xs;
-    for (const QRect& r : rects)
-        xs.append(r.x());
-    return xs;
-}
-
 } // namespace
 
 class TestBlendView : public QObject {
@@ -78,13 +71,10 @@ private Q_SLOTS:
         QTest::newRow("one at 0 is the start") << 0 << 0.0f << QList<double>{0.0};
         QTest::newRow("one at 100 is the end") << 0 << 100.0f << QList<double>{1.0};
         QTest::newRow("one at 50 is the average") << 0 << 50.0f << QList<double>{0.5};
-        QTest::newRow("one at 25.5 follows the float") << 0 << 25.5f << QList<double>{0.255};
         QTest::newRow("two at 50 are thirds") << 1 << 50.0f << QList<double>{1 / 3.0, 2 / 3.0};
         // 51 / 100 in single precision is below 0.51: still spread from the start.
         QTest::newRow("two at 51 from the start") << 1 << 51.0f << QList<double>{0.34, 0.68};
         QTest::newRow("two at 52 from the end") << 1 << 52.0f << QList<double>{0.36, 0.68};
-        QTest::newRow("two at 25") << 1 << 25.0f << QList<double>{1 / 6.0, 1 / 3.0};
-        QTest::newRow("two at 75") << 1 << 75.0f << QList<double>{2 / 3.0, 5 / 6.0};
         QTest::newRow("two at 0 on the start") << 1 << 0.0f << QList<double>{0.0, 0.0};
         QTest::newRow("two at 100 on the end") << 1 << 100.0f << QList<double>{1.0, 1.0};
     }
@@ -107,14 +97,6 @@ private Q_SLOTS:
             QVERIFY2(liesAt(swatches[i + 1], fractions[i]), describe(swatches[i + 1]));
     }
 
-    void midpointBytesBetweenBlackAndWhite() {
-        // Single-precision thirds give the bytes 85 and 170, the exact thirds of 255.
-        const auto mids =
-            blend::twoMidpoints(Color{0, 0, 0, 1}, Color{1, 1, 1, 1}, /*percentAmount=*/50.0f);
-        QCOMPARE(tintmere::byteValue(mids.first.red), 85);
-        QCOMPARE(tintmere::byteValue(mids.second.red), 170);
-    }
-
     void eachModeKeepsTheOthersMidpoints() {
         QVBlendView view;
         view.setMode(1);
@@ -128,13 +110,6 @@ private Q_SLOTS:
         view.setColorTwo(Color{0, 1, 0, 1});
         QCOMPARE(view.threeColor(), three);
         QVERIFY(view.fourColorOne() != first);
-    }
-
-    void startsHalfwayFromRedToBlue() {
-        QVBlendView view;
-        QCOMPARE(view.mode(), 0);
-        QCOMPARE(view.percentAmount(), 50.0f);
-        QCOMPARE(view.threeColor(), (Color{0.5f, 0.0f, 0.5f, 1.0f}));
     }
 
     void toggleMode_data() {
@@ -153,40 +128,6 @@ private Q_SLOTS:
         view.setMode(mode);
         view.toggleMode();
         QCOMPARE(view.mode(), toggled);
-    }
-
-    void stripGeometry_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("swatchWidth");
-        QTest::addColumn<QList<int>>("swatchLefts");
-        QTest::addColumn<QList<int>>("separators");
-        QTest::newRow("one, 100 wide fills exactly")
-            << 0 << 100 << 32 << QList<int>{1, 34, 67} << QList<int>{33, 66};
-        QTest::newRow("two, 100 wide leaves 96..98")
-            << 1 << 100 << 23 << QList<int>{1, 25, 49, 73} << QList<int>{24, 48, 72};
-        QTest::newRow("one, 102 wide cuts toward zero")
-            << 0 << 102 << 32 << QList<int>{1, 34, 67} << QList<int>{33, 66};
-        QTest::newRow("two, 105 wide")
-            << 1 << 105 << 25 << QList<int>{1, 27, 53, 79} << QList<int>{26, 52, 78};
-        QTest::newRow("mode 2 has no swatches") << 2 << 100 << 0 << QList<int>{} << QList<int>{};
-        QTest::newRow("too narrow for swatches")
-            << 0 << 3 << 0 << QList<int>{1, 2, 3} << QList<int>{1, 2};
-    }
-
-    void stripGeometry() {
-        QFETCH(int, mode);
-        QFETCH(int, width);
-        QFETCH(int, swatchWidth);
-        QFETCH(QList<int>, swatchLefts);
-        QFETCH(QList<int>, separators);
-        const QSize size(width, 20);
-        QCOMPARE(blend::swatchWidth(mode, width), swatchWidth);
-        const QList<QRect> swatches = blend::swatchRects(mode, size);
-        QCOMPARE(lefts(swatches), swatchLefts);
-        for (const QRect& r : swatches)
-            QCOMPARE(r.size(), QSize(swatchWidth, 18));
-        QCOMPARE(lefts(blend::separatorRects(mode, size)), separators);
     }
 
     void painting_data() {
@@ -234,17 +175,6 @@ private Q_SLOTS:
         else
             QVERIFY2(viewtest::sameColor(middle, view.swatchColors().at(expected.toInt())),
                      viewtest::describe(middle));
-    }
-
-    void endSwatchesKeepTheirAlpha() {
-        QVBlendView view;
-        view.resize(100, 20);
-        const Color halfGreen{0, 1, 0, 0.5f};
-        view.setColorOne(halfGreen);
-        const QColor drawn = viewtest::pixel(viewtest::render(&view, 1.0), QPointF(10, 10));
-        const Color below = tintmere::colorFromQColor(viewtest::kUnpainted);
-        QVERIFY2(viewtest::sameColor(drawn, viewtest::over(below, halfGreen)),
-                 viewtest::describe(drawn));
     }
 };
 
