@@ -25,17 +25,12 @@ FileResult<T> refuse(const QString& path, const QString& message) {
     return FileResult<T>::failure(FileError{path, message});
 }
 
-FileResult<KeyedUnarchiver> openArchive(const QString& path) {
-    const PropertyListLimits limits = exchangeLimits();
-    FileResult<QByteArray> bytes = readWholeFile(path, limits.maxBytes);
-    if (!bytes) {
-        return FileResult<KeyedUnarchiver>::failure(bytes.error());
-    }
-    Expected<KeyedUnarchiver> archive = KeyedUnarchiver::fromData(*bytes, limits);
-    if (!archive) {
-        return refuse<KeyedUnarchiver>(path, archive.error());
-    }
-    return std::move(archive).value();
+Expected<KeyedUnarchiver> openArchive(QByteArrayView data) {
+    return KeyedUnarchiver::fromData(data, exchangeLimits());
+}
+
+FileResult<QByteArray> readExchangeFile(const QString& path) {
+    return readWholeFile(path, exchangeLimits().maxBytes);
 }
 
 // The four colour strings among the references, or what is wrong with them.
@@ -95,41 +90,50 @@ std::optional<FileError> PaletteFile::write(const QString& path, const Palette& 
     return writeFileAtomically(path, keyedArchiveWithRootObject(colors));
 }
 
-FileResult<Palette> PaletteFile::read(const QString& path, OlderForm olderForm) {
-    FileResult<KeyedUnarchiver> archive = openArchive(path);
+Expected<PaletteFile::Contents> PaletteFile::parse(QByteArrayView data) {
+    using Result = Expected<Contents>;
+    Expected<KeyedUnarchiver> archive = openArchive(data);
     if (!archive) {
-        return FileResult<Palette>::failure(archive.error());
+        return Result::failure(archive.error());
     }
     const PlistUid root = archive->root();
-    if (archive->isDictionary(root)) {
+    QList<PlistUid> refs;
+    const bool olderForm = archive->isDictionary(root);
+    if (olderForm) {
         const auto entries = archive->dictionaryAt(root);
         if (!entries) {
-            return refuse<Palette>(path, u"the file is damaged (a broken dictionary)"_s);
+            return Result::failure(u"the file is damaged (a broken dictionary)"_s);
         }
-        QList<PlistUid> values;
         for (const auto& entry : *entries) {
-            values.append(entry.second);
+            refs.append(entry.second);
         }
-        Expected<QStringList> colors = colorStrings(*archive, values);
-        if (!colors) {
-            return refuse<Palette>(path, colors.error());
-        }
-        // An older palette file becomes a current one the first time it is opened. If it
-        // cannot be rewritten, its colours are still good to use.
-        if (olderForm == OlderForm::ConvertInPlace) {
-            (void)writeFileAtomically(path, keyedArchiveWithRootObject(*colors));
-        }
-        return paletteOf(*colors);
+    } else if (const std::optional<QList<PlistUid>> elements = archive->arrayAt(root)) {
+        refs = *elements;
+    } else {
+        return Result::failure(u"it does not hold a palette"_s);
     }
-    const std::optional<QList<PlistUid>> refs = archive->arrayAt(root);
-    if (!refs) {
-        return refuse<Palette>(path, u"it does not hold a palette"_s);
-    }
-    Expected<QStringList> colors = colorStrings(*archive, *refs);
+    Expected<QStringList> colors = colorStrings(*archive, refs);
     if (!colors) {
-        return refuse<Palette>(path, colors.error());
+        return Result::failure(colors.error());
     }
-    return paletteOf(*colors);
+    return Contents{*colors, olderForm};
+}
+
+FileResult<Palette> PaletteFile::read(const QString& path, OlderForm olderForm) {
+    FileResult<QByteArray> bytes = readExchangeFile(path);
+    if (!bytes) {
+        return FileResult<Palette>::failure(bytes.error());
+    }
+    const Expected<Contents> contents = parse(*bytes);
+    if (!contents) {
+        return refuse<Palette>(path, contents.error());
+    }
+    // An older palette file becomes a current one the first time it is opened. If it
+    // cannot be rewritten, its colours are still good to use.
+    if (contents->olderForm && olderForm == OlderForm::ConvertInPlace) {
+        (void)writeFileAtomically(path, keyedArchiveWithRootObject(contents->colors));
+    }
+    return paletteOf(contents->colors);
 }
 
 QVariantList FavoritesImport::toImportList() const {
@@ -163,26 +167,38 @@ std::optional<FileError> FavoritesFile::write(const QString& path,
     return write(path, ticked);
 }
 
-FileResult<FavoritesImport> FavoritesFile::read(const QString& path) {
-    FileResult<KeyedUnarchiver> archive = openArchive(path);
+Expected<QList<FavoriteEntry>> FavoritesFile::parse(QByteArrayView data) {
+    using Result = Expected<QList<FavoriteEntry>>;
+    Expected<KeyedUnarchiver> archive = openArchive(data);
     if (!archive) {
-        return FileResult<FavoritesImport>::failure(archive.error());
+        return Result::failure(archive.error());
     }
     const std::optional<QList<PlistUid>> refs = archive->arrayAt(archive->root());
     if (!refs) {
-        return refuse<FavoritesImport>(path, u"it does not hold a list of favorites"_s);
+        return Result::failure(u"it does not hold a list of favorites"_s);
     }
-    FavoritesImport result;
-    result.name = QFileInfo(path).completeBaseName();
+    QList<FavoriteEntry> favorites;
     for (qsizetype i = 0; i < refs->size(); ++i) {
         Expected<FavoriteEntry> favorite = favoriteAt(*archive, refs->at(i));
         if (!favorite) {
-            return refuse<FavoritesImport>(
-                path, u"favorite %1 cannot be used: %2"_s.arg(i + 1).arg(favorite.error()));
+            return Result::failure(
+                u"favorite %1 cannot be used: %2"_s.arg(i + 1).arg(favorite.error()));
         }
-        result.favorites.append(std::move(favorite).value());
+        favorites.append(std::move(favorite).value());
     }
-    return result;
+    return favorites;
+}
+
+FileResult<FavoritesImport> FavoritesFile::read(const QString& path) {
+    FileResult<QByteArray> bytes = readExchangeFile(path);
+    if (!bytes) {
+        return FileResult<FavoritesImport>::failure(bytes.error());
+    }
+    Expected<QList<FavoriteEntry>> favorites = parse(*bytes);
+    if (!favorites) {
+        return refuse<FavoritesImport>(path, favorites.error());
+    }
+    return FavoritesImport{std::move(favorites).value(), QFileInfo(path).completeBaseName()};
 }
 
 } // namespace tintmere

@@ -6,6 +6,7 @@
 #include "fileerror.h"
 #include "storedcolors.h"
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QVariantList>
@@ -30,6 +31,13 @@ public:
     // the caller only looks).
     static FileResult<Palette> read(const QString& path,
                                     OlderForm olderForm = OlderForm::ConvertInPlace);
+
+    struct Contents {
+        QStringList colors; // four readable colour strings, as the file spells them
+        bool olderForm = false;
+    };
+    // The palette in a file's bytes, or what is wrong with them.
+    static Expected<Contents> parse(QByteArrayView data);
 };
 
 // What a favorites file offers for import: its favorites and the name of the group they
@@ -52,6 +60,8 @@ public:
     static std::optional<FileError>
     write(const QString& path, const QList<FavoriteEntry>& favorites, const QList<int>& flags);
     static FileResult<FavoritesImport> read(const QString& path);
+    // The favorites in a file's bytes, or what is wrong with them.
+    static Expected<QList<FavoriteEntry>> parse(QByteArrayView data);
 };
 
 } // namespace tintmere

@@ -62,20 +62,38 @@ FileResult<std::optional<QVariant>> FavoritesLibrary::readFile() const {
     if (!QFileInfo::exists(m_path)) {
         return Result(std::nullopt);
     }
-    const PropertyListLimits limits;
-    FileResult<QByteArray> bytes = readWholeFile(m_path, limits.maxBytes);
+    FileResult<QByteArray> bytes = readWholeFile(m_path, PropertyListLimits().maxBytes);
     if (!bytes) {
         return Result::failure(bytes.error());
     }
-    Expected<QVariant> plist = readPropertyList(*bytes, limits);
-    if (!plist) {
-        return Result::failure({m_path, plist.error()});
+    Expected<QVariant> content = parse(*bytes);
+    if (!content) {
+        return Result::failure({m_path, content.error()});
     }
-    const int type = plist->typeId();
-    if (type != QMetaType::QVariantList && type != QMetaType::QVariantMap) {
-        return Result::failure({m_path, u"it holds no favorites"_s});
+    return Result(std::optional<QVariant>(std::move(content).value()));
+}
+
+Expected<QVariant> FavoritesLibrary::parse(QByteArrayView data) {
+    Expected<QVariant> plist = readPropertyList(data);
+    const int type = plist ? plist->typeId() : QMetaType::UnknownType;
+    if (plist && type != QMetaType::QVariantList && type != QMetaType::QVariantMap) {
+        return Expected<QVariant>::failure(u"it holds no favorites"_s);
     }
-    return Result(std::optional<QVariant>(std::move(plist).value()));
+    return plist;
+}
+
+std::unique_ptr<SimpleTreeNode> FavoritesLibrary::treeFromContent(const QVariant& content) {
+    return SimpleTreeNode::treeFromDictionary(content.typeId() == QMetaType::QVariantList
+                                                  ? libraryDictionaryFromArray(content.toList())
+                                                  : content.toMap());
+}
+
+QVariantMap FavoritesLibrary::contentOfTree(const TreeNode& root,
+                                            const SimpleTreeNode::ExpandedPredicate& isExpanded) {
+    QVariantMap content = emptyLibraryDictionary();
+    content.insert(entrykeys::Entries.toString(),
+                   SimpleTreeNode::arrayFromItems(root.children(), isExpanded));
+    return content;
 }
 
 FileError FavoritesLibrary::setAside(const FileError& problem) {
@@ -96,16 +114,11 @@ FileError FavoritesLibrary::setAside(const FileError& problem) {
 FavoritesLibrary::LoadResult FavoritesLibrary::load() {
     LoadResult result;
     FileResult<std::optional<QVariant>> file = readFile();
-    QVariantMap dictionary = emptyLibraryDictionary();
     if (!file) {
         result.problem = setAside(file.error());
-    } else if (file->has_value()) {
-        const QVariant& plist = **file;
-        dictionary = plist.typeId() == QMetaType::QVariantList
-                         ? libraryDictionaryFromArray(plist.toList())
-                         : plist.toMap();
     }
-    result.root = SimpleTreeNode::treeFromDictionary(dictionary);
+    result.root =
+        treeFromContent(file && file->has_value() ? **file : QVariant(emptyLibraryDictionary()));
     return result;
 }
 
@@ -116,10 +129,7 @@ FavoritesLibrary::save(const TreeNode& root, const SimpleTreeNode::ExpandedPredi
                          FileError::Action::Save};
     }
     m_keepDamagedFile = false;
-    QVariantMap dictionary = emptyLibraryDictionary();
-    dictionary.insert(entrykeys::Entries.toString(),
-                      SimpleTreeNode::arrayFromItems(root.children(), isExpanded));
-    return writeFileAtomically(m_path, xmlPropertyList(dictionary));
+    return writeFileAtomically(m_path, xmlPropertyList(contentOfTree(root, isExpanded)));
 }
 
 FavoritesLibrary::MigrationResult FavoritesLibrary::migrate(const QVariantList& legacyFavorites) {

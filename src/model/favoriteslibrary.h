@@ -48,6 +48,15 @@ public:
     };
     MigrationResult migrate(const QVariantList& legacyFavorites);
 
+    // The content of a library file's bytes, a dictionary or an older-form array, or what
+    // is wrong with them.
+    static Expected<QVariant> parse(QByteArrayView data);
+    // The tree of a library's content in either form.
+    static std::unique_ptr<SimpleTreeNode> treeFromContent(const QVariant& content);
+    // The content the library file is written with: { "Group" = "Root", "Entries" }.
+    static QVariantMap contentOfTree(const TreeNode& root,
+                                     const SimpleTreeNode::ExpandedPredicate& isExpanded = {});
+
 private:
     // The file's property list, nothing when there is no file, or what is wrong with it.
     FileResult<std::optional<QVariant>> readFile() const;

@@ -33,8 +33,11 @@ struct PropertyListLimits {
 // A damaged or hostile list gives the reason in words.
 Expected<QVariant> readPropertyList(QByteArrayView data, const PropertyListLimits& limits = {});
 
-// Writes the value in the XML or the binary property list format. Supported: the types
-// readPropertyList gives, and int, which is written as an integer.
+// Writes the value in the XML or the binary property list format: maps as dictionaries
+// (keys sorted), lists as arrays, and the other types readPropertyList gives; int is an
+// integer, anything else is written as its text. XML leaves out the characters it cannot
+// carry (controls other than tab and line breaks), so that any reader reads it back; the
+// binary form stores equal strings once.
 QByteArray xmlPropertyList(const QVariant& value);
 QByteArray binaryPropertyList(const QVariant& value);
 

@@ -3,6 +3,8 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace tintmere {
@@ -11,11 +13,49 @@ namespace {
 
 constexpr QStringView kUidKey = u"CF$UID";
 
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool isNameEnd(char c) {
+    return isSpace(c) || c == '/' || c == '>';
+}
+
+// A character reference or a predefined entity, without "&" and ";".
+bool appendReference(QByteArrayView name, QString& text) {
+    if (name == "amp") {
+        text += u'&';
+    } else if (name == "lt") {
+        text += u'<';
+    } else if (name == "gt") {
+        text += u'>';
+    } else if (name == "quot") {
+        text += u'"';
+    } else if (name == "apos") {
+        text += u'\'';
+    } else if (name.startsWith('#')) {
+        const bool hex = name.size() > 1 && (name[1] == 'x' || name[1] == 'X');
+        bool ok = false;
+        const uint code = name.sliced(hex ? 2 : 1).toByteArray().toUInt(&ok, hex ? 16 : 10);
+        if (!ok || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            return false;
+        }
+        const char32_t character = code;
+        text += QString::fromUcs4(&character, 1);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 XmlPlistReader::XmlPlistReader(QByteArrayView data, const PropertyListLimits& limits)
-    : m_xml(QByteArray::fromRawData(data.data(), data.size()))
+    : m_data(data)
     , m_limits(limits) {
+    if (m_data.startsWith("\xEF\xBB\xBF")) {
+        m_pos = 3;
+    }
 }
 
 bool XmlPlistReader::fail(const QString& reason) {
@@ -25,57 +65,203 @@ bool XmlPlistReader::fail(const QString& reason) {
     return false;
 }
 
-Expected<QVariant> XmlPlistReader::read() {
-    QVariant value;
-    bool ok = m_xml.readNextStartElement() && m_xml.name() == u"plist" &&
-              m_xml.readNextStartElement() && readValue(value, 0);
-    if (ok) {
-        // Nothing but the end of <plist> may follow the one value.
-        ok = !m_xml.readNextStartElement() && !m_xml.hasError();
+bool XmlPlistReader::startsWith(QByteArrayView text) const {
+    return m_data.sliced(m_pos).startsWith(text);
+}
+
+void XmlPlistReader::skipSpace() {
+    while (!atEnd() && isSpace(m_data[m_pos])) {
+        ++m_pos;
     }
-    if (!ok) {
-        if (m_xml.hasError()) {
-            // The XML fault explains more than what the structure lacked because of it.
-            m_error = u"the file is not a readable property list (%1)"_s.arg(m_xml.errorString());
+}
+
+bool XmlPlistReader::skip(QByteArrayView terminator) {
+    const qsizetype found = m_data.indexOf(terminator, m_pos);
+    if (found < 0) {
+        return fail(u"the file is truncated"_s);
+    }
+    m_pos = found + terminator.size();
+    return true;
+}
+
+// Skips white space, comments, processing instructions and the document type, stopping
+// before the next element or the end.
+bool XmlPlistReader::skipMarkup() {
+    for (;;) {
+        skipSpace();
+        if (startsWith("<!--")) {
+            if (!skip("-->")) {
+                return false;
+            }
+        } else if (startsWith("<?")) {
+            if (!skip("?>")) {
+                return false;
+            }
+        } else if (startsWith("<!DOCTYPE")) {
+            const qsizetype end = m_data.indexOf('>', m_pos);
+            const qsizetype subset = m_data.indexOf('[', m_pos);
+            if (subset >= 0 && (end < 0 || subset < end)) {
+                return fail(u"the file declares its own entities"_s);
+            }
+            if (!skip(">")) {
+                return false;
+            }
+        } else {
+            return true;
         }
+    }
+}
+
+bool XmlPlistReader::readTag(Tag& tag) {
+    if (!skipMarkup()) {
+        return false;
+    }
+    if (atEnd() || m_data[m_pos] != '<') {
+        return fail(atEnd() ? u"the file is truncated"_s
+                            : u"the file is not a property list (text outside an element)"_s);
+    }
+    ++m_pos;
+    tag.closing = !atEnd() && m_data[m_pos] == '/';
+    if (tag.closing) {
+        ++m_pos;
+    }
+    const qsizetype start = m_pos;
+    while (!atEnd() && !isNameEnd(m_data[m_pos])) {
+        ++m_pos;
+    }
+    tag.name = m_data.sliced(start, m_pos - start);
+    // Attributes carry nothing a property list needs; quoted values may hold '>'.
+    char quote = 0;
+    while (!atEnd() && (quote || m_data[m_pos] != '>')) {
+        const char c = m_data[m_pos];
+        if (quote) {
+            quote = c == quote ? 0 : quote;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        }
+        ++m_pos;
+    }
+    if (atEnd()) {
+        return fail(u"the file is truncated"_s);
+    }
+    tag.selfClosing = m_data[m_pos - 1] == '/' && !tag.closing;
+    ++m_pos;
+    if (tag.name.isEmpty()) {
+        return fail(u"the file is not a property list (an element without a name)"_s);
+    }
+    return true;
+}
+
+bool XmlPlistReader::expectClosing(QByteArrayView name) {
+    Tag tag;
+    if (!readTag(tag)) {
+        return false;
+    }
+    if (!tag.closing || tag.name != name) {
+        return fail(u"the file is damaged (<%1> is not closed)"_s.arg(QString::fromUtf8(name)));
+    }
+    return true;
+}
+
+Expected<QVariant> XmlPlistReader::read() {
+    Tag plist;
+    Tag first;
+    QVariant value;
+    const bool ok = readTag(plist) && plist.name == "plist" && !plist.closing &&
+                    !plist.selfClosing && readTag(first) && !first.closing &&
+                    readValue(first, value, 0) && expectClosing("plist") && skipMarkup() && atEnd();
+    if (!ok) {
         fail(u"the file is not a property list"_s);
         return Expected<QVariant>::failure(m_error);
     }
     return value;
 }
 
-// Called with the reader on the value's start element; leaves it on its end element.
-bool XmlPlistReader::readValue(QVariant& value, int depth) {
+bool XmlPlistReader::readValue(const Tag& tag, QVariant& value, int depth) {
     if (depth > m_limits.maxDepth) {
         return fail(u"the file is nested too deeply"_s);
     }
     if (++m_valueCount > m_limits.maxValues) {
         return fail(u"the file holds too many values"_s);
     }
-    if (m_xml.name() == u"dict") {
+    const QByteArrayView name = tag.name;
+    if (name == "true" || name == "false") {
+        value = name == "true";
+        return tag.selfClosing || expectClosing(name);
+    }
+    if (name == "dict") {
+        if (tag.selfClosing) {
+            value = QVariantMap();
+            return true;
+        }
         return readDictionary(value, depth);
     }
-    if (m_xml.name() == u"array") {
+    if (name == "array") {
+        if (tag.selfClosing) {
+            value = QVariantList();
+            return true;
+        }
         return readArray(value, depth);
     }
-    return readScalar(value);
+    QString text;
+    if (!readText(tag, text)) {
+        return false;
+    }
+    bool ok = true;
+    if (name == "string") {
+        value = text;
+    } else if (name == "integer") {
+        const QString digits = text.trimmed();
+        const qint64 number = digits.toLongLong(&ok, 0);
+        value = ok ? QVariant(number) : QVariant(digits.toULongLong(&ok, 0));
+    } else if (name == "real") {
+        value = text.trimmed().toDouble(&ok);
+    } else if (name == "date") {
+        const QDateTime date = QDateTime::fromString(text.trimmed(), Qt::ISODate);
+        ok = date.isValid();
+        value = date;
+    } else if (name == "data") {
+        value = QByteArray::fromBase64(text.toLatin1());
+    } else {
+        return fail(
+            u"the file is damaged (an unknown element <%1>)"_s.arg(QString::fromUtf8(name)));
+    }
+    if (!ok) {
+        return fail(u"the file is damaged (<%1> holds \"%2\")"_s.arg(QString::fromUtf8(name),
+                                                                     text.left(40)));
+    }
+    return true;
 }
 
 bool XmlPlistReader::readDictionary(QVariant& value, int depth) {
     QVariantMap map;
-    while (m_xml.readNextStartElement()) {
-        if (m_xml.name() != u"key") {
+    for (;;) {
+        Tag tag;
+        if (!readTag(tag)) {
+            return false;
+        }
+        if (tag.closing) {
+            if (tag.name != "dict") {
+                return fail(u"the file is damaged (<dict> is not closed)"_s);
+            }
+            break;
+        }
+        if (tag.name != "key") {
             return fail(u"the file is damaged (a dictionary entry without a key)"_s);
         }
-        const QString key = m_xml.readElementText();
+        QString key;
+        Tag valueTag;
         QVariant entry;
-        if (!m_xml.readNextStartElement() || !readValue(entry, depth + 1)) {
+        if (!readText(tag, key) || !readTag(valueTag)) {
+            return false;
+        }
+        if (valueTag.closing) {
             return fail(u"the file is damaged (a dictionary key without a value)"_s);
         }
+        if (!readValue(valueTag, entry, depth + 1)) {
+            return false;
+        }
         map.insert(key, entry);
-    }
-    if (m_xml.hasError()) {
-        return false;
     }
     const QVariant uid = map.value(kUidKey.toString());
     if (map.size() == 1 && uid.isValid()) {
@@ -93,55 +279,63 @@ bool XmlPlistReader::readDictionary(QVariant& value, int depth) {
 
 bool XmlPlistReader::readArray(QVariant& value, int depth) {
     QVariantList list;
-    while (m_xml.readNextStartElement()) {
+    for (;;) {
+        Tag tag;
+        if (!readTag(tag)) {
+            return false;
+        }
+        if (tag.closing) {
+            if (tag.name != "array") {
+                return fail(u"the file is damaged (<array> is not closed)"_s);
+            }
+            break;
+        }
         QVariant element;
-        if (!readValue(element, depth + 1)) {
+        if (!readValue(tag, element, depth + 1)) {
             return false;
         }
         list.append(element);
     }
     value = list;
-    return !m_xml.hasError();
+    return true;
 }
 
-bool XmlPlistReader::readScalar(QVariant& value) {
-    const QStringView name = m_xml.name();
-    if (name == u"true" || name == u"false") {
-        value = name == u"true";
-        m_xml.skipCurrentElement();
-        return !m_xml.hasError();
+// The text of a text element up to its closing tag, references decoded.
+bool XmlPlistReader::readText(const Tag& tag, QString& text) {
+    if (tag.selfClosing) {
+        return true;
     }
-    const QString element = name.toString();
-    const QString text = m_xml.readElementText();
-    if (m_xml.hasError()) {
-        return false;
-    }
-    bool ok = true;
-    if (element == u"string") {
-        value = text;
-    } else if (element == u"integer") {
-        const QString digits = text.trimmed();
-        const qint64 number = digits.toLongLong(&ok, 0);
-        if (ok) {
-            value = number;
-        } else {
-            value = digits.toULongLong(&ok, 0);
+    for (;;) {
+        const qsizetype start = m_pos;
+        const char* const dataEnd = m_data.data() + m_data.size();
+        m_pos = std::find_if(m_data.data() + m_pos, dataEnd,
+                             [](char c) { return c == '<' || c == '&'; }) -
+                m_data.data();
+        text += QString::fromUtf8(m_data.sliced(start, m_pos - start));
+        if (atEnd()) {
+            return fail(u"the file is truncated"_s);
         }
-    } else if (element == u"real") {
-        value = text.trimmed().toDouble(&ok);
-    } else if (element == u"date") {
-        const QDateTime date = QDateTime::fromString(text.trimmed(), Qt::ISODate);
-        ok = date.isValid();
-        value = date;
-    } else if (element == u"data") {
-        value = QByteArray::fromBase64(text.toLatin1());
-    } else {
-        return fail(u"the file is damaged (an unknown element <%1>)"_s.arg(element));
+        if (m_data[m_pos] == '&') {
+            const qsizetype end = m_data.indexOf(';', m_pos);
+            if (end < 0 || end - m_pos > 12 ||
+                !appendReference(m_data.sliced(m_pos + 1, end - m_pos - 1), text)) {
+                return fail(u"the file is damaged (an unknown reference)"_s);
+            }
+            m_pos = end + 1;
+        } else if (startsWith("<![CDATA[")) {
+            const qsizetype begin = m_pos + 9;
+            if (!skip("]]>")) {
+                return false;
+            }
+            text += QString::fromUtf8(m_data.sliced(begin, m_pos - 3 - begin));
+        } else if (startsWith("<!--")) {
+            if (!skip("-->")) {
+                return false;
+            }
+        } else {
+            return expectClosing(tag.name);
+        }
     }
-    if (!ok) {
-        return fail(u"the file is damaged (<%1> holds \"%2\")"_s.arg(element, text.left(40)));
-    }
-    return true;
 }
 
 } // namespace tintmere

@@ -3,12 +3,16 @@
 
 #include "propertylist.h"
 
-#include <QXmlStreamReader>
+#include <QByteArrayView>
+#include <QString>
 
 namespace tintmere {
 
-// Reads the XML property list format with bounded depth and size. A dictionary whose only
-// key is "CF$UID" is a keyed archive's reference and reads as a PlistUid.
+// Reads the XML property list format straight from its UTF-8 bytes, with bounded depth and
+// value count. Only what property lists use is understood: the plist elements, comments,
+// processing instructions, a DOCTYPE without an internal subset (so no entity can expand),
+// CDATA sections and the predefined and numeric character references. A dictionary whose
+// only key is "CF$UID" is a keyed archive's reference and reads as a PlistUid.
 class XmlPlistReader {
 public:
     XmlPlistReader(QByteArrayView data, const PropertyListLimits& limits);
@@ -16,13 +20,27 @@ public:
     Expected<QVariant> read();
 
 private:
-    bool readValue(QVariant& value, int depth);
+    struct Tag {
+        QByteArrayView name;
+        bool closing = false;     // </name>
+        bool selfClosing = false; // <name/>
+    };
+
+    bool readValue(const Tag& tag, QVariant& value, int depth);
     bool readDictionary(QVariant& value, int depth);
     bool readArray(QVariant& value, int depth);
-    bool readScalar(QVariant& value);
+    bool readText(const Tag& tag, QString& text);
+    bool readTag(Tag& tag);
+    bool expectClosing(QByteArrayView name);
+    bool skipMarkup();
+    bool skip(QByteArrayView terminator);
+    void skipSpace();
+    bool atEnd() const { return m_pos >= m_data.size(); }
+    bool startsWith(QByteArrayView text) const;
     bool fail(const QString& reason);
 
-    QXmlStreamReader m_xml;
+    QByteArrayView m_data;
+    qsizetype m_pos = 0;
     PropertyListLimits m_limits;
     qint64 m_valueCount = 0;
     QString m_error;

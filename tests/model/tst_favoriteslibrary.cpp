@@ -99,7 +99,7 @@ private Q_SLOTS:
         QTest::newRow("empty") << QByteArray() << u"empty"_s;
         QTest::newRow("garbage") << "\x89PNG\r\n\x1a\n"_ba << u"property list"_s;
         QTest::newRow("truncated")
-            << fixture(u"library-nested.plist"_s).left(900) << u"property list"_s;
+            << fixture(u"library-nested.plist"_s).left(900) << u"truncated"_s;
         QTest::newRow("text at the top") << xmlPropertyList(u"hello"_s) << u"no favorites"_s;
         QTest::newRow("shared 22 levels") << fixture(u"doubling-22.plist"_s) << u"too many"_s;
         QTest::newRow("shared 30 levels") << fixture(u"doubling-30.plist"_s) << u"too many"_s;

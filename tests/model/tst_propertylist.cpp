@@ -82,7 +82,11 @@ private Q_SLOTS:
         QTest::newRow("reference")
             << QVariant(QVariantList{QVariant::fromValue(PlistUid{300})}) << false;
         QTest::newRow("long text")
-            << QVariant(QVariantList{QString(70000, u'é'), QString(300, u'a')}) << true;
+            << QVariant(QVariantList{QString(70000, u'é'), QString(300, u'a')}) << false;
+        QTest::newRow("carriage return and big numbers")
+            << QVariant(QVariantList{u"a\r\nb"_s, Q_INT64_C(-5000000000),
+                                     QVariant(Q_UINT64_C(18000000000000000000))})
+            << false;
     }
     void roundTrip() {
         QFETCH(QVariant, value);
@@ -95,6 +99,39 @@ private Q_SLOTS:
                 break;
             }
         }
+    }
+
+    // What other writers put in XML property lists reads as they meant it.
+    void xmlAccepted_data() {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("references")
+            << "<plist><string>&lt;a&gt; &amp; &quot;b&quot; &#233;&#x263A;</string></plist>"_ba
+            << QVariant(u"<a> & \"b\" é☺"_s);
+        QTest::newRow("CDATA and comments")
+            << "<?xml version=\"1.0\"?><!-- c --><plist version=\"1.0\"><!-- d --><string>"
+               "x<![CDATA[<&>]]><!-- e -->y</string></plist>"_ba
+            << QVariant(u"x<&>y"_s);
+        QTest::newRow("byte order mark, empty forms")
+            << "\xEF\xBB\xBF<plist><array><dict/><array/><string/><string>k</string></array></plist>"_ba
+            << QVariant(QVariantList{QVariantMap(), QVariantList(), QString(), u"k"_s});
+        QTest::newRow("numbers, dates, data")
+            << "<plist><array><integer> -12 </integer><integer>0x10</integer><real>2.5</real>"
+               "<date>2001-01-01T00:00:00Z</date><data>AAEC\n/w==</data><true></true></array>"
+               "</plist>"_ba
+            << QVariant(QVariantList{-12, 16, 2.5,
+                                     QDateTime::fromString(u"2001-01-01T00:00:00Z"_s, Qt::ISODate),
+                                     QByteArray("\0\1\2\xff", 4), true});
+        QTest::newRow("keyed archive reference")
+            << "<plist><dict><key>CF$UID</key><integer>7</integer></dict></plist>"_ba
+            << QVariant::fromValue(PlistUid{7});
+    }
+    void xmlAccepted() {
+        QFETCH(QByteArray, xml);
+        QFETCH(QVariant, value);
+        const Expected<QVariant> read = readPropertyList(xml);
+        QVERIFY2(read.hasValue(), qPrintable(describe(read)));
+        QCOMPARE(*read, value);
     }
 
     void sharedObjectsAreReadOnce() {
@@ -148,7 +185,7 @@ private Q_SLOTS:
         QTest::newRow("XML nested too deeply") << nestedXmlArrays(300) << u"deeply"_s;
         QTest::newRow("XML nested far too deeply") << nestedXmlArrays(200000) << u"deeply"_s;
         QTest::newRow("XML unclosed")
-            << "<plist><dict><key>a</key><string>b</string>"_ba << u"not a readable"_s;
+            << "<plist><dict><key>a</key><string>b</string>"_ba << u"truncated"_s;
         QTest::newRow("XML value without key")
             << "<plist><dict><string>b</string></dict></plist>"_ba << u"without a key"_s;
         QTest::newRow("XML unknown element") << "<plist><color/></plist>"_ba << u"unknown"_s;
@@ -159,9 +196,8 @@ private Q_SLOTS:
                "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;"
                "&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]>"
                "<plist><string>&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;</string></plist>"_ba
-            << u"readable"_s;
-        QTest::newRow("XML two values")
-            << "<plist><true/><false/></plist>"_ba << u"not a property list"_s;
+            << u"entities"_s;
+        QTest::newRow("XML two values") << "<plist><true/><false/></plist>"_ba << u"not closed"_s;
     }
     void refused() {
         QFETCH(QByteArray, data);
