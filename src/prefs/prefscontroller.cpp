@@ -94,6 +94,8 @@ PrefsController::PrefsController(QObject* parent)
 
 PrefsController::~PrefsController() {
     NotificationCenter::defaultCenter().removeObserver(this);
+    // The stack may still announce pane changes while the window takes it down.
+    m_tabView->disconnect();
     if (m_resizeAnimation)
         m_resizeAnimation->stop();
     m_window->removeEventFilter(this);
@@ -244,18 +246,9 @@ int PrefsController::toolbarHeightForWindow(const QMainWindow& window) {
 }
 
 void PrefsController::tabViewDidSelect(int index) {
-    fitStackToPane(index);
     resizeWindowToSize(viewSize(index));
     if (!m_resizeAnimation)
         saveWindowFrame();
-}
-
-void PrefsController::fitStackToPane(int index) {
-    // Hidden panes must not hold the window at the size of the tallest one.
-    for (int page = 0; page < m_tabView->count(); ++page) {
-        const auto policy = page == index ? QSizePolicy::Preferred : QSizePolicy::Ignored;
-        m_tabView->widget(page)->setSizePolicy(policy, policy);
-    }
 }
 
 void PrefsController::resizeWindowToSize(QSize paneSize) {
@@ -284,7 +277,6 @@ void PrefsController::resizeWindowToSize(QSize paneSize) {
 }
 
 void PrefsController::restoreWindowFrame() {
-    fitStackToPane(m_tabView->currentIndex());
     const QByteArray frame = Defaults::standard().restoreGeometry(tintmere::keys::PrefsWindow);
     if (!frame.isEmpty())
         m_window->restoreGeometry(frame);

@@ -74,7 +74,6 @@ private:
     void connectControls();
     void restoreWindowFrame();
     void tabViewDidSelect(int index);
-    void fitStackToPane(int index);
     void saveWindowFrame();
     std::array<QObject*, 9> plainControls() const;
     const tintmere::prefs::ColorPopUpSetting* settingOfPopUp(const QVColorPopUpButton* popUp) const;
