@@ -10,6 +10,11 @@ using namespace Qt::Literals::StringLiterals;
 
 QVColorPanel::QVColorPanel(QObject* parent)
     : QObject(parent) {
+    // The dialog is a window of its own: it must go while the application still stands.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        delete m_dialog;
+        m_dialog = nullptr;
+    });
 }
 
 QVColorPanel::~QVColorPanel() {
@@ -17,7 +22,7 @@ QVColorPanel::~QVColorPanel() {
 }
 
 QVColorPanel& QVColorPanel::shared() {
-    // Owned by the application so the dialog goes away before the widget system does.
+    // Owned by the application, so it never outlives it.
     static QPointer<QVColorPanel> instance;
     if (!instance)
         instance = new QVColorPanel(qApp);

@@ -11,7 +11,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 
+using namespace Qt::Literals::StringLiterals;
 using tintmere::Color;
 
 QVColorWell::QVColorWell(QWidget* parent)
@@ -146,41 +148,69 @@ void QVColorWell::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void QVColorWell::paintBezel(QPainter& painter) const {
-    const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    // Two fills rather than a stroked outline: antialiased strokes cost several times more.
+    const QRectF frame(rect());
+    const QColor edge = hasFocus() ? palette().highlight().color() : palette().mid().color();
     QLinearGradient face(frame.topLeft(), frame.bottomLeft());
-    const QColor button = palette().button().color();
     if (m_active) {
         // Linked to the colour panel: a pressed face in the selection colour.
         const QColor highlight = palette().highlight().color();
         face.setColorAt(0, highlight.darker(115));
         face.setColorAt(1, highlight);
     } else {
+        const QColor button = palette().button().color();
         face.setColorAt(0, button.lighter(108));
         face.setColorAt(1, button.darker(106));
     }
-    painter.setPen(hasFocus() ? QPen(palette().highlight().color(), 1.5)
-                              : QPen(palette().mid().color(), 1));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(edge);
+    painter.drawRoundedRect(frame, 4.5, 4.5);
     painter.setBrush(face);
-    painter.drawRoundedRect(frame, 4, 4);
+    painter.drawRoundedRect(frame.adjusted(1, 1, -1, -1), 3.5, 3.5);
+}
+
+QPixmap QVColorWell::bezel(qreal dpr) const {
+    // Wells of one palette share a look, so one drawing serves them all.
+    const QString key = u"QVColorWell %1x%2@%3 %4%5 %6"_s.arg(width())
+                            .arg(height())
+                            .arg(dpr)
+                            .arg(int(m_active))
+                            .arg(int(hasFocus()))
+                            .arg(palette().cacheKey());
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = QPixmap(size() * dpr);
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintBezel(painter);
+    painter.end();
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
 }
 
 void QVColorWell::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paintBezel(painter);
+    // The painter's device is the widget even when rendering elsewhere; the transform
+    // knows the real pixel ratio.
+    painter.drawPixmap(QPointF(0, 0), bezel(painter.deviceTransform().m11()));
 
-    const qreal w = width();
-    const qreal h = height();
+    const int w = width();
+    const int h = height();
     const Color c = color();
-    painter.setPen(Qt::NoPen);
-    painter.fillRect(QRectF(6, 6, w - 12, h - 12), QColor::fromRgbF(0.35f, 0.35f, 0.35f));
-    painter.fillRect(QRectF(7, 7, w - 14, h - 14), tintmere::toQColor(c));
+    painter.fillRect(QRect(6, 6, w - 12, h - 12), QColor::fromRgbF(0.35f, 0.35f, 0.35f));
+    painter.fillRect(QRect(7, 7, w - 14, h - 14), tintmere::toQColor(c));
 
     if (drawWeb()) {
         // The lower-right half of the swatch shows the nearest web-safe colour.
-        const QPointF corners[] = {{6, h - 6}, {w - 6, 6}, {w - 6, h - 6}};
+        const QPointF corners[] = {QPointF(6, h - 6), QPointF(w - 6, 6), QPointF(w - 6, h - 6)};
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
         painter.setBrush(tintmere::toQColor(c.webColor()));
         painter.drawPolygon(corners, 3);
+        painter.setRenderHint(QPainter::Antialiasing, false);
     }
     if (drawGloss()) {
         const QRectF gloss(7, 7, w - 14, h - 14);

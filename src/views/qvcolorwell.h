@@ -4,6 +4,7 @@
 #include "qvcolorwellbase.h"
 
 class QMenu;
+class QPixmap;
 
 // A bezelled colour well: a click links it to the shared colour panel (a second click lets
 // go), a drag carries its colour away, and colours or colour text can be dropped on it. Over
@@ -50,6 +51,7 @@ private:
     // Stores and keeps the colour panel showing the colour while the well holds it.
     void adoptColor(const tintmere::Color& color);
     void paintBezel(QPainter& painter) const;
+    QPixmap bezel(qreal dpr) const;
 
     bool m_active = false;
     bool m_takingPanelColor = false;

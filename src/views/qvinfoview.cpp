@@ -61,8 +61,9 @@ void QVInfoView::setLabel(const QString& label, int index) {
     if (!isValidIndex(index))
         return;
     m_colorLabel[index] = label;
-    // Rows follow the widest label, so a new label moves them too.
-    compareLabelSizeAtIndex(index);
+    // Rows follow the widest shown label, so a new label of a shown row moves them too.
+    if (isRowVisible(index))
+        compareLabelSizeAtIndex(index);
     update();
 }
 

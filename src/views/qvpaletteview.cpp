@@ -245,6 +245,10 @@ QMenu* QVPaletteView::copyOfColorWellMenu() {
                       [this](QAction* command) { Q_EMIT colorMenuItemSelected(command); });
 }
 
+QMenu* QVPaletteView::colorWellMenu() const {
+    return m_colorMenu;
+}
+
 void QVPaletteView::setColorWellMenu(QMenu* menu) {
     m_colorMenu = menu;
     for (int i = 0; i < colorWellCount(); ++i) {
@@ -259,9 +263,21 @@ void QVPaletteView::setColorWellMenu(QMenu* menu) {
 
 void QVPaletteView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    tintmere::GXGradient::gradientWithBeginningColor(Color{0.99f, 0.99f, 0.99f, 1.0f},
-                                                     Color{0.93f, 0.93f, 0.93f, 1.0f})
-        .fillRect(painter, rect(), 90);
+    // The gradient only changes with the size, so it is evaluated once per size and
+    // pixel ratio. The ratio comes from the transform: when the view is rendered elsewhere,
+    // the painter's device is still the widget.
+    const qreal dpr = painter.deviceTransform().m11();
+    const QSize pixels = size() * dpr;
+    if (m_background.size() != pixels || m_background.devicePixelRatio() != dpr) {
+        m_background = QImage(pixels, QImage::Format_RGB32);
+        m_background.setDevicePixelRatio(dpr);
+        m_background.fill(Qt::white);
+        QPainter fill(&m_background);
+        tintmere::GXGradient::gradientWithBeginningColor(Color{0.99f, 0.99f, 0.99f, 1.0f},
+                                                         Color{0.93f, 0.93f, 0.93f, 1.0f})
+            .fillRect(fill, rect(), 90);
+    }
+    painter.drawImage(QPointF(0, 0), m_background);
     if (hasFocus()) {
         if (QVRadioColorWell* cell = selectedRadioColorWell()) {
             painter.setRenderHint(QPainter::Antialiasing);

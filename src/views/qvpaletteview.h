@@ -4,6 +4,7 @@
 #include "color.h"
 #include "palettegrid.h"
 
+#include <QImage>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
@@ -73,7 +74,7 @@ public:
     // commands carry the well's index as their tag (QAction::data); the template itself is
     // left tagged with the last index. The view does not own the template.
     void setColorWellMenu(QMenu* menu);
-    QMenu* colorWellMenu() const { return m_colorMenu; }
+    QMenu* colorWellMenu() const;
 
     // Sets the tag of every command of menu and of its submenus' commands; separators and
     // the items that hold submenus keep theirs.
@@ -110,4 +111,5 @@ private:
     bool m_drawGloss = true;
     bool m_drawWeb = false;
     QPointer<QObject> m_delegate;
+    QImage m_background;
 };
