@@ -8,6 +8,7 @@
 #include "settingskeys.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -86,6 +87,9 @@ void QVMagnifyView::stopMagnify() {
                                           : sampleColor(qRgba(0, 0, 0, 0)));
     }
     m_isStopped = true;
+    // A lock by the hot key leaves the pointer where it was: show its pixel at once.
+    if (underMouse())
+        setHover(m_geometry.pixelAt(mapFromGlobal(QCursor::pos())));
     update();
 }
 
@@ -200,7 +204,11 @@ bool QVMagnifyView::event(QEvent* event) {
 
 void QVMagnifyView::mousePressEvent(QMouseEvent* event) {
     m_pressPosition = event->position().toPoint();
-    if (event->button() != Qt::LeftButton || !isInteractive() || !m_mouseHover)
+    if (event->button() != Qt::LeftButton || !isInteractive())
+        return;
+    // The pixel clicked is the one under the pointer, even when no move came before.
+    setHover(m_geometry.pixelAt(m_pressPosition));
+    if (!m_mouseHover)
         return;
     // The pixel drawn enlarged under the pointer is the held sample.
     if (const auto picked = lockedColorAt(m_currHoverInfo)) {

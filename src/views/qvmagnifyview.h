@@ -56,7 +56,7 @@ public:
     void setBoxSize(int sizeIndex);
     int boxPadding() const { return m_geometry.boxPadding(); }
     void setBoxPadding(int padding);
-    const MagnifierGeometry& layout() const { return m_geometry; }
+    const MagnifierGeometry& magnifierGeometry() const { return m_geometry; }
 
     std::optional<tintmere::Color> selectedColor() const { return m_selectedColor; }
     void setSelectedColor(const tintmere::Color& color);

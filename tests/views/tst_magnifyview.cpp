@@ -55,9 +55,9 @@ struct Magnifier {
     }
 
     QPoint centreOf(QPoint pixel) const {
-        return view.layout().pixelRect(pixel.x(), pixel.y()).center();
+        return view.magnifierGeometry().pixelRect(pixel.x(), pixel.y()).center();
     }
-    QPoint stripPoint() const { return view.layout().selectedColorStrip().center(); }
+    QPoint stripPoint() const { return view.magnifierGeometry().selectedColorStrip().center(); }
 
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons = Qt::NoButton) {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
@@ -113,7 +113,7 @@ private Q_SLOTS:
             view.setBoxSize(index);
         QCOMPARE(view.boxPadding(), padding);
         QCOMPARE(view.size(), viewSize);
-        QCOMPARE(view.layout().pixelSize(), 15);
+        QCOMPARE(view.magnifierGeometry().pixelSize(), 15);
     }
 
     void layout_data() {
@@ -184,7 +184,8 @@ private Q_SLOTS:
                                             ? QColor(screenPixel(source.x(), source.y()))
                                             : Qt::black;
                 const QColor actual = viewtest::pixel(
-                    image, m.view.layout().pixelRect(column, row).center() + QPointF(0.5, 0.5));
+                    image,
+                    m.view.magnifierGeometry().pixelRect(column, row).center() + QPointF(0.5, 0.5));
                 QVERIFY2(actual == expected, QByteArray::number(column) + "," +
                                                  QByteArray::number(row) + " " +
                                                  viewtest::describe(actual));
@@ -247,6 +248,8 @@ private Q_SLOTS:
         const QPoint at = target.x() < 0 ? m.stripPoint() : m.centreOf(target);
         m.hover(at);
         QCOMPARE(m.view.mouseHover(), hovers);
+        m.hover(m.stripPoint());
+        // A click needs no move before it to know its pixel.
         m.click(at);
         QCOMPARE(m.view.selectedColor().has_value(), picks);
         QCOMPARE(picked.size(), picks ? 1 : 0);
@@ -272,7 +275,7 @@ private Q_SLOTS:
         m.hover(m.centreOf(pixel));
         QVERIFY(m.view.mouseHover());
         const QImage image = viewtest::render(&m.view, dpr);
-        const QRect square = m.view.layout().pixelRect(3, 3); // (49, 50, 15, 15)
+        const QRect square = m.view.magnifierGeometry().pixelRect(3, 3); // (49, 50, 15, 15)
         const auto at = [&](int x, int y) {
             return viewtest::pixel(image, QPointF(x + 0.5, y + 0.5));
         };
@@ -349,7 +352,7 @@ private Q_SLOTS:
         QFETCH(QPoint, offset);
         QFETCH(QColor, expected);
         Magnifier m;
-        const QPoint at = m.view.layout().selectedColorStrip().topLeft() + offset;
+        const QPoint at = m.view.magnifierGeometry().selectedColorStrip().topLeft() + offset;
         const QColor actual = m.drawn(at, dpr);
         QVERIFY2(viewtest::sameColor(actual, tintmere::colorFromQColor(expected)),
                  viewtest::describe(actual));
@@ -359,7 +362,7 @@ private Q_SLOTS:
         Magnifier m;
         m.lockAt(QPoint(10, 10));
         m.view.setDrawGrid(true);
-        const QRect line = m.view.layout().gridLines().at(1); // vertical, at x = 19
+        const QRect line = m.view.magnifierGeometry().gridLines().at(1); // vertical, at x = 19
         const QPoint at(line.x(), m.centreOf(QPoint(1, 0)).y());
         const Color below = colorOf(screenPixel(8, 7));
         const Color expected = viewtest::over(below, Color{0, 0, 0, 0.15f});
@@ -391,7 +394,7 @@ private Q_SLOTS:
         QCOMPARE(m.view.selectedColor(), std::nullopt);
         // Not black pixels but a grey square with light text on it.
         const QImage image = viewtest::render(&m.view, 1.0);
-        const QRect square = m.view.layout().pixelSquare();
+        const QRect square = m.view.magnifierGeometry().pixelSquare();
         int black = 0;
         int light = 0;
         for (int y = square.top() + 1; y < square.bottom(); ++y) {
