@@ -82,8 +82,8 @@ PrefsController::PrefsController(QObject* parent)
 
     addPanes();
     addCloseShortcuts();
-    measurePanes();
     loadControls();
+    measurePanes();
     restoreWindowFrame();
 
     // Only now: showing the stored values above must neither write nor announce anything.
