@@ -116,6 +116,8 @@ void TestColorWell::glossAndWebTriangle_data() {
     for (const qreal dpr : {1.0, 2.0}) {
         const QByteArray at = dpr == 1 ? "@1x " : "@2x ";
         QTest::newRow(at + "top line of the gloss") << dpr << QPointF(20, 7) << u"line"_s;
+        QTest::newRow(at + "top line, lower half") << dpr << QPointF(20, 7.5) << u"line"_s;
+        QTest::newRow(at + "band right under the line") << dpr << QPointF(20, 8) << u"band"_s;
         QTest::newRow(at + "gloss band") << dpr << QPointF(20, 14) << u"band"_s;
         QTest::newRow(at + "below the band") << dpr << QPointF(12, 30) << u"color"_s;
         QTest::newRow(at + "web triangle") << dpr << QPointF(35, 35) << u"web"_s;
