@@ -82,9 +82,8 @@ void QVMagnifyView::stopMagnify() {
         const int n = numberOfPixels();
         for (int row = 0; row < n; ++row)
             for (int column = 0; column < n; ++column)
-                m_lockedColors.append(pixels.valid(column, row)
-                                          ? sampleColor(pixels.pixel(column, row))
-                                          : sampleColor(qRgba(0, 0, 0, 0)));
+                m_lockedColors.append(
+                    sampleColor(pixels.valid(column, row) ? pixels.pixel(column, row) : 0));
     }
     m_isStopped = true;
     // A lock by the hot key leaves the pointer where it was: show its pixel at once.
