@@ -33,6 +33,8 @@ QVGlobalPanel::QVGlobalPanel(QWidget* parent)
     , m_infoView(new QVGlobalColorInfoView(kContentWidth, m_contentView)) {
     setWindowTitle(u"Tintmere"_s);
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // Closing the panel only hides it, even when no other window is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setFocusPolicy(Qt::NoFocus);
 
     // A dark panel, so the white strings and the wells stand out as over a heads-up display.

@@ -28,6 +28,7 @@ private Q_SLOTS:
         QCOMPARE(panel.windowFlags() & floating, floating);
         QVERIFY(panel.isWindow());
         QVERIFY(panel.testAttribute(Qt::WA_ShowWithoutActivating));
+        QVERIFY(!panel.testAttribute(Qt::WA_QuitOnClose));
         QVERIFY(!panel.canBecomeKeyWindow());
         QCOMPARE(panel.windowTitle(), u"Tintmere"_s);
     }
