@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "appcontroller.h"
 #include "singleinstance.h"
+#include "terminationroutine.h"
 #include "terminationwatcher.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -13,23 +14,31 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(u"Tintmere"_s);
     QApplication::setApplicationVersion(QStringLiteral(TINTMERE_VERSION));
     QApplication::setDesktopFileName(u"org.tintmere.Tintmere"_s);
+    // Closing the main window leaves the program running; a new launch shows it again.
+    QApplication::setQuitOnLastWindowClosed(false);
 
+    const QStringList files = QApplication::arguments().mid(1);
     tintmere::SingleInstance instance;
-    if (instance.handOverOrListen(QApplication::arguments().mid(1))) {
+    if (instance.handOverOrListen(files)) {
         return 0; // the running Tintmere shows itself and opens the files
     }
-    tintmere::TerminationWatcher termination;
-    QObject::connect(&termination, &tintmere::TerminationWatcher::terminationRequested, &app,
-                     &QCoreApplication::quit);
 
-    QMainWindow window;
-    window.setWindowTitle(u"Tintmere"_s);
-    window.resize(480, 360);
-    QObject::connect(&instance, &tintmere::SingleInstance::activated, &window, [&window] {
-        window.show();
-        window.raise();
-        window.activateWindow();
-    });
-    window.show();
+    tintmere::AppController controller;
+    tintmere::TerminationRoutine termination(
+        [&controller] { controller.applicationWillTerminate(); });
+    termination.watchApplication(&app);
+    tintmere::TerminationWatcher signalWatcher;
+    termination.watchSignals(&signalWatcher);
+    QObject::connect(controller.outlets().quit, &QAction::triggered, &termination,
+                     &tintmere::TerminationRoutine::quit);
+
+    QObject::connect(&instance, &tintmere::SingleInstance::activated, &controller,
+                     [&controller](const QStringList& handedOver) {
+                         controller.applicationShouldHandleReopen();
+                         controller.openFiles(handedOver);
+                     });
+
+    controller.openMainWindow();
+    controller.openFiles(files);
     return QApplication::exec();
 }

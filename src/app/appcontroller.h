@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "color.h"
+#include "colorundocommands.h"
+#include "favoriteslibrary.h"
+#include "formatpresets.h"
+#include "mainwindow.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <memory>
+
+class QAction;
+class QMenu;
+class QVColorInfo;
+class QVDrawer;
+class QVGlobalColorInfoView;
+class QVGlobalPaletteView;
+class QVPaletteColorWell;
+class QWidget;
+
+#if TINTMERE_HAVE_PREFS
+class PrefsController;
+#endif
+
+namespace tintmere {
+
+class MagnifierControl;
+class SimpleTreeNode;
+struct Notification;
+
+// The application controller: starts and ends the program, keeps every display of the
+// current colour (the selected well of the main palette) in step, records the palette
+// changes for undo, and runs the tools and their drawers. It owns the main window, the
+// favorites tree and the preferences window; the controls are the window's, held here as
+// outlets.
+//
+// Split by role: lifecycle, current colour editing, tools and drawers, global panel.
+class AppController : public QObject, public PaletteEditor {
+    Q_OBJECT
+
+public:
+    // Converts older settings, loads the favorites library at libraryPath, builds the main
+    // window and restores the saved state. The window is not shown.
+    explicit AppController(const QString& libraryPath = FavoritesLibrary::standardPath(),
+                           QObject* parent = nullptr);
+    ~AppController() override;
+
+    MainWindow* mainWindow() const { return m_mainWindow.get(); }
+    const MainWindowOutlets& outlets() const { return m_mainWindow->outlets(); }
+    SimpleTreeNode* treeData() const { return m_treeData.get(); }
+
+    // --- lifecycle
+    // Saves what the next start restores. Call once, from the termination routine.
+    void applicationWillTerminate();
+    // The user started Tintmere again while it runs.
+    void applicationShouldHandleReopen();
+    // The main window was closed: its drawers close with it.
+    void windowWillClose();
+    void openMainWindow();
+    void showPreferencePanel();
+    void showReleaseNotes();
+    void showAcknowledgments();
+    void buyTintmerePro();
+    // Palette (.tnp) and favorites (.tnf) files handed over by the desktop.
+    void openFiles(const QStringList& files);
+    bool validateMenuItem(const QAction* item) const;
+    void validateMenu(QMenu* menu) const;
+
+    // --- current colour editing
+    void updateColorInfo(QVPaletteColorWell* well);
+    void updateColorLabels();
+    // sender: one of the sliders, or the field row (any other object).
+    void colorComponentChanged(QObject* sender);
+    // A stepper of the component moved to value.
+    void colorIncrement(int component, int value);
+    // The fields were typed in.
+    void controlTextDidChange();
+    // The user typed in the hex field.
+    void hexFieldTextEdited();
+    void hexTextChanged();
+    void copyFloatValue(int component);
+    void copyColorString(int family);
+    void setColor(const Color& color, int index);
+    void newColorwellColor(const Notification& notification);
+    QList<Color> colorArray() const;
+    void setPaletteToColorArray(const QList<Color>& colors);
+    void newColorSelected(int tag);
+    void setFloatWithFormat(int floatFormat);
+    void scrollColorFormat(const Notification& notification);
+    void updateGUI(const Notification& notification);
+    void updateColorToolTips();
+    void setDrawGloss(bool drawGloss);
+    void saveMainColors();
+    void toggleWebPreview();
+
+    const FormatSettings& formatSettings() const { return m_formats; }
+    int floatFormat() const { return m_floatFormat; }
+
+    void applyColor(int index, const Color& color) override;
+    void applyPalette(const QList<Color>& colors) override;
+
+    // --- tools and drawers
+    void toolItemSelected(int tag);
+    // A "Tools" menu item: presses the matching tool button.
+    void toolMenuItemSelected(const QAction* item);
+    void drawerWillOpen(QVDrawer* drawer);
+    void drawerDidOpen(QVDrawer* drawer);
+    void drawerWillClose(QVDrawer* drawer);
+    int indexOfDrawer(const QObject* drawer) const;
+    void toggleMagnify();
+    // Plugs in the magnifier of the magnify drawer (not owned); null unplugs it.
+    void setMagnifier(MagnifierControl* magnifier);
+    MagnifierControl* magnifier() const { return m_magnifier; }
+
+    // --- global panel
+    void updateGlobalPanel();
+    bool isGlobalPanelVisible() const;
+    void setGlobalPanelVisible(bool visible);
+
+Q_SIGNALS:
+    // The termination routine finished saving.
+    void terminated();
+
+private:
+    void registerObservers();
+    void awakeFromNib();
+    void connectMainWindow();
+    void connectEditing();
+    void connectTools();
+    void observeDrawers();
+    void setUpGlobalPanel();
+    void saveGlobalPanelState();
+    void setGlobalColor(int index, const Color& color);
+    void applyMagnifierSettings();
+    void reportLibraryProblem(const QString& text);
+
+    QVPaletteColorWell* mainWell(int index) const;
+    void showComponents(const Color& color);
+    void showFloatLabels(const Color& color);
+    void checkColorItem(int selectedIndex);
+    void storePrimaryFormat(QStringView entry, int value);
+    void setToolChecked(int tag, bool checked);
+    void closeDrawers(std::initializer_list<QVDrawer*> drawers);
+
+    FavoritesLibrary m_library;
+    std::unique_ptr<SimpleTreeNode> m_treeData;
+    std::unique_ptr<MainWindow> m_mainWindow;
+#if TINTMERE_HAVE_PREFS
+    std::unique_ptr<PrefsController> m_prefsController;
+#endif
+    MagnifierControl* m_magnifier = nullptr;
+
+    // The global panel comes with its own window; until it exists these stay null.
+    QPointer<QWidget> m_globalPanel;
+    QPointer<QVGlobalPaletteView> m_globalPaletteView;
+    QPointer<QVGlobalColorInfoView> m_globalInfoView;
+
+    FormatSettings m_formats;
+    int m_floatFormat = 3;
+};
+
+} // namespace tintmere

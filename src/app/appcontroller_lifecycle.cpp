@@ -1,0 +1,250 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Start-up, termination, reopening and the window-level commands.
+#include "appcontroller.h"
+#include "defaults.h"
+#include "magnifiercontrol.h"
+#include "menuvalidation.h"
+#include "notificationcenter.h"
+#include "notificationnames.h"
+#include "qvcolorwell.h"
+#include "qvdrawer.h"
+#include "qvglobalpaletteview.h"
+#include "qvinfoview.h"
+#include "qvpalettecolorwell.h"
+#include "qvpaletteview.h"
+#include "qvradiocolorwell.h"
+#include "settingsconversion.h"
+#include "simpletreenode.h"
+#include "storedcolors.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QUrl>
+
+#if TINTMERE_HAVE_PREFS
+#include "prefscontroller.h"
+#endif
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tintmere {
+
+namespace {
+
+constexpr auto kHomePage = "https://tintmere.org/"_L1;
+constexpr int kStatusMessageMilliseconds = 8000;
+
+QString plainTitle(const QString& title) {
+    QString plain = title;
+    return plain.remove(u'&');
+}
+
+const QMenu* menuHolding(const QAction* item) {
+    for (QObject* holder : item->associatedObjects()) {
+        if (auto* menu = qobject_cast<const QMenu*>(holder))
+            return menu;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+AppController::AppController(const QString& libraryPath, QObject* parent)
+    : QObject(parent)
+    , m_library(libraryPath) {
+    // Older settings are brought up to date before anything reads them.
+    const std::optional<FileError> migration =
+        SettingsConversion::run(Defaults::standard(), m_library);
+
+    FavoritesLibrary::LoadResult loaded = m_library.load();
+    m_treeData = std::move(loaded.root);
+    if (!m_treeData)
+        m_treeData = SimpleTreeNode::emptyLibrary();
+
+    registerObservers();
+    m_mainWindow = std::make_unique<MainWindow>();
+    awakeFromNib();
+
+    // Nothing of the user's is lost: a damaged library was set aside, and they are told.
+    if (loaded.problem)
+        reportLibraryProblem(loaded.problem->text());
+    else if (migration)
+        reportLibraryProblem(migration->text());
+}
+
+AppController::~AppController() {
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+void AppController::registerObservers() {
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    center.addObserver(this, notifications::ColorInfoRightClick, nullptr,
+                       [this](const Notification& n) { scrollColorFormat(n); });
+    center.addObserver(this, notifications::PrefsUpdate, nullptr,
+                       [this](const Notification& n) { updateGUI(n); });
+    center.addObserver(this, notifications::ColorWellChange, nullptr,
+                       [this](const Notification& n) { newColorwellColor(n); });
+    center.addObserver(this, notifications::SliderChange, nullptr,
+                       [this](const Notification& n) { newColorwellColor(n); });
+}
+
+void AppController::awakeFromNib() {
+    const MainWindowOutlets& o = outlets();
+    const Defaults& defaults = Defaults::standard();
+
+    connectMainWindow();
+
+    for (const QString& text : defaults.paletteValue(keys::SavedColors))
+        o.paletteView->addColorWellwithColor(colorFromStoredText(text).value_or(Color{1, 1, 1, 1}));
+
+    m_formats = defaults.formatSettings();
+    o.paletteView->selectColorWellatIndex(defaults.intValue(keys::SelectedColorIndex));
+    updateColorToolTips();
+
+    o.infoView->setLabel(u"hex"_s, 0);
+    o.infoView->setLabel(u"rgb"_s, 1);
+    o.infoView->setLabel(u"web"_s, 2);
+
+    o.colorOneBlend->setColorWithNoAction(mainWell(0)->color());
+    o.colorTwoBlend->setColorWithNoAction(mainWell(3)->color());
+
+    m_floatFormat = defaults.intValue(keys::FloatFormat);
+    setFloatWithFormat(m_floatFormat);
+
+    o.paletteView->setFocus();
+    updateColorInfo(o.paletteView->selectedColorWell());
+
+    setUpGlobalPanel();
+    setDrawGloss(defaults.boolValue(keys::DrawGloss));
+    updateGlobalPanel();
+
+    const bool drawWeb = defaults.boolValue(keys::DrawWebPreview);
+    o.paletteView->setDrawWeb(drawWeb);
+    if (QVGlobalPaletteView* palette = m_globalPaletteView.data())
+        palette->setDrawWeb(drawWeb);
+    updateColorToolTips();
+}
+
+void AppController::connectMainWindow() {
+    const MainWindowOutlets& o = outlets();
+    MainWindow* window = m_mainWindow.get();
+    connect(window, &MainWindow::windowWillClose, this, &AppController::windowWillClose);
+    connect(o.newWindow, &QAction::triggered, this, &AppController::openMainWindow);
+    connect(o.mainWindowItem, &QAction::triggered, this, &AppController::openMainWindow);
+    connect(o.closeWindow, &QAction::triggered, window, &QWidget::close);
+    connect(o.minimize, &QAction::triggered, window, &QWidget::showMinimized);
+    connect(o.preferences, &QAction::triggered, this, &AppController::showPreferencePanel);
+    connect(o.releaseNotes, &QAction::triggered, this, &AppController::showReleaseNotes);
+    connect(o.acknowledgments, &QAction::triggered, this, &AppController::showAcknowledgments);
+    connect(o.homePage, &QAction::triggered, this, &AppController::buyTintmerePro);
+    for (QMenu* menu : window->allMenus())
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
+    connectEditing();
+    connectTools();
+}
+
+void AppController::reportLibraryProblem(const QString& text) {
+    m_mainWindow->statusBar()->showMessage(text);
+}
+
+void AppController::applicationWillTerminate() {
+    Defaults& defaults = Defaults::standard();
+    saveGlobalPanelState();
+    defaults.setInt(keys::SelectedColorIndex, outlets().paletteView->selectedColorWellIndex());
+    defaults.setBool(keys::GlobalStartup, isGlobalPanelVisible());
+    if (m_magnifier && !m_magnifier->isStopped())
+        m_magnifier->stopMagnify();
+    if (const std::optional<FileError> problem = m_library.save(*m_treeData))
+        qWarning("%s", qUtf8Printable(problem->text()));
+    defaults.sync();
+    Q_EMIT terminated();
+}
+
+void AppController::applicationShouldHandleReopen() {
+    MainWindow* window = m_mainWindow.get();
+    if (window->isVisible()) {
+        // A launch from the desktop means the user is looking for the window.
+        window->raise();
+        window->activateWindow();
+        return;
+    }
+    if (!isGlobalPanelVisible())
+        openMainWindow();
+}
+
+void AppController::windowWillClose() {
+    const MainWindowOutlets& o = outlets();
+    closeDrawers({o.rgbDrawer, o.hexDrawer, o.blendDrawer, o.magnifyDrawer});
+}
+
+void AppController::openMainWindow() {
+    MainWindow* window = m_mainWindow.get();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void AppController::showPreferencePanel() {
+#if TINTMERE_HAVE_PREFS
+    if (!m_prefsController)
+        m_prefsController = std::make_unique<PrefsController>();
+    m_prefsController->showWindow();
+#else
+    m_mainWindow->statusBar()->showMessage(tr("Preferences are not available in this build."),
+                                           kStatusMessageMilliseconds);
+#endif
+}
+
+// The help pages are not shipped yet; both commands say so in one place.
+static void openHelpAnchor(QWidget* parent, const QString& title) {
+    auto* box = new QMessageBox(QMessageBox::Information, title,
+                                AppController::tr("The help pages are not installed."),
+                                QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void AppController::showReleaseNotes() {
+    openHelpAnchor(m_mainWindow.get(), tr("Release Notes"));
+}
+
+void AppController::showAcknowledgments() {
+    openHelpAnchor(m_mainWindow.get(), tr("Acknowledgments"));
+}
+
+void AppController::buyTintmerePro() {
+    QDesktopServices::openUrl(QUrl(kHomePage));
+}
+
+void AppController::openFiles(const QStringList& files) {
+    if (files.isEmpty())
+        return;
+    m_mainWindow->statusBar()->showMessage(
+        tr("Opening palette and favorites files is not supported yet: %1").arg(files.join(u", "_s)),
+        kStatusMessageMilliseconds);
+}
+
+bool AppController::validateMenuItem(const QAction* item) const {
+    MenuState state;
+    state.hasMainWindow = m_mainWindow->isVisible();
+    // The favorites outline has no selection until it exists.
+    state.favoritesSelectedRows = 0;
+    state.magnifyDrawerClosed = outlets().magnifyDrawer->state() == QVDrawer::Closed;
+    const QMenu* menu = menuHolding(item);
+    return isMenuItemEnabled(plainTitle(item->text()), menu ? plainTitle(menu->title()) : QString(),
+                             state);
+}
+
+void AppController::validateMenu(QMenu* menu) const {
+    const MainWindowOutlets& o = outlets();
+    for (QAction* item : menu->actions()) {
+        if (!item->isSeparator() && item != o.undo && item != o.redo)
+            item->setEnabled(validateMenuItem(item));
+    }
+    o.webPreview->setChecked(o.paletteView->drawWeb());
+}
+
+} // namespace tintmere

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QSpinBox>
+
+namespace tintmere {
+
+// A colour component field (0 to 255) with its stepper. The two ways in stay apart:
+// arrows, arrow keys, page keys and the wheel come out as stepped(), typing as
+// textEdited() and the end of an edit (Return, or leaving a changed field) as entered().
+// Values shown by the program go through showValue() and raise no signal.
+class ComponentSpinBox : public QSpinBox {
+    Q_OBJECT
+
+public:
+    explicit ComponentSpinBox(QWidget* parent = nullptr);
+
+    // Shows the value without touching text that already reads it, so a field being
+    // typed in keeps its cursor.
+    void showValue(int value);
+    // The number the text reads now, or the last value while the text is not a number.
+    int typedValue() const;
+
+    void stepBy(int steps) override;
+
+Q_SIGNALS:
+    void stepped(int value);
+    void textEdited();
+    void entered();
+
+private:
+    bool m_edited = false;
+};
+
+} // namespace tintmere

@@ -1,0 +1,355 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainwindow.h"
+
+#include "componentspinbox.h"
+#include "qvcolorwell.h"
+#include "qvdrawer.h"
+#include "qvinfoview.h"
+#include "qvlockview.h"
+#include "qvpaletteview.h"
+#include "qvscrollslider.h"
+#include "qvtoolsview.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tintmere {
+
+namespace {
+
+constexpr int kContentWidth = 300;
+// Spreads the four wells across the palette's width.
+constexpr int kWellPadding = 24;
+constexpr int kFavoritesMinimumHeight = 150;
+// Room above and below the row of wells.
+constexpr int kPaletteMargins = 34;
+
+QString componentName(int component) {
+    switch (component) {
+    case 0:
+        return MainWindow::tr("Red");
+    case 1:
+        return MainWindow::tr("Green");
+    default:
+        return MainWindow::tr("Blue");
+    }
+}
+
+QLabel* captionLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent) {
+    setWindowTitle(u"Tintmere"_s);
+    setObjectName(u"MainWindow"_s);
+    m_outlets.undoStack = new QUndoStack(this);
+
+    auto* central = new QWidget(this);
+    central->setFixedWidth(kContentWidth);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    m_outlets.paletteView = new QVPaletteView(central);
+    m_outlets.paletteView->setWellPadding(kWellPadding);
+    m_outlets.paletteView->setFixedSize(
+        kContentWidth, int(m_outlets.paletteView->wellSize().height()) + kPaletteMargins);
+    column->addWidget(m_outlets.paletteView);
+
+    m_outlets.infoView = new QVInfoView(central);
+    m_outlets.infoView->setAccessibleName(tr("Color strings"));
+    column->addWidget(m_outlets.infoView);
+
+    column->addWidget(buildToolsBar());
+
+    m_outlets.favoritesArea = new QWidget(central);
+    m_outlets.favoritesArea->setObjectName(u"favoritesArea"_s);
+    m_outlets.favoritesArea->setAccessibleName(tr("Favorites"));
+    auto* favoritesLayout = new QVBoxLayout(m_outlets.favoritesArea);
+    favoritesLayout->setContentsMargins(8, 8, 8, 8);
+    column->addWidget(m_outlets.favoritesArea, 1);
+
+    const auto makeDrawer = [this](QWidget* content, const QString& name) {
+        auto* drawer = new QVDrawer(m_outlets.favoritesArea, Qt::TopEdge);
+        drawer->setAccessibleName(name);
+        drawer->setContentWidget(content);
+        return drawer;
+    };
+    m_outlets.rgbDrawer = makeDrawer(buildRgbDrawerContent(), tr("RGB sliders"));
+    m_outlets.hexDrawer = makeDrawer(buildHexDrawerContent(), tr("Hex entry"));
+    m_outlets.blendDrawer = makeDrawer(buildBlendDrawerContent(), tr("Blend"));
+    m_outlets.magnifyDrawer = makeDrawer(buildMagnifyDrawerContent(), tr("Magnifier"));
+    int drawerDepth = kFavoritesMinimumHeight;
+    for (QVDrawer* drawer :
+         {m_outlets.rgbDrawer, m_outlets.hexDrawer, m_outlets.blendDrawer, m_outlets.magnifyDrawer})
+        drawerDepth = std::max(drawerDepth, drawer->sizeHint().height());
+    m_outlets.favoritesArea->setMinimumHeight(drawerDepth);
+
+    setCentralWidget(central);
+    buildMenus();
+    statusBar()->setSizeGripEnabled(false);
+    resize(kContentWidth, sizeHint().height() + 80);
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::buildToolsBar() {
+    m_outlets.toolsView = new QVToolsView(this);
+    m_outlets.toolsView->setFixedHeight(m_outlets.toolsView->sizeHint().height());
+    m_outlets.toolButtons = new QButtonGroup(this);
+    m_outlets.toolButtons->setExclusive(false);
+
+    struct Tool {
+        QString text;
+        QString tip;
+    };
+    const std::array<Tool, 5> tools{{
+        {tr("RGB"), tr("RGB sliders and fields")},
+        {tr("Hex"), tr("Hex entry")},
+        {tr("Blend"), tr("Blend two colors")},
+        {tr("Zoom"), tr("Magnifier")},
+        {tr("Panel"), tr("Show or hide the global panel")},
+    }};
+    auto* row = new QHBoxLayout(m_outlets.toolsView);
+    // The buttons start after the bar's "Tools" caption.
+    row->setContentsMargins(35, 2, 4, 3);
+    row->setSpacing(2);
+    QFont font = m_outlets.toolsView->font();
+    font.setPointSizeF(font.pointSizeF() * 0.8);
+    for (int tag = 0; tag < int(tools.size()); ++tag) {
+        auto* button = new QToolButton(m_outlets.toolsView);
+        button->setText(tools[std::size_t(tag)].text);
+        button->setToolTip(tools[std::size_t(tag)].tip);
+        button->setAccessibleName(tools[std::size_t(tag)].tip);
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+        button->setFont(font);
+        button->setFocusPolicy(Qt::TabFocus);
+        m_outlets.toolButtons->addButton(button, tag);
+        row->addWidget(button);
+    }
+    row->addStretch();
+    return m_outlets.toolsView;
+}
+
+QWidget* MainWindow::buildRgbDrawerContent() {
+    auto* content = new QWidget;
+    auto* grid = new QGridLayout(content);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+    const QFontMetrics metrics(font());
+    for (int c = 0; c < 3; ++c) {
+        const QString name = componentName(c);
+        grid->addWidget(new QLabel(name.left(1), content), c, 0);
+
+        auto* slider = new QVScrollSlider(Qt::Horizontal, content);
+        slider->setRange(0, 255);
+        slider->setPageStep(16);
+        slider->setToolTip(tr("%1 component").arg(name));
+        slider->setAccessibleName(tr("%1 slider").arg(name));
+        m_outlets.sliders[std::size_t(c)] = slider;
+        grid->addWidget(slider, c, 1);
+
+        auto* field = new ComponentSpinBox(content);
+        field->setToolTip(tr("%1 value, 0 to 255").arg(name));
+        field->setAccessibleName(tr("%1 value").arg(name));
+        m_outlets.colorFields[std::size_t(c)] = field;
+        grid->addWidget(field, c, 2);
+
+        auto* label = new QLabel(content);
+        label->setObjectName(u"floatLabel%1"_s.arg(c));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setMinimumWidth(metrics.horizontalAdvance(u"0.00000"_s) + 2);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setContextMenuPolicy(Qt::ActionsContextMenu);
+        label->setToolTip(tr("%1 component from 0 to 1; right-click to copy").arg(name));
+        label->setAccessibleName(tr("%1 fraction").arg(name));
+        m_outlets.floatLabels[std::size_t(c)] = label;
+        grid->addWidget(label, c, 3);
+    }
+    grid->setColumnStretch(1, 1);
+    return content;
+}
+
+QWidget* MainWindow::buildHexDrawerContent() {
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    auto* entryRow = new QHBoxLayout;
+    entryRow->addWidget(new QLabel(tr("Hex:"), content));
+    m_outlets.hexField = new QLineEdit(content);
+    m_outlets.hexField->setPlaceholderText(u"#336699"_s);
+    m_outlets.hexField->setToolTip(
+        tr("Type three or six hex digits and press Enter to apply them to the checked colors"));
+    m_outlets.hexField->setAccessibleName(tr("Hex color"));
+    m_outlets.hexField->setClearButtonEnabled(true);
+    entryRow->addWidget(m_outlets.hexField, 1);
+    column->addLayout(entryRow);
+
+    auto* applyRow = new QHBoxLayout;
+    applyRow->addWidget(captionLabel(tr("Apply to:"), content));
+    for (int i = 0; i < 4; ++i) {
+        auto* box = new QCheckBox(QString::number(i + 1), content);
+        box->setToolTip(tr("Apply the hex entry to color %1").arg(i + 1));
+        box->setAccessibleName(tr("Apply to color %1").arg(i + 1));
+        m_outlets.applyToColors[std::size_t(i)] = box;
+        applyRow->addWidget(box);
+    }
+    applyRow->addStretch();
+    column->addLayout(applyRow);
+    return content;
+}
+
+QWidget* MainWindow::buildBlendDrawerContent() {
+    auto* content = new QWidget;
+    auto* row = new QHBoxLayout(content);
+    row->setContentsMargins(0, 0, 0, 0);
+    m_outlets.colorOneBlend = new QVColorWell(content);
+    m_outlets.colorOneBlend->setTag(0);
+    m_outlets.colorOneBlend->setToolTip(tr("Start color of the blend"));
+    m_outlets.colorOneBlend->setAccessibleName(tr("Blend start color"));
+    m_outlets.colorTwoBlend = new QVColorWell(content);
+    m_outlets.colorTwoBlend->setTag(1);
+    m_outlets.colorTwoBlend->setToolTip(tr("End color of the blend"));
+    m_outlets.colorTwoBlend->setAccessibleName(tr("Blend end color"));
+    row->addWidget(m_outlets.colorOneBlend);
+    row->addStretch();
+    row->addWidget(m_outlets.colorTwoBlend);
+    return content;
+}
+
+QWidget* MainWindow::buildMagnifyDrawerContent() {
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_outlets.magnifyArea = new QWidget(content);
+    m_outlets.magnifyArea->setObjectName(u"magnifyArea"_s);
+    auto* areaLayout = new QVBoxLayout(m_outlets.magnifyArea);
+    areaLayout->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(m_outlets.magnifyArea, 1);
+    m_outlets.lockStatus = new QVLockView(content);
+    column->addWidget(m_outlets.lockStatus, 0, Qt::AlignLeft);
+    return content;
+}
+
+void MainWindow::buildMenus() {
+    MainWindowOutlets& o = m_outlets;
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = bar->addMenu(tr("&File"));
+    o.newWindow = file->addAction(tr("New Window"));
+    o.newWindow->setShortcut(QKeySequence::New);
+    file->addSeparator();
+    o.closeWindow = file->addAction(tr("Close"));
+    o.closeWindow->setShortcut(QKeySequence::Close);
+    o.quit = file->addAction(tr("Quit"));
+    o.quit->setShortcut(QKeySequence::Quit);
+    o.quit->setMenuRole(QAction::QuitRole);
+
+    QMenu* edit = bar->addMenu(tr("&Edit"));
+    o.undo = o.undoStack->createUndoAction(edit, tr("Undo"));
+    o.undo->setShortcut(QKeySequence::Undo);
+    o.redo = o.undoStack->createRedoAction(edit, tr("Redo"));
+    o.redo->setShortcuts({QKeySequence(u"Ctrl+Shift+Z"_s), QKeySequence(u"Ctrl+Y"_s)});
+    edit->addAction(o.undo);
+    edit->addAction(o.redo);
+    edit->addSeparator();
+    o.preferences = edit->addAction(tr("Preferences..."));
+    o.preferences->setShortcut(QKeySequence(u"Ctrl+,"_s));
+    o.preferences->setMenuRole(QAction::PreferencesRole);
+
+    o.colorMenu = bar->addMenu(u"Color"_s);
+    for (int i = 0; i < 4; ++i) {
+        QAction* item = o.colorMenu->addAction(u"Color %1"_s.arg(i + 1));
+        item->setCheckable(true);
+        item->setData(i);
+        item->setShortcut(QKeySequence(u"Alt+%1"_s.arg(i + 1)));
+        o.colorItems[std::size_t(i)] = item;
+    }
+    o.colorMenu->addSeparator();
+    QMenu* copy = o.colorMenu->addMenu(u"Copy"_s);
+    o.copyItems = {copy->addAction(u"Hex value"_s), copy->addAction(u"Rgb value"_s),
+                   copy->addAction(u"Web value"_s)};
+    o.copyItems[0]->setShortcut(QKeySequence(u"Ctrl+Shift+C"_s));
+
+    QMenu* palette = bar->addMenu(u"Palette"_s);
+    o.webPreview = palette->addAction(u"Show web-safe preview"_s);
+    o.webPreview->setCheckable(true);
+
+    o.toolsMenu = bar->addMenu(u"Tools"_s);
+    const std::array<QString, 5> toolTitles{tr("RGB Sliders"), tr("Hex Entry"), tr("Blend"),
+                                            tr("Magnifier"), tr("Global Panel")};
+    for (int tag = 0; tag < 5; ++tag) {
+        QAction* item = o.toolsMenu->addAction(toolTitles[std::size_t(tag)]);
+        item->setCheckable(true);
+        item->setData(tag);
+        item->setShortcut(QKeySequence(u"Ctrl+%1"_s.arg(tag + 1)));
+        o.toolItems[std::size_t(tag)] = item;
+    }
+    o.toolsMenu->addSeparator();
+    o.lockMagnify = o.toolsMenu->addAction(u"Lock magnify image"_s);
+    o.lockMagnify->setShortcut(QKeySequence(u"Ctrl+L"_s));
+
+    QMenu* favorites = bar->addMenu(u"Favorites"_s);
+    favorites->addAction(u"Use selected item"_s);
+    favorites->addAction(u"Replace selected item with current palette"_s);
+    favorites->addAction(u"Delete selected item(s)"_s);
+
+    QMenu* window = bar->addMenu(tr("&Window"));
+    o.minimize = window->addAction(tr("Minimize"));
+    o.minimize->setShortcut(QKeySequence(u"Ctrl+M"_s));
+    o.mainWindowItem = window->addAction(tr("Main Window"));
+
+    QMenu* help = bar->addMenu(tr("&Help"));
+    o.releaseNotes = help->addAction(tr("Release Notes"));
+    o.acknowledgments = help->addAction(tr("Acknowledgments"));
+    help->addSeparator();
+    o.homePage = help->addAction(tr("Tintmere Home Page"));
+}
+
+QList<QMenu*> MainWindow::allMenus() const {
+    QList<QMenu*> menus;
+    QList<QMenu*> pending;
+    for (QAction* top : menuBar()->actions()) {
+        if (top->menu())
+            pending.append(top->menu());
+    }
+    while (!pending.isEmpty()) {
+        QMenu* menu = pending.takeFirst();
+        menus.append(menu);
+        for (QAction* item : menu->actions()) {
+            if (item->menu())
+                pending.append(item->menu());
+        }
+    }
+    return menus;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    Q_EMIT windowWillClose();
+    event->accept();
+}
+
+} // namespace tintmere

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QUndoStack;
+class QVColorWell;
+class QVDrawer;
+class QVInfoView;
+class QVLockView;
+class QVPaletteView;
+class QVScrollSlider;
+class QVToolsView;
+
+namespace tintmere {
+
+class ComponentSpinBox;
+
+// The controls of the main window the controller works with; the window owns them all.
+struct MainWindowOutlets {
+    QVPaletteView* paletteView = nullptr;
+    QVInfoView* infoView = nullptr;
+    QWidget* favoritesArea = nullptr;
+    QVToolsView* toolsView = nullptr;
+    // Tool buttons by tag: 0 RGB, 1 hex, 2 blend, 3 magnifier, 4 global panel.
+    QButtonGroup* toolButtons = nullptr;
+
+    QVDrawer* rgbDrawer = nullptr;
+    QVDrawer* hexDrawer = nullptr;
+    QVDrawer* blendDrawer = nullptr;
+    QVDrawer* magnifyDrawer = nullptr;
+
+    // Red, green, blue.
+    std::array<QVScrollSlider*, 3> sliders{};
+    std::array<ComponentSpinBox*, 3> colorFields{};
+    std::array<QLabel*, 3> floatLabels{};
+
+    QLineEdit* hexField = nullptr;
+    std::array<QCheckBox*, 4> applyToColors{};
+
+    QVColorWell* colorOneBlend = nullptr;
+    QVColorWell* colorTwoBlend = nullptr;
+    // Where the magnifier goes, above its lock indicator.
+    QWidget* magnifyArea = nullptr;
+    QVLockView* lockStatus = nullptr;
+
+    QUndoStack* undoStack = nullptr;
+
+    // Menu commands the controller answers.
+    QAction* newWindow = nullptr;
+    QAction* closeWindow = nullptr;
+    QAction* quit = nullptr;
+    QAction* preferences = nullptr;
+    // Enabled by the undo stack itself.
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
+    std::array<QAction*, 4> colorItems{}; // "Color 1" to "Color 4"
+    std::array<QAction*, 3> copyItems{};  // hex, RGB, web
+    QAction* webPreview = nullptr;
+    std::array<QAction*, 5> toolItems{}; // by tool tag
+    QAction* lockMagnify = nullptr;
+    QAction* minimize = nullptr;
+    QAction* mainWindowItem = nullptr;
+    QAction* releaseNotes = nullptr;
+    QAction* acknowledgments = nullptr;
+    QAction* homePage = nullptr;
+    QMenu* colorMenu = nullptr;
+    QMenu* toolsMenu = nullptr;
+};
+
+// The main window: the palette, the colour strings, the favorites area, the tools bar and
+// the four drawers that slide out below it, and the menu bar. It only builds and lays
+// out; the controller gives the controls their behaviour.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const MainWindowOutlets& outlets() const { return m_outlets; }
+    // Every menu of the menu bar and their submenus, for enabling before they show.
+    QList<QMenu*> allMenus() const;
+
+Q_SIGNALS:
+    // The user closed the window; it only hides.
+    void windowWillClose();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildToolsBar();
+    QWidget* buildRgbDrawerContent();
+    QWidget* buildHexDrawerContent();
+    QWidget* buildBlendDrawerContent();
+    QWidget* buildMagnifyDrawerContent();
+    void buildMenus();
+
+    MainWindowOutlets m_outlets;
+};
+
+} // namespace tintmere

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "componentspinbox.h"
+#include "floatlabelformat.h"
+#include "hexentry.h"
+#include "menuvalidation.h"
+#include "terminationroutine.h"
+#include "terminationwatcher.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace tintmere;
+
+class TestAppParts : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void menuEnabling_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<bool>("window");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("group");
+        QTest::addColumn<bool>("magnifyClosed");
+        QTest::addColumn<bool>("enabled");
+        const QString use = u"Use selected item"_s;
+        const QString replace = u"Replace selected item with current palette"_s;
+        const QString del = u"Delete selected item(s)"_s;
+        const QString fav = u"Favorites"_s;
+        QTest::newRow("New Window with a window")
+            << u"New Window"_s << u"File"_s << true << 0 << false << true << false;
+        QTest::newRow("New Window without")
+            << u"New Window"_s << u"File"_s << false << 0 << false << true << true;
+        QTest::newRow("use: one favorite") << use << fav << true << 1 << false << true << true;
+        QTest::newRow("use: a group") << use << fav << true << 1 << true << true << false;
+        QTest::newRow("use: two rows") << use << fav << true << 2 << false << true << false;
+        QTest::newRow("replace: none") << replace << fav << true << 0 << false << true << false;
+        QTest::newRow("delete: none") << del << fav << true << 0 << false << true << false;
+        QTest::newRow("delete: groups") << del << fav << true << 3 << true << true << true;
+        QTest::newRow("use: no window") << use << fav << false << 1 << false << true << false;
+        QTest::newRow("Color item, no window")
+            << u"Color 2"_s << u"Color"_s << false << 0 << false << true << false;
+        QTest::newRow("Copy item, no window")
+            << u"Hex value"_s << u"Copy"_s << false << 0 << false << true << false;
+        QTest::newRow("Switch with, no window")
+            << u"Color 1"_s << u"Switch with"_s << false << 0 << false << true << false;
+        QTest::newRow("Palette, no window")
+            << u"Show web-safe preview"_s << u"Palette"_s << false << 0 << false << true << false;
+        QTest::newRow("Palette item")
+            << u"Reset palette"_s << u"Palette"_s << true << 0 << false << true << true;
+        QTest::newRow("Import, no window")
+            << u"Import..."_s << u"File"_s << false << 0 << false << true << false;
+        QTest::newRow("Export with window")
+            << u"Export..."_s << u"File"_s << true << 0 << false << true << true;
+        QTest::newRow("Tools item, no window")
+            << u"Hex Entry"_s << u"Tools"_s << false << 0 << false << true << true;
+        QTest::newRow("lock: drawer closed")
+            << u"Lock magnify image"_s << u"Tools"_s << true << 0 << false << true << false;
+        QTest::newRow("lock: drawer not closed")
+            << u"Lock magnify image"_s << u"Tools"_s << true << 0 << false << false << true;
+        QTest::newRow("web preview always")
+            << u"Show web-safe preview"_s << u"Palette"_s << true << 0 << false << true << true;
+    }
+    void menuEnabling() {
+        QFETCH(QString, item);
+        QFETCH(QString, menu);
+        QFETCH(bool, window);
+        QFETCH(int, rows);
+        QFETCH(bool, group);
+        QFETCH(bool, magnifyClosed);
+        QFETCH(bool, enabled);
+        const MenuState state{window, rows, group, magnifyClosed};
+        QCOMPARE(isMenuItemEnabled(item, menu, state), enabled);
+    }
+
+    void hexFieldTrimming_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("# and six") << u"#336699"_s << u"336699"_s;
+        QTest::newRow("seven without #") << u"3366991"_s << u"336699"_s;
+        QTest::newRow("six") << u"336699"_s << u"336699"_s;
+        QTest::newRow("# and five") << u"#33669"_s << u"#33669"_s;
+        QTest::newRow("eight with #, cut once") << u"#3366991"_s << u"3366991"_s;
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void hexFieldTrimming() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(trimmedHexFieldText(text), shown);
+    }
+
+    void floatLabels_data() {
+        QTest::addColumn<float>("component");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one place") << 1.0f << 0 << u"1.0"_s;
+        QTest::newRow("five places") << 1.0f << 4 << u"1.00000"_s;
+        QTest::newRow("default four") << 0.5f << 3 << u"0.5000"_s;
+        QTest::newRow("127/255") << 127.0f / 255.0f << 1 << u"0.50"_s;
+        QTest::newRow("unknown format") << 0.25f << 9 << u"0.25"_s;
+    }
+    void floatLabels() {
+        QFETCH(float, component);
+        QFETCH(int, format);
+        QFETCH(QString, text);
+        QCOMPARE(floatLabelText(component, format), text);
+    }
+
+    void spinBoxKeepsStepsApartFromTyping() {
+        ComponentSpinBox box;
+        box.showValue(100);
+        QSignalSpy stepped(&box, &ComponentSpinBox::stepped);
+        QSignalSpy edited(&box, &ComponentSpinBox::textEdited);
+        QSignalSpy entered(&box, &ComponentSpinBox::entered);
+        QSignalSpy changed(&box, &QSpinBox::valueChanged);
+        box.stepBy(1);
+        QCOMPARE(stepped.count(), 1);
+        QCOMPARE(stepped.first().first().toInt(), 101);
+        QCOMPARE(edited.count(), 0);
+        box.showValue(7);
+        QCOMPARE(changed.count(), 0);
+        box.findChild<QLineEdit*>()->selectAll();
+        QTest::keyClicks(box.findChild<QLineEdit*>(), u"300"_s);
+        QCOMPARE(stepped.count(), 1);
+        QVERIFY(edited.count() > 0);
+        QCOMPARE(entered.count(), 0);
+        QVERIFY(box.typedValue() <= 255);
+        QTest::keyClick(&box, Qt::Key_Return);
+        QCOMPARE(entered.count(), 1);
+    }
+
+    void terminationRunsOnce_data() {
+        QTest::addColumn<QString>("triggers");
+        QTest::newRow("quit command") << u"quit"_s;
+        QTest::newRow("signal, then the loop ends") << u"signal run"_s;
+        QTest::newRow("session end, then quit") << u"run quit"_s;
+        QTest::newRow("quit twice, then signal") << u"quit quit signal"_s;
+    }
+    void terminationRunsOnce() {
+        QFETCH(QString, triggers);
+        int runs = 0;
+        TerminationRoutine routine([&runs] { ++runs; });
+        TerminationWatcher watcher;
+        routine.watchSignals(&watcher);
+        for (const QString& trigger : triggers.split(u' ')) {
+            if (trigger == u"quit")
+                routine.quit();
+            else if (trigger == u"signal")
+                Q_EMIT watcher.terminationRequested(15);
+            else
+                routine.run();
+        }
+        QCOMPARE(runs, 1);
+        QVERIFY(routine.hasRun());
+    }
+};
+
+QTEST_MAIN(TestAppParts)
+#include "tst_appparts.moc"
