@@ -49,3 +49,44 @@ wait_window() {
     done
     fail "no window titled '$title' within ${seconds}s"
 }
+
+# window_origin WINDOW: sets WX and WY to the window's top left corner on the screen.
+window_origin() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    WX=$X WY=$Y
+}
+
+# pixel_at X Y: prints the screen pixel's colour as six lowercase hex digits.
+pixel_at() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1 |
+        tr -d '#' | tr 'A-F' 'a-f'
+}
+
+# conf_value KEY: prints the stored setting (the INI key as the program writes it).
+conf_value() {
+    sed -n "s/^${1// /%20}=//p" "$XDG_CONFIG_HOME/Tintmere/Tintmere.ini"
+}
+
+# wait_exit [SECONDS]: waits for the program to end by itself.
+wait_exit() {
+    local seconds=${1:-10}
+    for _ in $(seq $((seconds * 10))); do
+        if ! kill -0 "$APP_PID" 2>/dev/null; then
+            wait "$APP_PID" || fail "the program exited with an error: $(cat "$E2E_HOME/app.log")"
+            APP_PID=
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the program did not end within ${seconds}s"
+}
+
+# press_keys WINDOW KEY...: real key presses into the window. Without a window manager the
+# keyboard follows the pointer, so the pointer is parked on a spot of the window first.
+press_keys() {
+    local window=$1
+    shift
+    window_origin "$window"
+    xdotool mousemove $((WX + ${FOCUS_SPOT_X:-15})) $((WY + ${FOCUS_SPOT_Y:-234})) click 1
+    xdotool key "$@"
+}
