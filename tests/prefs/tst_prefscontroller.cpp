@@ -198,6 +198,15 @@ private Q_SLOTS:
         QCOMPARE(updates.storedAtPost.at(2).value(otherKey), u"336699"_s);
     }
 
+    void otherPopUpsWriteNothing() {
+        PrefsController prefs;
+        PrefsUpdates updates;
+        QVColorPopUpButton elsewhere;
+        elsewhere.setOtherColor(tintmere::Color{0.2f, 0.4f, 0.6f});
+        QCOMPARE(updates.keys, QStringList());
+        QCOMPARE(storedKeys(), QStringList());
+    }
+
     void showsStoredSettingsWithoutWriting_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QVariant>("stored"); // invalid: nothing stored
