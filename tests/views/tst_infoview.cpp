@@ -45,7 +45,10 @@ class TestInfoView : public QObject {
 private Q_SLOTS:
     void trimming_data();
     void trimming();
+    void clickCopiesTheWholeString_data();
     void clickCopiesTheWholeString();
+    void oddFontSizesSitOnePointHigher_data();
+    void oddFontSizesSitOnePointHigher();
     void rightClickPostsOnceAndDoesNotCopy();
     void dragCarriesTheWholeString();
     void pill_data();
@@ -98,17 +101,61 @@ void TestInfoView::trimming() {
     QCOMPARE(row.width(), int(std::ceil(widthOf(row, trimmed) + 16)));
 }
 
+void TestInfoView::clickCopiesTheWholeString_data() {
+    QTest::addColumn<bool>("drag");
+    QTest::newRow("click") << false;
+    QTest::newRow("drag") << true;
+}
+
 void TestInfoView::clickCopiesTheWholeString() {
+    QFETCH(bool, drag);
     QVColorInfo row;
     row.setString(kLong);
     row.setMaxWidth(40);
     QApplication::clipboard()->setText(u"before"_s);
     sendMouse(&row, QEvent::MouseButtonPress, Qt::LeftButton);
     QVERIFY(row.isMouseDown());
+    if (drag) {
+        const QPointF away(30, 5);
+        QMouseEvent move(QEvent::MouseMove, away, row.mapToGlobal(away), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&row, &move);
+    }
     QCOMPARE(QApplication::clipboard()->text(), u"before"_s); // only on release
     sendMouse(&row, QEvent::MouseButtonRelease, Qt::LeftButton);
     QVERIFY(!row.isMouseDown());
-    QCOMPARE(QApplication::clipboard()->text(), kLong);
+    // The full string, not the trimmed one; a drag takes it along without copying.
+    QCOMPARE(QApplication::clipboard()->text(), drag ? u"before"_s : kLong);
+}
+
+void TestInfoView::oddFontSizesSitOnePointHigher_data() {
+    QTest::addColumn<qreal>("dpr");
+    QTest::newRow("@1x") << 1.0;
+    QTest::newRow("@2x") << 2.0;
+}
+
+void TestInfoView::oddFontSizesSitOnePointHigher() {
+    QFETCH(qreal, dpr);
+    // The same 9-point font; only the first row was given the size 9.
+    QVColorInfo odd;
+    odd.setFontSize(9);
+    QVColorInfo even;
+    even.setStringFont(QVColorInfo::labelFontOfSize(9));
+    const auto inkTop = [dpr](QVColorInfo& row) {
+        row.resize(100, 15);
+        row.setString(u"#ff9933"_s);
+        const QImage image = viewtest::render(&row, dpr);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) != viewtest::kUnpainted)
+                    return y;
+            }
+        }
+        return -1;
+    };
+    const int evenTop = inkTop(even);
+    QVERIFY(evenTop > 0);
+    QCOMPARE(inkTop(odd), evenTop - int(dpr));
 }
 
 void TestInfoView::rightClickPostsOnceAndDoesNotCopy() {
