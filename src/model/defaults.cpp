@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -89,8 +90,9 @@ Defaults::~Defaults() = default;
 Defaults& Defaults::standard() {
     std::unique_ptr<Defaults>& slot = standardSlot();
     if (!slot) {
-        slot.reset(new Defaults(std::make_unique<QSettings>(
-            QSettings::IniFormat, QSettings::UserScope, u"Tintmere"_s, u"Tintmere"_s)));
+        // Named in full: Qt's own user-scope INI name would end in ".ini".
+        slot = fromFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                        u"/Tintmere/Tintmere.conf"_s);
     }
     return *slot;
 }

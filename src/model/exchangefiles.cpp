@@ -61,9 +61,8 @@ Palette paletteOf(const QStringList& colors) {
 }
 
 Expected<FavoriteEntry> favoriteAt(const KeyedUnarchiver& archive, PlistUid object) {
-    const std::optional<PlistUid> nameRef = archive.valueForKey(object, entrykeys::Name.toString());
-    const std::optional<PlistUid> colorsRef =
-        archive.valueForKey(object, entrykeys::Colors.toString());
+    const std::optional<PlistUid> nameRef = archive.valueForKey(object, entrykeys::Name);
+    const std::optional<PlistUid> colorsRef = archive.valueForKey(object, entrykeys::Colors);
     const std::optional<QString> name = nameRef ? archive.stringAt(*nameRef) : std::nullopt;
     if (!name) {
         return Expected<FavoriteEntry>::failure(u"it has no “Name”"_s);

@@ -4,7 +4,7 @@
 namespace tintmere {
 
 QVariantMap FavoriteEntry::toDictionary() const {
-    return {{entrykeys::Name.toString(), name}, {entrykeys::Colors.toString(), colors}};
+    return {{entrykeys::Name, name}, {entrykeys::Colors, colors}};
 }
 
 } // namespace tintmere

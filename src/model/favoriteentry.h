@@ -3,22 +3,22 @@
 
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 #include <QVariantMap>
 
 namespace tintmere {
 
-// Keys of the stored dictionaries of the favorites library and the favorites file.
+// Keys of the stored dictionaries of the favorites library and the favorites file; literal
+// strings, so looking them up allocates nothing.
 namespace entrykeys {
-inline constexpr QStringView Group = u"Group";
-inline constexpr QStringView Entries = u"Entries";
-inline constexpr QStringView Expanded = u"Expanded";
-inline constexpr QStringView Name = u"Name";
-inline constexpr QStringView Colors = u"Colors";
+inline const QString Group = QStringLiteral("Group");
+inline const QString Entries = QStringLiteral("Entries");
+inline const QString Expanded = QStringLiteral("Expanded");
+inline const QString Name = QStringLiteral("Name");
+inline const QString Colors = QStringLiteral("Colors");
 } // namespace entrykeys
 
 // The name of the library's root group.
-inline constexpr QStringView kRootGroupName = u"Root";
+inline const QString kRootGroupName = QStringLiteral("Root");
 
 // One favorite as the stored forms keep it: a name and four colour strings.
 struct FavoriteEntry {

@@ -17,8 +17,7 @@ namespace {
 constexpr QStringView kSetAsideSuffix = u".damaged";
 
 QVariantMap emptyLibraryDictionary() {
-    return {{entrykeys::Group.toString(), kRootGroupName.toString()},
-            {entrykeys::Entries.toString(), QVariantList()}};
+    return {{entrykeys::Group, kRootGroupName}, {entrykeys::Entries, QVariantList()}};
 }
 
 // [name, colour...] as a favorite entry; nothing for an element of another shape.
@@ -30,8 +29,7 @@ std::optional<QVariantMap> favoriteFromLegacyElement(const QVariant& element) {
     if (parts.isEmpty()) {
         return std::nullopt;
     }
-    return QVariantMap{{entrykeys::Name.toString(), parts.first()},
-                       {entrykeys::Colors.toString(), parts.mid(1)}};
+    return QVariantMap{{entrykeys::Name, parts.first()}, {entrykeys::Colors, parts.mid(1)}};
 }
 
 } // namespace
@@ -44,7 +42,7 @@ QVariantMap libraryDictionaryFromArray(const QVariantList& array) {
         }
     }
     QVariantMap library = emptyLibraryDictionary();
-    library.insert(entrykeys::Entries.toString(), entries);
+    library.insert(entrykeys::Entries, entries);
     return library;
 }
 
@@ -91,8 +89,7 @@ std::unique_ptr<SimpleTreeNode> FavoritesLibrary::treeFromContent(const QVariant
 QVariantMap FavoritesLibrary::contentOfTree(const TreeNode& root,
                                             const SimpleTreeNode::ExpandedPredicate& isExpanded) {
     QVariantMap content = emptyLibraryDictionary();
-    content.insert(entrykeys::Entries.toString(),
-                   SimpleTreeNode::arrayFromItems(root.children(), isExpanded));
+    content.insert(entrykeys::Entries, SimpleTreeNode::arrayFromItems(root.children(), isExpanded));
     return content;
 }
 
@@ -150,11 +147,10 @@ FavoritesLibrary::MigrationResult FavoritesLibrary::migrate(const QVariantList& 
     } else {
         // A library in the current form: the old favorites join its top level.
         QVariantMap library = existing.toMap();
-        QVariantList entries = library.value(entrykeys::Entries.toString()).toList();
-        entries.append(libraryDictionaryFromArray(legacyFavorites)
-                           .value(entrykeys::Entries.toString())
-                           .toList());
-        library.insert(entrykeys::Entries.toString(), entries);
+        QVariantList entries = library.value(entrykeys::Entries).toList();
+        entries.append(
+            libraryDictionaryFromArray(legacyFavorites).value(entrykeys::Entries).toList());
+        library.insert(entrykeys::Entries, entries);
         bytes = xmlPropertyList(library);
     }
     if (std::optional<FileError> failed = writeFileAtomically(m_path, bytes)) {

@@ -13,9 +13,8 @@ QString textOf(const QVariant& value) {
 }
 
 std::unique_ptr<SimpleTreeNode> favoriteFromDictionary(const QVariantMap& entry) {
-    return std::make_unique<SimpleTreeNode>(
-        SimpleNodeData::leafDataWithName(textOf(entry.value(entrykeys::Name.toString())),
-                                         mendedPalette(entry.value(entrykeys::Colors.toString()))));
+    return std::make_unique<SimpleTreeNode>(SimpleNodeData::leafDataWithName(
+        textOf(entry.value(entrykeys::Name)), mendedPalette(entry.value(entrykeys::Colors))));
 }
 
 } // namespace
@@ -25,18 +24,16 @@ SimpleTreeNode::SimpleTreeNode(std::unique_ptr<SimpleNodeData> data)
 }
 
 SimpleTreeNode::SimpleTreeNode(const QVariantMap& dictionary)
-    : TreeNode(SimpleNodeData::groupDataWithName(
-          textOf(dictionary.value(entrykeys::Group.toString())))) {
+    : TreeNode(SimpleNodeData::groupDataWithName(textOf(dictionary.value(entrykeys::Group)))) {
     std::vector<std::unique_ptr<TreeNode>> children;
-    for (const QVariant& element : dictionary.value(entrykeys::Entries.toString()).toList()) {
+    for (const QVariant& element : dictionary.value(entrykeys::Entries).toList()) {
         if (element.typeId() != QMetaType::QVariantMap) {
             continue;
         }
         const QVariantMap entry = element.toMap();
-        if (entry.contains(entrykeys::Group.toString())) {
+        if (entry.contains(entrykeys::Group)) {
             auto group = std::make_unique<SimpleTreeNode>(entry);
-            dataOf(group.get())
-                ->setExpStart(toBoolValue(entry.value(entrykeys::Expanded.toString())));
+            dataOf(group.get())->setExpStart(toBoolValue(entry.value(entrykeys::Expanded)));
             children.push_back(std::move(group));
         } else {
             children.push_back(favoriteFromDictionary(entry));
@@ -50,8 +47,7 @@ std::unique_ptr<SimpleTreeNode> SimpleTreeNode::treeFromDictionary(const QVarian
 }
 
 std::unique_ptr<SimpleTreeNode> SimpleTreeNode::emptyLibrary() {
-    return std::make_unique<SimpleTreeNode>(
-        SimpleNodeData::groupDataWithName(kRootGroupName.toString()));
+    return std::make_unique<SimpleTreeNode>(SimpleNodeData::groupDataWithName(kRootGroupName));
 }
 
 SimpleNodeData* SimpleTreeNode::dataOf(const TreeNode* node) {
@@ -70,9 +66,9 @@ QVariantList SimpleTreeNode::arrayFromItems(const QList<TreeNode*>& nodes,
         if (data->isExpandable()) {
             const bool expanded = isExpanded ? isExpanded(*node) : data->expStart();
             entries.append(QVariantMap{
-                {entrykeys::Group.toString(), data->name()},
-                {entrykeys::Entries.toString(), arrayFromItems(node->children(), isExpanded)},
-                {entrykeys::Expanded.toString(), expanded},
+                {entrykeys::Group, data->name()},
+                {entrykeys::Entries, arrayFromItems(node->children(), isExpanded)},
+                {entrykeys::Expanded, expanded},
             });
         } else {
             entries.append(FavoriteEntry{data->name(), data->colorArray()}.toDictionary());

@@ -252,7 +252,7 @@ bool XmlPlistReader::readDictionary(QVariant& value, int depth) {
         QString key;
         Tag valueTag;
         QVariant entry;
-        if (!readText(tag, key) || !readTag(valueTag)) {
+        if (!readKey(tag, key) || !readTag(valueTag)) {
             return false;
         }
         if (valueTag.closing) {
@@ -297,6 +297,25 @@ bool XmlPlistReader::readArray(QVariant& value, int depth) {
         list.append(element);
     }
     value = list;
+    return true;
+}
+
+// Keys repeat in every entry: a plain one is decoded once and shared after that.
+bool XmlPlistReader::readKey(const Tag& tag, QString& key) {
+    const qsizetype end = m_data.indexOf('<', m_pos);
+    if (tag.selfClosing || end < 0 || !m_data.sliced(end).startsWith("</key>")) {
+        return readText(tag, key);
+    }
+    const QByteArrayView raw = m_data.sliced(m_pos, end - m_pos);
+    if (raw.contains('&')) {
+        return readText(tag, key);
+    }
+    auto it = m_keys.constFind(QByteArray::fromRawData(raw.data(), raw.size()));
+    if (it == m_keys.cend()) {
+        it = m_keys.insert(raw.toByteArray(), QString::fromUtf8(raw));
+    }
+    key = it.value();
+    m_pos = end + 6;
     return true;
 }
 

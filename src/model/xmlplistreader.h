@@ -3,7 +3,9 @@
 
 #include "propertylist.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 
 namespace tintmere {
@@ -29,6 +31,7 @@ private:
     bool readValue(const Tag& tag, QVariant& value, int depth);
     bool readDictionary(QVariant& value, int depth);
     bool readArray(QVariant& value, int depth);
+    bool readKey(const Tag& tag, QString& key);
     bool readText(const Tag& tag, QString& text);
     bool readTag(Tag& tag);
     bool expectClosing(QByteArrayView name);
@@ -43,6 +46,7 @@ private:
     qsizetype m_pos = 0;
     PropertyListLimits m_limits;
     qint64 m_valueCount = 0;
+    QHash<QByteArray, QString> m_keys;
     QString m_error;
 };
 
