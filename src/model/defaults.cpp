@@ -42,15 +42,22 @@ QVariant registeredValueOf(const SettingKey& key) {
     }
 }
 
+// Dictionaries of the program nest two levels at most; a hand-edited file may nest groups
+// far deeper, and those levels are not read.
+constexpr int kMaxGroupDepth = 8;
+
 // A QSettings group read into a dictionary, nested groups into nested dictionaries.
-QVariantMap readGroup(QSettings& settings) {
+QVariantMap readGroup(QSettings& settings, int depth = 0) {
     QVariantMap map;
     for (const QString& name : settings.childKeys()) {
         map.insert(name, settings.value(name));
     }
+    if (depth >= kMaxGroupDepth) {
+        return map;
+    }
     for (const QString& group : settings.childGroups()) {
         settings.beginGroup(group);
-        map.insert(group, readGroup(settings));
+        map.insert(group, readGroup(settings, depth + 1));
         settings.endGroup();
     }
     return map;

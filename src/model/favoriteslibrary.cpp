@@ -3,7 +3,6 @@
 
 #include "propertylist.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>

@@ -161,6 +161,15 @@ private Q_SLOTS:
         QVERIFY(!text.contains("Draw%20Grid")); // registered only
     }
 
+    void deeplyNestedGroupsDoNotExhaustTheStack() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"t.conf"_s);
+        writeIni(path, "Preferences"_ba + "/x"_ba.repeated(20000) + "=1\nDraw%20Grid=false"_ba);
+        auto defaults = Defaults::fromFile(path);
+        QVERIFY(!defaults->boolValue(keys::DrawGrid));
+        QVERIFY(defaults->hasStoredValue(keys::LegacyPreferences));
+    }
+
     void everyKeyIsUnique() {
         QSet<QString> names;
         for (const SettingKey& key : keys::allKeys) {
