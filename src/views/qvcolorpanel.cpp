@@ -18,7 +18,10 @@ QVColorPanel::QVColorPanel(QObject* parent)
 }
 
 QVColorPanel::~QVColorPanel() {
-    delete m_dialog;
+    // Once the application is being torn down (a run that never returned from exec) the
+    // dialog can no longer hide itself safely; the process is ending, so let it go.
+    if (!QCoreApplication::closingDown())
+        delete m_dialog;
 }
 
 QVColorPanel& QVColorPanel::shared() {

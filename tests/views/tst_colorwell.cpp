@@ -92,6 +92,8 @@ class TestColorWell : public QObject {
 private Q_SLOTS:
     void init() { tintmere::Defaults::setStandardForTesting(tintmere::Defaults::inMemory()); }
     void cleanup() { QVColorPanel::shared().close(); }
+    // Quitting with the colour panel open must not crash on the way out.
+    void cleanupTestCase() { QVColorPanel::shared().orderFront(); }
 
     void glossAndWebTriangle_data();
     void glossAndWebTriangle();
