@@ -4,8 +4,9 @@
 #include <QDateTime>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <bit>
-#include <cstring>
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -222,6 +223,8 @@ bool BinaryPlistReader::convert(quint64 object, int depth) {
                                       : std::bit_cast<double>(raw);
         if (type == Real) {
             value = real;
+        } else if (std::isnan(real)) {
+            return fail(u"the file is damaged (a bad date)"_s);
         } else {
             const qint64 ms = static_cast<qint64>(std::clamp(real, -1e13, 1e13) * 1000.0);
             value = QDateTime::fromMSecsSinceEpoch(kPlistEpochOffset * 1000 + ms, QTimeZone::utc());

@@ -176,6 +176,8 @@ private Q_SLOTS:
         QTest::newRow("dictionary key that is not text")
             << bplist({"\xD1\1\2"_ba, "\x10\x05"_ba, ascii("v")}) << u"key"_s;
         QTest::newRow("unknown object") << bplist({"\x70"_ba}) << u"unknown"_s;
+        QTest::newRow("date that is not a number")
+            << bplist({"\x33\x7F\xF8\0\0\0\0\0\0"_ba}) << u"bad date"_s;
         QTest::newRow("22 levels each naming the next twice")
             << fixture(u"doubling-22.plist"_s) << u"too many times"_s;
         QTest::newRow("30 levels each naming the next twice")
