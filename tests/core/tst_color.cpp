@@ -3,6 +3,9 @@
 
 #include <QTest>
 
+#include <cstdio>
+#include <limits>
+
 using namespace Qt::Literals::StringLiterals;
 using tintmere::Color;
 
