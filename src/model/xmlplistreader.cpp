@@ -211,9 +211,15 @@ bool XmlPlistReader::readValue(const Tag& tag, QVariant& value, int depth) {
     if (name == "string") {
         value = text;
     } else if (name == "integer") {
+        // Decimal, or hexadecimal after "0x"; a leading zero does not make it octal.
         const QString digits = text.trimmed();
-        const qint64 number = digits.toLongLong(&ok, 0);
-        value = ok ? QVariant(number) : QVariant(digits.toULongLong(&ok, 0));
+        const bool hex = digits.startsWith(u"0x"_s, Qt::CaseInsensitive) ||
+                         digits.startsWith(u"-0x"_s, Qt::CaseInsensitive);
+        const int base = hex ? 16 : 10;
+        QString bare = digits;
+        bare.remove(digits.startsWith(u'-') ? 1 : 0, hex ? 2 : 0);
+        const qint64 number = bare.toLongLong(&ok, base);
+        value = ok ? QVariant(number) : QVariant(bare.toULongLong(&ok, base));
     } else if (name == "real") {
         value = text.trimmed().toDouble(&ok);
     } else if (name == "date") {

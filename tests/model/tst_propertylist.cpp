@@ -116,10 +116,11 @@ private Q_SLOTS:
             << "\xEF\xBB\xBF<plist><array><dict/><array/><string/><string>k</string></array></plist>"_ba
             << QVariant(QVariantList{QVariantMap(), QVariantList(), QString(), u"k"_s});
         QTest::newRow("numbers, dates, data")
-            << "<plist><array><integer> -12 </integer><integer>0x10</integer><real>2.5</real>"
+            << "<plist><array><integer> -12 </integer><integer>0x10</integer><integer>010</integer>"
+               "<integer>-0x10</integer><real>2.5</real>"
                "<date>2001-01-01T00:00:00Z</date><data>AAEC\n/w==</data><true></true></array>"
                "</plist>"_ba
-            << QVariant(QVariantList{-12, 16, 2.5,
+            << QVariant(QVariantList{-12, 16, 10, -16, 2.5,
                                      QDateTime::fromString(u"2001-01-01T00:00:00Z"_s, Qt::ISODate),
                                      QByteArray("\0\1\2\xff", 4), true});
         QTest::newRow("keyed archive reference")
