@@ -7,6 +7,9 @@ JOBS ?= 2
 # CI builds treat warnings as errors; local builds only warn.
 WERROR := $(if $(CI),ON,OFF)
 LAUNCHER := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache,)
+# Let ccache share results between checkouts in different folders (CI clones afresh).
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := true
 
 .PHONY: all deps configure build run test bench fuzz format clean
 
