@@ -455,6 +455,19 @@ private Q_SLOTS:
         QVERIFY(window->isVisible());
     }
 
+    void preferencesWindowIsMadeOnce() {
+#if TINTMERE_HAVE_PREFS
+        o().preferences->trigger();
+        o().preferences->trigger();
+        int shown = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            shown += window->isVisible() && window != m_controller->mainWindow();
+        QCOMPARE(shown, 1);
+#else
+        QSKIP("built without the preferences window");
+#endif
+    }
+
     void terminationSavesStateForTheNextStart() {
         m_controller->newColorSelected(2);
         m_controller->setColor(hex("123456"), 2);

@@ -64,7 +64,7 @@ pixel_at() {
 
 # conf_value KEY: prints the stored setting (the INI key as the program writes it).
 conf_value() {
-    sed -n "s/^${1// /%20}=//p" "$XDG_CONFIG_HOME/Tintmere/Tintmere.ini"
+    sed -n "s/^${1// /%20}=//p" "$XDG_CONFIG_HOME/Tintmere/Tintmere.conf"
 }
 
 # wait_exit [SECONDS]: waits for the program to end by itself.
