@@ -167,6 +167,8 @@ void AppController::applicationShouldHandleReopen() {
     MainWindow* window = m_mainWindow.get();
     if (window->isVisible()) {
         // A launch from the desktop means the user is looking for the window.
+        if (window->isMinimized())
+            window->showNormal();
         window->raise();
         window->activateWindow();
         return;
