@@ -1,0 +1,352 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "favoritesmodel.h"
+#include "simpletreenode.h"
+
+#include <QAbstractItemModelTester>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimeZone>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace tintmere;
+
+namespace {
+
+std::unique_ptr<SimpleTreeNode> favorite(const QString& name) {
+    return std::make_unique<SimpleTreeNode>(SimpleNodeData::leafDataWithName(
+        name, {u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"ffffff"_s}));
+}
+
+// Trees written as "a b G(c d) e": names are favorites, a name with parentheses a group.
+void parseInto(TreeNode& parent, QStringView& text) {
+    while (!text.isEmpty()) {
+        text = text.trimmed();
+        if (text.isEmpty() || text.startsWith(u')')) {
+            text = text.mid(text.isEmpty() ? 0 : 1);
+            return;
+        }
+        qsizetype end = 0;
+        while (end < text.size() && !QStringView(u" ()").contains(text[end])) {
+            ++end;
+        }
+        const QString name = text.left(end).toString();
+        text = text.mid(end);
+        if (text.startsWith(u'(')) {
+            text = text.mid(1);
+            auto group = std::make_unique<SimpleTreeNode>(SimpleNodeData::groupDataWithName(name));
+            parseInto(*group, text);
+            parent.insertChild(std::move(group), parent.numberOfChildren());
+        } else {
+            parent.insertChild(favorite(name), parent.numberOfChildren());
+        }
+    }
+}
+
+std::unique_ptr<SimpleTreeNode> tree(const QString& text) {
+    auto root = SimpleTreeNode::emptyLibrary();
+    QStringView view(text);
+    parseInto(*root, view);
+    return root;
+}
+
+QString describe(const TreeNode& node) {
+    QStringList parts;
+    for (const TreeNode* child : node.children()) {
+        const SimpleNodeData* data = SimpleTreeNode::dataOf(child);
+        parts.append(data->isGroup() ? data->name() + u'(' + describe(*child) + u')'
+                                     : data->name());
+    }
+    return parts.join(u' ');
+}
+
+TreeNode* find(TreeNode* node, const QString& name) {
+    if (name.isEmpty()) {
+        return node;
+    }
+    for (TreeNode* child : node->children()) {
+        if (SimpleTreeNode::dataOf(child)->name() == name) {
+            return child;
+        }
+        if (TreeNode* found = find(child, name)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+QModelIndexList indexesOf(const FavoritesModel& model, const QStringList& names) {
+    QModelIndexList indexes;
+    for (const QString& name : names) {
+        indexes.append(model.indexOfNode(find(model.root(), name)));
+    }
+    return indexes;
+}
+
+} // namespace
+
+class TestFavoritesModel : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void passesTheItemModelChecks() {
+        auto root = tree(u"a G(b H(c d) e) f"_s);
+        FavoritesModel model;
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setRoot(root.get());
+        model.addNode(FavoritesModel::newGroup(), find(root.get(), u"H"_s));
+        model.moveNodes({find(root.get(), u"H"_s), find(root.get(), u"a"_s)}, root.get(), 3);
+        model.setData(model.indexOfNode(find(root.get(), u"c"_s)), u"zz"_s);
+        root->recursiveSortChildren();
+        model.removeNodes({find(root.get(), u"G"_s)});
+        // Edits made to the tree directly reach the model too.
+        root->insertChild(favorite(u"x"_s), 0);
+        find(root.get(), u"f"_s)->removeFromParent();
+        QCOMPARE(describe(*root), u"x H(d untitled() zz) a"_s);
+    }
+
+    void sortKeepsPersistentIndexes() {
+        auto root = tree(u"c b a"_s);
+        FavoritesModel model;
+        model.setRoot(root.get());
+        const QPersistentModelIndex a = model.indexOfNode(find(root.get(), u"a"_s));
+        root->recursiveSortChildren();
+        QCOMPARE(a.row(), 0);
+        QCOMPARE(a.data().toString(), u"a"_s);
+    }
+
+    void dropMoves_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QStringList>("dragged");
+        QTest::addColumn<QString>("target"); // a group's name, empty for the top level
+        QTest::addColumn<int>("row");        // -1 drops onto the group
+        QTest::addColumn<QString>("after");
+
+        QTest::newRow("first two after the fourth")
+            << u"1 2 3 4 5"_s << QStringList{u"1"_s, u"2"_s} << QString() << 4 << u"3 4 1 2 5"_s;
+        QTest::newRow("picked in reverse order keep outline order")
+            << u"1 2 3 4 5"_s << QStringList{u"2"_s, u"1"_s} << QString() << 4 << u"3 4 1 2 5"_s;
+        QTest::newRow("last to the front")
+            << u"1 2 3"_s << QStringList{u"3"_s} << QString() << 0 << u"3 1 2"_s;
+        QTest::newRow("to the very end")
+            << u"1 2 3"_s << QStringList{u"1"_s} << QString() << 3 << u"2 3 1"_s;
+        QTest::newRow("onto a group goes to its top")
+            << u"1 G(a b) 2"_s << QStringList{u"2"_s} << u"G"_s << -1 << u"1 G(2 a b)"_s;
+        QTest::newRow("between a group's rows")
+            << u"1 G(a b) 2"_s << QStringList{u"1"_s} << u"G"_s << 1 << u"G(a 1 b) 2"_s;
+        QTest::newRow("out of a group")
+            << u"G(a b) 1"_s << QStringList{u"b"_s} << QString() << 0 << u"b G(a) 1"_s;
+        QTest::newRow("group with its own child moves once")
+            << u"1 G(a b) 2"_s << QStringList{u"G"_s, u"a"_s} << QString() << 3 << u"1 2 G(a b)"_s;
+        QTest::newRow("from two groups into a third")
+            << u"G(a) H(b) K()"_s << QStringList{u"a"_s, u"b"_s} << u"K"_s << -1
+            << u"G() H() K(a b)"_s;
+        QTest::newRow("group into a sibling group")
+            << u"G(a) H(b)"_s << QStringList{u"G"_s} << u"H"_s << 1 << u"H(b G(a))"_s;
+    }
+    void dropMoves() {
+        QFETCH(QString, before);
+        QFETCH(QStringList, dragged);
+        QFETCH(QString, target);
+        QFETCH(int, row);
+        QFETCH(QString, after);
+
+        auto root = tree(before);
+        FavoritesModel model;
+        model.setRoot(root.get());
+        std::unique_ptr<QMimeData> data(model.mimeData(indexesOf(model, dragged)));
+        const QModelIndex parent = model.indexOfNode(find(root.get(), target));
+        QVERIFY(data->hasFormat(u"QVOutlineViewPboardType"_s));
+        QVERIFY(model.canDropMimeData(data.get(), Qt::MoveAction, row, 0, parent));
+        QVERIFY(model.dropMimeData(data.get(), Qt::MoveAction, row, 0, parent));
+        QCOMPARE(describe(*root), after);
+    }
+
+    void refusedDrops_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QStringList>("dragged");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("row");
+
+        const QString nested = u"1 G(a H(b) c) 2"_s;
+        QTest::newRow("group onto itself") << nested << QStringList{u"G"_s} << u"G"_s << -1;
+        QTest::newRow("group between its own rows") << nested << QStringList{u"G"_s} << u"G"_s << 1;
+        QTest::newRow("group into its descendant") << nested << QStringList{u"G"_s} << u"H"_s << 0;
+        QTest::newRow("one of several into itself")
+            << nested << QStringList{u"1"_s, u"H"_s} << u"H"_s << -1;
+        QTest::newRow("onto a favorite") << nested << QStringList{u"1"_s} << u"2"_s << -1;
+        QTest::newRow("onto the empty area") << nested << QStringList{u"1"_s} << QString() << -1;
+    }
+    void refusedDrops() {
+        QFETCH(QString, before);
+        QFETCH(QStringList, dragged);
+        QFETCH(QString, target);
+        QFETCH(int, row);
+
+        auto root = tree(before);
+        FavoritesModel model;
+        model.setRoot(root.get());
+        std::unique_ptr<QMimeData> data(model.mimeData(indexesOf(model, dragged)));
+        const QModelIndex parent =
+            target.isEmpty() ? QModelIndex() : model.indexOfNode(find(root.get(), target));
+        QVERIFY(!model.canDropMimeData(data.get(), Qt::MoveAction, row, 0, parent));
+        QVERIFY(!model.dropMimeData(data.get(), Qt::MoveAction, row, 0, parent));
+        QCOMPARE(describe(*root), before);
+    }
+
+    void foreignOrStaleDragsMoveNothing() {
+        auto root = tree(u"1 2 G()"_s);
+        FavoritesModel model;
+        model.setRoot(root.get());
+        const QModelIndex group = model.indexOfNode(find(root.get(), u"G"_s));
+
+        QMimeData foreign;
+        foreign.setData(FavoritesModel::kDragMimeType, {});
+        QVERIFY(!model.dropMimeData(&foreign, Qt::MoveAction, 0, 0, group));
+
+        // The dragged node was deleted while the drag was under way.
+        std::unique_ptr<QMimeData> data(model.mimeData(indexesOf(model, {u"1"_s})));
+        model.removeNodes({find(root.get(), u"1"_s)});
+        QVERIFY(!model.dropMimeData(data.get(), Qt::MoveAction, 0, 0, group));
+        QCOMPARE(describe(*root), u"2 G()"_s);
+    }
+
+    void addNode_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("target"); // empty: nothing selected
+        QTest::addColumn<bool>("group");
+        QTest::addColumn<QString>("after");
+
+        QTest::newRow("favorite, nothing selected")
+            << u"1 G(a)"_s << QString() << false << u"1 G(a) new"_s;
+        QTest::newRow("group, nothing selected")
+            << u"1 G(a)"_s << QString() << true << u"untitled() 1 G(a)"_s;
+        QTest::newRow("group after a selected favorite")
+            << u"1 G(a b) 2"_s << u"a"_s << true << u"1 G(a untitled() b) 2"_s;
+        QTest::newRow("favorite after a selected favorite")
+            << u"1 2"_s << u"1"_s << false << u"1 new 2"_s;
+        QTest::newRow("group at the top of a selected group")
+            << u"G(a b)"_s << u"G"_s << true << u"G(untitled() a b)"_s;
+        QTest::newRow("favorite at the end of a selected group")
+            << u"G(a b) 1"_s << u"G"_s << false << u"G(a b new) 1"_s;
+    }
+    void addNode() {
+        QFETCH(QString, before);
+        QFETCH(QString, target);
+        QFETCH(bool, group);
+        QFETCH(QString, after);
+
+        auto root = tree(before);
+        FavoritesModel model;
+        model.setRoot(root.get());
+        auto node = group ? FavoritesModel::newGroup() : favorite(u"new"_s);
+        const QModelIndex added =
+            model.addNode(std::move(node), target.isEmpty() ? nullptr : find(root.get(), target));
+        QCOMPARE(describe(*root), after);
+        QCOMPARE(added.data().toString(), group ? u"untitled"_s : u"new"_s);
+        QCOMPARE(added.data(FavoritesModel::IsGroupRole).toBool(), group);
+    }
+
+    void newFavoriteIsNamedAfterTheMoment_data() {
+        QTest::addColumn<int>("offsetSeconds");
+        QTest::addColumn<QString>("name");
+
+        QTest::newRow("UTC") << 0 << u"2026-12-06 09:05:03 +0000"_s;
+        QTest::newRow("east, half hour") << 5 * 3600 + 1800 << u"2026-12-06 09:05:03 +0530"_s;
+        QTest::newRow("west") << -8 * 3600 << u"2026-12-06 09:05:03 -0800"_s;
+    }
+    void newFavoriteIsNamedAfterTheMoment() {
+        QFETCH(int, offsetSeconds);
+        QFETCH(QString, name);
+
+        const QDateTime moment(QDate(2026, 12, 6), QTime(9, 5, 3), QTimeZone(offsetSeconds));
+        const QStringList colors{u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"000000"_s};
+        const auto node = FavoritesModel::newFavorite(colors, moment);
+        QCOMPARE(SimpleTreeNode::dataOf(node.get())->name(), name);
+        QCOMPARE(SimpleTreeNode::dataOf(node.get())->colorArray(), colors);
+        QVERIFY(SimpleTreeNode::dataOf(node.get())->isLeaf());
+    }
+
+    void removeNodes_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QStringList>("removed");
+        QTest::addColumn<QString>("after");
+
+        QTest::newRow("one favorite") << u"1 2 3"_s << QStringList{u"2"_s} << u"1 3"_s;
+        QTest::newRow("group with its contents")
+            << u"1 G(a H(b)) 2"_s << QStringList{u"G"_s} << u"1 2"_s;
+        QTest::newRow("group before its own child")
+            << u"1 G(a H(b)) 2"_s << QStringList{u"G"_s, u"b"_s, u"2"_s} << u"1"_s;
+        QTest::newRow("child before its group")
+            << u"1 G(a H(b)) 2"_s << QStringList{u"b"_s, u"G"_s} << u"1 2"_s;
+    }
+    void removeNodes() {
+        QFETCH(QString, before);
+        QFETCH(QStringList, removed);
+        QFETCH(QString, after);
+
+        auto root = tree(before);
+        FavoritesModel model;
+        model.setRoot(root.get());
+        QList<TreeNode*> nodes;
+        for (const QString& name : removed) {
+            nodes.append(find(root.get(), name));
+        }
+        model.removeNodes(nodes);
+        QCOMPARE(describe(*root), after);
+    }
+
+    void editsReachTheTreeAndAnnounceAChange_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QVariant>("name");
+        QTest::addColumn<bool>("accepted");
+
+        QTest::newRow("favorite") << u"1"_s << QVariant(u"Sunset"_s) << true;
+        QTest::newRow("group") << u"G"_s << QVariant(u"Summer"_s) << true;
+        QTest::newRow("empty name") << u"1"_s << QVariant(QString()) << true;
+        QTest::newRow("not text") << u"1"_s << QVariant(3) << false;
+    }
+    void editsReachTheTreeAndAnnounceAChange() {
+        QFETCH(QString, item);
+        QFETCH(QVariant, name);
+        QFETCH(bool, accepted);
+
+        auto root = tree(u"1 G(a)"_s);
+        FavoritesModel model;
+        model.setRoot(root.get());
+        QSignalSpy changed(&model, &FavoritesModel::libraryChanged);
+        TreeNode* node = find(root.get(), item);
+        QCOMPARE(model.setData(model.indexOfNode(node), name), accepted);
+        QCOMPARE(SimpleTreeNode::dataOf(node)->name(), accepted ? name.toString() : item);
+        QCOMPARE(changed.count(), accepted ? 1 : 0);
+    }
+
+    void replacingColoursTakesFavoritesOnly() {
+        auto root = tree(u"1 G(a)"_s);
+        FavoritesModel model;
+        model.setRoot(root.get());
+        const QStringList colors{u"123456"_s, u"abcdef"_s, u"000000"_s, u"ffffff"_s};
+        QVERIFY(model.setColors(model.indexOfNode(find(root.get(), u"1"_s)), colors));
+        QCOMPARE(model.indexOfNode(find(root.get(), u"1"_s)).data(FavoritesModel::ColorsRole),
+                 QVariant(colors));
+        QVERIFY(!model.setColors(model.indexOfNode(find(root.get(), u"G"_s)), colors));
+        QVERIFY(SimpleTreeNode::dataOf(find(root.get(), u"G"_s))->colorArray().isEmpty());
+    }
+
+    void iconsForGroupsAndFavorites() {
+        auto root = tree(u"1 G(a)"_s);
+        FavoritesModel model;
+        model.setRoot(root.get());
+        for (const QString& name : {u"1"_s, u"G"_s}) {
+            const QModelIndex index = model.indexOfNode(find(root.get(), name));
+            QVERIFY(!index.data(Qt::DecorationRole).value<QIcon>().isNull());
+        }
+        QVERIFY(model.flags(model.indexOfNode(find(root.get(), u"G"_s))) & Qt::ItemIsDropEnabled);
+        QVERIFY(
+            !(model.flags(model.indexOfNode(find(root.get(), u"1"_s))) & Qt::ItemIsDropEnabled));
+    }
+};
+
+QTEST_MAIN(TestFavoritesModel)
+#include "tst_favoritesmodel.moc"
