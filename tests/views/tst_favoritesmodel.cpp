@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "favoritesmodel.h"
+#include "notificationcenter.h"
+#include "notificationnames.h"
+#include "qvcustomtableview.h"
 #include "simpletreenode.h"
 
 #include <QAbstractItemModelTester>
+#include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
@@ -74,6 +79,59 @@ TreeNode* find(TreeNode* node, const QString& name) {
     }
     return nullptr;
 }
+
+QStringList namesOf(const QList<TreeNode*>& nodes) {
+    QStringList names;
+    for (const TreeNode* node : nodes) {
+        names.append(SimpleTreeNode::dataOf(node)->name());
+    }
+    return names;
+}
+
+void setExpandedFlags(TreeNode* root, const QStringList& groups) {
+    for (const QString& name : groups) {
+        SimpleTreeNode::dataOf(find(root, name))->setExpStart(true);
+    }
+}
+
+// The groups whose stored flag says open, in outline order.
+QStringList flaggedOpen(const TreeNode& node) {
+    QStringList names;
+    for (const TreeNode* child : node.children()) {
+        const SimpleNodeData* data = SimpleTreeNode::dataOf(child);
+        if (data->isGroup() && data->expStart()) {
+            names.append(data->name());
+        }
+        names += flaggedOpen(*child);
+    }
+    return names;
+}
+
+// An outline over a tree, shown so that editing and hit testing work.
+struct Outline {
+    explicit Outline(const QString& text, const QStringList& open = {})
+        : root(tree(text)) {
+        setExpandedFlags(root.get(), open);
+        model.setRoot(root.get());
+        view.setFavoritesModel(&model);
+        view.resize(300, 400);
+        view.show();
+    }
+    QModelIndex indexOf(const QString& name) const {
+        return model.indexOfNode(find(root.get(), name));
+    }
+    void select(const QStringList& names) {
+        QList<TreeNode*> nodes;
+        for (const QString& name : names) {
+            nodes.append(find(root.get(), name));
+        }
+        view.selectNodes(nodes);
+    }
+
+    std::unique_ptr<SimpleTreeNode> root;
+    FavoritesModel model;
+    QVCustomTableView view;
+};
 
 QModelIndexList indexesOf(const FavoritesModel& model, const QStringList& names) {
     QModelIndexList indexes;
@@ -345,6 +403,123 @@ private Q_SLOTS:
         QVERIFY(model.flags(model.indexOfNode(find(root.get(), u"G"_s))) & Qt::ItemIsDropEnabled);
         QVERIFY(
             !(model.flags(model.indexOfNode(find(root.get(), u"1"_s))) & Qt::ItemIsDropEnabled));
+    }
+
+    void expansionFollowsAndWritesTheFlags_data() {
+        QTest::addColumn<QString>("toggled"); // empty: only shown
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<QStringList>("flags");
+
+        QTest::newRow("as stored") << QString() << false << QStringList{u"G"_s, u"K"_s};
+        QTest::newRow("closing a group") << u"G"_s << false << QStringList{u"K"_s};
+        QTest::newRow("opening a group") << u"H"_s << true << QStringList{u"G"_s, u"H"_s, u"K"_s};
+        QTest::newRow("closing a group inside a closed one")
+            << u"K"_s << false << QStringList{u"G"_s};
+    }
+    void expansionFollowsAndWritesTheFlags() {
+        QFETCH(QString, toggled);
+        QFETCH(bool, open);
+        QFETCH(QStringList, flags);
+
+        // K is stored open inside H, which is stored closed.
+        Outline outline(u"G(a H(K(b)))"_s, {u"G"_s, u"K"_s});
+        QVERIFY(outline.view.isExpanded(outline.indexOf(u"G"_s)));
+        QVERIFY(!outline.view.isExpanded(outline.indexOf(u"H"_s)));
+        QVERIFY(outline.view.isExpanded(outline.indexOf(u"K"_s)));
+        if (!toggled.isEmpty()) {
+            outline.view.setExpanded(outline.indexOf(toggled), open);
+        }
+        QCOMPARE(flaggedOpen(*outline.root), flags);
+    }
+
+    void movedGroupsStayOpen() {
+        Outline outline(u"1 G(a H(b)) 2"_s, {u"G"_s, u"H"_s});
+        outline.model.moveNodes({find(outline.root.get(), u"G"_s)}, outline.root.get(), 3);
+        QCOMPARE(describe(*outline.root), u"1 2 G(a H(b))"_s);
+        QVERIFY(outline.view.isExpanded(outline.indexOf(u"G"_s)));
+        QVERIFY(outline.view.isExpanded(outline.indexOf(u"H"_s)));
+    }
+
+    void deleteKeysAskTheController_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("posted");
+
+        QTest::newRow("Delete") << int(Qt::Key_Backspace) << 1;
+        QTest::newRow("Forward Delete") << int(Qt::Key_Delete) << 1;
+        QTest::newRow("a letter") << int(Qt::Key_A) << 0;
+        QTest::newRow("arrow") << int(Qt::Key_Down) << 0;
+    }
+    void deleteKeysAskTheController() {
+        QFETCH(int, key);
+        QFETCH(int, posted);
+
+        Outline outline(u"1 2"_s);
+        outline.select({u"1"_s});
+        int count = 0;
+        QObject context;
+        NotificationCenter::defaultCenter().addObserver(&context, notifications::FavoriteDelete,
+                                                        &outline.view,
+                                                        [&count](const Notification&) { ++count; });
+        QTest::keyClick(&outline.view, Qt::Key(key));
+        QCOMPARE(count, posted);
+        QCOMPARE(describe(*outline.root), u"1 2"_s);
+    }
+
+    void newItemsAreSelectedForNaming_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<bool>("group");
+        QTest::addColumn<QString>("after");
+
+        QTest::newRow("favorite into the top level")
+            << u"1 G(a)"_s << QStringList() << false << u"1 G(a) new"_s;
+        QTest::newRow("group after the first selected")
+            << u"1 2 3"_s << QStringList{u"3"_s, u"1"_s} << true << u"1 untitled() 2 3"_s;
+        QTest::newRow("favorite into a closed group, which opens")
+            << u"G(a) 1"_s << QStringList{u"G"_s} << false << u"G(a new) 1"_s;
+    }
+    void newItemsAreSelectedForNaming() {
+        QFETCH(QString, before);
+        QFETCH(QStringList, selected);
+        QFETCH(bool, group);
+        QFETCH(QString, after);
+
+        Outline outline(before);
+        outline.select(selected);
+        const QModelIndex added =
+            outline.view.addNewItem(group ? FavoritesModel::newGroup() : favorite(u"new"_s));
+        QCOMPARE(describe(*outline.root), after);
+        QVERIFY(outline.view.isVisible() && added.isValid());
+        QCOMPARE(namesOf(outline.view.selectedNodes()), QStringList{added.data().toString()});
+        auto* editor = outline.view.findChild<QLineEdit*>();
+        QVERIFY(editor && editor->isVisible());
+        QCOMPARE(editor->selectedText(), added.data().toString());
+    }
+
+    void rightClickSelection_data() {
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<QStringList>("after");
+
+        QTest::newRow("inside a multiple selection")
+            << QStringList{u"1"_s, u"3"_s} << u"3"_s << QStringList{u"1"_s, u"3"_s};
+        QTest::newRow("outside a multiple selection")
+            << QStringList{u"1"_s, u"3"_s} << u"2"_s << QStringList{u"2"_s};
+        QTest::newRow("another single row") << QStringList{u"1"_s} << u"2"_s << QStringList{u"2"_s};
+        QTest::newRow("with nothing selected") << QStringList() << u"3"_s << QStringList{u"3"_s};
+    }
+    void rightClickSelection() {
+        QFETCH(QStringList, selected);
+        QFETCH(QString, clicked);
+        QFETCH(QStringList, after);
+
+        Outline outline(u"1 2 3"_s);
+        outline.select(selected);
+        const QPoint pos = outline.view.visualRect(outline.indexOf(clicked)).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos,
+                                outline.view.viewport()->mapToGlobal(pos));
+        QCoreApplication::sendEvent(outline.view.viewport(), &event);
+        QCOMPARE(namesOf(outline.view.selectedNodes()), after);
     }
 };
 

@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qvcustomtableview.h"
+
+#include "favoritesmodel.h"
+#include "notificationcenter.h"
+#include "notificationnames.h"
+#include "treenode.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+
+using namespace Qt::Literals::StringLiterals;
+using tintmere::FavoritesModel;
+using tintmere::TreeNode;
+
+QVCustomTableView::QVCustomTableView(QWidget* parent)
+    : QTreeView(parent) {
+    setAccessibleName(tr("Favorites"));
+    setHeaderHidden(true);
+    setUniformRowHeights(true);
+    setIconSize(QSize(16, 16));
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                    QAbstractItemView::EditKeyPressed);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(true);
+    setDragDropMode(QAbstractItemView::InternalMove);
+    setDefaultDropAction(Qt::MoveAction);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+
+    connect(this, &QTreeView::expanded, this, [this](const QModelIndex& index) {
+        if (m_model) {
+            m_model->setExpandedFlag(index, true);
+        }
+    });
+    connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
+        if (m_model) {
+            m_model->setExpandedFlag(index, false);
+        }
+    });
+}
+
+void QVCustomTableView::setFavoritesModel(FavoritesModel* model) {
+    if (m_model) {
+        disconnect(m_model, nullptr, this, nullptr);
+    }
+    m_model = model;
+    setModel(model);
+    if (m_model) {
+        connect(m_model, &QAbstractItemModel::modelReset, this, [this] { expandItems(); });
+        expandItems();
+    }
+}
+
+QList<TreeNode*> QVCustomTableView::selectedNodes() const {
+    QList<TreeNode*> nodes;
+    if (!m_model || !selectionModel()) {
+        return nodes;
+    }
+    for (const QModelIndex& index : selectionModel()->selectedRows()) {
+        nodes.append(m_model->nodeFromIndex(index));
+    }
+    return FavoritesModel::inOutlineOrder(nodes);
+}
+
+void QVCustomTableView::selectNodes(const QList<TreeNode*>& nodes) {
+    if (!m_model || !selectionModel()) {
+        return;
+    }
+    QItemSelection selection;
+    for (const TreeNode* node : nodes) {
+        const QModelIndex index = m_model->indexOfNode(node);
+        if (isShown(index)) {
+            selection.select(index, index);
+        }
+    }
+    selectionModel()->select(selection,
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void QVCustomTableView::expandItems(const QModelIndex& parent) {
+    if (!m_model) {
+        return;
+    }
+    for (int row = 0; row < m_model->rowCount(parent); ++row) {
+        expandSubtree(m_model->index(row, 0, parent));
+    }
+}
+
+void QVCustomTableView::expandSubtree(const QModelIndex& index) {
+    if (m_model->expandedFlag(index)) {
+        expand(index);
+    }
+    expandItems(index);
+}
+
+bool QVCustomTableView::isShown(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return false;
+    }
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent()) {
+        if (!isExpanded(parent)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QModelIndex QVCustomTableView::addNewItem(std::unique_ptr<TreeNode> node) {
+    if (!m_model) {
+        return {};
+    }
+    const QList<TreeNode*> selected = selectedNodes();
+    TreeNode* target = selected.isEmpty() ? nullptr : selected.first();
+    const QModelIndex index = m_model->addNode(std::move(node), target);
+    if (index.parent().isValid() && m_model->nodeFromIndex(index.parent()) == target) {
+        expand(index.parent());
+    }
+    if (isShown(index)) {
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                     QItemSelectionModel::Rows);
+        scrollTo(index);
+        edit(index);
+    }
+    return index;
+}
+
+void QVCustomTableView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
+        tintmere::NotificationCenter::defaultCenter().post(tintmere::notifications::FavoriteDelete,
+                                                           this);
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+void QVCustomTableView::contextMenuEvent(QContextMenuEvent* event) {
+    const QModelIndex index = indexAt(event->pos());
+    if (!index.isValid()) {
+        return;
+    }
+    // A right click inside a multiple selection acts on all of it.
+    const bool keepSelection = selectionModel()->selectedRows().size() > 1 &&
+                               selectionModel()->isRowSelected(index.row(), index.parent());
+    if (keepSelection) {
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    } else {
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                     QItemSelectionModel::Rows);
+    }
+    if (m_contextMenu) {
+        m_contextMenu->popup(event->globalPos());
+    }
+    event->accept();
+}
+
+void QVCustomTableView::dropEvent(QDropEvent* event) {
+    // The moved rows are taken out and put back, so the selection is restored by node.
+    const QList<TreeNode*> selected = selectedNodes();
+    QTreeView::dropEvent(event);
+    if (event->isAccepted()) {
+        selectNodes(selected);
+    }
+}
+
+void QVCustomTableView::rowsInserted(const QModelIndex& parent, int start, int end) {
+    QTreeView::rowsInserted(parent, start, end);
+    // Moved groups come back closed; they open again as their flags say.
+    for (int row = start; m_model && row <= end; ++row) {
+        expandSubtree(m_model->index(row, 0, parent));
+    }
+}
