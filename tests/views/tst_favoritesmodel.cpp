@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "favoriteslibrary.h"
 #include "favoritesmodel.h"
+#include "libraryautosaver.h"
 #include "notificationcenter.h"
 #include "notificationnames.h"
 #include "qvcustomtableview.h"
@@ -10,6 +12,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 
@@ -520,6 +523,118 @@ private Q_SLOTS:
                                 outline.view.viewport()->mapToGlobal(pos));
         QCoreApplication::sendEvent(outline.view.viewport(), &event);
         QCOMPARE(namesOf(outline.view.selectedNodes()), after);
+    }
+
+    void autosaverWritesEveryKindOfChange_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("storedOpen");
+
+        QTest::newRow("rename") << u"rename"_s << u"renamed G(a H(b)) 2"_s << QStringList{u"G"_s};
+        QTest::newRow("add") << u"add"_s << u"1 G(a H(b) new) 2"_s << QStringList{u"G"_s};
+        QTest::newRow("delete") << u"delete"_s << u"1 2"_s << QStringList();
+        QTest::newRow("move") << u"move"_s << u"1 2 G(a H(b))"_s << QStringList{u"G"_s};
+        QTest::newRow("open") << u"open"_s << u"1 G(a H(b)) 2"_s << QStringList{u"G"_s, u"H"_s};
+        QTest::newRow("recolour") << u"recolour"_s << u"1 G(a H(b)) 2"_s << QStringList{u"G"_s};
+    }
+    void autosaverWritesEveryKindOfChange() {
+        QFETCH(QString, change);
+        QFETCH(QString, stored);
+        QFETCH(QStringList, storedOpen);
+
+        QTemporaryDir dir;
+        FavoritesLibrary library(dir.filePath(u"Favorites.plist"_s));
+        Outline outline(u"1 G(a H(b)) 2"_s, {u"G"_s});
+        LibraryAutosaver saver(&library, outline.root.get(), std::chrono::hours(1));
+        connect(&outline.model, &FavoritesModel::libraryChanged, &saver,
+                &LibraryAutosaver::scheduleSave);
+        TreeNode* root = outline.root.get();
+        if (change == u"rename") {
+            outline.model.setData(outline.indexOf(u"1"_s), u"renamed"_s);
+        } else if (change == u"add") {
+            outline.model.addNode(favorite(u"new"_s), find(root, u"G"_s));
+        } else if (change == u"delete") {
+            outline.model.removeNodes({find(root, u"G"_s)});
+        } else if (change == u"move") {
+            outline.model.moveNodes({find(root, u"G"_s)}, root, 3);
+        } else if (change == u"open") {
+            outline.view.expand(outline.indexOf(u"H"_s));
+        } else if (change == u"recolour") {
+            outline.model.setColors(outline.indexOf(u"b"_s),
+                                    {u"010203"_s, u"040506"_s, u"070809"_s, u"0a0b0c"_s});
+        }
+        QVERIFY(saver.hasUnsavedChanges());
+        QVERIFY(saver.flush());
+
+        const FavoritesLibrary::LoadResult loaded = library.load();
+        QVERIFY(!loaded.problem);
+        QCOMPARE(describe(*loaded.root), stored);
+        QCOMPARE(flaggedOpen(*loaded.root), storedOpen);
+        if (const TreeNode* b = find(root, u"b"_s)) {
+            QCOMPARE(SimpleTreeNode::dataOf(find(loaded.root.get(), u"b"_s))->colorArray(),
+                     SimpleTreeNode::dataOf(b)->colorArray());
+        }
+    }
+
+    void autosaverMakesOneSaveOfABurst() {
+        QTemporaryDir dir;
+        FavoritesLibrary library(dir.filePath(u"Favorites.plist"_s));
+        auto root = tree(u"1"_s);
+        LibraryAutosaver saver(&library, root.get(), std::chrono::milliseconds(40));
+        QSignalSpy saved(&saver, &LibraryAutosaver::saved);
+        for (int i = 0; i < 3; ++i) {
+            saver.scheduleSave();
+            QTest::qWait(10);
+        }
+        QCOMPARE(saved.count(), 0);
+        QTRY_COMPARE(saved.count(), 1);
+        QTest::qWait(80);
+        QCOMPARE(saved.count(), 1);
+        QVERIFY(!saver.hasUnsavedChanges());
+        QCOMPARE(describe(*library.load().root), u"1"_s);
+    }
+
+    void autosaverFlushesAtOnceAndOnlyWhatIsUnsaved() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Favorites.plist"_s);
+        FavoritesLibrary library(path);
+        auto root = tree(u"1 2"_s);
+        LibraryAutosaver saver(&library, root.get(), std::chrono::hours(1));
+        QVERIFY(saver.flush());
+        QVERIFY(!QFile::exists(path)); // nothing changed, nothing written
+        saver.scheduleSave();
+        QVERIFY(saver.flush());
+        QCOMPARE(describe(*library.load().root), u"1 2"_s);
+    }
+
+    void autosaverReportsAFailureOnceAndRetries() {
+        QTemporaryDir dir;
+        // A plain file where the library's folder should be makes every save fail.
+        const QString blocker = dir.filePath(u"folder"_s);
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        FavoritesLibrary library(blocker + u"/Favorites.plist"_s);
+        auto root = tree(u"1"_s);
+        LibraryAutosaver saver(&library, root.get(), std::chrono::milliseconds(10));
+        QSignalSpy failed(&saver, &LibraryAutosaver::saveFailed);
+
+        saver.scheduleSave();
+        QTRY_COMPARE(failed.count(), 1);
+        QVERIFY(failed.first().first().toString().contains(u"Favorites.plist"_s));
+        saver.scheduleSave();
+        QTest::qWait(50);
+        QVERIFY(!saver.flush());
+        QCOMPARE(failed.count(), 1);
+        QVERIFY(saver.hasUnsavedChanges());
+        QCOMPARE(describe(*root), u"1"_s);
+
+        // Once the location can be written, the next attempt saves what was kept.
+        QVERIFY(QFile::remove(blocker));
+        root->insertChild(favorite(u"2"_s), 1);
+        saver.scheduleSave();
+        QVERIFY(saver.flush());
+        QCOMPARE(describe(*library.load().root), u"1 2"_s);
     }
 };
 
