@@ -163,6 +163,9 @@ void QVCustomTableView::dropEvent(QDropEvent* event) {
     const QList<TreeNode*> selected = selectedNodes();
     QTreeView::dropEvent(event);
     if (event->isAccepted()) {
+        // The model moved the rows itself; answering "move" to the drag would have the view
+        // remove the source rows afterwards.
+        event->setDropAction(Qt::CopyAction);
         selectNodes(selected);
     }
 }
