@@ -44,13 +44,13 @@ QVCustomTableView::QVCustomTableView(QWidget* parent)
 }
 
 void QVCustomTableView::setFavoritesModel(FavoritesModel* model) {
-    if (m_model) {
-        disconnect(m_model, nullptr, this, nullptr);
-    }
+    disconnect(m_resetConnection);
     m_model = model;
     setModel(model);
     if (m_model) {
-        connect(m_model, &QAbstractItemModel::modelReset, this, [this] { expandItems(); });
+        // After the view's own handling of the reset, which forgets every open group.
+        m_resetConnection =
+            connect(m_model, &QAbstractItemModel::modelReset, this, [this] { expandItems(); });
         expandItems();
     }
 }

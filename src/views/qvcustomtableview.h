@@ -53,4 +53,5 @@ private:
 
     tintmere::FavoritesModel* m_model = nullptr;
     QPointer<QMenu> m_contextMenu;
+    QMetaObject::Connection m_resetConnection;
 };

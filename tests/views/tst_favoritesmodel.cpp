@@ -314,12 +314,19 @@ private Q_SLOTS:
         QCOMPARE(flaggedOpen(*outline.root), flags);
     }
 
-    void movedGroupsStayOpen() {
+    void groupsStayOpenThroughMovesAndNewTrees() {
         Outline outline(u"1 G(a H(b)) 2"_s, {u"G"_s, u"H"_s});
         outline.model.moveNodes({find(outline.root.get(), u"G"_s)}, outline.root.get(), 3);
         QCOMPARE(describe(*outline.root), u"1 2 G(a H(b))"_s);
         QVERIFY(outline.view.isExpanded(outline.indexOf(u"G"_s)));
         QVERIFY(outline.view.isExpanded(outline.indexOf(u"H"_s)));
+
+        auto other = tree(u"K(c) L(d)"_s);
+        SimpleTreeNode::dataOf(find(other.get(), u"L"_s))->setExpStart(true);
+        outline.model.setRoot(other.get());
+        QVERIFY(!outline.view.isExpanded(outline.model.indexOfNode(find(other.get(), u"K"_s))));
+        QVERIFY(outline.view.isExpanded(outline.model.indexOfNode(find(other.get(), u"L"_s))));
+        outline.model.setRoot(outline.root.get());
     }
 
     void deleteKeysAskTheController_data() {
