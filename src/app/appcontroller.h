@@ -23,9 +23,7 @@ class QVGlobalPaletteView;
 class QVPaletteColorWell;
 class QWidget;
 
-#if TINTMERE_HAVE_PREFS
 class PrefsController;
-#endif
 
 namespace tintmere {
 
@@ -150,9 +148,7 @@ private:
     FavoritesLibrary m_library;
     std::unique_ptr<SimpleTreeNode> m_treeData;
     std::unique_ptr<MainWindow> m_mainWindow;
-#if TINTMERE_HAVE_PREFS
     std::unique_ptr<PrefsController> m_prefsController;
-#endif
     MagnifierControl* m_magnifier = nullptr;
 
     // The global panel comes with its own window; until it exists these stay null.

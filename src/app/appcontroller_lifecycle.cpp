@@ -6,6 +6,7 @@
 #include "menuvalidation.h"
 #include "notificationcenter.h"
 #include "notificationnames.h"
+#include "prefscontroller.h"
 #include "qvcolorwell.h"
 #include "qvdrawer.h"
 #include "qvglobalpaletteview.h"
@@ -23,10 +24,6 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QUrl>
-
-#if TINTMERE_HAVE_PREFS
-#include "prefscontroller.h"
-#endif
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -190,14 +187,9 @@ void AppController::openMainWindow() {
 }
 
 void AppController::showPreferencePanel() {
-#if TINTMERE_HAVE_PREFS
     if (!m_prefsController)
         m_prefsController = std::make_unique<PrefsController>();
     m_prefsController->showWindow();
-#else
-    m_mainWindow->statusBar()->showMessage(tr("Preferences are not available in this build."),
-                                           kStatusMessageMilliseconds);
-#endif
 }
 
 // The help pages are not shipped yet; both commands say so in one place.
