@@ -39,7 +39,8 @@ public:
     explicit FavoritesModel(QObject* parent = nullptr);
     ~FavoritesModel() override;
 
-    // Shows another tree (or none); the caller keeps it alive while it is shown.
+    // Shows another tree (or none). The tree must outlive the model or be replaced first:
+    // the model unhooks itself from the tree it shows when it goes away.
     void setRoot(TreeNode* root);
     TreeNode* root() const { return m_root; }
 
