@@ -26,7 +26,6 @@ private Q_SLOTS:
         const Qt::WindowFlags floating =
             Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus;
         QCOMPARE(panel.windowFlags() & floating, floating);
-        QVERIFY(panel.isWindow());
         QVERIFY(panel.testAttribute(Qt::WA_ShowWithoutActivating));
         QVERIFY(!panel.testAttribute(Qt::WA_QuitOnClose));
         QVERIFY(!panel.canBecomeKeyWindow());
@@ -36,12 +35,11 @@ private Q_SLOTS:
     void holdsFourWellsAndThreeRows() {
         QVGlobalPanel panel;
         QCOMPARE(panel.paletteView()->colorWellCount(), 4);
-        QCOMPARE(panel.infoView()->labelAtIndex(0), u"hex"_s);
-        QCOMPARE(panel.infoView()->labelAtIndex(1), u"rgb"_s);
-        QCOMPARE(panel.infoView()->labelAtIndex(2), u"web"_s);
         const int before = panel.sizeHint().height();
         panel.setColorStrings(u"#ff9933"_s, u"RGB(255,153,51)"_s, u"#ff9933"_s);
         for (int i = 0; i < 3; ++i) {
+            QCOMPARE(panel.infoView()->labelAtIndex(i),
+                     (QStringList{u"hex"_s, u"rgb"_s, u"web"_s}[i]));
             const QVColorInfo* row = panel.infoView()->colorInfoAtIndex(i);
             QVERIFY(row);
             QCOMPARE(row->fontColor(), QColor(Qt::white));
@@ -118,7 +116,6 @@ private Q_SLOTS:
         panel.hide();
         panel.show();
         panel.close(); // the close box hides it
-        QCOMPARE(visibility.size(), 4);
         QList<bool> states;
         for (const auto& args : visibility)
             states.append(args.at(0).toBool());
