@@ -43,285 +43,261 @@ class TestInfoView : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void trimming_data();
-    void trimming();
-    void clickCopiesTheWholeString_data();
-    void clickCopiesTheWholeString();
-    void oddFontSizesSitOnePointHigher_data();
-    void oddFontSizesSitOnePointHigher();
-    void rightClickPostsOnceAndDoesNotCopy();
-    void dragCarriesTheWholeString();
-    void pill_data();
-    void pill();
-    void rowsAppearAndLineUp();
-    void header_data();
-    void header();
-    void globalRowsPackAndFit();
-};
 
-void TestInfoView::trimming_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<qreal>("maxWidth");
-    QTest::addColumn<bool>("relative"); // maxWidth is added to the width the text needs
-    QTest::addColumn<QString>("shape"); // whole, cut, dots
-    QTest::newRow("no limit") << kLong << 0.0 << false << u"whole"_s;
-    QTest::newRow("fits exactly") << kLong << 0.0 << true << u"whole"_s;
-    QTest::newRow("plenty of room") << u"#ff9933"_s << 500.0 << false << u"whole"_s;
-    QTest::newRow("a little short") << kLong << -1.0 << true << u"cut"_s;
-    QTest::newRow("half the room") << kLong << 45.0 << false << u"cut"_s;
-    QTest::newRow("no room but the dots") << kLong << 1.0 << false << u"dots"_s;
-    QTest::newRow("empty string") << QString() << 10.0 << false << u"whole"_s;
-}
-
-void TestInfoView::trimming() {
-    QFETCH(QString, text);
-    QFETCH(qreal, maxWidth);
-    QFETCH(bool, relative);
-    QFETCH(QString, shape);
-    QVColorInfo row;
-    row.setFontSize(9);
-    row.setString(text);
-    if (relative)
-        maxWidth += widthOf(row, text);
-    row.setMaxWidth(maxWidth);
-    const QString trimmed = row.trimmedString(text);
-    if (shape == u"whole") {
-        QCOMPARE(trimmed, text);
-        return;
+    void trimming_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qreal>("maxWidth");
+        QTest::addColumn<bool>("relative"); // maxWidth is added to the width the text needs
+        QTest::addColumn<QString>("shape"); // whole, cut, dots
+        QTest::newRow("no limit") << kLong << 0.0 << false << u"whole"_s;
+        QTest::newRow("fits exactly") << kLong << 0.0 << true << u"whole"_s;
+        QTest::newRow("a little short") << kLong << -1.0 << true << u"cut"_s;
+        QTest::newRow("half the room") << kLong << 45.0 << false << u"cut"_s;
+        QTest::newRow("no room but the dots") << kLong << 1.0 << false << u"dots"_s;
+        QTest::newRow("empty string") << QString() << 10.0 << false << u"whole"_s;
     }
-    QVERIFY(trimmed.endsWith(u"..."_s));
-    const QString kept = trimmed.chopped(3);
-    QCOMPARE(kept.isEmpty(), shape == u"dots");
-    QVERIFY(text.startsWith(kept));
-    // The longest beginning that leaves room for the dots.
-    const qreal room = maxWidth - widthOf(row, u"..."_s);
-    QVERIFY(kept.isEmpty() || widthOf(row, kept) <= room);
-    QVERIFY(widthOf(row, text.left(kept.size() + 1)) > room);
-    // The row is as wide as what it shows, plus its margins.
-    QCOMPARE(row.width(), int(std::ceil(widthOf(row, trimmed) + 16)));
-}
 
-void TestInfoView::clickCopiesTheWholeString_data() {
-    QTest::addColumn<bool>("drag");
-    QTest::newRow("click") << false;
-    QTest::newRow("drag") << true;
-}
-
-void TestInfoView::clickCopiesTheWholeString() {
-    QFETCH(bool, drag);
-    QVColorInfo row;
-    row.setString(kLong);
-    row.setMaxWidth(40);
-    QApplication::clipboard()->setText(u"before"_s);
-    sendMouse(&row, QEvent::MouseButtonPress, Qt::LeftButton);
-    QVERIFY(row.isMouseDown());
-    if (drag) {
-        const QPointF away(30, 5);
-        QMouseEvent move(QEvent::MouseMove, away, row.mapToGlobal(away), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&row, &move);
-    }
-    QCOMPARE(QApplication::clipboard()->text(), u"before"_s); // only on release
-    sendMouse(&row, QEvent::MouseButtonRelease, Qt::LeftButton);
-    QVERIFY(!row.isMouseDown());
-    // The full string, not the trimmed one; a drag takes it along without copying.
-    QCOMPARE(QApplication::clipboard()->text(), drag ? u"before"_s : kLong);
-}
-
-void TestInfoView::oddFontSizesSitOnePointHigher_data() {
-    QTest::addColumn<qreal>("dpr");
-    QTest::newRow("@1x") << 1.0;
-    QTest::newRow("@2x") << 2.0;
-}
-
-void TestInfoView::oddFontSizesSitOnePointHigher() {
-    QFETCH(qreal, dpr);
-    // The same 9-point font; only the first row was given the size 9.
-    QVColorInfo odd;
-    odd.setFontSize(9);
-    QVColorInfo even;
-    even.setStringFont(QVColorInfo::labelFontOfSize(9));
-    const auto inkTop = [dpr](QVColorInfo& row) {
-        row.resize(100, 15);
-        row.setString(u"#ff9933"_s);
-        const QImage image = viewtest::render(&row, dpr);
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (image.pixelColor(x, y) != viewtest::kUnpainted)
-                    return y;
-            }
+    void trimming() {
+        QFETCH(QString, text);
+        QFETCH(qreal, maxWidth);
+        QFETCH(bool, relative);
+        QFETCH(QString, shape);
+        QVColorInfo row;
+        row.setFontSize(9);
+        row.setString(text);
+        if (relative)
+            maxWidth += widthOf(row, text);
+        row.setMaxWidth(maxWidth);
+        const QString trimmed = row.trimmedString(text);
+        if (shape == u"whole") {
+            QCOMPARE(trimmed, text);
+            return;
         }
-        return -1;
-    };
-    const int evenTop = inkTop(even);
-    QVERIFY(evenTop > 0);
-    QCOMPARE(inkTop(odd), evenTop - int(dpr));
-}
-
-void TestInfoView::rightClickPostsOnceAndDoesNotCopy() {
-    QVColorInfo row;
-    row.setString(kLong);
-    QObject context;
-    QList<QObject*> senders;
-    tintmere::NotificationCenter::defaultCenter().addObserver(
-        &context, tintmere::notifications::ColorInfoRightClick, nullptr,
-        [&](const tintmere::Notification& n) { senders.append(n.object); });
-    QApplication::clipboard()->setText(u"before"_s);
-    sendMouse(&row, QEvent::MouseButtonPress, Qt::RightButton);
-    sendMouse(&row, QEvent::MouseButtonRelease, Qt::RightButton);
-    QCOMPARE(senders, QList<QObject*>{&row});
-    QCOMPARE(QApplication::clipboard()->text(), u"before"_s);
-}
-
-void TestInfoView::dragCarriesTheWholeString() {
-    QVColorInfo row;
-    row.setString(kLong);
-    row.setMaxWidth(40);
-    const std::unique_ptr<QMimeData> mime(row.mimeDataForDrag());
-    QCOMPARE(mime->text(), kLong);
-    QVERIFY(!mime->hasColor());
-    QVERIFY(!row.dragPixmap().isNull());
-}
-
-void TestInfoView::pill_data() {
-    QTest::addColumn<qreal>("dpr");
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<qreal>("fill"); // grey level, < 0 for none
-    for (const qreal dpr : {1.0, 2.0}) {
-        const QByteArray at = dpr == 1 ? "@1x " : "@2x ";
-        QTest::newRow(at + "pointer away") << dpr << u"away"_s << -1.0;
-        QTest::newRow(at + "pointer over") << dpr << u"over"_s << 0.6;
-        QTest::newRow(at + "button down") << dpr << u"down"_s << 0.5;
+        QVERIFY(trimmed.endsWith(u"..."_s));
+        const QString kept = trimmed.chopped(3);
+        QCOMPARE(kept.isEmpty(), shape == u"dots");
+        QVERIFY(text.startsWith(kept));
+        // The longest beginning that leaves room for the dots.
+        const qreal room = maxWidth - widthOf(row, u"..."_s);
+        QVERIFY(kept.isEmpty() || widthOf(row, kept) <= room);
+        QVERIFY(widthOf(row, text.left(kept.size() + 1)) > room);
+        // The row is as wide as what it shows, plus its margins.
+        QCOMPARE(row.width(), int(std::ceil(widthOf(row, trimmed) + 16)));
     }
-}
 
-void TestInfoView::pill() {
-    QFETCH(qreal, dpr);
-    QFETCH(QString, state);
-    QFETCH(qreal, fill);
-    QVColorInfo row;
-    row.resize(100, 16);
-    row.setString(kLong);
-    row.setMaxWidth(50); // trimmed: the pill shrinks with the text
-    const int w = row.width();
-    QVERIFY(w < 70);
-    if (state != u"away")
-        hover(&row);
-    if (state == u"down")
-        sendMouse(&row, QEvent::MouseButtonPress, Qt::LeftButton);
-    const QImage image = viewtest::render(&row, dpr);
-    // Left of the text, inside the round end, and at the far end.
-    for (const QPointF point : {QPointF(4, 8), QPointF(w - 5, 8)}) {
-        const QColor actual = pixel(image, point);
-        if (fill < 0)
-            QCOMPARE(actual, viewtest::kUnpainted);
-        else
-            QVERIFY2(sameColor(actual, {float(fill), float(fill), float(fill), 1}),
+    // A left click copies the full string (not the trimmed one) on release; a drag takes it
+    // along instead; a right click only tells of itself.
+    void mouse_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("drag");
+        QTest::addColumn<bool>("copied");
+        QTest::addColumn<bool>("rightClickNote");
+        QTest::newRow("click copies") << int(Qt::LeftButton) << false << true << false;
+        QTest::newRow("drag does not copy") << int(Qt::LeftButton) << true << false << false;
+        QTest::newRow("right click posts once") << int(Qt::RightButton) << false << false << true;
+    }
+
+    void mouse() {
+        QFETCH(int, button);
+        QFETCH(bool, drag);
+        QFETCH(bool, copied);
+        QFETCH(bool, rightClickNote);
+        QVColorInfo row;
+        row.setString(kLong);
+        row.setMaxWidth(40);
+        QObject context;
+        QList<QObject*> senders;
+        tintmere::NotificationCenter::defaultCenter().addObserver(
+            &context, tintmere::notifications::ColorInfoRightClick, nullptr,
+            [&](const tintmere::Notification& n) { senders.append(n.object); });
+        QApplication::clipboard()->setText(u"before"_s);
+        sendMouse(&row, QEvent::MouseButtonPress, Qt::MouseButton(button));
+        QCOMPARE(row.isMouseDown(), button == Qt::LeftButton);
+        if (drag) {
+            const QPointF away(30, 5);
+            QMouseEvent move(QEvent::MouseMove, away, row.mapToGlobal(away), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&row, &move);
+            const std::unique_ptr<QMimeData> mime(row.mimeDataForDrag());
+            QCOMPARE(mime->text(), kLong);
+            QVERIFY(!mime->hasColor());
+            QVERIFY(!row.dragPixmap().isNull());
+        }
+        QCOMPARE(QApplication::clipboard()->text(), u"before"_s); // only on release
+        sendMouse(&row, QEvent::MouseButtonRelease, Qt::MouseButton(button));
+        QVERIFY(!row.isMouseDown());
+        QCOMPARE(QApplication::clipboard()->text(), copied ? kLong : u"before"_s);
+        QCOMPARE(senders, rightClickNote ? QList<QObject*>{&row} : QList<QObject*>{});
+    }
+
+    void oddFontSizesSitOnePointHigher_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::newRow("@1x") << 1.0;
+        QTest::newRow("@2x") << 2.0;
+    }
+
+    void oddFontSizesSitOnePointHigher() {
+        QFETCH(qreal, dpr);
+        // The same 9-point font; only the first row was given the size 9.
+        QVColorInfo odd;
+        odd.setFontSize(9);
+        QVColorInfo even;
+        even.setStringFont(QVColorInfo::labelFontOfSize(9));
+        const auto inkTop = [dpr](QVColorInfo& row) {
+            row.resize(100, 15);
+            row.setString(u"#ff9933"_s);
+            const QImage image = viewtest::render(&row, dpr);
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (image.pixelColor(x, y) != viewtest::kUnpainted)
+                        return y;
+                }
+            }
+            return -1;
+        };
+        const int evenTop = inkTop(even);
+        QVERIFY(evenTop > 0);
+        QCOMPARE(inkTop(odd), evenTop - int(dpr));
+    }
+
+    void pill_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<qreal>("fill"); // grey level, < 0 for none
+        QTest::newRow("pointer away") << 1.0 << u"away"_s << -1.0;
+        QTest::newRow("pointer over") << 1.0 << u"over"_s << 0.6;
+        QTest::newRow("button down") << 1.0 << u"down"_s << 0.5;
+        QTest::newRow("@2x pointer over") << 2.0 << u"over"_s << 0.6;
+    }
+
+    void pill() {
+        QFETCH(qreal, dpr);
+        QFETCH(QString, state);
+        QFETCH(qreal, fill);
+        QVColorInfo row;
+        row.resize(100, 16);
+        row.setString(kLong);
+        row.setMaxWidth(50); // trimmed: the pill shrinks with the text
+        const int w = row.width();
+        QVERIFY(w < 70);
+        if (state != u"away")
+            hover(&row);
+        if (state == u"down")
+            sendMouse(&row, QEvent::MouseButtonPress, Qt::LeftButton);
+        const QImage image = viewtest::render(&row, dpr);
+        // Left of the text, inside the round end, and at the far end.
+        for (const QPointF point : {QPointF(4, 8), QPointF(w - 5, 8)}) {
+            const QColor actual = pixel(image, point);
+            if (fill < 0)
+                QCOMPARE(actual, viewtest::kUnpainted);
+            else
+                QVERIFY2(sameColor(actual, {float(fill), float(fill), float(fill), 1}),
+                         viewtest::describe(actual));
+        }
+        // The corners stay outside the round ends.
+        QCOMPARE(pixel(image, {0, 0}), viewtest::kUnpainted);
+    }
+
+    void rowsAppearAndLineUp() {
+        QVInfoView view;
+        view.setLabel(u"hex"_s, 0);
+        view.setLabel(u"rgb"_s, 1);
+        view.setLabel(u"web"_s, 2);
+        QVERIFY(view.stringAtIndex(1).isNull());
+        QVERIFY(!view.colorInfoAtIndex(1));
+        view.setString(QString(), 1); // an empty first string creates nothing
+        QVERIFY(!view.colorInfoAtIndex(1));
+
+        view.setString(u"#ff9933"_s, 0);
+        view.setString(kLong, 1);
+        view.setString(u"#f93"_s, 2);
+        QCOMPARE(view.stringAtIndex(1), kLong);
+        const QFont bold = [] {
+            QFont font = QApplication::font();
+            font.setPixelSize(11);
+            font.setBold(true);
+            return font;
+        }();
+        const QFontMetricsF metrics(bold);
+        const qreal widest =
+            std::max({metrics.horizontalAdvance(u"hex"_s), metrics.horizontalAdvance(u"rgb"_s),
+                      metrics.horizontalAdvance(u"web"_s)});
+        QCOMPARE(view.largestWidth(), widest);
+        const qreal h = metrics.height();
+        for (int i = 0; i < 3; ++i) {
+            const QPoint origin = view.colorInfoAtIndex(i)->pos();
+            QCOMPARE(origin, QPointF(40 + widest + 4, (i + 1) * h + 8 * i + 20).toPoint());
+            QCOMPARE(view.colorInfoAtIndex(i)->height(), 16);
+        }
+        view.setString(QString(), 1);
+        QVERIFY(!view.isRowVisible(1));
+        QVERIFY(view.colorInfoAtIndex(1)->isHidden());
+        QCOMPARE(view.stringAtIndex(1), QString());
+    }
+
+    void header_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::newRow("@1x") << 1.0;
+        QTest::newRow("@2x") << 2.0;
+    }
+
+    void header() {
+        QFETCH(qreal, dpr);
+        QVInfoView view;
+        view.resize(240, 100);
+        const QImage image = viewtest::render(&view, dpr);
+        const qreal onePixel = 1 / dpr;
+        const auto grey = [](float g) { return tintmere::Color{g, g, g, 1}; };
+        // Edge lines: grey on top, dark along the header's lower edge, then the white body.
+        QVERIFY(sameColor(pixel(image, {3, 0}), grey(0.5f)));
+        QVERIFY(sameColor(pixel(image, {3, 17}), grey(0.3f)));
+        QVERIFY(sameColor(pixel(image, {3, 18}), grey(1.0f)));
+        QVERIFY(sameColor(pixel(image, {3, 99}), grey(1.0f)));
+        // Between them the gradient runs from 0.95 at the top down to 0.5 at the bottom: each
+        // pixel shows the gradient somewhere within its own extent.
+        const auto levelAt = [](qreal y) { return 255 * (0.5 + 0.45 * (18 - y) / 18); };
+        for (const qreal y : {1.0, 4.0, 9.0, 16.0}) {
+            const QColor actual = pixel(image, {3, y});
+            QVERIFY2(actual.red() <= levelAt(y) + 1 && actual.red() >= levelAt(y + onePixel) - 1,
                      viewtest::describe(actual));
+            QCOMPARE(actual.green(), actual.red());
+        }
     }
-    // The corners stay outside the round ends.
-    QCOMPARE(pixel(image, {0, 0}), viewtest::kUnpainted);
-}
 
-void TestInfoView::rowsAppearAndLineUp() {
-    QVInfoView view;
-    view.setLabel(u"hex"_s, 0);
-    view.setLabel(u"rgb"_s, 1);
-    view.setLabel(u"web"_s, 2);
-    QVERIFY(view.stringAtIndex(1).isNull());
-    QVERIFY(!view.colorInfoAtIndex(1));
-    view.setString(QString(), 1); // an empty first string creates nothing
-    QVERIFY(!view.colorInfoAtIndex(1));
+    void globalRowsPackAndFit() {
+        QVGlobalColorInfoView view(160);
+        view.setLabel(u"hex"_s, 0);
+        view.setLabel(u"rgb"_s, 1);
+        view.setLabel(u"web"_s, 2);
+        const qreal r = view.largestLabelSize().height();
+        const auto fit = [r](int n) { return n * r + (6 * n - 6) + 8; };
+        QCOMPARE(view.heightToFit(), fit(0));
 
-    view.setString(u"#ff9933"_s, 0);
-    view.setString(kLong, 1);
-    view.setString(u"#f93"_s, 2);
-    QCOMPARE(view.stringAtIndex(1), kLong);
-    const QFont bold = [] {
-        QFont font = QApplication::font();
-        font.setPixelSize(11);
-        font.setBold(true);
-        return font;
-    }();
-    const QFontMetricsF metrics(bold);
-    const qreal widest =
-        std::max({metrics.horizontalAdvance(u"hex"_s), metrics.horizontalAdvance(u"rgb"_s),
-                  metrics.horizontalAdvance(u"web"_s)});
-    QCOMPARE(view.largestWidth(), widest);
-    const qreal h = metrics.height();
-    for (int i = 0; i < 3; ++i) {
-        const QPoint origin = view.colorInfoAtIndex(i)->pos();
-        QCOMPARE(origin, QPointF(40 + widest + 4, (i + 1) * h + 8 * i + 20).toPoint());
-        QCOMPARE(view.colorInfoAtIndex(i)->height(), 16);
+        const QStringList strings = {u"#ff9933"_s, kLong, u"#f93"_s};
+        for (int i = 0; i < 3; ++i) {
+            view.setString(strings[i], i);
+            QCOMPARE(view.heightToFit(), fit(i + 1));
+            QCOMPARE(view.height(), int(std::ceil(fit(i + 1))));
+            QVColorInfo* row = view.colorInfoAtIndex(i);
+            QCOMPARE(row->fontColor(), QColor(Qt::white));
+            QCOMPARE(row->fontSize(), 9);
+            QCOMPARE(row->maxWidth(), 160 - (22 + view.largestLabelSize().width() + 9));
+        }
+        const auto rowTop = [r](int k) { return int((k + 1) * r + 6 * k + 8 - 15); };
+        QCOMPARE(view.colorInfoAtIndex(2)->y(), rowTop(2));
+
+        // Emptying the middle row keeps the height until the next string arrives...
+        const int height = view.height();
+        view.setString(QString(), 1);
+        QCOMPARE(view.height(), height);
+        QCOMPARE(view.heightToFit(), fit(2));
+        // ...then the others close up.
+        view.setString(u"#ff9900"_s, 0);
+        QCOMPARE(view.height(), int(std::ceil(fit(2))));
+        QCOMPARE(view.colorInfoAtIndex(0)->y(), rowTop(0));
+        QCOMPARE(view.colorInfoAtIndex(2)->y(), rowTop(1));
     }
-    view.setString(QString(), 1);
-    QVERIFY(!view.isRowVisible(1));
-    QVERIFY(view.colorInfoAtIndex(1)->isHidden());
-    QCOMPARE(view.stringAtIndex(1), QString());
-}
-
-void TestInfoView::header_data() {
-    QTest::addColumn<qreal>("dpr");
-    QTest::newRow("@1x") << 1.0;
-    QTest::newRow("@2x") << 2.0;
-}
-
-void TestInfoView::header() {
-    QFETCH(qreal, dpr);
-    QVInfoView view;
-    view.resize(240, 100);
-    const QImage image = viewtest::render(&view, dpr);
-    const qreal onePixel = 1 / dpr;
-    const auto grey = [](float g) { return tintmere::Color{g, g, g, 1}; };
-    // Edge lines: grey on top, dark along the header's lower edge, then the white body.
-    QVERIFY(sameColor(pixel(image, {3, 0}), grey(0.5f)));
-    QVERIFY(sameColor(pixel(image, {3, 17}), grey(0.3f)));
-    QVERIFY(sameColor(pixel(image, {3, 18}), grey(1.0f)));
-    QVERIFY(sameColor(pixel(image, {3, 99}), grey(1.0f)));
-    // Between them the gradient runs from 0.95 at the top down to 0.5 at the bottom: each
-    // pixel shows the gradient somewhere within its own extent.
-    const auto levelAt = [](qreal y) { return 255 * (0.5 + 0.45 * (18 - y) / 18); };
-    for (const qreal y : {1.0, 4.0, 9.0, 16.0}) {
-        const QColor actual = pixel(image, {3, y});
-        QVERIFY2(actual.red() <= levelAt(y) + 1 && actual.red() >= levelAt(y + onePixel) - 1,
-                 viewtest::describe(actual));
-        QCOMPARE(actual.green(), actual.red());
-    }
-}
-
-void TestInfoView::globalRowsPackAndFit() {
-    QVGlobalColorInfoView view(160);
-    view.setLabel(u"hex"_s, 0);
-    view.setLabel(u"rgb"_s, 1);
-    view.setLabel(u"web"_s, 2);
-    const qreal r = view.largestLabelSize().height();
-    const auto fit = [r](int n) { return n * r + (6 * n - 6) + 8; };
-    QCOMPARE(view.heightToFit(), fit(0));
-
-    const QStringList strings = {u"#ff9933"_s, kLong, u"#f93"_s};
-    for (int i = 0; i < 3; ++i) {
-        view.setString(strings[i], i);
-        QCOMPARE(view.heightToFit(), fit(i + 1));
-        QCOMPARE(view.height(), int(std::ceil(fit(i + 1))));
-        QVColorInfo* row = view.colorInfoAtIndex(i);
-        QCOMPARE(row->fontColor(), QColor(Qt::white));
-        QCOMPARE(row->fontSize(), 9);
-        QCOMPARE(row->maxWidth(), 160 - (22 + view.largestLabelSize().width() + 9));
-    }
-    const auto rowTop = [r](int k) { return int((k + 1) * r + 6 * k + 8 - 15); };
-    QCOMPARE(view.colorInfoAtIndex(2)->y(), rowTop(2));
-
-    // Emptying the middle row keeps the height until the next string arrives...
-    const int height = view.height();
-    view.setString(QString(), 1);
-    QCOMPARE(view.height(), height);
-    QCOMPARE(view.heightToFit(), fit(2));
-    // ...then the others close up.
-    view.setString(u"#ff9900"_s, 0);
-    QCOMPARE(view.height(), int(std::ceil(fit(2))));
-    QCOMPARE(view.colorInfoAtIndex(0)->y(), rowTop(0));
-    QCOMPARE(view.colorInfoAtIndex(2)->y(), rowTop(1));
-}
+};
 
 QTEST_MAIN(TestInfoView)
 #include "tst_infoview.moc"
