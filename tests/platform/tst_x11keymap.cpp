@@ -84,9 +84,6 @@ private Q_SLOTS:
         QTest::newRow("Alt on Mod5 as Meta")
             << usualKeys << Modifiers{{50}, {66}, {37}, {}, {77}, {}, {133}, {64}} << 46
             << int(control | mod5 | mod4) << int(mod2);
-        QTest::newRow("no Super or Alt modifier: the usual bits")
-            << usualKeys << Modifiers{{50}, {66}, {37}, {}, {77}, {}, {}, {}} << 46
-            << int(control | mod1 | mod4) << int(mod2);
         QTest::newRow("no Num Lock key")
             << usualKeys << Modifiers{{50}, {66}, {37}, {64}, {}, {}, {133}, {}} << 46
             << int(control | mod1 | mod4) << 0;
