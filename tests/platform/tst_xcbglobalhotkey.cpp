@@ -126,7 +126,6 @@ private Q_SLOTS:
         const QStringList numLock{u"key"_s, u"Num_Lock"_s};
         const QStringList capsLock{u"key"_s, u"Caps_Lock"_s};
         const QStringList bothLocks{u"key"_s, u"Num_Lock"_s, u"Caps_Lock"_s};
-        QTest::newRow("the hot key") << QStringList() << Presses{hotKey} << 1;
         QTest::newRow("twice") << QStringList() << Presses{hotKey, hotKey} << 2;
         QTest::newRow("with Num Lock on") << numLock << Presses{hotKey} << 1;
         QTest::newRow("with Caps Lock on") << capsLock << Presses{hotKey} << 1;
@@ -172,7 +171,6 @@ private Q_SLOTS:
 
     void deliveredWhateverHasTheFocus_data() {
         QTest::addColumn<QString>("focus");
-        QTest::newRow("nothing") << u"none"_s;
         QTest::newRow("another program's window") << u"other"_s;
         QTest::newRow("our own window") << u"own"_s;
     }
