@@ -83,27 +83,22 @@ private Q_SLOTS:
 
     void capturesExactScreenPixels_data() {
         QTest::addColumn<QRect>("rect");
-        QTest::newRow("7x7 in the middle") << QRect(637, 509, 7, 7);
         QTest::newRow("one pixel") << QRect(1000, 3, 1, 1);
         QTest::newRow("odd device pixels") << QRect(3, 5, 7, 7);
         QTest::newRow("a wide strip") << QRect(250, 255, 20, 3);
         QTest::newRow("top-left corner, partly off screen") << QRect(-3, -3, 7, 7);
         QTest::newRow("bottom-right corner, partly off screen") << QRect(1276, 1020, 7, 7);
-        QTest::newRow("beyond the right edge") << QRect(1275, 400, 10, 2);
         QTest::newRow("beyond the bottom edge") << QRect(700, 1021, 3, 6);
         QTest::newRow("wholly off screen") << QRect(-20, -20, 7, 7);
     }
     void capturesExactScreenPixels() {
         QFETCH(QRect, rect);
         const QImage captured = capture->capture(rect);
-        QCOMPARE(captured.size(), rect.size());
-        QCOMPARE(captured.format(), QImage::Format_ARGB32);
         QCOMPARE(captured, expectedCapture(rect));
     }
 
     void capturesAroundThePointer_data() {
         QTest::addColumn<QPoint>("pointer");
-        QTest::newRow("middle") << QPoint(640, 512);
         QTest::newRow("odd pixel") << QPoint(333, 777);
         QTest::newRow("top-left pixel") << QPoint(0, 0);
         QTest::newRow("bottom-right pixel") << QPoint(1279, 1023);
