@@ -78,7 +78,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("pane");
         QTest::addColumn<QString>("checked");
         const QStringList numbered{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s};
-        QTest::newRow("third") << numbered << u"2"_s << 2 << u"2"_s;
         QTest::newRow("identified 5") << numbered << u"5"_s << 5 << QString();
         // The rule follows the identifier, wherever its pane stands.
         const QStringList named{u"general"_s, u"5"_s, u"colors"_s};
