@@ -29,10 +29,6 @@ private Q_SLOTS:
         const QString replace = u"Replace selected item with current palette"_s;
         const QString del = u"Delete selected item(s)"_s;
         const QString fav = u"Favorites"_s;
-        QTest::newRow("New Window with a window")
-            << u"New Window"_s << u"File"_s << true << 0 << false << true << false;
-        QTest::newRow("New Window without")
-            << u"New Window"_s << u"File"_s << false << 0 << false << true << true;
         QTest::newRow("use: one favorite") << use << fav << true << 1 << false << true << true;
         QTest::newRow("use: a group") << use << fav << true << 1 << true << true << false;
         QTest::newRow("use: two rows") << use << fav << true << 2 << false << true << false;
@@ -40,10 +36,6 @@ private Q_SLOTS:
         QTest::newRow("delete: none") << del << fav << true << 0 << false << true << false;
         QTest::newRow("delete: groups") << del << fav << true << 3 << true << true << true;
         QTest::newRow("use: no window") << use << fav << false << 1 << false << true << false;
-        QTest::newRow("Color item, no window")
-            << u"Color 2"_s << u"Color"_s << false << 0 << false << true << false;
-        QTest::newRow("Copy item, no window")
-            << u"Hex value"_s << u"Copy"_s << false << 0 << false << true << false;
         QTest::newRow("Switch with, no window")
             << u"Color 1"_s << u"Switch with"_s << false << 0 << false << true << false;
         QTest::newRow("Palette, no window")
@@ -54,12 +46,6 @@ private Q_SLOTS:
             << u"Import..."_s << u"File"_s << false << 0 << false << true << false;
         QTest::newRow("Export with window")
             << u"Export..."_s << u"File"_s << true << 0 << false << true << true;
-        QTest::newRow("Tools item, no window")
-            << u"Hex Entry"_s << u"Tools"_s << false << 0 << false << true << true;
-        QTest::newRow("lock: drawer closed")
-            << u"Lock magnify image"_s << u"Tools"_s << true << 0 << false << true << false;
-        QTest::newRow("lock: drawer not closed")
-            << u"Lock magnify image"_s << u"Tools"_s << true << 0 << false << false << true;
         QTest::newRow("web preview always")
             << u"Show web-safe preview"_s << u"Palette"_s << true << 0 << false << true << true;
     }
