@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "singleinstance.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -32,32 +33,25 @@ class TestSingleInstance : public QObject {
     }
 
 private Q_SLOTS:
-    void firstLaunchListens() {
-        SingleInstance first(serverName(u"a"_s));
-        QVERIFY(!first.handOverOrListen({}));
+    // Relative paths arrive made absolute against the second launch's folder.
+    void secondLaunchHandsOverItsFiles_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("received");
+        QTest::newRow("two files, one relative")
+            << QStringList{u"/tmp/x.tnp"_s, u"rel.tnf"_s}
+            << QStringList{u"/tmp/x.tnp"_s, QDir::currentPath() + u"/rel.tnf"_s};
+        QTest::newRow("no files") << QStringList{} << QStringList{};
     }
-
-    void secondLaunchHandsOverAbsolutePaths() {
-        SingleInstance first(serverName(u"b"_s));
+    void secondLaunchHandsOverItsFiles() {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, received);
+        const QString name = serverName(QString::fromLatin1(QTest::currentDataTag()));
+        SingleInstance first(name);
         QVERIFY(!first.handOverOrListen({}));
         QSignalSpy activated(&first, &SingleInstance::activated);
-
-        QVERIFY(launchSecond(serverName(u"b"_s), {u"/tmp/x.tnp"_s, u"rel.tnf"_s}));
+        QVERIFY(launchSecond(name, files));
         QTRY_COMPARE(activated.count(), 1);
-        const QStringList files = activated.first().first().toStringList();
-        QCOMPARE(files.size(), 2);
-        QCOMPARE(files.at(0), u"/tmp/x.tnp"_s);
-        QVERIFY(files.at(1).startsWith(u'/'));
-        QVERIFY(files.at(1).endsWith(u"/rel.tnf"_s));
-    }
-
-    void launchWithoutFilesStillActivates() {
-        SingleInstance first(serverName(u"c"_s));
-        QVERIFY(!first.handOverOrListen({}));
-        QSignalSpy activated(&first, &SingleInstance::activated);
-        QVERIFY(launchSecond(serverName(u"c"_s), {}));
-        QTRY_COMPARE(activated.count(), 1);
-        QVERIFY(activated.first().first().toStringList().isEmpty());
+        QCOMPARE(activated.first().first().toStringList(), received);
     }
 
     void staleSocketOfACrashedInstanceIsReplaced() {
