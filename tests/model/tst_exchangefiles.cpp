@@ -122,7 +122,6 @@ private Q_SLOTS:
     void favoritesRoundTrip_data() {
         QTest::addColumn<QList<int>>("flags");
         QTest::addColumn<QStringList>("written");
-        QTest::newRow("all") << QList<int>{1, 1, 1} << QStringList{u"A"_s, u"B"_s, u"C"_s};
         QTest::newRow("second unticked") << QList<int>{1, 0, 1} << QStringList{u"A"_s, u"C"_s};
         QTest::newRow("none") << QList<int>{0, 0, 0} << QStringList{};
         QTest::newRow("flags other than 1") << QList<int>{2, -1, 1} << QStringList{u"C"_s};
