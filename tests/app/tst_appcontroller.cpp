@@ -86,10 +86,6 @@ class TestAppController : public QObject {
                 return d;
         return nullptr;
     }
-    void postSetting(const SettingKey& key) {
-        NotificationCenter::defaultCenter().post(notifications::PrefsUpdate, nullptr,
-                                                 {{userinfo::Object, key.name.toString()}});
-    }
     // Every display shows the selected well's colour.
     void verifyDisplaysShow(const Color& color, const QString& hexText) {
         QCOMPARE(o().paletteView->selectedColor(), color);
