@@ -11,14 +11,13 @@ using namespace tintmere;
 
 namespace {
 
-QByteArray fixture(const QString& name) {
-    QFile file(QStringLiteral(TINTMERE_TEST_DATA_DIR) + u"/model/"_s + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray fixture(const QString& name) {
+    return readFile(QStringLiteral(TINTMERE_TEST_DATA_DIR) + u"/model/"_s + name);
 }
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
