@@ -11,11 +11,6 @@ using namespace tintmere;
 
 namespace {
 
-QByteArray fixture(const QString& name) {
-    QFile file(QStringLiteral(TINTMERE_TEST_DATA_DIR) + u"/model/"_s + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -25,6 +20,10 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray fixture(const QString& name) {
+    return readFile(QStringLiteral(TINTMERE_TEST_DATA_DIR) + u"/model/"_s + name);
 }
 
 // A tree in one line: groups as name[children], "+" for a group shown expanded,
