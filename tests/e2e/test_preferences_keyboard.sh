@@ -7,8 +7,9 @@ source "$E2E_LIB"
 
 HEX_ROW=(100 161)
 
+# The clipboard dies with its owner, so a stale value can't pass: each check expects a
+# different string or follows a restart.
 copied_hex() {
-    printf '' | xclip -selection clipboard
     xdotool mousemove $((WX + HEX_ROW[0])) $((WY + HEX_ROW[1])) click 1
     sleep 0.3
     xclip -o -selection clipboard 2>/dev/null
