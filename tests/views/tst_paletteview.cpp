@@ -14,8 +14,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <optional>
-
 using namespace Qt::Literals::StringLiterals;
 using tintmere::Color;
 
@@ -29,17 +27,13 @@ Color letter(QChar c) {
 
 QString lettersOf(const QList<Color>& colors) {
     QString text;
-    for (const Color& color : colors) {
-        for (QChar c = u'A'; c <= u'Z'; c = QChar(c.unicode() + 1)) {
-            if (letter(c) == color)
-                text += c;
-        }
-    }
+    for (const Color& color : colors)
+        for (QChar c = u'A'; c <= u'Z'; c = QChar(c.unicode() + 1))
+            text += letter(c) == color ? QString(c) : QString();
     return text;
 }
 
-template <typename View>
-void fill(View& view, const QString& letters) {
+void fill(auto& view, const QString& letters) {
     for (QChar c : letters)
         view.addColorWellwithColor(letter(c));
 }
@@ -51,22 +45,31 @@ QList<Color> globalColors(const QVGlobalPaletteView& view) {
     return colors;
 }
 
+// Data rows as one tuple column "c", so each row stays on one line; ROW unpacks it.
+template <typename T>
+void table(std::initializer_list<std::pair<const char*, T>> list) {
+    QTest::addColumn<T>("c");
+    for (const auto& [name, row] : list)
+        QTest::newRow(name) << row;
+}
+#define ROW(T, ...) auto& [__VA_ARGS__] = *static_cast<T*>(QTest::qData("c", qMetaTypeId<T>()))
+
+using LayoutRow = std::tuple<bool, int, QList<QRect>, int, qreal, int>;
+using InsertRow = std::tuple<int, QString>;
+using RemoveRow = std::tuple<QString, int, int, bool, QString, int, int>;
+using ResetRow = std::tuple<int, int, int>;
+using SelectionRow = std::tuple<int, int, QString, int>;
+using KeyRow = std::tuple<int, int, int, int, bool, bool>;
+
 // The main and the global palette filled alike, for the rules both must keep.
 struct Palettes {
     QVPaletteView main;
     QVGlobalPaletteView global;
 
-    Palettes(const QString& letters, std::optional<int> selected = std::nullopt) {
-        fill(main, letters);
-        fill(global, letters);
-        if (selected)
-            both([&](auto& view) { view.selectColorWellatIndex(*selected); });
+    Palettes(const QString& letters, int selected = 0) {
+        both([&](auto& view) { fill(view, letters), view.selectColorWellatIndex(selected); });
     }
-    template <typename F>
-    void both(F&& f) {
-        f(main);
-        f(global);
-    }
+    void both(auto&& f) { f(main), f(global); }
 };
 
 } // namespace
@@ -83,110 +86,71 @@ private Q_SLOTS:
     void init() { tintmere::Defaults::setStandardForTesting(tintmere::Defaults::inMemory()); }
 
     void layout_data() {
-        QTest::addColumn<bool>("global");
-        QTest::addColumn<int>("cells");
-        QTest::addColumn<QList<QRect>>("frames");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<qreal>("heightToFit");
-        QTest::addColumn<int>("firstNewRow"); // index of the first cell that started a row
-        const QList<QRect> mainRow = {QRect(20, 17, 45, 68), QRect(73, 17, 45, 68),
-                                      QRect(126, 17, 45, 68), QRect(179, 17, 45, 68)};
-        QTest::newRow("main, empty") << false << 0 << QList<QRect>{} << 0 << 184.0 << -1;
-        QTest::newRow("main, four cells") << false << 4 << mainRow << 1 << 184.0 << -1;
-        QTest::newRow("main, fifth starts a row 76 lower")
-            << false << 5 << mainRow + QList<QRect>{QRect(20, 93, 45, 68)} << 2 << 184.0 << 4;
-        QTest::newRow("main, three rows") << false << 9 << QList<QRect>{} << 3 << 260.0 << 4;
-        const QList<QRect> globalRow = {QRect(5, 5, 25, 25), QRect(32, 5, 25, 25),
-                                        QRect(59, 5, 25, 25), QRect(86, 5, 25, 25)};
-        QTest::newRow("global, empty") << true << 0 << QList<QRect>{} << 0 << 35.0 << -1;
-        QTest::newRow("global, four cells") << true << 4 << globalRow << 1 << 35.0 << -1;
-        QTest::newRow("global, fifth starts a row")
-            << true << 5 << globalRow + QList<QRect>{QRect(5, 32, 25, 25)} << 2 << 62.0 << 4;
+        const QList<QRect> mainCells = {QRect(20, 17, 45, 68), QRect(73, 17, 45, 68),
+                                        QRect(126, 17, 45, 68), QRect(179, 17, 45, 68),
+                                        QRect(20, 93, 45, 68)};
+        const QList<QRect> globalCells = {QRect(5, 5, 25, 25), QRect(32, 5, 25, 25),
+                                          QRect(59, 5, 25, 25), QRect(86, 5, 25, 25),
+                                          QRect(5, 32, 25, 25)};
+        table<LayoutRow>({{"main, empty", {false, 0, {}, 0, 184.0, -1}},
+                          {"main, fifth starts a row 76 lower", {false, 5, mainCells, 2, 184.0, 4}},
+                          {"main, three rows", {false, 9, {}, 3, 260.0, 4}},
+                          {"global, four cells", {true, 4, globalCells.first(4), 1, 35.0, -1}},
+                          {"global, fifth starts a row", {true, 5, globalCells, 2, 62.0, 4}}});
     }
 
     void layout() {
-        QFETCH(bool, global);
-        QFETCH(int, cells);
-        QFETCH(QList<QRect>, frames);
-        QFETCH(int, rows);
-        QFETCH(qreal, heightToFit);
-        QFETCH(int, firstNewRow);
-        QVPaletteView mainView;
-        QVGlobalPaletteView globalView;
+        ROW(LayoutRow, global, cells, frames, rows, heightToFit, firstNewRow);
+        Palettes views(u""_s);
         QList<QRect> placed;
         int newRowAt = -1;
         for (int i = 0; i < cells; ++i) {
-            const bool newRow = global ? globalView.addColorWellwithColor(letter(u'A'))
-                                       : mainView.addColorWellwithColor(letter(u'A'));
+            const bool newRow = global ? views.global.addColorWellwithColor(letter(u'A'))
+                                       : views.main.addColorWellwithColor(letter(u'A'));
             if (newRow && newRowAt < 0)
                 newRowAt = i;
-            placed.append(global ? globalView.colorWellAtIndex(i)->geometry()
-                                 : mainView.radioColorWellAtIndex(i)->geometry());
+            placed.append(global ? views.global.colorWellAtIndex(i)->geometry()
+                                 : views.main.radioColorWellAtIndex(i)->geometry());
         }
         if (!frames.isEmpty())
             QCOMPARE(placed, frames);
         QCOMPARE(newRowAt, firstNewRow);
-        QCOMPARE(global ? globalView.numberOfRows() : mainView.numberOfRows(), rows);
-        QCOMPARE(global ? globalView.heightToFit() : mainView.heightToFit(), heightToFit);
+        QCOMPARE(global ? views.global.numberOfRows() : views.main.numberOfRows(), rows);
+        QCOMPARE(global ? views.global.heightToFit() : views.main.heightToFit(), heightToFit);
         if (global && cells > 0)
-            QCOMPARE(globalView.height(), int(heightToFit)); // the global view fits itself
+            QCOMPARE(views.global.height(), int(heightToFit)); // the global view fits itself
     }
 
     void insertMovesColorsNotCells_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("at 1") << 1 << u"AXBC"_s;
-        QTest::newRow("at 0") << 0 << u"XABC"_s;
-        QTest::newRow("at the end") << 3 << u"ABCX"_s;
-        QTest::newRow("past the end appends") << 9 << u"ABCX"_s;
-        QTest::newRow("negative goes first") << -2 << u"XABC"_s;
+        table<InsertRow>({{"at 1", {1, u"AXBC"_s}},
+                          {"past the end appends", {9, u"ABCX"_s}},
+                          {"negative goes first", {-2, u"XABC"_s}}});
     }
 
     void insertMovesColorsNotCells() {
-        QFETCH(int, index);
-        QFETCH(QString, result);
+        ROW(InsertRow, index, result);
         Palettes views(u"ABC"_s);
-        const QRect lastFrame(179, 17, 45, 68);
         QSignalSpy actions(&views.main, &QVPaletteView::colorWellAction);
 
         views.both([&](auto& view) { view.addColorWellAtIndex(index, letter(u'X')); });
         QCOMPARE(lettersOf(views.main.colorArray()), result);
         QCOMPARE(lettersOf(globalColors(views.global)), result);
-        QCOMPARE(views.main.radioColorWellAtIndex(3)->geometry(), lastFrame);
+        QCOMPARE(views.main.radioColorWellAtIndex(3)->geometry(), QRect(179, 17, 45, 68));
         QCOMPARE(views.main.radioColorWellAtIndex(3)->colorWell()->tag(), 3);
         QCOMPARE(actions.count(), 0); // colours move quietly
     }
 
     void remove_data() {
-        QTest::addColumn<QString>("palette");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<bool>("removed");
-        QTest::addColumn<QString>("mainResult");
-        QTest::addColumn<int>("mainSelected");
-        QTest::addColumn<int>("globalSelected");
-        QTest::newRow("middle, first selected")
-            << u"ABCD"_s << 0 << 1 << true << u"ACD"_s << 0 << 0;
-        QTest::newRow("middle, last selected") << u"ABCD"_s << 3 << 1 << true << u"ACD"_s << 2 << 2;
-        QTest::newRow("selected last removed") << u"ABCD"_s << 3 << 3 << true << u"ABC"_s << 2 << 2;
-        QTest::newRow("selected after removed")
-            << u"ABCD"_s << 2 << 0 << true << u"BCD"_s << 2 << 1;
-        QTest::newRow("selected removed") << u"ABCD"_s << 1 << 1 << true << u"ACD"_s << 1 << 1;
-        QTest::newRow("last row emptied") << u"ABCDE"_s << 4 << 0 << true << u"BCDE"_s << 3 << 3;
-        QTest::newRow("single cell refused") << u"A"_s << 0 << 0 << false << u"A"_s << 0 << 0;
-        QTest::newRow("index past the end refused")
-            << u"AB"_s << 0 << 2 << false << u"AB"_s << 0 << 0;
-        QTest::newRow("negative index refused") << u"AB"_s << 0 << -1 << false << u"AB"_s << 0 << 0;
+        table<RemoveRow>({{"selected after removed", {u"ABCD"_s, 2, 0, true, u"BCD"_s, 2, 1}},
+                          {"selected removed", {u"ABCD"_s, 1, 1, true, u"ACD"_s, 1, 1}},
+                          {"last row emptied", {u"ABCDE"_s, 4, 0, true, u"BCDE"_s, 3, 3}},
+                          {"single cell refused", {u"A"_s, 0, 0, false, u"A"_s, 0, 0}},
+                          {"index past the end refused", {u"AB"_s, 0, 2, false, u"AB"_s, 0, 0}},
+                          {"negative index refused", {u"AB"_s, 0, -1, false, u"AB"_s, 0, 0}}});
     }
 
     void remove() {
-        QFETCH(QString, palette);
-        QFETCH(int, selected);
-        QFETCH(int, index);
-        QFETCH(bool, removed);
-        QFETCH(QString, mainResult);
-        QFETCH(int, mainSelected);
-        QFETCH(int, globalSelected);
+        ROW(RemoveRow, palette, selected, index, removed, mainResult, mainSelected, globalSelected);
         Palettes views(palette, selected);
         QSignalSpy clicks(&views.main, &QVPaletteView::radioButtonAction);
         QSignalSpy globalClicks(&views.global, &QVGlobalPaletteView::colorWellAction);
@@ -204,27 +168,18 @@ private Q_SLOTS:
         QCOMPARE(globalClicks.count(), removed ? 1 : 0);
         if (removed)
             QCOMPARE(clicks.at(0).at(0).value<QVRadioColorWell*>()->tag(), mainSelected);
-        const bool rowEmptied = removed && palette.size() == 5;
-        QCOMPARE(views.main.numberOfRows(), rowsBefore - (rowEmptied ? 1 : 0));
+        QCOMPARE(views.main.numberOfRows(), rowsBefore - (removed && palette.size() == 5 ? 1 : 0));
         QCOMPARE(views.global.height(), int(views.global.heightToFit()));
         for (int i = 0; i < views.main.colorWellCount(); ++i)
             QCOMPARE(views.main.radioColorWellAtIndex(i)->state(), i == mainSelected);
     }
 
     void reset_data() {
-        QTest::addColumn<int>("before");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("rows");
-        QTest::newRow("fewer") << 4 << 2 << 1;
-        QTest::newRow("more") << 4 << 6 << 2;
-        QTest::newRow("from empty") << 0 << 4 << 1;
-        QTest::newRow("to none") << 4 << 0 << 0;
+        table<ResetRow>({{"more", {4, 6, 2}}, {"from empty", {0, 4, 1}}, {"to none", {4, 0, 0}}});
     }
 
     void reset() {
-        QFETCH(int, before);
-        QFETCH(int, count);
-        QFETCH(int, rows);
+        ROW(ResetRow, before, count, rows);
         Palettes views(u"ABCD"_s.left(before), before - 1);
         QSignalSpy globalClicks(&views.global, &QVGlobalPaletteView::colorWellAction);
 
@@ -236,40 +191,27 @@ private Q_SLOTS:
         QCOMPARE(views.main.numberOfRows(), rows);
         QCOMPARE(views.global.numberOfRows(), rows);
         QCOMPARE(globalClicks.count(), count > 0 ? 1 : 0);
-        // A reset palette grows again from where it ends.
         views.main.addColorWellwithColor(letter(u'A'));
-        QCOMPARE(views.main.colorWellCount(), count + 1);
+        QCOMPARE(views.main.colorWellCount(), count + 1); // it grows again from where it ends
     }
 
     void selection_data() {
-        QTest::addColumn<int>("cells");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<QString>("move");
-        QTest::addColumn<int>("selected");
-        QTest::newRow("select 2") << 4 << 0 << u"select 2"_s << 2;
-        QTest::newRow("index 7 falls back to 0") << 4 << 2 << u"select 7"_s << 0;
-        QTest::newRow("index -1 falls back to 0") << 4 << 2 << u"select -1"_s << 0;
-        QTest::newRow("previous of 0 is the last") << 4 << 0 << u"prev"_s << 3;
-        QTest::newRow("next of the last is 0") << 4 << 3 << u"next"_s << 0;
-        QTest::newRow("next") << 4 << 1 << u"next"_s << 2;
-        QTest::newRow("one cell wraps onto itself") << 1 << 0 << u"next"_s << 0;
-        QTest::newRow("empty palette") << 0 << 0 << u"prev"_s << 0;
+        table<SelectionRow>({{"index 7 falls back to 0", {4, 2, u"select 7"_s, 0}},
+                             {"previous of 0 is the last", {4, 0, u"prev"_s, 3}},
+                             {"next of the last is 0", {4, 3, u"next"_s, 0}},
+                             {"one cell wraps onto itself", {1, 0, u"next"_s, 0}},
+                             {"empty palette", {0, 0, u"prev"_s, 0}}});
     }
 
     void selection() {
-        QFETCH(int, cells);
-        QFETCH(int, start);
-        QFETCH(QString, move);
-        QFETCH(int, selected);
+        ROW(SelectionRow, cells, start, move, selected);
         Palettes views(u"ABCD"_s.left(cells), start);
         QSignalSpy clicks(&views.main, &QVPaletteView::radioButtonAction);
-        if (move == u"next") {
-            views.both([&](auto& view) { view.selectNextColorWell(); });
-        } else if (move == u"prev") {
-            views.both([&](auto& view) { view.selectPrevColorWell(); });
-        } else {
-            views.both([&](auto& view) { view.selectColorWellatIndex(move.mid(7).toInt()); });
-        }
+        views.both([&](auto& view) {
+            move == u"next"   ? view.selectNextColorWell()
+            : move == u"prev" ? view.selectPrevColorWell()
+                              : view.selectColorWellatIndex(move.mid(7).toInt());
+        });
         QCOMPARE(views.main.selectedColorWellIndex(), selected);
         QCOMPARE(views.global.selectedColorWellIndex(), selected);
         QCOMPARE(clicks.count(), 0); // selecting sends no action
@@ -280,36 +222,19 @@ private Q_SLOTS:
     }
 
     void keyboard_data() {
-        QTest::addColumn<int>("cells");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("selected");    // -1: unchanged and no click
-        QTest::addColumn<bool>("deleteNote"); // "QVPaletteDelete" posted
-        QTest::addColumn<bool>("passedOn");
-        QTest::newRow("right wraps") << 4 << 3 << int(Qt::Key_Right) << 0 << false << false;
-        QTest::newRow("left wraps") << 4 << 0 << int(Qt::Key_Left) << 3 << false << false;
-        QTest::newRow("right") << 4 << 1 << int(Qt::Key_Right) << 2 << false << false;
-        QTest::newRow("down a row") << 8 << 1 << int(Qt::Key_Down) << 5 << false << false;
-        QTest::newRow("up a row") << 8 << 6 << int(Qt::Key_Up) << 2 << false << false;
-        QTest::newRow("no row below") << 4 << 1 << int(Qt::Key_Down) << -1 << false << false;
-        QTest::newRow("no row above") << 8 << 2 << int(Qt::Key_Up) << -1 << false << false;
-        QTest::newRow("delete") << 4 << 1 << int(Qt::Key_Delete) << -1 << true << false;
-        QTest::newRow("backspace") << 4 << 1 << int(Qt::Key_Backspace) << -1 << true << false;
-        QTest::newRow("other keys pass on") << 4 << 1 << int(Qt::Key_A) << -1 << false << true;
+        table<KeyRow>({{"right wraps", {4, 3, Qt::Key_Right, 0, false, false}},
+                       {"down a row", {8, 1, Qt::Key_Down, 5, false, false}},
+                       {"up a row", {8, 6, Qt::Key_Up, 2, false, false}},
+                       {"no row below", {4, 1, Qt::Key_Down, -1, false, false}},
+                       {"delete", {4, 1, Qt::Key_Delete, -1, true, false}},
+                       {"other keys pass on", {4, 1, Qt::Key_A, -1, false, true}}});
     }
 
     void keyboard() {
-        QFETCH(int, cells);
-        QFETCH(int, start);
-        QFETCH(int, key);
-        QFETCH(int, selected);
-        QFETCH(bool, deleteNote);
-        QFETCH(bool, passedOn);
-        QVPaletteView view;
-        view.resize(240, 300);
-        fill(view, u"ABCDEFGH"_s.left(cells));
-        view.selectColorWellatIndex(start);
-        QSignalSpy clicks(&view, &QVPaletteView::radioButtonAction);
+        ROW(KeyRow, cells, start, key, selected, deleteNote, passedOn); // selected -1: unchanged
+        Palettes views(u"ABCDEFGH"_s.left(cells), start);
+        views.main.resize(240, 300);
+        QSignalSpy clicks(&views.main, &QVPaletteView::radioButtonAction);
         QObject context;
         QList<QObject*> deleted;
         tintmere::NotificationCenter::defaultCenter().addObserver(
@@ -317,10 +242,10 @@ private Q_SLOTS:
             [&](const tintmere::Notification& n) { deleted.append(n.object); });
 
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(&view, &press);
-        QCOMPARE(view.selectedColorWellIndex(), selected < 0 ? start : selected);
+        QApplication::sendEvent(&views.main, &press);
+        QCOMPARE(views.main.selectedColorWellIndex(), selected < 0 ? start : selected);
         QCOMPARE(clicks.count(), selected < 0 ? 0 : 1);
-        QCOMPARE(deleted, deleteNote ? QList<QObject*>{&view} : QList<QObject*>{});
+        QCOMPARE(deleted, deleteNote ? QList<QObject*>{&views.main} : QList<QObject*>{});
         QCOMPARE(!press.isAccepted(), passedOn);
     }
 
@@ -331,8 +256,7 @@ private Q_SLOTS:
         separator->setData(-5);
         QMenu* copy = menu.addMenu(u"Copy"_s);
         copy->menuAction()->setData(-7);
-        copy->addAction(u"Hex"_s);
-        copy->addAction(u"RGB"_s);
+        copy->addActions({new QAction(u"Hex"_s, copy), new QAction(u"RGB"_s, copy)});
         QVPaletteView view;
         fill(view, u"ABC"_s);
         QSignalSpy chosen(&view, &QVPaletteView::colorMenuItemSelected);
@@ -362,14 +286,10 @@ private Q_SLOTS:
         }
     }
 
-    void background_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::newRow("@1x") << 1.0;
-        QTest::newRow("@2x") << 2.0;
-    }
+    void background_data() { table<std::tuple<qreal>>({{"@1x", {1.0}}, {"@2x", {2.0}}}); }
 
     void background() {
-        QFETCH(qreal, dpr);
+        ROW(std::tuple<qreal>, dpr);
         QVPaletteView view;
         fill(view, u"ABCD"_s);
         view.resize(240, int(view.heightToFit()));
@@ -378,7 +298,6 @@ private Q_SLOTS:
         QVERIFY(viewtest::sameColor(viewtest::pixel(image, {5, 0}), {0.99f, 0.99f, 0.99f, 1}, 1));
         QVERIFY(
             viewtest::sameColor(viewtest::pixel(image, {5, bottom}), {0.93f, 0.93f, 0.93f, 1}, 1));
-        // Lighter all the way up.
         QVERIFY(viewtest::pixel(image, {5, 40}).red() > viewtest::pixel(image, {5, 140}).red());
     }
 
@@ -400,13 +319,12 @@ private Q_SLOTS:
 
     void globalWellsFollowBorderAndClicks() {
         QVGlobalPaletteView view;
-        const Color border = letter(u'Q');
-        view.setBorderColor(border);
+        view.setBorderColor(letter(u'Q'));
         fill(view, u"ABCD"_s);
         view.setDrawWeb(true);
         QSignalSpy clicks(&view, &QVGlobalPaletteView::colorWellAction);
         for (int i = 0; i < 4; ++i) {
-            QCOMPARE(view.colorWellAtIndex(i)->borderColor(), border);
+            QCOMPARE(view.colorWellAtIndex(i)->borderColor(), letter(u'Q'));
             QVERIFY(view.colorWellAtIndex(i)->drawWeb());
         }
         QTest::mouseClick(view.colorWellAtIndex(2), Qt::LeftButton);
