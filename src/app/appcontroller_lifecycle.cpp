@@ -105,8 +105,7 @@ void AppController::awakeFromNib() {
     o.infoView->setLabel(u"rgb"_s, 1);
     o.infoView->setLabel(u"web"_s, 2);
 
-    o.colorOneBlend->setColorWithNoAction(mainWell(0)->color());
-    o.colorTwoBlend->setColorWithNoAction(mainWell(3)->color());
+    setUpBlendTool();
 
     m_floatFormat = defaults.intValue(keys::FloatFormat);
     setFloatWithFormat(m_floatFormat);
@@ -141,6 +140,7 @@ void AppController::connectMainWindow() {
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
     connectEditing();
     connectTools();
+    connectBlend();
 }
 
 void AppController::reportLibraryProblem(const QString& text) {
