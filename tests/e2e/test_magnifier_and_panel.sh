@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The magnifier against the real screen: beside a window of known colours, the live
+# magnifier shows exactly the pixels around the pointer; the real hot key locks it while
+# the other window has the focus; a click picks a locked pixel, exactly the screen's
+# colour, and "Use" puts it into the palette. The global panel mirrors the palette, stays
+# above the other window and does not take the focus when clicked. A window manager runs
+# here, as on a desktop: stacking and focus are its business.
+source "$E2E_LIB"
+
+# Places in the main window, from its top left corner, with the magnify drawer open.
+MAGNIFIER=(0 0)     # the top left corner of the magnifier's enlarged pixels
+USE_BUTTON=(0 0)
+HEX_ROW=(100 161)
+PIXEL=15            # the side of an enlarged pixel
+# Places in the global panel.
+GLOBAL_WELL_1=(0 0) # the colours of the first and second well
+GLOBAL_WELL_2=(0 0)
+
+openbox --sm-disable >"$E2E_HOME/wm.log" 2>&1 &
+WM_PID=$!
+trap 'kill $WM_PID 2>/dev/null || true; cleanup' EXIT
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+
+# origin WINDOW: sets WX and WY to the window's content corner on the screen (the frame's
+# decorations excluded).
+origin() {
+    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ { print "WX=" $4 }
+                                     /Absolute upper-left Y/ { print "WY=" $4 }')"
+}
+
+# The known colours: a window of 160 x 100 pixels, each pixel of any 21 x 21 square its own.
+pattern_rgb() { echo $(($1 * 12 % 256)) $(($2 * 12 % 256)) $((($1 * 7 + $2 * 5) % 256)); }
+pattern_pixel() { printf '%02x%02x%02x' $(pattern_rgb "$1" "$2"); }
+{
+    echo P3 160 100 255
+    for y in $(seq 0 99); do
+        for x in $(seq 0 159); do
+            pattern_rgb "$x" "$y"
+        done
+    done
+} >"$E2E_HOME/pattern.ppm"
+display -title pattern -geometry +700+300 "$E2E_HOME/pattern.ppm" &
+DISPLAY_PID=$!
+trap 'kill $DISPLAY_PID $WM_PID 2>/dev/null || true; cleanup' EXIT
+pattern=$(wait_window pattern)
+origin "$pattern"
+PX=$WX PY=$WY
+
+# screen_pixels X Y COLUMNS ROWS STEP: the colours of a grid of points on the screen, one
+# line each, row by row, from one screenshot.
+screen_pixels() {
+    import -window root -crop "$(($3 * $5))x$(($4 * $5))+$1+$2" +repage -depth 8 txt:- |
+        awk -F'[,: ]+' -v step="$5" -v half=$(($5 / 2)) '
+            NR > 1 && $1 % step == half && $2 % step == half {
+                match($0, /#[0-9A-Fa-f]{6}/); print tolower(substr($0, RSTART + 1, 6)) }'
+}
+
+start_app
+window=$(wait_window Tintmere)
+xdotool windowactivate --sync "$window" key ctrl+4
+origin "$window"
+MX=$((WX + MAGNIFIER[0])) MY=$((WY + MAGNIFIER[1]))
+
+# The pointer over the pattern's pixel (10, 10): the magnifier shows (7, 7) to (13, 13).
+xdotool mousemove $((PX + 10)) $((PY + 10))
+expected=$(for y in $(seq 7 13); do for x in $(seq 7 13); do pattern_pixel "$x" "$y"; echo; done; done)
+for _ in $(seq 50); do
+    [ "$(screen_pixels $MX $MY 7 7 $PIXEL)" = "$expected" ] && break
+    sleep 0.1
+done
+[ "$(screen_pixels $MX $MY 7 7 $PIXEL)" = "$expected" ] ||
+    fail "the magnifier does not show the pixels around the pointer"
+
+# The hot key, pressed while the pattern has the focus, locks the image: it stays when the
+# pointer moves onto the magnifier itself.
+xdotool windowactivate --sync "$pattern"
+[ "$(xdotool getactivewindow)" = "$pattern" ] || fail "the pattern window did not take the focus"
+xdotool key ctrl+alt+super+l
+sleep 0.5
+# Column 4, row 2 of the magnifier is the pattern's pixel (11, 9).
+xdotool mousemove $((MX + 4 * PIXEL + 7)) $((MY + 2 * PIXEL + 7))
+sleep 0.5
+[ "$(screen_pixels $MX $MY 7 7 $PIXEL)" = "$expected" ] || fail "the hot key did not lock the image"
+
+xdotool click 1
+picked=$(pattern_pixel 11 9)
+STRIP=($((MX + 7 * PIXEL + 15)) $((MY + 50)))
+for _ in $(seq 20); do
+    [ "$(pixel_at "${STRIP[@]}")" = "$picked" ] && break
+    sleep 0.1
+done
+[ "$(pixel_at "${STRIP[@]}")" = "$picked" ] || fail "the strip does not show the picked #$picked"
+
+xdotool mousemove $((WX + USE_BUTTON[0])) $((WY + USE_BUTTON[1])) click 1
+sleep 0.3
+xdotool mousemove $((WX + HEX_ROW[0])) $((WY + HEX_ROW[1])) click 1
+sleep 0.3
+[ "$(xclip -o -selection clipboard 2>/dev/null)" = "#$picked" ] ||
+    fail "the palette did not take #$picked"
+
+# The global panel, from the Tools menu's shortcut.
+xdotool windowactivate --sync "$window" key ctrl+5
+panel=
+for _ in $(seq 50); do
+    panel=$(xdotool search --onlyvisible --name '^Tintmere$' | grep -vx "$window" | head -n 1) || true
+    [ -n "$panel" ] && break
+    sleep 0.1
+done
+[ -n "$panel" ] || fail "the global panel did not show"
+sleep 0.3
+origin "$panel"
+GX=$WX GY=$WY
+
+# The pattern window is moved over the panel and activated; the panel stays above it.
+xdotool windowmove --sync "$pattern" $((GX - 5)) $((GY - 5))
+xdotool windowactivate --sync "$pattern"
+sleep 0.3
+[ "$(pixel_at $((GX + GLOBAL_WELL_1[0])) $((GY + GLOBAL_WELL_1[1])))" = "$picked" ] ||
+    fail "the panel is not above the other window showing the palette"
+xdotool mousemove $((GX + GLOBAL_WELL_2[0])) $((GY + GLOBAL_WELL_2[1])) click 1
+sleep 0.3
+[ "$(xdotool getactivewindow)" = "$pattern" ] || fail "clicking the panel took the focus"
+
+xdotool windowactivate --sync "$window" key ctrl+q
+wait_exit
+[ "$(conf_value 'Global Startup')" = true ] || fail "the panel's visibility was not kept"
+[ "$(conf_value 'Selected Global Color')" = 1 ] || fail "the panel's selection was not kept"
