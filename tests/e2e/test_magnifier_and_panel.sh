@@ -9,13 +9,14 @@
 source "$E2E_LIB"
 
 # Places in the main window, from its top left corner, with the magnify drawer open.
-MAGNIFIER=(0 0)     # the top left corner of the magnifier's enlarged pixels
-USE_BUTTON=(0 0)
+MAGNIFIER=(12 262)    # the top left corner of the magnifier's enlarged pixels
+USE_BUTTON=(187 268)
+LOCK_STATUS=(6 374)   # the lock indicator's padlock and word
 HEX_ROW=(100 161)
 PIXEL=15            # the side of an enlarged pixel
 # Places in the global panel.
-GLOBAL_WELL_1=(0 0) # the colours of the first and second well
-GLOBAL_WELL_2=(0 0)
+GLOBAL_WELL_1=(10 24) # the first and second well, below the gloss
+GLOBAL_WELL_2=(44 24)
 
 openbox --sm-disable >"$E2E_HOME/wm.log" 2>&1 &
 WM_PID=$!
@@ -43,10 +44,16 @@ pattern_pixel() { printf '%02x%02x%02x' $(pattern_rgb "$1" "$2"); }
         done
     done
 } >"$E2E_HOME/pattern.ppm"
-display -title pattern -geometry +700+300 "$E2E_HOME/pattern.ppm" &
+display -title pattern -geometry +850+400 "$E2E_HOME/pattern.ppm" &
 DISPLAY_PID=$!
 trap 'kill $DISPLAY_PID $WM_PID 2>/dev/null || true; cleanup' EXIT
-pattern=$(wait_window pattern)
+pattern=
+for _ in $(seq 100); do
+    pattern=$(xdotool search --onlyvisible --name '^pattern$' 2>/dev/null | head -n 1) || true
+    [ -n "$pattern" ] && break
+    sleep 0.1
+done
+[ -n "$pattern" ] || fail "the window of known colours did not show"
 origin "$pattern"
 PX=$WX PY=$WY
 
@@ -56,73 +63,75 @@ screen_pixels() {
     import -window root -crop "$(($3 * $5))x$(($4 * $5))+$1+$2" +repage -depth 8 txt:- |
         awk -F'[,: ]+' -v step="$5" -v half=$(($5 / 2)) '
             NR > 1 && $1 % step == half && $2 % step == half {
-                match($0, /#[0-9A-Fa-f]{6}/); print tolower(substr($0, RSTART + 1, 6)) }'
+                match($0, /#[0-9A-Fa-f]+/); print tolower(substr($0, RSTART + 1, 6)) }'
 }
+# region_sum X Y WIDTH HEIGHT: a checksum of what the screen shows there.
+region_sum() { import -window root -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | md5sum; }
+# eventually COMMAND...: true once the command succeeds, trying for up to five seconds.
+eventually() {
+    for _ in $(seq 50); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+magnifier_shows() { [ "$(screen_pixels $MX $MY 7 7 $PIXEL)" = "$expected" ]; }
+lock_changed() { [ "$(region_sum "${LOCK_VIEW[@]}")" != "$unlocked" ]; }
+strip_shows() { [ "$(pixel_at "${STRIP[@]}")" = "$picked" ]; }
+copied_hex() {
+    xdotool mousemove $((WX + HEX_ROW[0])) $((WY + HEX_ROW[1])) click 1
+    [ "$(xclip -o -selection clipboard 2>/dev/null)" = "#$picked" ]
+}
+panel_shown() {
+    panel=$(xdotool search --onlyvisible --name '^Tintmere$' | grep -vx "$window" | head -n 1)
+}
+panel_well_shows() { [ "$(pixel_at $((GX + GLOBAL_WELL_1[0])) $((GY + GLOBAL_WELL_1[1])))" = "$picked" ]; }
 
 start_app
 window=$(wait_window Tintmere)
 xdotool windowactivate --sync "$window" key ctrl+4
 origin "$window"
 MX=$((WX + MAGNIFIER[0])) MY=$((WY + MAGNIFIER[1]))
+LOCK_VIEW=($((WX + LOCK_STATUS[0])) $((WY + LOCK_STATUS[1])) 84 22)
+STRIP=($((MX + 7 * PIXEL + 15)) $((MY + 50)))
 
 # The pointer over the pattern's pixel (10, 10): the magnifier shows (7, 7) to (13, 13).
 xdotool mousemove $((PX + 10)) $((PY + 10))
 expected=$(for y in $(seq 7 13); do for x in $(seq 7 13); do pattern_pixel "$x" "$y"; echo; done; done)
-for _ in $(seq 50); do
-    [ "$(screen_pixels $MX $MY 7 7 $PIXEL)" = "$expected" ] && break
-    sleep 0.1
-done
-[ "$(screen_pixels $MX $MY 7 7 $PIXEL)" = "$expected" ] ||
-    fail "the magnifier does not show the pixels around the pointer"
+eventually magnifier_shows ||
+    fail "the magnifier does not show the pixels around the pointer:" \
+        "$(screen_pixels $MX $MY 7 7 $PIXEL | head -n 3 | xargs) instead of" \
+        "$(head -n 3 <<<"$expected" | xargs)"
 
-# The hot key, pressed while the pattern has the focus, locks the image: it stays when the
-# pointer moves onto the magnifier itself.
+# The hot key, pressed while the pattern has the focus, locks the image: the indicator
+# changes, and the image stays when the pointer moves onto the magnifier itself.
 xdotool windowactivate --sync "$pattern"
 [ "$(xdotool getactivewindow)" = "$pattern" ] || fail "the pattern window did not take the focus"
+unlocked=$(region_sum "${LOCK_VIEW[@]}")
 xdotool key ctrl+alt+super+l
-sleep 0.5
+eventually lock_changed || fail "the hot key did not reach the magnifier"
 # Column 4, row 2 of the magnifier is the pattern's pixel (11, 9).
 xdotool mousemove $((MX + 4 * PIXEL + 7)) $((MY + 2 * PIXEL + 7))
-sleep 0.5
-[ "$(screen_pixels $MX $MY 7 7 $PIXEL)" = "$expected" ] || fail "the hot key did not lock the image"
+magnifier_shows || fail "the hot key did not lock the image"
 
-xdotool click 1
 picked=$(pattern_pixel 11 9)
-STRIP=($((MX + 7 * PIXEL + 15)) $((MY + 50)))
-for _ in $(seq 20); do
-    [ "$(pixel_at "${STRIP[@]}")" = "$picked" ] && break
-    sleep 0.1
-done
-[ "$(pixel_at "${STRIP[@]}")" = "$picked" ] || fail "the strip does not show the picked #$picked"
-
+xdotool click 1
+eventually strip_shows || fail "the strip does not show the picked #$picked"
 xdotool mousemove $((WX + USE_BUTTON[0])) $((WY + USE_BUTTON[1])) click 1
-sleep 0.3
-xdotool mousemove $((WX + HEX_ROW[0])) $((WY + HEX_ROW[1])) click 1
-sleep 0.3
-[ "$(xclip -o -selection clipboard 2>/dev/null)" = "#$picked" ] ||
-    fail "the palette did not take #$picked"
+eventually copied_hex || fail "the palette did not take #$picked"
 
 # The global panel, from the Tools menu's shortcut.
 xdotool windowactivate --sync "$window" key ctrl+5
-panel=
-for _ in $(seq 50); do
-    panel=$(xdotool search --onlyvisible --name '^Tintmere$' | grep -vx "$window" | head -n 1) || true
-    [ -n "$panel" ] && break
-    sleep 0.1
-done
-[ -n "$panel" ] || fail "the global panel did not show"
-sleep 0.3
+eventually panel_shown || fail "the global panel did not show"
 origin "$panel"
 GX=$WX GY=$WY
 
 # The pattern window is moved over the panel and activated; the panel stays above it.
 xdotool windowmove --sync "$pattern" $((GX - 5)) $((GY - 5))
 xdotool windowactivate --sync "$pattern"
-sleep 0.3
-[ "$(pixel_at $((GX + GLOBAL_WELL_1[0])) $((GY + GLOBAL_WELL_1[1])))" = "$picked" ] ||
-    fail "the panel is not above the other window showing the palette"
+eventually panel_well_shows || fail "the panel is not above the other window showing the palette"
 xdotool mousemove $((GX + GLOBAL_WELL_2[0])) $((GY + GLOBAL_WELL_2[1])) click 1
-sleep 0.3
+sleep 0.3 # time for a wrong activation to happen
 [ "$(xdotool getactivewindow)" = "$pattern" ] || fail "clicking the panel took the focus"
 
 xdotool windowactivate --sync "$window" key ctrl+q
