@@ -5,6 +5,7 @@
 #include "magnifyviewcontrol.h"
 #include "prefscontroller.h"
 #include "qvdrawer.h"
+#include "qvlockview.h"
 #include "qvmagnifyview.h"
 #include "qvpaletteview.h"
 #include "screencapture.h"
@@ -25,8 +26,10 @@ void AppController::setUpMagnifier() {
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     auto* view = new QVMagnifyView(o.magnifyArea);
-    view->setToolTip(tr("Move the pointer over the screen; lock the image with Ctrl+L or "
-                        "Ctrl+Alt+Super+L, then click a pixel to pick its color"));
+    // Help goes on the indicator: a tooltip over the pixels would hide what is picked.
+    o.lockStatus->setToolTip(tr("Ctrl+L, or Ctrl+Alt+Super+L from any program, locks and "
+                                "unlocks the image; click a locked pixel, or move with the "
+                                "arrow keys and press Return, to pick its color"));
     row->addWidget(view, 0, Qt::AlignTop);
 
     auto* use = new QPushButton(tr("Use"), o.magnifyArea);

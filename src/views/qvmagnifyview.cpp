@@ -99,7 +99,11 @@ void QVMagnifyView::captureLiveFrame() {
     if (m_isStopped || !isCaptureAvailable())
         return;
     m_currMouse = m_capture->pointerPosition();
-    m_liveImage = m_capture->captureAround(m_currMouse, numberOfPixels());
+    QImage pixels = m_capture->captureAround(m_currMouse, numberOfPixels());
+    // A still pointer over a still screen needs no repaint.
+    if (pixels == m_liveImage)
+        return;
+    m_liveImage = std::move(pixels);
     update();
 }
 
