@@ -18,6 +18,7 @@ PIXEL=15            # the side of an enlarged pixel
 GLOBAL_WELL_1=(10 24) # the first and second well, below the gloss
 GLOBAL_WELL_2=(44 24)
 
+command -v openbox >/dev/null || fail "openbox is missing: run scripts/install-deps"
 openbox --sm-disable >"$E2E_HOME/wm.log" 2>&1 &
 WM_PID=$!
 trap 'kill $WM_PID 2>/dev/null || true; cleanup' EXIT
@@ -25,6 +26,7 @@ for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1
 done
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "the window manager did not start"
 
 # origin WINDOW: sets WX and WY to the window's content corner on the screen (the frame's
 # decorations excluded).
