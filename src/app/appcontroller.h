@@ -21,8 +21,8 @@ class QVDrawer;
 class QVGlobalColorInfoView;
 class QVGlobalPaletteView;
 class QVMagnifyView;
-class QVSelectedColorWell;
 class QVPaletteColorWell;
+class QVSelectedColorWell;
 class QWidget;
 
 class PrefsController;
@@ -140,7 +140,6 @@ public:
     // The system-wide key that locks and unlocks the magnifier; the preferences say
     // whether it works.
     void setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotKey);
-    platform::GlobalHotKey* globalHotKey() const { return m_hotKey.get(); }
     // The magnifier's picked colour goes to the selected well; a beep when none is picked.
     void sendMagnifiedColorToCurrent();
 
@@ -187,7 +186,7 @@ private:
     void setUpMagnifier();
     void reportHotKeyStatus();
 
-    std::unique_ptr<QWidget> m_ownedGlobalPanel; // what m_globalPanel points to
+    std::unique_ptr<QWidget> m_ownedGlobalPanel; // owns the panel m_globalPanel watches
     QPointer<QVMagnifyView> m_magnifyView;
     std::unique_ptr<MagnifyViewControl> m_magnifyControl;
     std::unique_ptr<platform::GlobalHotKey> m_hotKey;

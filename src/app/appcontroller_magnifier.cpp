@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QHBoxLayout>
-#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -42,7 +41,8 @@ void AppController::setUpMagnifier() {
     buttons->addStretch();
     row->addLayout(buttons);
     row->addStretch();
-    o.magnifyArea->layout()->addItem(row);
+    if (auto* area = qobject_cast<QBoxLayout*>(o.magnifyArea->layout()))
+        area->addLayout(row);
 
     m_magnifyView = view;
     setScreenCapture(platform::createScreenCapture());

@@ -349,6 +349,11 @@ private Q_SLOTS:
         m_controller->toolItemSelected(0);
         QCOMPARE(magnifier.calls.last(), u"stop"_s);
         QVERIFY(o().lockStatus->isLocked());
+        m_controller->drawerWillOpen(o().magnifyDrawer); // a lock while it slides out
+        m_controller->toggleMagnify();
+        m_controller->drawerDidOpen(o().magnifyDrawer);
+        QVERIFY(!magnifier.stopped);
+        QVERIFY(!o().lockStatus->isLocked());
         m_controller->setMagnifier(nullptr);
     }
 
