@@ -47,9 +47,10 @@ void AppController::setUpGlobalPanel() {
     panel->paletteView()->setBorderColor(
         defaults.colorValue(keys::GlobalBorderColor).value_or(Color{}));
     panel->paletteView()->selectColorWellatIndex(defaults.intValue(keys::SelectedGlobalColor));
+    // The strings make the rows that give the panel its height: fill them before placing it.
+    updateGlobalPanel();
     if (!panel->restoreFrame())
         panel->moveToFirstRunPosition();
-    updateGlobalPanel();
     if (defaults.boolValue(keys::GlobalStartup))
         panel->show();
 }

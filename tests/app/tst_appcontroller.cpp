@@ -11,6 +11,7 @@
 #include "qvcolorinfo.h"
 #include "qvdrawer.h"
 #include "qvglobalpaletteview.h"
+#include "qvglobalpanel.h"
 #include "qvinfoview.h"
 #include "qvlockview.h"
 #include "qvmagnifyview.h"
@@ -27,10 +28,12 @@
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -416,7 +419,9 @@ private Q_SLOTS:
         QWidget* panel = m_controller->globalPanel();
         auto* global = panel->findChild<QVGlobalPaletteView*>();
         auto* info = panel->findChild<QVInfoView*>();
-        QVERIFY(!panel->isVisible()); // first run
+        QVERIFY(!panel->isVisible()); // first run, placed by its full size
+        QCOMPARE(panel->pos(), QVGlobalPanel::firstRunPosition(
+                                   QGuiApplication::primaryScreen()->geometry(), panel->size()));
         Defaults::standard().setInt(keys::SelectedGlobalColor, 2);
         m_controller->toolItemSelected(4);
         QVERIFY(panel->isVisible());
