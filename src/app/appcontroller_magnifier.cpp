@@ -25,10 +25,6 @@ void AppController::setUpMagnifier() {
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     auto* view = new QVMagnifyView(o.magnifyArea);
-    // Help goes on the indicator: a tooltip over the pixels would hide what is picked.
-    o.lockStatus->setToolTip(tr("Ctrl+L, or Ctrl+Alt+Super+L from any program, locks and "
-                                "unlocks the image; click a locked pixel, or move with the "
-                                "arrow keys and press Return, to pick its color"));
     row->addWidget(view, 0, Qt::AlignTop);
 
     auto* use = new QPushButton(tr("Use"), o.magnifyArea);
@@ -84,6 +80,16 @@ void AppController::setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotK
                 &AppController::toggleMagnify, Qt::QueuedConnection);
     }
     reportHotKeyStatus();
+
+    // Help goes on the indicator: a tooltip over the pixels would hide what is picked.
+    const QString pick = tr("click a locked pixel, or move with the arrow keys and press "
+                            "Return, to pick its color");
+    if (m_hotKey && m_hotKey->isAvailable())
+        outlets().lockStatus->setToolTip(
+            tr("Ctrl+L, or Ctrl+Alt+Super+L from any program, locks and unlocks the image; %1")
+                .arg(pick));
+    else
+        outlets().lockStatus->setToolTip(tr("Ctrl+L locks and unlocks the image; %1").arg(pick));
 }
 
 void AppController::reportHotKeyStatus() {

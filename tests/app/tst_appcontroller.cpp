@@ -413,6 +413,7 @@ private Q_SLOTS:
             status = status ? status : window->findChild<QLabel*>(u"hotKeyStatusLabel"_s);
         QVERIFY(status);
         QVERIFY2(status->text().contains(fetch<QString>("shown")), qPrintable(status->text()));
+        QCOMPARE(o().lockStatus->toolTip().contains(u"Super"_s), hotKey->isAvailable());
     }
 
     void globalPanelMirrorsThePaletteAndTakesDrops() {
