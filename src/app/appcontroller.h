@@ -20,7 +20,9 @@ class QVColorInfo;
 class QVDrawer;
 class QVGlobalColorInfoView;
 class QVGlobalPaletteView;
+class QVMagnifyView;
 class QVPaletteColorWell;
+class QVSelectedColorWell;
 class QWidget;
 
 class PrefsController;
@@ -28,8 +30,14 @@ class PrefsController;
 namespace tintmere {
 
 class MagnifierControl;
+class MagnifyViewControl;
 class SimpleTreeNode;
 struct Notification;
+
+namespace platform {
+class GlobalHotKey;
+class ScreenCapture;
+} // namespace platform
 
 // The application controller: starts and ends the program, keeps every display of the
 // current colour (the selected well of the main palette) in step, records the palette
@@ -126,6 +134,21 @@ public:
     void updateGlobalPanel();
     bool isGlobalPanelVisible() const;
     void setGlobalPanelVisible(bool visible);
+    // A global well was clicked: it becomes the panel's selection, the main one stays.
+    void globalColorSelected(QVSelectedColorWell* well);
+    // A colour was dropped on a global well: the main palette takes it, with an undo step.
+    void globalColorChanged();
+    QWidget* globalPanel() const { return m_globalPanel.data(); }
+
+    // --- magnifier and hot key
+    QVMagnifyView* magnifyView() const;
+    // Where the magnifier reads the screen; chosen at start for the display system.
+    void setScreenCapture(std::unique_ptr<platform::ScreenCapture> capture);
+    // The system-wide key that locks and unlocks the magnifier; the preferences say
+    // whether it works.
+    void setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotKey);
+    // The magnifier's picked colour goes to the selected well; a beep when none is picked.
+    void sendMagnifiedColorToCurrent();
 
 Q_SIGNALS:
     // The termination routine finished saving.
@@ -167,6 +190,15 @@ private:
 
     FormatSettings m_formats;
     int m_floatFormat = 3;
+
+private:
+    void setUpMagnifier();
+    void reportHotKeyStatus();
+
+    std::unique_ptr<QWidget> m_ownedGlobalPanel; // owns the panel m_globalPanel watches
+    QPointer<QVMagnifyView> m_magnifyView;
+    std::unique_ptr<MagnifyViewControl> m_magnifyControl;
+    std::unique_ptr<platform::GlobalHotKey> m_hotKey;
 };
 
 } // namespace tintmere

@@ -1,28 +1,105 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The floating global panel that mirrors the palette. Until the panel is built, the
-// controller runs without it: nothing to refresh, nothing shown, nothing to save.
+// The floating global panel: a copy of the palette with the strings of its own selected
+// well, shown above every program. Colours dropped on it flow back into the palette.
 #include "appcontroller.h"
 #include "defaults.h"
+#include "notificationcenter.h"
+#include "notificationnames.h"
+#include "qvglobalcolorinfoview.h"
 #include "qvglobalpaletteview.h"
+#include "qvglobalpanel.h"
 #include "qvpaletteview.h"
 #include "qvselectedcolorwell.h"
 
+#include <QUndoStack>
 #include <QWidget>
 
 namespace tintmere {
 
+namespace {
+
+constexpr int kGlobalPanelTool = 4;
+
+QString toQString(const std::optional<std::string>& text) {
+    return text ? QString::fromStdString(*text) : QString();
+}
+
+} // namespace
+
 void AppController::setUpGlobalPanel() {
+    const Defaults& defaults = Defaults::standard();
+    auto* panel = new QVGlobalPanel;
+    m_ownedGlobalPanel.reset(panel);
+    m_globalPanel = panel;
+    m_globalPaletteView = panel->paletteView();
+    m_globalInfoView = panel->infoView();
+    panel->setAccessibleName(tr("Global panel"));
+
+    connect(panel->paletteView(), &QVGlobalPaletteView::colorWellAction, this,
+            &AppController::globalColorSelected);
+    NotificationCenter::defaultCenter().addObserver(
+        this, notifications::SelectedColorWellChanged, nullptr,
+        [this](const Notification&) { globalColorChanged(); });
+    // Its own close box hides it too; the tool button and menu item follow.
+    connect(panel, &QVGlobalPanel::visibilityChanged, this,
+            [this](bool visible) { setToolChecked(kGlobalPanelTool, visible); });
+
+    panel->paletteView()->setBorderColor(
+        defaults.colorValue(keys::GlobalBorderColor).value_or(Color{}));
+    panel->paletteView()->selectColorWellatIndex(defaults.intValue(keys::SelectedGlobalColor));
+    // The strings make the rows that give the panel its height: fill them before placing it.
+    updateGlobalPanel();
+    if (!panel->restoreFrame())
+        panel->moveToFirstRunPosition();
+    if (defaults.boolValue(keys::GlobalStartup))
+        panel->show();
 }
 
 void AppController::updateGlobalPanel() {
+    auto* panel = qobject_cast<QVGlobalPanel*>(m_globalPanel.data());
+    if (!panel)
+        return;
+    QVGlobalPaletteView* palette = panel->paletteView();
+    const QList<Color> colors = colorArray();
+    const int tooltipFormat = Defaults::standard().intValue(keys::TooltipFormat);
+    for (int i = 0; i < colors.size(); ++i) {
+        if (QVSelectedColorWell* well = palette->colorWellAtIndex(i)) {
+            well->setColor(colors[i]);
+            well->setToolTip(toQString(stringOfColor(colors[i], tooltipFormat, m_formats)));
+        }
+    }
+    if (const QVSelectedColorWell* selected = palette->selectedColorWell()) {
+        const Color color = selected->color();
+        panel->setColorStrings(QString::fromStdString(hexStringOfColor(color, m_formats)),
+                               QString::fromStdString(rgbStringOfColor(color, m_formats)),
+                               QString::fromStdString(webStringOfColor(color, m_formats)));
+    }
+    panel->contentView()->update();
+}
+
+void AppController::globalColorSelected(QVSelectedColorWell* well) {
+    QVGlobalPaletteView* palette = m_globalPaletteView.data();
+    if (!palette || !well)
+        return;
+    palette->selectColorWellatIndex(well->tag());
+    Defaults::standard().setInt(keys::SelectedGlobalColor, palette->selectedColorWellIndex());
+    updateGlobalPanel();
+}
+
+void AppController::globalColorChanged() {
     QVGlobalPaletteView* palette = m_globalPaletteView.data();
     if (!palette)
         return;
-    const QList<Color> colors = colorArray();
-    for (int i = 0; i < colors.size(); ++i) {
-        if (QVSelectedColorWell* well = palette->colorWellAtIndex(i))
-            well->setColor(colors[i]);
+    // The main palette still holds the colours from before the drop: each well that differs
+    // takes the global one as an undoable change.
+    const QList<Color> before = colorArray();
+    for (int i = 0; i < before.size(); ++i) {
+        const QVSelectedColorWell* global = palette->colorWellAtIndex(i);
+        if (global && global->color() != before[i])
+            outlets().undoStack->push(
+                new SetColorCommand(*this, i, before[i], global->color(), ChangeState::ToApply));
     }
+    updateColorLabels();
 }
 
 void AppController::setGlobalColor(int index, const Color& color) {
@@ -40,14 +117,16 @@ void AppController::setGlobalPanelVisible(bool visible) {
     QWidget* panel = m_globalPanel.data();
     if (!panel)
         return;
-    if (QVGlobalPaletteView* palette = m_globalPaletteView.data(); visible && palette)
+    if (QVGlobalPaletteView* palette = m_globalPaletteView.data(); visible && palette) {
         palette->selectColorWellatIndex(Defaults::standard().intValue(keys::SelectedGlobalColor));
+        updateGlobalPanel();
+    }
     panel->setVisible(visible);
 }
 
 void AppController::saveGlobalPanelState() {
-    if (const QWidget* panel = m_globalPanel.data())
-        Defaults::standard().saveGeometry(keys::GlobalPanel, panel->saveGeometry());
+    if (const auto* panel = qobject_cast<const QVGlobalPanel*>(m_globalPanel.data()))
+        panel->saveFrame();
 }
 
 } // namespace tintmere

@@ -2,7 +2,9 @@
 // Start-up, termination, reopening and the window-level commands.
 #include "appcontroller.h"
 #include "defaults.h"
+#include "globalhotkey.h"
 #include "magnifiercontrol.h"
+#include "magnifyviewcontrol.h"
 #include "menuvalidation.h"
 #include "notificationcenter.h"
 #include "notificationnames.h"
@@ -93,6 +95,7 @@ void AppController::awakeFromNib() {
     const Defaults& defaults = Defaults::standard();
 
     connectMainWindow();
+    setUpMagnifier();
 
     for (const QString& text : defaults.paletteValue(keys::SavedColors))
         o.paletteView->addColorWellwithColor(colorFromStoredText(text).value_or(Color{1, 1, 1, 1}));
@@ -116,6 +119,7 @@ void AppController::awakeFromNib() {
     setUpGlobalPanel();
     setDrawGloss(defaults.boolValue(keys::DrawGloss));
     updateGlobalPanel();
+    setGlobalHotKey(platform::createGlobalHotKey());
 
     const bool drawWeb = defaults.boolValue(keys::DrawWebPreview);
     o.paletteView->setDrawWeb(drawWeb);
@@ -189,6 +193,7 @@ void AppController::openMainWindow() {
 void AppController::showPreferencePanel() {
     if (!m_prefsController)
         m_prefsController = std::make_unique<PrefsController>();
+    reportHotKeyStatus();
     m_prefsController->showWindow();
 }
 

@@ -131,6 +131,9 @@ void AppController::drawerDidOpen(QVDrawer* drawer) {
         return;
     m_magnifier->setDrawLoading(false);
     m_magnifier->beginMagnify();
+    // A lock pressed while the drawer slid out only flipped the indicator; it shows what
+    // runs now.
+    outlets().lockStatus->setIsLocked(false);
 }
 
 void AppController::drawerWillClose(QVDrawer* drawer) {

@@ -3,6 +3,8 @@
 
 #include "color.h"
 
+#include <optional>
+
 namespace tintmere {
 
 // What the controller asks of the magnifier in the magnify drawer: it runs exactly while
@@ -18,6 +20,8 @@ public:
 
     // Whether a colour has been picked from the image, whose tooltip then shows its text.
     virtual bool hasSelectedColor() const = 0;
+    // The picked colour; none until the first pick.
+    virtual std::optional<Color> selectedColor() const = 0;
     virtual void updateToolTip() = 0;
 
     virtual void setBoxSize(int sizeIndex) = 0;

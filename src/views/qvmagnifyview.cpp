@@ -9,7 +9,9 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFocusEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -39,6 +41,7 @@ QVMagnifyView::QVMagnifyView(QWidget* parent)
     setAccessibleName(tr("Magnifier"));
     // Hover follows the pointer without a button held.
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     connect(&m_timer, &QTimer::timeout, this, &QVMagnifyView::captureLiveFrame);
     setRefreshRate(m_refreshRate);
     applyGeometry();
@@ -96,7 +99,11 @@ void QVMagnifyView::captureLiveFrame() {
     if (m_isStopped || !isCaptureAvailable())
         return;
     m_currMouse = m_capture->pointerPosition();
-    m_liveImage = m_capture->captureAround(m_currMouse, numberOfPixels());
+    QImage pixels = m_capture->captureAround(m_currMouse, numberOfPixels());
+    // A still pointer over a still screen needs no repaint.
+    if (pixels == m_liveImage)
+        return;
+    m_liveImage = std::move(pixels);
     update();
 }
 
@@ -209,10 +216,59 @@ void QVMagnifyView::mousePressEvent(QMouseEvent* event) {
     setHover(m_geometry.pixelAt(m_pressPosition));
     if (!m_mouseHover)
         return;
-    // The pixel drawn enlarged under the pointer is the held sample.
+    pickHovered();
+}
+
+void QVMagnifyView::pickHovered() {
+    // The pixel drawn enlarged is the held sample.
     if (const auto picked = lockedColorAt(m_currHoverInfo)) {
         setSelectedColor(*picked);
         Q_EMIT colorPicked(*picked);
+    }
+}
+
+void QVMagnifyView::keyPressEvent(QKeyEvent* event) {
+    if (!isInteractive()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int last = numberOfPixels() - 1;
+    const QPoint from = m_mouseHover ? m_currHoverInfo : QPoint(last / 2, last / 2);
+    QPoint step;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        step = {-1, 0};
+        break;
+    case Qt::Key_Right:
+        step = {1, 0};
+        break;
+    case Qt::Key_Up:
+        step = {0, -1};
+        break;
+    case Qt::Key_Down:
+        step = {0, 1};
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        setHover(from);
+        pickHovered();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const QPoint to = from + step;
+    setHover(QPoint(std::clamp(to.x(), 0, last), std::clamp(to.y(), 0, last)));
+}
+
+void QVMagnifyView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // Reached from the keyboard, the locked image shows where the keys start.
+    if (isInteractive() && !m_mouseHover &&
+        (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)) {
+        const int middle = (numberOfPixels() - 1) / 2;
+        setHover(QPoint(middle, middle));
     }
 }
 

@@ -25,6 +25,9 @@ class ScreenCapture;
 // outside the pixels carries the picked colour away as colour and text. The picked colour
 // fills a strip beside the pixels and is kept across every change of state.
 //
+// From the keyboard, once locked: the arrow keys move the enlarged pixel and Return or Space
+// picks it.
+//
 // Pixels are device pixels: on a high-DPI screen the magnifier shows what the display has
 // and the middle pixel is the one under the pointer. Where the screen cannot be read, the
 // view says why instead of showing pixels.
@@ -99,10 +102,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     bool isInteractive() const;
     void setHover(std::optional<QPoint> pixel);
+    void pickHovered();
     void applyGeometry();
 
     void paintPixels(QPainter& painter) const;

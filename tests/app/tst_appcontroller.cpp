@@ -3,17 +3,23 @@
 #include "colormetatype.h"
 #include "componentspinbox.h"
 #include "defaults.h"
+#include "fakeglobalhotkey.h"
+#include "fakescreencapture.h"
 #include "magnifiercontrol.h"
 #include "notificationcenter.h"
 #include "notificationnames.h"
 #include "qvcolorinfo.h"
 #include "qvdrawer.h"
+#include "qvglobalpaletteview.h"
+#include "qvglobalpanel.h"
 #include "qvinfoview.h"
 #include "qvlockview.h"
+#include "qvmagnifyview.h"
 #include "qvpalettecolorwell.h"
 #include "qvpaletteview.h"
 #include "qvradiocolorwell.h"
 #include "qvscrollslider.h"
+#include "qvselectedcolorwell.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -22,9 +28,12 @@
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -45,6 +54,7 @@ public:
     void stopMagnify() override { stopped = true, calls << u"stop"_s; }
     bool isStopped() const override { return stopped; }
     bool hasSelectedColor() const override { return false; }
+    std::optional<Color> selectedColor() const override { return std::nullopt; }
     void updateToolTip() override {}
     void setBoxSize(int sizeIndex) override { boxSize = sizeIndex; }
     void setDrawGrid(bool) override {}
@@ -342,7 +352,112 @@ private Q_SLOTS:
         m_controller->toolItemSelected(0);
         QCOMPARE(magnifier.calls.last(), u"stop"_s);
         QVERIFY(o().lockStatus->isLocked());
+        m_controller->drawerWillOpen(o().magnifyDrawer); // a lock while it slides out
+        m_controller->toggleMagnify();
+        m_controller->drawerDidOpen(o().magnifyDrawer);
+        QVERIFY(!magnifier.stopped);
+        QVERIFY(!o().lockStatus->isLocked());
         m_controller->setMagnifier(nullptr);
+    }
+
+    void magnifierPicksFromTheScreenIntoTheSelectedWell() {
+        auto* screen = new platform::FakeScreenCapture;
+        QImage image(9, 9, QImage::Format_ARGB32);
+        image.fill(QColor(0x10, 0x20, 0x30));
+        image.setPixel(5, 4, qRgb(0xfe, 0x01, 0x80)); // right of the pointer
+        screen->setScreenImage(image);
+        screen->setPointerPosition({4, 4});
+        m_controller->setScreenCapture(std::unique_ptr<platform::ScreenCapture>(screen));
+        auto* hotKey = new platform::FakeGlobalHotKey;
+        m_controller->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));
+        QVMagnifyView* view = m_controller->magnifyView();
+        auto* use = m_controller->mainWindow()->findChild<QPushButton*>(u"useMagnifiedColor"_s);
+        m_controller->newColorSelected(1);
+
+        use->click(); // nothing picked yet: a beep, no change
+        QCOMPARE(o().undoStack->count(), 0);
+        QVERIFY(!o().lockMagnify->isEnabled());
+        m_controller->toolItemSelected(3);
+        QVERIFY(!view->isStopped());
+        QVERIFY(o().lockMagnify->isEnabled());
+        for (bool locked : {true, false, true}) { // the hot key arrives through the event loop
+            hotKey->press();
+            QTRY_COMPARE(view->isStopped(), locked);
+            QCOMPARE(o().lockStatus->isLocked(), locked);
+        }
+        QTest::mouseClick(view, Qt::LeftButton, {},
+                          view->magnifierGeometry().pixelRect(4, 3).center());
+        QCOMPARE(view->selectedColor(), hex("fe0180"));
+        use->click();
+        QCOMPARE(well(1)->color(), hex("fe0180"));
+        QCOMPARE(o().undoStack->count(), 1);
+        o().undoStack->undo();
+        QCOMPARE(well(1)->color(), hex("ffffff"));
+        m_controller->toolItemSelected(3);
+        QVERIFY(view->isStopped());
+        QVERIFY(!o().lockMagnify->isEnabled());
+    }
+
+    void hotKeyStatusReachesThePreferences_data() {
+        columns<QString, QString>("reason", "shown");
+        QTest::newRow("works") << QString() << u"locks and unlocks"_s;
+        QTest::newRow("taken") << u"Another program is using it."_s << u"using it"_s;
+    }
+    void hotKeyStatusReachesThePreferences() {
+        auto* hotKey = new platform::FakeGlobalHotKey;
+        hotKey->setUnavailableReason(fetch<QString>("reason"));
+        m_controller->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));
+        m_controller->showPreferencePanel();
+        QLabel* status = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            status = status ? status : window->findChild<QLabel*>(u"hotKeyStatusLabel"_s);
+        QVERIFY(status);
+        QVERIFY2(status->text().contains(fetch<QString>("shown")), qPrintable(status->text()));
+        QCOMPARE(o().lockStatus->toolTip().contains(u"Super"_s), hotKey->isAvailable());
+    }
+
+    void globalPanelMirrorsThePaletteAndTakesDrops() {
+        QWidget* panel = m_controller->globalPanel();
+        auto* global = panel->findChild<QVGlobalPaletteView*>();
+        auto* info = panel->findChild<QVInfoView*>();
+        QVERIFY(!panel->isVisible()); // first run, placed by its full size
+        QCOMPARE(panel->pos(), QVGlobalPanel::firstRunPosition(
+                                   QGuiApplication::primaryScreen()->geometry(), panel->size()));
+        Defaults::standard().setInt(keys::SelectedGlobalColor, 2);
+        m_controller->toolItemSelected(4);
+        QVERIFY(panel->isVisible());
+        QVERIFY(o().toolItems[4]->isChecked());
+        QCOMPARE(global->selectedColorWellIndex(), 2);
+
+        m_controller->setColor(hex("336699"), 2);
+        m_controller->setColor(hex("aabbcc"), 0); // the main selection moves to well 0
+        QCOMPARE(global->colorWellAtIndex(2)->color(), hex("336699"));
+        QCOMPARE(info->stringAtIndex(0), u"#336699"_s);
+        global->colorWellAtIndex(0)->performClick();
+        QCOMPARE(info->stringAtIndex(1), u"RGB(170,187,204)"_s);
+        QCOMPARE(global->colorWellAtIndex(0)->toolTip(), u"#aabbcc"_s);
+        QCOMPARE(Defaults::standard().intValue(keys::SelectedGlobalColor), 0);
+
+        QMimeData mime;
+        mime.setText(u"#ff9933"_s);
+        QVSelectedColorWell* target = global->colorWellAtIndex(3);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &drop);
+        QCOMPARE(well(3)->color(), hex("ff9933"));
+        verifyDisplaysShow(u"#ff9933"_s);
+        QCOMPARE(o().undoStack->count(), 3);
+        o().undoStack->undo();
+        QCOMPARE(well(3)->color(), hex("ffffff"));
+        QCOMPARE(target->color(), hex("ffffff"));
+
+        m_controller->applicationWillTerminate(); // shown at the next start
+        start();
+        QVERIFY(m_controller->globalPanel()->isVisible());
+        m_controller->toolItemSelected(4);
+        QVERIFY(!m_controller->globalPanel()->isVisible());
+        QVERIFY(!o().toolButtons->button(4)->isChecked());
     }
 
     void menuEnablingFollowsTheWindow() {

@@ -43,7 +43,8 @@ void table(std::initializer_list<std::pair<const char*, T>> list) {
 
 using BoxRow = std::tuple<QList<int>, int, QSize>; // size indexes applied in order
 using LiveRow = std::tuple<qreal, QPoint>;
-using PickRow = std::tuple<bool, QPoint, bool, bool>; // target (-1, -1): the strip
+using PickRow = std::tuple<bool, QPoint, bool, bool>;               // target (-1, -1): the strip
+using KeyRow = std::tuple<bool, QList<int>, std::optional<QPoint>>; // locked, keys, pick
 using FormatRow = std::tuple<int, int, QString, QString>;
 enum Overlay { None, Grid, Loading };
 using PixelRow = std::tuple<qreal, QPoint, Color, Overlay>; // the point drawn, with what colour
@@ -215,6 +216,27 @@ private Q_SLOTS:
             QCOMPARE(m.view.selectedColor(), std::optional(expected));
             QCOMPARE(picked.at(0).at(0).value<Color>(), expected);
         }
+    }
+
+    void keysMoveTheEnlargedPixelAndPick_data() {
+        const int up = Qt::Key_Up, left = Qt::Key_Left, right = Qt::Key_Right;
+        table<KeyRow>(
+            {{"from the middle", {true, {right, up, Qt::Key_Return}, QPoint(4, 2)}},
+             {"stops at the edge", {true, {left, left, left, left, Qt::Key_Space}, QPoint(0, 3)}},
+             {"arrows alone", {true, {Qt::Key_Down}, std::nullopt}},
+             {"live", {false, {Qt::Key_Return}, std::nullopt}}});
+    }
+    void keysMoveTheEnlargedPixelAndPick() {
+        ROW(KeyRow, lock, keys, pick);
+        Magnifier m;
+        m.view.beginMagnify();
+        if (lock)
+            m.view.stopMagnify();
+        for (int key : keys)
+            QTest::keyClick(&m.view, Qt::Key(key));
+        QCOMPARE(m.view.selectedColor().has_value(), pick.has_value());
+        if (pick)
+            QCOMPARE(m.view.selectedColor(), colorOf(screenPixel(7 + pick->x(), 7 + pick->y())));
     }
 
     void pickedColorIsDrawnShownDraggedAndExplained_data() {
