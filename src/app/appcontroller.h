@@ -27,6 +27,7 @@ class PrefsController;
 
 namespace tintmere {
 
+class HelpViewer;
 class MagnifierControl;
 class SimpleTreeNode;
 struct Notification;
@@ -64,6 +65,10 @@ public:
     void showReleaseNotes();
     void showAcknowledgments();
     void buyTintmerePro();
+    // Opens a help page or section ("userguide#magnifier") in the one help window.
+    void openHelpAnchor(const QString& anchor);
+    void showAbout();
+    HelpViewer* helpViewer() const { return m_helpViewer.get(); }
     // Palette (.tnp) and favorites (.tnf) files handed over by the desktop.
     void openFiles(const QStringList& files);
     bool validateMenuItem(const QAction* item) const;
@@ -149,6 +154,7 @@ private:
     std::unique_ptr<SimpleTreeNode> m_treeData;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<PrefsController> m_prefsController;
+    std::unique_ptr<HelpViewer> m_helpViewer;
     MagnifierControl* m_magnifier = nullptr;
 
     // The global panel comes with its own window; until it exists these stay null.
