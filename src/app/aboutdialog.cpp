@@ -2,6 +2,7 @@
 #include "aboutdialog.h"
 
 #include <QApplication>
+#include <QIcon>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -11,22 +12,23 @@ AboutDialog::AboutDialog(QWidget* parent)
     : QMessageBox(parent) {
     setWindowTitle(tr("About Tintmere"));
     setObjectName(u"aboutDialog"_s);
-    setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
-    setTextFormat(Qt::RichText);
-    setText(u"<h3>Tintmere %1</h3><p>%2</p>"_s.arg(
+    const QIcon icon = QApplication::windowIcon();
+    if (!icon.isNull())
+        setIconPixmap(icon.pixmap(64, 64));
+    QString text = u"<h3>Tintmere %1</h3><p>%2</p><p>%3</p><p>%4</p><ul>"_s.arg(
         QStringLiteral(TINTMERE_VERSION),
-        tr("A colour utility: pick, edit, blend and keep colours.").toHtmlEscaped()));
-    QString details = u"<p>%1</p><p>%2</p><ul>"_s.arg(
+        tr("A colour utility: pick, edit, blend and keep colours.").toHtmlEscaped(),
         tr("Tintmere is free software under the GNU General Public License, version 3 or "
            "later (GPL-3.0-or-later). It comes with no warranty.")
             .toHtmlEscaped(),
         tr("Built on:").toHtmlEscaped());
     for (const QString& library : libraries())
-        details += u"<li>%1</li>"_s.arg(library.toHtmlEscaped());
-    details += u"</ul><p><a href=\"https://tintmere.org/\">https://tintmere.org/</a></p>"_s;
-    setInformativeText(details);
-    setStandardButtons(QMessageBox::Close);
+        text += u"<li>%1</li>"_s.arg(library.toHtmlEscaped());
+    text += u"</ul><p><a href=\"https://tintmere.org/\">https://tintmere.org/</a></p>"_s;
+    setTextFormat(Qt::RichText);
+    setText(text);
     setTextInteractionFlags(Qt::TextBrowserInteraction);
+    setStandardButtons(QMessageBox::Close);
 }
 
 QStringList AboutDialog::libraries() {

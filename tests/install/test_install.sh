@@ -36,7 +36,7 @@ appstreamcli validate --no-net "$SHARE/metainfo/$ID.metainfo.xml" >/dev/null ||
 
 # The MIME package must be what the desktop's own tool accepts, naming icons that exist.
 mime=$SHARE/mime/packages/$ID.xml
-update-mime-database "$SHARE/mime" 2>&1 | { ! grep .; } || fail "update-mime-database complains"
+XDG_DATA_DIRS=$SHARE:/usr/share update-mime-database "$SHARE/mime" 2>&1 | { ! grep .; } || fail "update-mime-database complains"
 for name in application-x-tintmere-palette application-x-tintmere-favorites; do
     type=${name/application-/application\/}
     [ -f "$SHARE/mime/application/${type#application/}.xml" ] || fail "$type is not registered"
