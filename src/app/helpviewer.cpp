@@ -32,6 +32,7 @@ HelpViewer::HelpViewer(QWidget* parent)
 
     m_browser = new QTextBrowser(this);
     m_browser->setAccessibleName(tr("Help page"));
+    m_browser->document()->setDocumentMargin(12);
     // Links to the web go to the user's browser; only our own pages open in here.
     m_browser->setOpenLinks(false);
     connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpViewer::followLink);
@@ -55,6 +56,10 @@ HelpViewer::HelpViewer(QWidget* parent)
     back->setEnabled(false);
     forward->setEnabled(false);
     bar->addSeparator();
+    auto* close = new QAction(tr("Close"), this);
+    close->setShortcuts({QKeySequence::Close, QKeySequence(Qt::Key_Escape)});
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
     const std::array<std::pair<QString, QString>, 3> pages{
         {{kStartPage, tr("User's Guide")},
          {u"releasenotes"_s, tr("Release Notes")},
