@@ -23,6 +23,11 @@ for program in tintmere tintmere-color; do
 done
 "$PREFIX/bin/tintmere-color" --version | grep -q '[0-9]' || fail "tintmere-color --version"
 "$PREFIX/bin/tintmere-color" --help >/dev/null || fail "tintmere-color --help"
+man=$SHARE/man/man1/tintmere-color.1
+grep -q '^\.SS palette$' "$man" || fail "$man lacks the commands"
+if command -v groff >/dev/null; then
+    [ -z "$(groff -man -ww -z "$man" 2>&1)" ] || fail "groff warns about $man"
+fi
 
 desktop=$SHARE/applications/$ID.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate $desktop"
