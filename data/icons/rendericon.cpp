@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders an icon's SVG into a square PNG of one size, for the icon theme's fixed sizes.
 // Used while building only; not installed.
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -9,8 +8,10 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    QGuiApplication app(argc, argv);
-    const QStringList args = QGuiApplication::arguments();
+    // Paths and gradients only: no application object, no window system.
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
     bool sizeOk = false;
     const int size = args.size() == 4 ? args[2].toInt(&sizeOk) : 0;
     if (!sizeOk || size <= 0 || size > 4096) {
