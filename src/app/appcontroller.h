@@ -68,7 +68,6 @@ public:
     // Opens a help page or section ("userguide#magnifier") in the one help window.
     void openHelpAnchor(const QString& anchor);
     void showAbout();
-    HelpViewer* helpViewer() const { return m_helpViewer.get(); }
     // Palette (.tnp) and favorites (.tnf) files handed over by the desktop.
     void openFiles(const QStringList& files);
     bool validateMenuItem(const QAction* item) const;
