@@ -17,7 +17,7 @@ AboutDialog::AboutDialog(QWidget* parent)
         setIconPixmap(icon.pixmap(64, 64));
     QString text = u"<h3>Tintmere %1</h3><p>%2</p><p>%3</p><p>%4</p><ul>"_s.arg(
         QStringLiteral(TINTMERE_VERSION),
-        tr("A colour utility: pick, edit, blend and keep colours.").toHtmlEscaped(),
+        tr("A color utility: pick, edit, blend and keep colors.").toHtmlEscaped(),
         tr("Tintmere is free software under the GNU General Public License, version 3 or "
            "later (GPL-3.0-or-later). It comes with no warranty.")
             .toHtmlEscaped(),
