@@ -5,6 +5,7 @@
 #include "terminationwatcher.h"
 
 #include <QApplication>
+#include <QIcon>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(u"Tintmere"_s);
     QApplication::setApplicationVersion(QStringLiteral(TINTMERE_VERSION));
     QApplication::setDesktopFileName(u"org.tintmere.Tintmere"_s);
+    QApplication::setWindowIcon(QIcon::fromTheme(u"org.tintmere.Tintmere"_s));
     // Closing the main window leaves the program running; a new launch shows it again.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -29,6 +29,7 @@ class PrefsController;
 
 namespace tintmere {
 
+class HelpViewer;
 class MagnifierControl;
 class MagnifyViewControl;
 class SimpleTreeNode;
@@ -72,6 +73,9 @@ public:
     void showReleaseNotes();
     void showAcknowledgments();
     void buyTintmerePro();
+    // Opens a help page or section ("userguide#magnifier") in the one help window.
+    void openHelpAnchor(const QString& anchor);
+    void showAbout();
     // Palette (.tnp) and favorites (.tnf) files handed over by the desktop.
     void openFiles(const QStringList& files);
     bool validateMenuItem(const QAction* item) const;
@@ -181,6 +185,7 @@ private:
     std::unique_ptr<SimpleTreeNode> m_treeData;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<PrefsController> m_prefsController;
+    std::unique_ptr<HelpViewer> m_helpViewer;
     MagnifierControl* m_magnifier = nullptr;
 
     // The global panel comes with its own window; until it exists these stay null.

@@ -3,6 +3,7 @@
 #include "appcontroller.h"
 #include "defaults.h"
 #include "globalhotkey.h"
+#include "helpviewer.h"
 #include "magnifiercontrol.h"
 #include "magnifyviewcontrol.h"
 #include "menuvalidation.h"
@@ -21,11 +22,8 @@
 #include "storedcolors.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QMenu>
-#include <QMessageBox>
 #include <QStatusBar>
-#include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -33,7 +31,6 @@ namespace tintmere {
 
 namespace {
 
-constexpr auto kHomePage = "https://tintmere.org/"_L1;
 constexpr int kStatusMessageMilliseconds = 8000;
 
 QString plainTitle(const QString& title) {
@@ -140,6 +137,8 @@ void AppController::connectMainWindow() {
     connect(o.releaseNotes, &QAction::triggered, this, &AppController::showReleaseNotes);
     connect(o.acknowledgments, &QAction::triggered, this, &AppController::showAcknowledgments);
     connect(o.homePage, &QAction::triggered, this, &AppController::buyTintmerePro);
+    connect(o.helpItem, &QAction::triggered, this, [this] { openHelpAnchor(u"userguide"_s); });
+    connect(o.about, &QAction::triggered, this, &AppController::showAbout);
     for (QMenu* menu : window->allMenus())
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
     connectEditing();
@@ -195,27 +194,6 @@ void AppController::showPreferencePanel() {
         m_prefsController = std::make_unique<PrefsController>();
     reportHotKeyStatus();
     m_prefsController->showWindow();
-}
-
-// The help pages are not shipped yet; both commands say so in one place.
-static void openHelpAnchor(QWidget* parent, const QString& title) {
-    auto* box = new QMessageBox(QMessageBox::Information, title,
-                                AppController::tr("The help pages are not installed."),
-                                QMessageBox::Ok, parent);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-}
-
-void AppController::showReleaseNotes() {
-    openHelpAnchor(m_mainWindow.get(), tr("Release Notes"));
-}
-
-void AppController::showAcknowledgments() {
-    openHelpAnchor(m_mainWindow.get(), tr("Acknowledgments"));
-}
-
-void AppController::buyTintmerePro() {
-    QDesktopServices::openUrl(QUrl(kHomePage));
 }
 
 void AppController::openFiles(const QStringList& files) {

@@ -377,10 +377,16 @@ void MainWindow::buildMenus() {
     o.mainWindowItem = window->addAction(tr("Main Window"));
 
     QMenu* help = bar->addMenu(tr("&Help"));
+    o.helpItem = help->addAction(tr("Tintmere Help"));
+    o.helpItem->setShortcut(QKeySequence::HelpContents);
+    help->addSeparator();
     o.releaseNotes = help->addAction(tr("Release Notes"));
     o.acknowledgments = help->addAction(tr("Acknowledgments"));
     help->addSeparator();
     o.homePage = help->addAction(tr("Tintmere Home Page"));
+    help->addSeparator();
+    o.about = help->addAction(tr("About Tintmere"));
+    o.about->setMenuRole(QAction::AboutRole);
 }
 
 QList<QMenu*> MainWindow::allMenus() const {

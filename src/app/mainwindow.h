@@ -84,6 +84,8 @@ struct MainWindowOutlets {
     QAction* releaseNotes = nullptr;
     QAction* acknowledgments = nullptr;
     QAction* homePage = nullptr;
+    QAction* helpItem = nullptr; // "Tintmere Help"
+    QAction* about = nullptr;
     QMenu* colorMenu = nullptr;
     QMenu* toolsMenu = nullptr;
 };
