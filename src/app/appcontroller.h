@@ -15,6 +15,7 @@
 #include <memory>
 
 class QAction;
+class QDialog;
 class QMenu;
 class QVColorInfo;
 class QVDrawer;
@@ -27,8 +28,14 @@ class PrefsController;
 
 namespace tintmere {
 
+class FavoritesModel;
+class FavoritesPane;
+class LibraryAutosaver;
 class MagnifierControl;
 class SimpleTreeNode;
+class UserPrompts;
+struct FavoritesImport;
+struct MenuState;
 struct Notification;
 
 // The application controller: starts and ends the program, keeps every display of the
@@ -120,6 +127,33 @@ public:
     bool isGlobalPanelVisible() const;
     void setGlobalPanelVisible(bool visible);
 
+    // --- favorites outline
+    FavoritesPane* favoritesPane() const;
+    FavoritesModel* favoritesModel() const { return m_favoritesModel.get(); }
+    void addFavorite();
+    void addGroup();
+    void replaceFavorite();
+    // Asks first; also the answer to "QVFavoriteDelete".
+    void remFavorite();
+    void updatePreviewColors();
+    // The questions asked while commands run; the tests answer them. Null: the dialogs.
+    void setPrompts(std::unique_ptr<UserPrompts> prompts);
+
+    // --- palette commands
+    void colorMenuItemSelected(const QAction* item);
+    void paletteMenuItemSelected(const QAction* item);
+    // 1: the favorites preview, 2: the magnifier's colour, other: the blend tool.
+    void sendToCurrent(int tag);
+
+    // --- import and export
+    void saveDocument();
+    void openDocument();
+    // A file handed over by the desktop: false for one that is not a palette or favorites
+    // file.
+    bool openFile(const QString& path);
+    // The sheet showing on the main window, if any.
+    QDialog* sheet() const;
+
 Q_SIGNALS:
     // The termination routine finished saving.
     void terminated();
@@ -158,6 +192,39 @@ private:
 
     FormatSettings m_formats;
     int m_floatFormat = 3;
+
+    // Favorites, palette commands and files.
+    void setUpFavorites();
+    void tearDownFavorites();
+    void connectPaletteCommands();
+    void connectFiles();
+    void updateFavoritesCommands();
+    void describeFavoritesSelection(MenuState& state) const;
+    void saveLibrary();
+    void showBlendDrawer();
+    void setAllWells(const Color& color);
+    void copyColorStringOf(const Color& color, int family);
+    // The blend tool's start (0) or end (1) colour.
+    void loadBlendColor(int end, const Color& color);
+    void loadBlendTool(const Color& start, const Color& end);
+    // Blends halfway through the blend tool and puts the tool back as it was.
+    void quickBlend(const Color& start, const Color& end);
+    void sendBlendResult(int selected);
+    void exportPalette();
+    void chooseFavoritesToExport();
+    void exportFavorites(const QList<int>& flags);
+    void openNextFile();
+    void showImportSheet(const FavoritesImport& import);
+    void importData(const FavoritesImport& import, const QList<int>& flags);
+    void showSheet(QDialog* sheet);
+    UserPrompts& prompts() const;
+
+    std::unique_ptr<FavoritesModel> m_favoritesModel;
+    std::unique_ptr<LibraryAutosaver> m_autosaver;
+    std::unique_ptr<UserPrompts> m_prompts;
+    QPointer<FavoritesPane> m_favoritesPane;
+    QPointer<QDialog> m_sheet;
+    QStringList m_pendingFiles;
 };
 
 } // namespace tintmere

@@ -2,6 +2,8 @@
 // Start-up, termination, reopening and the window-level commands.
 #include "appcontroller.h"
 #include "defaults.h"
+#include "favoritesmodel.h"
+#include "libraryautosaver.h"
 #include "magnifiercontrol.h"
 #include "menuvalidation.h"
 #include "notificationcenter.h"
@@ -17,6 +19,7 @@
 #include "settingsconversion.h"
 #include "simpletreenode.h"
 #include "storedcolors.h"
+#include "userprompts.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -32,7 +35,6 @@ namespace tintmere {
 namespace {
 
 constexpr auto kHomePage = "https://tintmere.org/"_L1;
-constexpr int kStatusMessageMilliseconds = 8000;
 
 QString plainTitle(const QString& title) {
     QString plain = title;
@@ -74,6 +76,7 @@ AppController::AppController(const QString& libraryPath, QObject* parent)
 
 AppController::~AppController() {
     NotificationCenter::defaultCenter().removeObserver(this);
+    tearDownFavorites();
 }
 
 void AppController::registerObservers() {
@@ -141,6 +144,9 @@ void AppController::connectMainWindow() {
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
     connectEditing();
     connectTools();
+    setUpFavorites();
+    connectPaletteCommands();
+    connectFiles();
 }
 
 void AppController::reportLibraryProblem(const QString& text) {
@@ -154,8 +160,7 @@ void AppController::applicationWillTerminate() {
     defaults.setBool(keys::GlobalStartup, isGlobalPanelVisible());
     if (m_magnifier && !m_magnifier->isStopped())
         m_magnifier->stopMagnify();
-    if (const std::optional<FileError> problem = m_library.save(*m_treeData))
-        qWarning("%s", qUtf8Printable(problem->text()));
+    saveLibrary();
     defaults.sync();
     Q_EMIT terminated();
 }
@@ -213,19 +218,10 @@ void AppController::buyTintmerePro() {
     QDesktopServices::openUrl(QUrl(kHomePage));
 }
 
-void AppController::openFiles(const QStringList& files) {
-    if (files.isEmpty())
-        return;
-    m_mainWindow->statusBar()->showMessage(
-        tr("Opening palette and favorites files is not supported yet: %1").arg(files.join(u", "_s)),
-        kStatusMessageMilliseconds);
-}
-
 bool AppController::validateMenuItem(const QAction* item) const {
     MenuState state;
     state.hasMainWindow = m_mainWindow->isVisible();
-    // The favorites outline has no selection until it exists.
-    state.favoritesSelectedRows = 0;
+    describeFavoritesSelection(state);
     state.magnifyDrawerClosed = outlets().magnifyDrawer->state() == QVDrawer::Closed;
     const QMenu* menu = menuHolding(item);
     return isMenuItemEnabled(plainTitle(item->text()), menu ? plainTitle(menu->title()) : QString(),

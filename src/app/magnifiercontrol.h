@@ -3,6 +3,8 @@
 
 #include "color.h"
 
+#include <optional>
+
 namespace tintmere {
 
 // What the controller asks of the magnifier in the magnify drawer: it runs exactly while
@@ -18,6 +20,8 @@ public:
 
     // Whether a colour has been picked from the image, whose tooltip then shows its text.
     virtual bool hasSelectedColor() const = 0;
+    // The picked colour, which the magnifier's send button puts into the selected well.
+    virtual std::optional<Color> selectedColor() const { return std::nullopt; }
     virtual void updateToolTip() = 0;
 
     virtual void setBoxSize(int sizeIndex) = 0;

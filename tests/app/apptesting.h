@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "userprompts.h"
+
+#include <QString>
+#include <QStringList>
+
+// Answers the controller's questions as the test says, and keeps what it was asked.
+class FakePrompts : public tintmere::UserPrompts {
+public:
+    bool deleteAnswer = false;
+    QString fileToSave; // empty: cancelled
+    QString fileToOpen;
+    int deleteQuestions = 0;
+    QStringList folders; // where each file dialog started
+    QStringList errors;
+
+    bool confirmDelete(QWidget*) override { return ++deleteQuestions, deleteAnswer; }
+    QString saveFileName(QWidget*, const QString& folder, const QString&) override {
+        folders << folder;
+        return fileToSave;
+    }
+    QString openFileName(QWidget*, const QString& folder) override {
+        folders << folder;
+        return fileToOpen;
+    }
+    void reportError(QWidget*, const QString& text) override { errors << text; }
+};

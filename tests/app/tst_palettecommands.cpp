@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "appcontroller.h"
+#include "defaults.h"
+#include "palettecommands.h"
+#include "qvcolorwell.h"
+#include "qvdrawer.h"
+#include "qvpalettecolorwell.h"
+#include "qvpaletteview.h"
+#include "qvradiocolorwell.h"
+#include "storedcolors.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace tintmere;
+
+Q_DECLARE_METATYPE(ColorCommand)
+
+namespace {
+
+QAction* findItem(const QMenu* menu, const QStringList& path) {
+    for (QAction* item : menu->actions()) {
+        if (item->text() != path.first())
+            continue;
+        if (path.size() == 1)
+            return item;
+        return item->menu() ? findItem(item->menu(), path.mid(1)) : nullptr;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestPaletteCommands : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<AppController> m_controller;
+
+    const MainWindowOutlets& o() const { return m_controller->outlets(); }
+    QString hexes() const {
+        QStringList texts;
+        for (const Color& color : m_controller->colorArray())
+            texts << storedColorText(color);
+        return texts.join(u' ');
+    }
+    void setPalette(const QString& hexTexts, int selected) {
+        QList<Color> colors;
+        for (const QString& text : hexTexts.split(u' '))
+            colors << *colorFromStoredText(text);
+        m_controller->setPaletteToColorArray(colors);
+        m_controller->newColorSelected(selected);
+        o().undoStack->clear();
+    }
+    // "bar" for the menu bar, "well N" for a well's context menu.
+    QAction* item(const QString& place, const QString& path) const {
+        QStringList steps = path.split(u'/');
+        if (place == u"bar") {
+            const QMenu* menu = steps.first() == u"Palette" ? o().paletteMenu : o().colorMenu;
+            return findItem(menu, steps.mid(steps.first() == u"Palette" ? 1 : 0));
+        }
+        const int index = place.back().digitValue();
+        QVColorWell* well = o().paletteView->radioColorWellAtIndex(index)->colorWell();
+        return findItem(well->contextMenu(), steps);
+    }
+
+private Q_SLOTS:
+    void init() {
+        Defaults::setStandardForTesting(Defaults::inMemory());
+        m_controller = std::make_unique<AppController>(m_dir.filePath(u"Favorites.plist"_s));
+        setPalette(u"ff0000 00ff00 0000ff 345678"_s, 2);
+    }
+    void cleanup() { m_controller.reset(); }
+
+    void dispatch_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<ColorCommand>("command");
+        QTest::newRow("copy") << u"Copy"_s << u"Rgb value"_s << ColorCommand{ColorCommand::CopyRgb};
+        QTest::newRow("copy menu tries copy rows only")
+            << u"Copy"_s << u"Reset"_s << ColorCommand{};
+        QTest::newRow("copy title elsewhere") << u"Color"_s << u"Hex value"_s << ColorCommand{};
+        QTest::newRow("any menu") << u"Color"_s << u"Randomize"_s
+                                  << ColorCommand{ColorCommand::Randomize};
+        QTest::newRow("well list")
+            << u"Switch with"_s << u"Color 3"_s << ColorCommand{ColorCommand::SwitchWith, 2};
+        QTest::newRow("no such well") << u"Blend with"_s << u"Color 5"_s << ColorCommand{};
+        QTest::newRow("blend end")
+            << u"Send to blend"_s << u"End color"_s << ColorCommand{ColorCommand::SendToBlendEnd};
+        QTest::newRow("other blend item")
+            << u"Send to blend"_s << u"Middle"_s << ColorCommand{ColorCommand::ShowBlend};
+    }
+    void dispatch() {
+        QFETCH(QString, menu);
+        QFETCH(QString, item);
+        QFETCH(ColorCommand, command);
+        QCOMPARE(colorCommandFor(menu, item), command);
+    }
+
+    void randomComponentsAreNeverZero_data() {
+        QTest::addColumn<QList<uint>>("draws"); // blue, green, red
+        QTest::addColumn<QString>("color");
+        QTest::newRow("darkest") << QList<uint>{0, 255, 510} << u"010101"_s;
+        QTest::newRow("brightest") << QList<uint>{254, 509, 4294967294u} << u"ffff01"_s;
+    }
+    void randomComponentsAreNeverZero() {
+        QFETCH(QList<uint>, draws);
+        QFETCH(QString, color);
+        qsizetype next = 0;
+        QCOMPARE(storedColorText(randomColor([&] { return draws[next++]; })), color);
+
+        RandomColors first(7), second(7);
+        for (int i = 0; i < 1000; ++i) {
+            const Color c = first.next();
+            QCOMPARE(second.next(), c); // same second, same colours
+            QVERIFY(c.red > 0 && c.green > 0 && c.blue > 0 && c.alpha == 1);
+        }
+    }
+
+    void commandsAndTheirUndo_data() {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("undoSteps");
+        const QString before = u"ff0000 00ff00 0000ff 345678"_s;
+        QTest::newRow("reset selected")
+            << u"bar"_s << u"Reset"_s << u"ff0000 00ff00 ffffff 345678"_s << 1;
+        QTest::newRow("reset well")
+            << u"well 0"_s << u"Reset"_s << u"ffffff 00ff00 0000ff 345678"_s << 1;
+        QTest::newRow("web-safe") << u"well 3"_s << u"Make web-safe"_s
+                                  << u"ff0000 00ff00 0000ff 336666"_s << 1;
+        QTest::newRow("set all selected")
+            << u"bar"_s << u"Set all to selected color"_s << u"0000ff 0000ff 0000ff 0000ff"_s << 1;
+        QTest::newRow("set all this")
+            << u"well 1"_s << u"Set all to this color"_s << u"00ff00 00ff00 00ff00 00ff00"_s << 1;
+        QTest::newRow("switch") << u"bar"_s << u"Switch with/Color 1"_s
+                                << u"0000ff 00ff00 ff0000 345678"_s << 1;
+        QTest::newRow("switch with itself")
+            << u"well 3"_s << u"Switch with/Color 4"_s << before << 1;
+        QTest::newRow("copy") << u"well 0"_s << u"Copy/Hex value"_s << before << 0;
+        QTest::newRow("blend with") << u"bar"_s << u"Blend with/Color 1"_s << before << 0;
+        QTest::newRow("send to blend")
+            << u"well 1"_s << u"Send to blend/Start color"_s << before << 0;
+        QTest::newRow("reset palette")
+            << u"bar"_s << u"Palette/Reset palette"_s << u"ffffff ffffff ffffff ffffff"_s << 1;
+        QTest::newRow("palette web-safe") << u"bar"_s << u"Palette/Make palette web-safe"_s
+                                          << u"ff0000 00ff00 0000ff 336666"_s << 1;
+        QTest::newRow("web preview")
+            << u"bar"_s << u"Palette/Show web-safe preview"_s << before << 0;
+    }
+    void commandsAndTheirUndo() {
+        QFETCH(QString, place);
+        QFETCH(QString, path);
+        QFETCH(QString, after);
+        QFETCH(int, undoSteps);
+        const QString before = hexes();
+        QAction* command = item(place, path);
+        QVERIFY(command);
+        command->trigger();
+        QCOMPARE(hexes(), after);
+        QCOMPARE(o().undoStack->count(), undoSteps);
+        if (undoSteps) {
+            o().undoStack->undo();
+            QCOMPARE(hexes(), before);
+            o().undoStack->redo();
+            QCOMPARE(hexes(), after);
+        }
+        if (path.startsWith(u"Copy"))
+            QCOMPARE(QGuiApplication::clipboard()->text(), u"#ff0000"_s);
+        if (path.contains(u"blend"))
+            QCOMPARE(o().blendDrawer->state() == QVDrawer::Closed, false);
+        if (path.endsWith(u"preview"))
+            QVERIFY(o().paletteView->drawWeb() &&
+                    Defaults::standard().boolValue(keys::DrawWebPreview));
+    }
+
+    void randomizeTouchesOnlyItsTarget() {
+        item(u"well 1"_s, u"Randomize"_s)->trigger();
+        const QStringList colors = hexes().split(u' ');
+        QCOMPARE(colors[0] + colors[2] + colors[3], u"ff00000000ff345678"_s);
+        item(u"bar"_s, u"Palette/Randomize palette"_s)->trigger();
+        for (const Color& c : m_controller->colorArray())
+            QVERIFY(c.red > 0 && c.green > 0 && c.blue > 0);
+        QCOMPARE(o().undoStack->count(), 2);
+    }
+
+    void magnifierSendWithoutPickBeepsOnly() {
+        m_controller->sendToCurrent(2);
+        QCOMPARE(hexes(), u"ff0000 00ff00 0000ff 345678"_s);
+        QCOMPARE(o().undoStack->count(), 0);
+    }
+};
+
+QTEST_MAIN(TestPaletteCommands)
+#include "tst_palettecommands.moc"
