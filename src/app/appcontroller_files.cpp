@@ -40,7 +40,8 @@ void AppController::connectFiles() {
 }
 
 QDialog* AppController::sheet() const {
-    return m_sheet && m_sheet->isVisible() ? m_sheet.data() : nullptr;
+    QDialog* shown = m_sheet.data();
+    return shown && shown->isVisible() ? shown : nullptr;
 }
 
 void AppController::showSheet(QDialog* sheet) {
