@@ -248,7 +248,8 @@ private Q_SLOTS:
             QCOMPARE(PaletteFile::read(path)->at(1), *Color::colorFromHex("336699"));
         if (kind == u"tnf") {
             QStringList names;
-            for (const FavoriteEntry& entry : FavoritesFile::read(path)->favorites)
+            const FileResult<FavoritesImport> written = FavoritesFile::read(path);
+            for (const FavoriteEntry& entry : written->favorites)
                 names << entry.name;
             QCOMPARE(names, (QStringList{u"a1"_s, u"b1"_s, u"top"_s}));
         }
