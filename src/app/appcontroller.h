@@ -128,7 +128,7 @@ public:
     void setGlobalPanelVisible(bool visible);
 
     // --- favorites outline
-    FavoritesPane* favoritesPane() const;
+    FavoritesPane* favoritesPane() const { return m_favoritesPane; }
     FavoritesModel* favoritesModel() const { return m_favoritesModel.get(); }
     void addFavorite();
     void addGroup();
@@ -222,7 +222,7 @@ private:
     std::unique_ptr<FavoritesModel> m_favoritesModel;
     std::unique_ptr<LibraryAutosaver> m_autosaver;
     std::unique_ptr<UserPrompts> m_prompts;
-    QPointer<FavoritesPane> m_favoritesPane;
+    FavoritesPane* m_favoritesPane = nullptr; // the main window's
     QPointer<QDialog> m_sheet;
     QStringList m_pendingFiles;
 };

@@ -84,10 +84,6 @@ void AppController::setUpFavorites() {
     updateFavoritesCommands();
 }
 
-FavoritesPane* AppController::favoritesPane() const {
-    return m_favoritesPane;
-}
-
 void AppController::tearDownFavorites() {
     // The outline lets go of the model before the model lets go of the tree.
     if (m_favoritesPane)
