@@ -122,6 +122,13 @@ public:
     void setMagnifier(MagnifierControl* magnifier);
     MagnifierControl* magnifier() const { return m_magnifier; }
 
+    // --- blend tool
+    // The segmented control chose one or two midpoints.
+    void changeMidpoints();
+    // sender: a blend well, whose colour becomes that end of the blend, or the slider, whose
+    // value (snapped to 50 near the middle) becomes the blend amount.
+    void updateBlendColors(const QObject* sender);
+
     // --- global panel
     void updateGlobalPanel();
     bool isGlobalPanelVisible() const;
@@ -169,6 +176,8 @@ private:
     void saveGlobalPanelState();
     void setGlobalColor(int index, const Color& color);
     void applyMagnifierSettings();
+    void setUpBlendTool();
+    void connectBlend();
     void reportLibraryProblem(const QString& text);
 
     QVPaletteColorWell* mainWell(int index) const;

@@ -108,8 +108,7 @@ void AppController::awakeFromNib() {
     o.infoView->setLabel(u"rgb"_s, 1);
     o.infoView->setLabel(u"web"_s, 2);
 
-    o.colorOneBlend->setColorWithNoAction(mainWell(0)->color());
-    o.colorTwoBlend->setColorWithNoAction(mainWell(3)->color());
+    setUpBlendTool();
 
     m_floatFormat = defaults.intValue(keys::FloatFormat);
     setFloatWithFormat(m_floatFormat);
@@ -144,6 +143,7 @@ void AppController::connectMainWindow() {
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
     connectEditing();
     connectTools();
+    connectBlend();
     setUpFavorites();
     connectPaletteCommands();
     connectFiles();

@@ -14,6 +14,7 @@
 #include "qvpalettecolorwell.h"
 #include "qvpaletteview.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -65,6 +66,8 @@ void AppController::connectPaletteCommands() {
         connect(item, &QAction::triggered, this, [this, item] { colorMenuItemSelected(item); });
     for (QAction* item : o.paletteCommands)
         connect(item, &QAction::triggered, this, [this, item] { paletteMenuItemSelected(item); });
+
+    connect(o.sendBlend, &QAbstractButton::clicked, this, [this] { sendToCurrent(0); });
 
     // The template of every well's context menu; each well gets a copy tagged with its
     // index.

@@ -3,6 +3,7 @@
 
 #include "colormenus.h"
 #include "componentspinbox.h"
+#include "qvblendview.h"
 #include "qvcolorwell.h"
 #include "qvdrawer.h"
 #include "qvinfoview.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QUndoStack>
@@ -225,19 +227,71 @@ QWidget* MainWindow::buildHexDrawerContent() {
 
 QWidget* MainWindow::buildBlendDrawerContent() {
     auto* content = new QWidget;
-    auto* row = new QHBoxLayout(content);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+
+    auto* strip = new QHBoxLayout;
     m_outlets.colorOneBlend = new QVColorWell(content);
     m_outlets.colorOneBlend->setTag(0);
     m_outlets.colorOneBlend->setToolTip(tr("Start color of the blend"));
     m_outlets.colorOneBlend->setAccessibleName(tr("Blend start color"));
+    m_outlets.blendView = new QVBlendView(content);
+    m_outlets.blendView->setToolTip(tr("The start color, the blended midpoints and the end color"));
+    m_outlets.blendView->setAccessibleName(tr("Blend result"));
     m_outlets.colorTwoBlend = new QVColorWell(content);
     m_outlets.colorTwoBlend->setTag(1);
     m_outlets.colorTwoBlend->setToolTip(tr("End color of the blend"));
     m_outlets.colorTwoBlend->setAccessibleName(tr("Blend end color"));
-    row->addWidget(m_outlets.colorOneBlend);
-    row->addStretch();
-    row->addWidget(m_outlets.colorTwoBlend);
+    strip->addWidget(m_outlets.colorOneBlend);
+    strip->addWidget(m_outlets.blendView, 1);
+    strip->addWidget(m_outlets.colorTwoBlend);
+    column->addLayout(strip);
+
+    auto* amount = new QHBoxLayout;
+    const auto makeShareLabel = [content](const QString& description) {
+        auto* label = new QLabel(content);
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(QFontMetrics(label->font()).horizontalAdvance(u"100%"_s) + 4);
+        label->setToolTip(description);
+        label->setAccessibleName(description);
+        return label;
+    };
+    m_outlets.leftLabel = makeShareLabel(tr("Share of the start color"));
+    m_outlets.rightLabel = makeShareLabel(tr("Share of the end color"));
+    auto* slider = new QVScrollSlider(Qt::Horizontal, content);
+    slider->setRange(0, 100);
+    slider->setPageStep(10);
+    slider->setValue(50);
+    slider->setToolTip(tr("Where the blend lies between the start and the end color; "
+                          "it snaps to the middle near 50%"));
+    slider->setAccessibleName(tr("Blend amount"));
+    m_outlets.percentAmount = slider;
+    amount->addWidget(m_outlets.leftLabel);
+    amount->addWidget(slider, 1);
+    amount->addWidget(m_outlets.rightLabel);
+    column->addLayout(amount);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(0);
+    m_outlets.blendSegmentedControl = new QButtonGroup(content);
+    const std::array<QString, 2> segmentTitles{tr("1 midpoint"), tr("2 midpoints")};
+    for (int segment = 0; segment < 2; ++segment) {
+        auto* button = new QToolButton(content);
+        button->setText(segmentTitles[std::size_t(segment)]);
+        button->setCheckable(true);
+        button->setToolTip(segment == 0 ? tr("Blend one color halfway between the ends")
+                                        : tr("Blend two colors spaced between the ends"));
+        m_outlets.blendSegmentedControl->addButton(button, segment);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    auto* send = new QPushButton(tr("&Use Blend"), content);
+    send->setToolTip(tr("One midpoint goes to the selected color; two midpoints replace the "
+                        "palette with the whole blend"));
+    m_outlets.sendBlend = send;
+    buttons->addWidget(send);
+    column->addLayout(buttons);
     return content;
 }
 

@@ -5,13 +5,16 @@
 
 #include <array>
 
+class QAbstractButton;
 class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QSlider;
 class QUndoStack;
+class QVBlendView;
 class QVColorWell;
 class QVDrawer;
 class QVInfoView;
@@ -48,6 +51,15 @@ struct MainWindowOutlets {
 
     QVColorWell* colorOneBlend = nullptr;
     QVColorWell* colorTwoBlend = nullptr;
+    // Share of the end colour, 0 to 100; the labels under its ends show both shares.
+    QSlider* percentAmount = nullptr;
+    QLabel* leftLabel = nullptr;
+    QLabel* rightLabel = nullptr;
+    QVBlendView* blendView = nullptr;
+    // Two exclusive buttons: id 0 one midpoint, id 1 two midpoints.
+    QButtonGroup* blendSegmentedControl = nullptr;
+    // Sends the blend to the palette.
+    QAbstractButton* sendBlend = nullptr;
     // Where the magnifier goes, above its lock indicator.
     QWidget* magnifyArea = nullptr;
     QVLockView* lockStatus = nullptr;
