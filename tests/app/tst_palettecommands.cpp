@@ -2,6 +2,7 @@
 #include "appcontroller.h"
 #include "defaults.h"
 #include "palettecommands.h"
+#include "qvblendview.h"
 #include "qvcolorwell.h"
 #include "qvdrawer.h"
 #include "qvpalettecolorwell.h"
@@ -9,10 +10,13 @@
 #include "qvradiocolorwell.h"
 #include "storedcolors.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -44,12 +48,13 @@ class TestPaletteCommands : public QObject {
     std::unique_ptr<AppController> m_controller;
 
     const MainWindowOutlets& o() const { return m_controller->outlets(); }
-    QString hexes() const {
+    static QString texts(const QList<Color>& colors) {
         QStringList texts;
-        for (const Color& color : m_controller->colorArray())
+        for (const Color& color : colors)
             texts << storedColorText(color);
         return texts.join(u' ');
     }
+    QString hexes() const { return texts(m_controller->colorArray()); }
     void setPalette(const QString& hexTexts, int selected) {
         QList<Color> colors;
         for (const QString& text : hexTexts.split(u' '))
@@ -187,6 +192,67 @@ private Q_SLOTS:
         item(u"bar"_s, u"Palette/Randomize palette"_s)->trigger();
         for (const Color& c : m_controller->colorArray())
             QVERIFY(c.red > 0 && c.green > 0 && c.blue > 0);
+        QCOMPARE(o().undoStack->count(), 2);
+    }
+
+    void quickBlendLeavesTheBlendToolAsItWas_data() {
+        QTest::addColumn<int>("midpoints");
+        QTest::addColumn<QString>("changedWells");
+        QTest::newRow("one midpoint: the selected well") << 0 << u"2"_s;
+        QTest::newRow("two midpoints: the whole palette") << 1 << u"0123"_s;
+    }
+    void quickBlendLeavesTheBlendToolAsItWas() {
+        QFETCH(int, midpoints);
+        QFETCH(QString, changedWells);
+        Defaults::standard().setInt(keys::QuickBlendMidpoints, midpoints);
+        // The user's blend: other ends, amount and mode than the quick blend uses.
+        item(u"well 3"_s, u"Send to blend/Start color"_s)->trigger();
+        o().percentAmount->setValue(80);
+        o().blendSegmentedControl->button(1 - midpoints)->click();
+        const auto toolState = [this] {
+            return QVariantList{storedColorText(o().colorOneBlend->color()),
+                                storedColorText(o().colorTwoBlend->color()),
+                                o().percentAmount->value(),
+                                o().blendView->mode(),
+                                o().blendSegmentedControl->checkedId(),
+                                texts(o().blendView->swatchColors())};
+        };
+        const QVariantList before = toolState();
+        const QStringList old = hexes().split(u' ');
+
+        item(u"well 0"_s, u"Quick blend with/Color 4"_s)->trigger(); // ff0000 with 345678
+        QCOMPARE(toolState(), before);
+        QVBlendView oracle;
+        oracle.setMode(midpoints);
+        oracle.setPercentAmount(50);
+        oracle.setColorOne(*colorFromStoredText(old[0]));
+        oracle.setColorTwo(*colorFromStoredText(old[3]));
+        const QList<Color> expected = midpoints == 0
+                                          ? QList<Color>{oracle.threeColor()}
+                                          : QList<Color>{oracle.colorOne(), oracle.fourColorOne(),
+                                                         oracle.fourColorTwo(), oracle.colorTwo()};
+        const QStringList now = hexes().split(u' ');
+        for (int i = 0; i < 4; ++i) {
+            const qsizetype changed = changedWells.indexOf(QChar(u'0' + i));
+            QCOMPARE(now[i], changed < 0 ? old[i] : storedColorText(expected[changed]));
+        }
+        QCOMPARE(o().undoStack->count(), 1);
+        o().undoStack->undo();
+        QCOMPARE(hexes(), old.join(u' '));
+    }
+
+    void blendResultsGoToThePalette() {
+        item(u"well 1"_s, u"Blend with/Color 3"_s)->trigger();
+        QCOMPARE(o().blendView->colorOne(), o().colorOneBlend->color());
+        QCOMPARE(storedColorText(o().colorTwoBlend->color()), u"0000ff"_s);
+        QCOMPARE(o().blendDrawer->state() == QVDrawer::Closed, false);
+        o().blendSegmentedControl->button(0)->click();
+        const Color midpoint = o().blendView->threeColor();
+        o().sendBlend->click(); // into the selected well
+        QCOMPARE(m_controller->colorArray().at(2), midpoint);
+        o().blendSegmentedControl->button(1)->click();
+        m_controller->sendToCurrent(0);
+        QCOMPARE(m_controller->colorArray().at(1), o().blendView->fourColorOne());
         QCOMPARE(o().undoStack->count(), 2);
     }
 
