@@ -279,7 +279,7 @@ private Q_SLOTS:
         QCOMPARE(Defaults::standard().stringValue(keys::LastOpenDirectory), u"~/Desktop"_s);
     }
 
-    void opensPaletteFilesFromTheDesktop() {
+    void opensPaletteFiles() {
         QTemporaryDir folder;
         const QString path = folder.filePath(u"Sea.tnp"_s);
         QVERIFY(!PaletteFile::write(
@@ -291,6 +291,11 @@ private Q_SLOTS:
         QVERIFY(!m_controller->openFile(folder.filePath(u"notes.txt"_s)));
         o().undoStack->undo();
         QCOMPARE(hexes(), u"ffffff ffffff ffffff ffffff"_s);
+        // Through the Open dialog, which then starts in the palette's folder.
+        m_prompts->fileToOpen = path;
+        m_controller->openDocument();
+        QCOMPARE(hexes(), u"001122 334455 667788 99aabb"_s);
+        QCOMPARE(Defaults::standard().stringValue(keys::LastOpenDirectory), folder.path());
     }
 
     void damagedFilesChangeNothing_data() {

@@ -83,21 +83,17 @@ private Q_SLOTS:
     }
     void cleanup() { m_controller.reset(); }
 
+    // The rules the menus never exercise; the commands themselves are tested below.
     void dispatch_data() {
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("item");
         QTest::addColumn<ColorCommand>("command");
-        QTest::newRow("copy") << u"Copy"_s << u"Rgb value"_s << ColorCommand{ColorCommand::CopyRgb};
         QTest::newRow("copy menu tries copy rows only")
             << u"Copy"_s << u"Reset"_s << ColorCommand{};
         QTest::newRow("copy title elsewhere") << u"Color"_s << u"Hex value"_s << ColorCommand{};
-        QTest::newRow("any menu") << u"Color"_s << u"Randomize"_s
-                                  << ColorCommand{ColorCommand::Randomize};
         QTest::newRow("well list")
             << u"Switch with"_s << u"Color 3"_s << ColorCommand{ColorCommand::SwitchWith, 2};
         QTest::newRow("no such well") << u"Blend with"_s << u"Color 5"_s << ColorCommand{};
-        QTest::newRow("blend end")
-            << u"Send to blend"_s << u"End color"_s << ColorCommand{ColorCommand::SendToBlendEnd};
         QTest::newRow("other blend item")
             << u"Send to blend"_s << u"Middle"_s << ColorCommand{ColorCommand::ShowBlend};
     }
@@ -129,35 +125,35 @@ private Q_SLOTS:
     }
 
     void commandsAndTheirUndo_data() {
-        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("place"); // "bar" or "well N"
         QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("after"); // "=": unchanged
         QTest::addColumn<int>("undoSteps");
-        const QString before = u"ff0000 00ff00 0000ff 345678"_s;
-        QTest::newRow("reset selected")
-            << u"bar"_s << u"Reset"_s << u"ff0000 00ff00 ffffff 345678"_s << 1;
-        QTest::newRow("reset well")
-            << u"well 0"_s << u"Reset"_s << u"ffffff 00ff00 0000ff 345678"_s << 1;
-        QTest::newRow("web-safe") << u"well 3"_s << u"Make web-safe"_s
-                                  << u"ff0000 00ff00 0000ff 336666"_s << 1;
-        QTest::newRow("set all selected")
-            << u"bar"_s << u"Set all to selected color"_s << u"0000ff 0000ff 0000ff 0000ff"_s << 1;
-        QTest::newRow("set all this")
-            << u"well 1"_s << u"Set all to this color"_s << u"00ff00 00ff00 00ff00 00ff00"_s << 1;
-        QTest::newRow("switch") << u"bar"_s << u"Switch with/Color 1"_s
-                                << u"0000ff 00ff00 ff0000 345678"_s << 1;
-        QTest::newRow("switch with itself")
-            << u"well 3"_s << u"Switch with/Color 4"_s << before << 1;
-        QTest::newRow("copy") << u"well 0"_s << u"Copy/Hex value"_s << before << 0;
-        QTest::newRow("blend with") << u"bar"_s << u"Blend with/Color 1"_s << before << 0;
-        QTest::newRow("send to blend")
-            << u"well 1"_s << u"Send to blend/Start color"_s << before << 0;
-        QTest::newRow("reset palette")
-            << u"bar"_s << u"Palette/Reset palette"_s << u"ffffff ffffff ffffff ffffff"_s << 1;
-        QTest::newRow("palette web-safe") << u"bar"_s << u"Palette/Make palette web-safe"_s
-                                          << u"ff0000 00ff00 0000ff 336666"_s << 1;
-        QTest::newRow("web preview")
-            << u"bar"_s << u"Palette/Show web-safe preview"_s << before << 0;
+        struct Row {
+            const char *name, *place, *path, *after;
+            int undoSteps;
+        };
+        // clang-format off
+        const Row rows[] = {
+            {"reset selected", "bar", "Reset", "ff0000 00ff00 ffffff 345678", 1},
+            {"reset well", "well 0", "Reset", "ffffff 00ff00 0000ff 345678", 1},
+            {"web-safe", "well 3", "Make web-safe", "ff0000 00ff00 0000ff 336666", 1},
+            {"set all selected", "bar", "Set all to selected color", "0000ff 0000ff 0000ff 0000ff", 1},
+            {"set all this", "well 1", "Set all to this color", "00ff00 00ff00 00ff00 00ff00", 1},
+            {"switch", "bar", "Switch with/Color 1", "0000ff 00ff00 ff0000 345678", 1},
+            {"switch with itself", "well 3", "Switch with/Color 4", "=", 1},
+            {"copy", "well 0", "Copy/Hex value", "=", 0},
+            {"blend with", "bar", "Blend with/Color 1", "=", 0},
+            {"send to blend", "well 1", "Send to blend/Start color", "=", 0},
+            {"reset palette", "bar", "Palette/Reset palette", "ffffff ffffff ffffff ffffff", 1},
+            {"palette web-safe", "bar", "Palette/Make palette web-safe", "ff0000 00ff00 0000ff 336666", 1},
+            {"web preview", "bar", "Palette/Show web-safe preview", "=", 0},
+        };
+        // clang-format on
+        for (const Row& row : rows)
+            QTest::newRow(row.name)
+                << QString::fromLatin1(row.place) << QString::fromLatin1(row.path)
+                << QString::fromLatin1(row.after) << row.undoSteps;
     }
     void commandsAndTheirUndo() {
         QFETCH(QString, place);
@@ -168,6 +164,8 @@ private Q_SLOTS:
         QAction* command = item(place, path);
         QVERIFY(command);
         command->trigger();
+        if (after == u"=")
+            after = before;
         QCOMPARE(hexes(), after);
         QCOMPARE(o().undoStack->count(), undoSteps);
         if (undoSteps) {
