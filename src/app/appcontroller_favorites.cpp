@@ -36,6 +36,13 @@ SimpleNodeData* singleFavorite(const QList<TreeNode*>& selected) {
     return data && data->isLeaf() ? data : nullptr;
 }
 
+QStringList storedTexts(const QList<Color>& colors) {
+    QStringList texts;
+    for (const Color& color : colors)
+        texts.append(storedColorText(color));
+    return texts;
+}
+
 } // namespace
 
 void AppController::setUpFavorites() {
@@ -124,11 +131,8 @@ void AppController::updateFavoritesCommands() {
 }
 
 void AppController::addFavorite() {
-    QStringList colors;
-    for (const Color& color : colorArray())
-        colors.append(storedColorText(color));
     m_favoritesPane->outline()->addNewItem(
-        FavoritesModel::newFavorite(colors, QDateTime::currentDateTime()));
+        FavoritesModel::newFavorite(storedTexts(colorArray()), QDateTime::currentDateTime()));
 }
 
 void AppController::addGroup() {
@@ -142,10 +146,8 @@ void AppController::replaceFavorite() {
         QApplication::beep();
         return;
     }
-    QStringList colors;
-    for (const Color& color : colorArray())
-        colors.append(storedColorText(color));
-    m_favoritesModel->setColors(m_favoritesModel->indexOfNode(selected.first()), colors);
+    m_favoritesModel->setColors(m_favoritesModel->indexOfNode(selected.first()),
+                                storedTexts(colorArray()));
     updatePreviewColors();
 }
 

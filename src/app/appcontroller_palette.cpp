@@ -17,7 +17,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -38,6 +37,10 @@ const QMenu* menuHolding(const QObject* item) {
         }
     }
     return nullptr;
+}
+
+Color resetColor() {
+    return Defaults::standard().colorValue(keys::ResetColor).value_or(Color{1, 1, 1, 1});
 }
 
 bool isInMenuBar(const QMenu* menu) {
@@ -102,8 +105,7 @@ void AppController::colorMenuItemSelected(const QAction* item) {
         copyColorStringOf(color, 2);
         break;
     case ColorCommand::Reset:
-        setColor(Defaults::standard().colorValue(keys::ResetColor).value_or(Color{1, 1, 1, 1}),
-                 target);
+        setColor(resetColor(), target);
         break;
     case ColorCommand::Randomize:
         setColor(RandomColors().next(), target);
@@ -112,7 +114,7 @@ void AppController::colorMenuItemSelected(const QAction* item) {
         setColor(color.webColor(), target);
         break;
     case ColorCommand::SetAll:
-        setPaletteToColorArray({color, color, color, color});
+        setAllWells(color);
         break;
     case ColorCommand::SwitchWith:
         palette[target] = palette[command.chosenWell];
@@ -146,7 +148,7 @@ void AppController::colorMenuItemSelected(const QAction* item) {
 void AppController::paletteMenuItemSelected(const QAction* item) {
     switch (paletteCommandFor(plainText(item->text()))) {
     case PaletteCommand::ResetPalette:
-        setAllWells(Defaults::standard().colorValue(keys::ResetColor).value_or(Color{1, 1, 1, 1}));
+        setAllWells(resetColor());
         break;
     case PaletteCommand::RandomizePalette: {
         RandomColors random;
@@ -198,11 +200,6 @@ void AppController::sendToCurrent(int tag) {
         sendBlendResult(selected);
     }
     updateColorLabels();
-}
-
-void AppController::copyColorStringOf(const Color& color, int family) {
-    if (const auto text = stringOfColor(color, family, m_formats))
-        QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
 }
 
 void AppController::showBlendDrawer() {
