@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "color.h"
+#include "storedcolors.h"
 #include "userprompts.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -27,3 +30,11 @@ public:
     }
     void reportError(QWidget*, const QString& text) override { errors << text; }
 };
+
+// Colours as stored text, space separated: "ff0000 ffffff ...".
+inline QString paletteText(const QList<tintmere::Color>& colors) {
+    QStringList texts;
+    for (const tintmere::Color& color : colors)
+        texts << tintmere::storedColorText(color);
+    return texts.join(u' ');
+}

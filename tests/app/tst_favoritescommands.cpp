@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -62,16 +63,12 @@ class TestFavoritesCommands : public QObject {
     }
     // Two groups holding three favorites, and a favorite at the top level.
     void addLibrary() {
-        root()->insertChild(SimpleTreeNode::treeFromDictionary(group(
-                                u"A"_s, {favorite(u"a1"_s, u"ff0000 00ff00 0000ff 000000"_s),
-                                         favorite(u"a2"_s, u"111111 222222 333333 444444"_s)})),
-                            0);
-        root()->insertChild(SimpleTreeNode::treeFromDictionary(group(
-                                u"B"_s, {favorite(u"b1"_s, u"aaaaaa bbbbbb cccccc dddddd"_s)})),
-                            1);
-        root()->insertChild(std::make_unique<SimpleTreeNode>(SimpleNodeData::leafDataWithName(
-                                u"top"_s, u"123456 654321 abcdef fedcba"_s.split(u' '))),
-                            2);
+        const auto library = SimpleTreeNode::treeFromDictionary(
+            group(u"Root"_s, {group(u"A"_s, {favorite(u"a1"_s, u"ff0000 00ff00 0000ff 000000"_s),
+                                             favorite(u"a2"_s, u"111111 222222 333333 444444"_s)}),
+                              group(u"B"_s, {favorite(u"b1"_s, u"aaaaaa bbbbbb cccccc dddddd"_s)}),
+                              favorite(u"top"_s, u"123456 654321 abcdef fedcba"_s)}));
+        root()->insertChildren(library->removeChildrenIdenticalTo(library->children()), 0);
     }
     void select(const QStringList& paths) {
         QList<TreeNode*> nodes;
@@ -94,12 +91,7 @@ class TestFavoritesCommands : public QObject {
             QTest::qWait(10);
         return qobject_cast<Sheet*>(m_controller->sheet());
     }
-    QString hexes() const {
-        QStringList texts;
-        for (const Color& color : m_controller->colorArray())
-            texts << storedColorText(color);
-        return texts.join(u' ');
-    }
+    QString hexes() const { return paletteText(m_controller->colorArray()); }
 
 private Q_SLOTS:
     void init() {
@@ -112,34 +104,19 @@ private Q_SLOTS:
     }
     void cleanup() { m_controller.reset(); }
 
-    void addPlacesTheNewItem_data() {
-        QTest::addColumn<QString>("selection");
-        QTest::addColumn<bool>("isGroup");
-        QTest::addColumn<QString>("parentAndRow");
-        QTest::newRow("nothing selected: favorite at the end") << u""_s << false << u"root 3"_s;
-        QTest::newRow("favorite selected: group after it") << u"0/0"_s << true << u"A 1"_s;
-        QTest::newRow("group selected: group at its top") << u"1"_s << true << u"B 0"_s;
-        QTest::newRow("group selected: favorite at its end") << u"0"_s << false << u"A 2"_s;
-    }
-    void addPlacesTheNewItem() {
-        QFETCH(QString, selection);
-        QFETCH(bool, isGroup);
-        QFETCH(QString, parentAndRow);
-        addLibrary();
-        select(selection.isEmpty() ? QStringList() : QStringList{selection});
-        isGroup ? m_controller->addGroup() : m_controller->addFavorite();
-        const QList<TreeNode*> selected = outline()->selectedNodes();
-        QCOMPARE(selected.size(), 1);
-        TreeNode* added = selected.first();
-        TreeNode* parent = added->nodeParent();
-        QCOMPARE(u"%1 %2"_s.arg(parent == root() ? u"root"_s : nameOf(parent))
-                     .arg(parent->indexOfChild(added)),
-                 parentAndRow);
+    // Where new items go is the outline's rule, tested with it; here the commands' part.
+    void addingTakesThePaletteAndOpensTheName() {
+        m_controller->setColor(*Color::colorFromHex("336699"), 1);
+        m_controller->addFavorite();
+        TreeNode* added = root()->lastChild();
+        QCOMPARE(SimpleTreeNode::dataOf(added)->colorArray(),
+                 (QStringList{u"ffffff"_s, u"336699"_s, u"ffffff"_s, u"ffffff"_s}));
+        static const QRegularExpression moment(uR"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d [+-]\d{4}$)"_s);
+        QVERIFY(moment.match(nameOf(added)).hasMatch());
+        QCOMPARE(outline()->selectedNodes(), QList<TreeNode*>{added});
         QVERIFY(outline()->viewport()->findChild<QLineEdit*>()); // the name is open for typing
-        if (isGroup)
-            QCOMPARE(nameOf(added), u"untitled"_s);
-        else
-            QCOMPARE(SimpleTreeNode::dataOf(added)->colorArray(), QStringList(4, u"ffffff"_s));
+        m_controller->addGroup();
+        QCOMPARE(nameOf(root()->lastChild()), u"untitled"_s);
     }
 
     void commandsFollowTheSelection_data() {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appcontroller.h"
+#include "apptesting.h"
 #include "defaults.h"
 #include "palettecommands.h"
 #include "qvblendview.h"
@@ -48,13 +49,7 @@ class TestPaletteCommands : public QObject {
     std::unique_ptr<AppController> m_controller;
 
     const MainWindowOutlets& o() const { return m_controller->outlets(); }
-    static QString texts(const QList<Color>& colors) {
-        QStringList texts;
-        for (const Color& color : colors)
-            texts << storedColorText(color);
-        return texts.join(u' ');
-    }
-    QString hexes() const { return texts(m_controller->colorArray()); }
+    QString hexes() const { return paletteText(m_controller->colorArray()); }
     void setPalette(const QString& hexTexts, int selected) {
         QList<Color> colors;
         for (const QString& text : hexTexts.split(u' '))
@@ -213,7 +208,7 @@ private Q_SLOTS:
                                 o().percentAmount->value(),
                                 o().blendView->mode(),
                                 o().blendSegmentedControl->checkedId(),
-                                texts(o().blendView->swatchColors())};
+                                paletteText(o().blendView->swatchColors())};
         };
         const QVariantList before = toolState();
         const QStringList old = hexes().split(u' ');
