@@ -15,6 +15,7 @@
 #include <memory>
 
 class QAction;
+class QDialog;
 class QMenu;
 class QVColorInfo;
 class QVDrawer;
@@ -30,9 +31,15 @@ class PrefsController;
 namespace tintmere {
 
 class HelpViewer;
+class FavoritesModel;
+class FavoritesPane;
+class LibraryAutosaver;
 class MagnifierControl;
 class MagnifyViewControl;
 class SimpleTreeNode;
+class UserPrompts;
+struct FavoritesImport;
+struct MenuState;
 struct Notification;
 
 namespace platform {
@@ -151,8 +158,33 @@ public:
     // The system-wide key that locks and unlocks the magnifier; the preferences say
     // whether it works.
     void setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotKey);
-    // The magnifier's picked colour goes to the selected well; a beep when none is picked.
-    void sendMagnifiedColorToCurrent();
+
+    // --- favorites outline
+    FavoritesPane* favoritesPane() const { return m_favoritesPane; }
+    FavoritesModel* favoritesModel() const { return m_favoritesModel.get(); }
+    void addFavorite();
+    void addGroup();
+    void replaceFavorite();
+    // Asks first; also the answer to "QVFavoriteDelete".
+    void remFavorite();
+    void updatePreviewColors();
+    // The questions asked while commands run; the tests answer them. Null: the dialogs.
+    void setPrompts(std::unique_ptr<UserPrompts> prompts);
+
+    // --- palette commands
+    void colorMenuItemSelected(const QAction* item);
+    void paletteMenuItemSelected(const QAction* item);
+    // 1: the favorites preview, 2: the magnifier's colour, other: the blend tool.
+    void sendToCurrent(int tag);
+
+    // --- import and export
+    void saveDocument();
+    void openDocument();
+    // A file handed over by the desktop: false for one that is not a palette or favorites
+    // file.
+    bool openFile(const QString& path);
+    // The sheet showing on the main window, if any.
+    QDialog* sheet() const;
 
 Q_SIGNALS:
     // The termination routine finished saving.
@@ -204,6 +236,39 @@ private:
     QPointer<QVMagnifyView> m_magnifyView;
     std::unique_ptr<MagnifyViewControl> m_magnifyControl;
     std::unique_ptr<platform::GlobalHotKey> m_hotKey;
+
+    // Favorites, palette commands and files.
+    void setUpFavorites();
+    void tearDownFavorites();
+    void connectPaletteCommands();
+    void connectFiles();
+    void updateFavoritesCommands();
+    void describeFavoritesSelection(MenuState& state) const;
+    void saveLibrary();
+    void showBlendDrawer();
+    void setAllWells(const Color& color);
+    void copyColorStringOf(const Color& color, int family);
+    // The blend tool's start (0) or end (1) colour.
+    void loadBlendColor(int end, const Color& color);
+    void loadBlendTool(const Color& start, const Color& end);
+    // Blends halfway through the blend tool and puts the tool back as it was.
+    void quickBlend(const Color& start, const Color& end);
+    void sendBlendResult(int selected);
+    void exportPalette();
+    void chooseFavoritesToExport();
+    void exportFavorites(const QList<int>& flags);
+    void openNextFile();
+    void showImportSheet(const FavoritesImport& import);
+    void importData(const FavoritesImport& import, const QList<int>& flags);
+    void showSheet(QDialog* sheet);
+    UserPrompts& prompts() const;
+
+    std::unique_ptr<FavoritesModel> m_favoritesModel;
+    std::unique_ptr<LibraryAutosaver> m_autosaver;
+    std::unique_ptr<UserPrompts> m_prompts;
+    FavoritesPane* m_favoritesPane = nullptr; // the main window's
+    QPointer<QDialog> m_sheet;
+    QStringList m_pendingFiles;
 };
 
 } // namespace tintmere

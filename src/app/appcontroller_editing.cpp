@@ -244,8 +244,11 @@ void AppController::copyFloatValue(int component) {
 }
 
 void AppController::copyColorString(int family) {
-    const auto text = stringOfColor(outlets().paletteView->selectedColor(), family, m_formats);
-    if (text)
+    copyColorStringOf(outlets().paletteView->selectedColor(), family);
+}
+
+void AppController::copyColorStringOf(const Color& color, int family) {
+    if (const auto text = stringOfColor(color, family, m_formats))
         writeStringToPasteboard(toQString(*text));
 }
 

@@ -2,8 +2,10 @@
 // Start-up, termination, reopening and the window-level commands.
 #include "appcontroller.h"
 #include "defaults.h"
+#include "favoritesmodel.h"
 #include "globalhotkey.h"
 #include "helpviewer.h"
+#include "libraryautosaver.h"
 #include "magnifiercontrol.h"
 #include "magnifyviewcontrol.h"
 #include "menuvalidation.h"
@@ -20,6 +22,7 @@
 #include "settingsconversion.h"
 #include "simpletreenode.h"
 #include "storedcolors.h"
+#include "userprompts.h"
 
 #include <QAction>
 #include <QMenu>
@@ -30,8 +33,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace tintmere {
 
 namespace {
-
-constexpr int kStatusMessageMilliseconds = 8000;
 
 QString plainTitle(const QString& title) {
     QString plain = title;
@@ -73,6 +74,7 @@ AppController::AppController(const QString& libraryPath, QObject* parent)
 
 AppController::~AppController() {
     NotificationCenter::defaultCenter().removeObserver(this);
+    tearDownFavorites();
 }
 
 void AppController::registerObservers() {
@@ -144,6 +146,9 @@ void AppController::connectMainWindow() {
     connectEditing();
     connectTools();
     connectBlend();
+    setUpFavorites();
+    connectPaletteCommands();
+    connectFiles();
 }
 
 void AppController::reportLibraryProblem(const QString& text) {
@@ -157,8 +162,7 @@ void AppController::applicationWillTerminate() {
     defaults.setBool(keys::GlobalStartup, isGlobalPanelVisible());
     if (m_magnifier && !m_magnifier->isStopped())
         m_magnifier->stopMagnify();
-    if (const std::optional<FileError> problem = m_library.save(*m_treeData))
-        qWarning("%s", qUtf8Printable(problem->text()));
+    saveLibrary();
     defaults.sync();
     Q_EMIT terminated();
 }
@@ -196,19 +200,10 @@ void AppController::showPreferencePanel() {
     m_prefsController->showWindow();
 }
 
-void AppController::openFiles(const QStringList& files) {
-    if (files.isEmpty())
-        return;
-    m_mainWindow->statusBar()->showMessage(
-        tr("Opening palette and favorites files is not supported yet: %1").arg(files.join(u", "_s)),
-        kStatusMessageMilliseconds);
-}
-
 bool AppController::validateMenuItem(const QAction* item) const {
     MenuState state;
     state.hasMainWindow = m_mainWindow->isVisible();
-    // The favorites outline has no selection until it exists.
-    state.favoritesSelectedRows = 0;
+    describeFavoritesSelection(state);
     state.magnifyDrawerClosed = outlets().magnifyDrawer->state() == QVDrawer::Closed;
     const QMenu* menu = menuHolding(item);
     return isMenuItemEnabled(plainTitle(item->text()), menu ? plainTitle(menu->title()) : QString(),

@@ -31,7 +31,7 @@ void AppController::setUpMagnifier() {
     use->setObjectName(u"useMagnifiedColor"_s);
     use->setToolTip(tr("Put the picked color into the selected well"));
     use->setAccessibleName(tr("Use the picked color"));
-    connect(use, &QPushButton::clicked, this, &AppController::sendMagnifiedColorToCurrent);
+    connect(use, &QPushButton::clicked, this, [this] { sendToCurrent(2); });
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(use);
     buttons->addStretch();
@@ -60,15 +60,6 @@ QVMagnifyView* AppController::magnifyView() const {
 void AppController::setScreenCapture(std::unique_ptr<platform::ScreenCapture> capture) {
     if (QVMagnifyView* view = m_magnifyView.data())
         view->setScreenCapture(std::move(capture));
-}
-
-void AppController::sendMagnifiedColorToCurrent() {
-    const std::optional<Color> picked = m_magnifier ? m_magnifier->selectedColor() : std::nullopt;
-    if (!picked) {
-        QApplication::beep();
-        return;
-    }
-    setColor(*picked, outlets().paletteView->selectedColorWellIndex());
 }
 
 void AppController::setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotKey) {

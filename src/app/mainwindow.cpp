@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
+#include "colormenus.h"
 #include "componentspinbox.h"
 #include "qvblendview.h"
 #include "qvcolorwell.h"
@@ -316,6 +317,11 @@ void MainWindow::buildMenus() {
     o.newWindow = file->addAction(tr("New Window"));
     o.newWindow->setShortcut(QKeySequence::New);
     file->addSeparator();
+    o.importItem = file->addAction(u"Import..."_s);
+    o.importItem->setShortcut(QKeySequence::Open);
+    o.exportItem = file->addAction(u"Export..."_s);
+    o.exportItem->setShortcut(QKeySequence::Save);
+    file->addSeparator();
     o.closeWindow = file->addAction(tr("Close"));
     o.closeWindow->setShortcut(QKeySequence::Close);
     o.quit = file->addAction(tr("Quit"));
@@ -347,10 +353,14 @@ void MainWindow::buildMenus() {
     o.copyItems = {copy->addAction(u"Hex value"_s), copy->addAction(u"Rgb value"_s),
                    copy->addAction(u"Web value"_s)};
     o.copyItems[0]->setShortcut(QKeySequence(u"Ctrl+Shift+C"_s));
+    o.colorMenu->addSeparator();
+    o.colorCommands = addColorCommands(o.colorMenu, ColorMenuPlace::MenuBar);
 
     QMenu* palette = bar->addMenu(u"Palette"_s);
     o.webPreview = palette->addAction(u"Show web-safe preview"_s);
     o.webPreview->setCheckable(true);
+    o.paletteMenu = palette;
+    o.paletteCommands = addPaletteCommands(palette, o.webPreview);
 
     o.toolsMenu = bar->addMenu(u"Tools"_s);
     const std::array<QString, 5> toolTitles{tr("RGB Sliders"), tr("Hex Entry"), tr("Blend"),
@@ -367,9 +377,9 @@ void MainWindow::buildMenus() {
     o.lockMagnify->setShortcut(QKeySequence(u"Ctrl+L"_s));
 
     QMenu* favorites = bar->addMenu(u"Favorites"_s);
-    favorites->addAction(u"Use selected item"_s);
-    favorites->addAction(u"Replace selected item with current palette"_s);
-    favorites->addAction(u"Delete selected item(s)"_s);
+    o.favoritesItems = {favorites->addAction(u"Use selected item"_s),
+                        favorites->addAction(u"Replace selected item with current palette"_s),
+                        favorites->addAction(u"Delete selected item(s)"_s)};
 
     QMenu* window = bar->addMenu(tr("&Window"));
     o.minimize = window->addAction(tr("Minimize"));

@@ -88,6 +88,16 @@ struct MainWindowOutlets {
     QAction* about = nullptr;
     QMenu* colorMenu = nullptr;
     QMenu* toolsMenu = nullptr;
+
+    // Files, favorites and palette commands.
+    QAction* importItem = nullptr; // "Import..."
+    QAction* exportItem = nullptr; // "Export..."
+    QMenu* paletteMenu = nullptr;
+    // "Use selected item", "Replace selected item with current palette",
+    // "Delete selected item(s)".
+    std::array<QAction*, 3> favoritesItems{};
+    QList<QAction*> colorCommands;   // of the "Color" menu, acting on the selected well
+    QList<QAction*> paletteCommands; // of the "Palette" menu
 };
 
 // The main window: the palette, the colour strings, the favorites area, the tools bar and

@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Palette and favorites files: exporting through the export sheets, opening from the
+// Open dialog or the desktop, importing chosen favorites as a new group.
+#include "appcontroller.h"
+#include "defaults.h"
+#include "exchangefiles.h"
+#include "exportsheet.h"
+#include "favoritesselectionsheet.h"
+#include "simpletreenode.h"
+#include "userprompts.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QStatusBar>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tintmere {
+
+namespace {
+
+constexpr int kStatusMessageMilliseconds = 8000;
+const QString kPaletteType = u"tnp"_s;
+const QString kFavoritesType = u"tnf"_s;
+
+QString fileType(const QString& path) {
+    return QFileInfo(path).suffix().toLower();
+}
+
+QString folderOf(const QString& path) {
+    return QFileInfo(path).absolutePath();
+}
+
+} // namespace
+
+void AppController::connectFiles() {
+    const MainWindowOutlets& o = outlets();
+    connect(o.exportItem, &QAction::triggered, this, &AppController::saveDocument);
+    connect(o.importItem, &QAction::triggered, this, &AppController::openDocument);
+}
+
+QDialog* AppController::sheet() const {
+    QDialog* shown = m_sheet.data();
+    return shown && shown->isVisible() ? shown : nullptr;
+}
+
+void AppController::showSheet(QDialog* sheet) {
+    // One sheet at a time; the files waiting for their turn follow when it goes.
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    m_sheet = sheet;
+    connect(sheet, &QDialog::finished, this, [this] {
+        QMetaObject::invokeMethod(this, &AppController::openNextFile, Qt::QueuedConnection);
+    });
+    sheet->open();
+}
+
+void AppController::saveDocument() {
+    if (sheet())
+        return;
+    auto* sheet = new ExportSheet(m_mainWindow.get());
+    connect(sheet, &QDialog::finished, this, [this](int result) {
+        if (result == ExportSheet::ExportPalette)
+            exportPalette();
+        else if (result == ExportSheet::ExportFavorites)
+            chooseFavoritesToExport();
+    });
+    showSheet(sheet);
+}
+
+void AppController::exportPalette() {
+    Defaults& defaults = Defaults::standard();
+    const QString path = prompts().saveFileName(
+        m_mainWindow.get(), defaults.pathValue(keys::LastSaveDirectory), kPaletteType);
+    if (path.isEmpty())
+        return;
+    const QList<Color> colors = colorArray();
+    Palette palette;
+    std::copy_n(colors.begin(), palette.size(), palette.begin());
+    if (const std::optional<FileError> problem = PaletteFile::write(path, palette)) {
+        prompts().reportError(m_mainWindow.get(), problem->text());
+        return;
+    }
+    defaults.setString(keys::LastSaveDirectory, folderOf(path));
+}
+
+void AppController::chooseFavoritesToExport() {
+    auto* sheet =
+        new FavoritesSelectionSheet(tr("Export Favorites"), tr("Choose the favorites to export."),
+                                    tr("Next..."), m_mainWindow.get());
+    sheet->setEntries(SimpleTreeNode::itemsArrayFromRootChildren(m_treeData->children()));
+    connect(sheet, &QDialog::accepted, this, [this, sheet] { exportFavorites(sheet->flags()); });
+    // Set up before the export sheet's own finishing is over.
+    QMetaObject::invokeMethod(
+        this, [this, sheet] { showSheet(sheet); }, Qt::QueuedConnection);
+}
+
+void AppController::exportFavorites(const QList<int>& flags) {
+    Defaults& defaults = Defaults::standard();
+    const QString path = prompts().saveFileName(
+        m_mainWindow.get(), defaults.pathValue(keys::LastSaveDirectory), kFavoritesType);
+    if (path.isEmpty())
+        return;
+    const QList<FavoriteEntry> favorites =
+        SimpleTreeNode::itemsArrayFromRootChildren(m_treeData->children());
+    if (const std::optional<FileError> problem = FavoritesFile::write(path, favorites, flags)) {
+        prompts().reportError(m_mainWindow.get(), problem->text());
+        return;
+    }
+    defaults.setString(keys::LastSaveDirectory, folderOf(path));
+}
+
+void AppController::openDocument() {
+    if (sheet())
+        return;
+    Defaults& defaults = Defaults::standard();
+    const QString path =
+        prompts().openFileName(m_mainWindow.get(), defaults.pathValue(keys::LastOpenDirectory));
+    if (path.isEmpty())
+        return;
+    // Only palette files move the Open dialog's starting folder.
+    if (fileType(path) == kPaletteType)
+        defaults.setString(keys::LastOpenDirectory, folderOf(path));
+    // The Open dialog has gone by now, so a favorites file's sheet can show.
+    if (!openFile(path))
+        prompts().reportError(
+            m_mainWindow.get(),
+            tr("“%1” is neither a palette file (.tnp) nor a favorites file (.tnf).")
+                .arg(QFileInfo(path).fileName()));
+}
+
+void AppController::openFiles(const QStringList& files) {
+    QStringList declined;
+    for (const QString& path : files) {
+        const QString type = fileType(path);
+        if (type == kPaletteType || type == kFavoritesType)
+            m_pendingFiles.append(path);
+        else
+            declined.append(QFileInfo(path).fileName());
+    }
+    if (!declined.isEmpty())
+        m_mainWindow->statusBar()->showMessage(
+            tr("Tintmere opens palette (.tnp) and favorites (.tnf) files only; not opened: %1")
+                .arg(declined.join(u", "_s)),
+            kStatusMessageMilliseconds);
+    openNextFile();
+}
+
+bool AppController::openFile(const QString& path) {
+    const QString type = fileType(path);
+    if (type != kPaletteType && type != kFavoritesType)
+        return false;
+    m_pendingFiles.append(path);
+    openNextFile();
+    return true;
+}
+
+void AppController::openNextFile() {
+    // A favorites file waits until the sheet before it has gone.
+    while (!sheet() && !m_pendingFiles.isEmpty()) {
+        const QString path = m_pendingFiles.takeFirst();
+        if (!m_mainWindow->isVisible())
+            openMainWindow();
+        if (fileType(path) == kPaletteType) {
+            const FileResult<Palette> palette = PaletteFile::read(path);
+            if (!palette) {
+                prompts().reportError(m_mainWindow.get(), palette.error().text());
+                continue;
+            }
+            setPaletteToColorArray({palette->begin(), palette->end()});
+            updateColorLabels();
+        } else {
+            const FileResult<FavoritesImport> import = FavoritesFile::read(path);
+            if (!import) {
+                prompts().reportError(m_mainWindow.get(), import.error().text());
+                continue;
+            }
+            showImportSheet(*import);
+        }
+    }
+}
+
+void AppController::showImportSheet(const FavoritesImport& import) {
+    auto* sheet = new FavoritesSelectionSheet(
+        tr("Import Favorites"), tr("Choose the favorites to import from “%1”.").arg(import.name),
+        tr("Import"), m_mainWindow.get());
+    sheet->setEntries(import.favorites);
+    connect(sheet, &QDialog::accepted, this,
+            [this, sheet, import] { importData(import, sheet->flags()); });
+    m_mainWindow->activateWindow();
+    showSheet(sheet);
+}
+
+void AppController::importData(const FavoritesImport& import, const QList<int>& flags) {
+    QVariantList entries;
+    for (qsizetype i = 0; i < import.favorites.size(); ++i) {
+        if (i < flags.size() && flags[i] == 1)
+            entries.append(import.favorites[i].toDictionary());
+    }
+    std::unique_ptr<SimpleTreeNode> group = SimpleTreeNode::treeFromDictionary(
+        {{entrykeys::Entries, entries}, {entrykeys::Group, import.name}});
+    // Imports go at the end of the top level, closed; nothing is merged.
+    if (SimpleNodeData* data = SimpleTreeNode::dataOf(group.get()))
+        data->setExpStart(false);
+    m_treeData->insertChild(std::move(group), m_treeData->numberOfChildren());
+}
+
+} // namespace tintmere

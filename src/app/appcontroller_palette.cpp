@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Commands on one well or the whole palette, from the "Color" and "Palette" menus, the
+// wells' context menus and the tools' send buttons. Each records its undo step before it
+// changes anything.
+#include "appcontroller.h"
+#include "colormenus.h"
+#include "defaults.h"
+#include "favoritespane.h"
+#include "magnifiercontrol.h"
+#include "menuvalidation.h"
+#include "palettecommands.h"
+#include "qvcolorwell.h"
+#include "qvdrawer.h"
+#include "qvpalettecolorwell.h"
+#include "qvpaletteview.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace tintmere {
+
+namespace {
+
+QString plainText(const QString& text) {
+    QString plain = text;
+    return plain.remove(u'&');
+}
+
+const QMenu* menuHolding(const QObject* item) {
+    if (const auto* action = qobject_cast<const QAction*>(item)) {
+        for (QObject* holder : action->associatedObjects()) {
+            if (auto* menu = qobject_cast<const QMenu*>(holder))
+                return menu;
+        }
+    }
+    return nullptr;
+}
+
+Color resetColor() {
+    return Defaults::standard().colorValue(keys::ResetColor).value_or(Color{1, 1, 1, 1});
+}
+
+bool isInMenuBar(const QMenu* menu) {
+    for (QObject* holder : menu->menuAction()->associatedObjects()) {
+        if (qobject_cast<const QMenuBar*>(holder))
+            return true;
+    }
+    return false;
+}
+
+// A command of a menu-bar menu, or of one of its submenus, acts on the selected well.
+bool actsOnSelectedWell(const QMenu* menu) {
+    if (!menu)
+        return false;
+    if (isInMenuBar(menu))
+        return true;
+    const QMenu* supermenu = menuHolding(menu->menuAction());
+    return supermenu && isInMenuBar(supermenu);
+}
+
+} // namespace
+
+void AppController::connectPaletteCommands() {
+    const MainWindowOutlets& o = outlets();
+    for (QAction* item : o.colorCommands)
+        connect(item, &QAction::triggered, this, [this, item] { colorMenuItemSelected(item); });
+    for (QAction* item : o.paletteCommands)
+        connect(item, &QAction::triggered, this, [this, item] { paletteMenuItemSelected(item); });
+
+    connect(o.sendBlend, &QAbstractButton::clicked, this, [this] { sendToCurrent(0); });
+
+    // The template of every well's context menu; each well gets a copy tagged with its
+    // index.
+    auto* wellMenu = new QMenu(m_mainWindow.get());
+    addColorCommands(wellMenu, ColorMenuPlace::Well);
+    o.paletteView->setColorWellMenu(wellMenu);
+    connect(o.paletteView, &QVPaletteView::colorMenuItemSelected, this,
+            &AppController::colorMenuItemSelected);
+}
+
+void AppController::colorMenuItemSelected(const QAction* item) {
+    const MainWindowOutlets& o = outlets();
+    const QMenu* menu = menuHolding(item);
+    const int target =
+        actsOnSelectedWell(menu) ? o.paletteView->selectedColorWellIndex() : item->data().toInt();
+    QVPaletteColorWell* well = mainWell(target);
+    if (!well)
+        return;
+    const Color color = well->color();
+    const ColorCommand command =
+        colorCommandFor(menu ? plainText(menu->title()) : QString(), plainText(item->text()));
+    QList<Color> palette = colorArray();
+
+    switch (command.kind) {
+    case ColorCommand::CopyHex:
+        copyColorStringOf(color, 0);
+        break;
+    case ColorCommand::CopyRgb:
+        copyColorStringOf(color, 1);
+        break;
+    case ColorCommand::CopyWeb:
+        copyColorStringOf(color, 2);
+        break;
+    case ColorCommand::Reset:
+        setColor(resetColor(), target);
+        break;
+    case ColorCommand::Randomize:
+        setColor(RandomColors().next(), target);
+        break;
+    case ColorCommand::MakeWebSafe:
+        setColor(color.webColor(), target);
+        break;
+    case ColorCommand::SetAll:
+        setAllWells(color);
+        break;
+    case ColorCommand::SwitchWith:
+        palette[target] = palette[command.chosenWell];
+        palette[command.chosenWell] = color;
+        setPaletteToColorArray(palette);
+        break;
+    case ColorCommand::QuickBlendWith:
+        quickBlend(color, palette[command.chosenWell]);
+        break;
+    case ColorCommand::BlendWith:
+        loadBlendTool(color, palette[command.chosenWell]);
+        showBlendDrawer();
+        break;
+    case ColorCommand::SendToBlendStart:
+        loadBlendColor(0, color);
+        showBlendDrawer();
+        break;
+    case ColorCommand::SendToBlendEnd:
+        loadBlendColor(1, color);
+        showBlendDrawer();
+        break;
+    case ColorCommand::ShowBlend:
+        showBlendDrawer();
+        break;
+    case ColorCommand::None:
+        break;
+    }
+    updateColorLabels();
+}
+
+void AppController::paletteMenuItemSelected(const QAction* item) {
+    switch (paletteCommandFor(plainText(item->text()))) {
+    case PaletteCommand::ResetPalette:
+        setAllWells(resetColor());
+        break;
+    case PaletteCommand::RandomizePalette: {
+        RandomColors random;
+        QList<Color> colors;
+        for (int i = 0; i < 4; ++i)
+            colors.append(random.next());
+        setPaletteToColorArray(colors);
+        break;
+    }
+    case PaletteCommand::MakePaletteWebSafe: {
+        QList<Color> colors = colorArray();
+        for (Color& color : colors)
+            color = color.webColor();
+        setPaletteToColorArray(colors);
+        break;
+    }
+    case PaletteCommand::WebPreview:
+        toggleWebPreview();
+        break;
+    case PaletteCommand::None:
+        break;
+    }
+    updateColorLabels();
+}
+
+void AppController::setAllWells(const Color& color) {
+    setPaletteToColorArray({color, color, color, color});
+}
+
+void AppController::sendToCurrent(int tag) {
+    const MainWindowOutlets& o = outlets();
+    const int selected = o.paletteView->selectedColorWellIndex();
+    if (tag == 1) {
+        // Only a favorite applies; white cells of no selection would wipe the palette.
+        MenuState state;
+        describeFavoritesSelection(state);
+        if (state.favoritesSelectedRows != 1 || state.selectedFavoriteIsGroup)
+            QApplication::beep();
+        else
+            setPaletteToColorArray(m_favoritesPane->preview()->colors());
+    } else if (tag == 2) {
+        const std::optional<Color> picked =
+            m_magnifier ? m_magnifier->selectedColor() : std::optional<Color>();
+        if (picked)
+            setColor(*picked, selected);
+        else
+            QApplication::beep();
+    } else {
+        sendBlendResult(selected);
+    }
+    updateColorLabels();
+}
+
+void AppController::showBlendDrawer() {
+    const MainWindowOutlets& o = outlets();
+    closeDrawers({o.rgbDrawer, o.hexDrawer, o.magnifyDrawer});
+    o.blendDrawer->open();
+}
+
+} // namespace tintmere

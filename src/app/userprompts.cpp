@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "userprompts.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tintmere {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("UserPrompts", text);
+}
+
+QString fileTypeFilter(const QString& suffix) {
+    if (suffix == u"tnp"_s)
+        return tr("Tintmere palette (*.tnp)");
+    if (suffix == u"tnf"_s)
+        return tr("Tintmere favorites (*.tnf)");
+    return tr("Tintmere palettes and favorites (*.tnp *.tnf)");
+}
+
+} // namespace
+
+bool DialogPrompts::confirmDelete(QWidget* window) {
+    QMessageBox box(QMessageBox::Warning, u"Are you sure?"_s,
+                    u"Are you sure you want to delete the selected item(s)?"_s,
+                    QMessageBox::NoButton, window);
+    box.setWindowModality(Qt::WindowModal);
+    QPushButton* remove = box.addButton(u"Delete"_s, QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(u"Cancel"_s, QMessageBox::RejectRole);
+    box.setDefaultButton(remove);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == remove;
+}
+
+QString DialogPrompts::saveFileName(QWidget* window, const QString& folder, const QString& suffix) {
+    QFileDialog dialog(window,
+                       suffix == u"tnp"_s ? tr("Save Palette File") : tr("Save Favorites File"),
+                       folder, fileTypeFilter(suffix));
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(u"Untitled."_s + suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString DialogPrompts::openFileName(QWidget* window, const QString& folder) {
+    QFileDialog dialog(window, tr("Import"), folder, fileTypeFilter({}));
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void DialogPrompts::reportError(QWidget* window, const QString& text) {
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, tr("File Problem"), text, QMessageBox::Ok, window);
+    box->setWindowModality(Qt::WindowModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+} // namespace tintmere

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tintmere {
+
+// The questions the controller asks the user while a command runs. Behind an interface so
+// that the tests answer them; the program uses DialogPrompts.
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+
+    // "Are you sure?" before favorites are deleted; true for "Delete".
+    virtual bool confirmDelete(QWidget* window) = 0;
+    // The file to write, with the suffix; empty when the user cancelled.
+    virtual QString saveFileName(QWidget* window, const QString& folder, const QString& suffix) = 0;
+    // A palette or favorites file to open; empty when the user cancelled.
+    virtual QString openFileName(QWidget* window, const QString& folder) = 0;
+    // A file could not be read or written; nothing was changed.
+    virtual void reportError(QWidget* window, const QString& text) = 0;
+};
+
+// Window-modal message boxes and file dialogs on the main window.
+class DialogPrompts : public UserPrompts {
+public:
+    bool confirmDelete(QWidget* window) override;
+    QString saveFileName(QWidget* window, const QString& folder, const QString& suffix) override;
+    QString openFileName(QWidget* window, const QString& folder) override;
+    void reportError(QWidget* window, const QString& text) override;
+};
+
+} // namespace tintmere

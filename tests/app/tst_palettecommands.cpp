@@ -1,0 +1,260 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "appcontroller.h"
+#include "apptesting.h"
+#include "defaults.h"
+#include "palettecommands.h"
+#include "qvblendview.h"
+#include "qvcolorwell.h"
+#include "qvdrawer.h"
+#include "qvpalettecolorwell.h"
+#include "qvpaletteview.h"
+#include "qvradiocolorwell.h"
+#include "storedcolors.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace tintmere;
+
+Q_DECLARE_METATYPE(ColorCommand)
+
+namespace {
+
+QAction* findItem(const QMenu* menu, const QStringList& path) {
+    for (QAction* item : menu->actions()) {
+        if (item->text() != path.first())
+            continue;
+        if (path.size() == 1)
+            return item;
+        return item->menu() ? findItem(item->menu(), path.mid(1)) : nullptr;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestPaletteCommands : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<AppController> m_controller;
+
+    const MainWindowOutlets& o() const { return m_controller->outlets(); }
+    QString hexes() const { return paletteText(m_controller->colorArray()); }
+    void setPalette(const QString& hexTexts, int selected) {
+        QList<Color> colors;
+        for (const QString& text : hexTexts.split(u' '))
+            colors << *colorFromStoredText(text);
+        m_controller->setPaletteToColorArray(colors);
+        m_controller->newColorSelected(selected);
+        o().undoStack->clear();
+    }
+    // "bar" for the menu bar, "well N" for a well's context menu.
+    QAction* item(const QString& place, const QString& path) const {
+        QStringList steps = path.split(u'/');
+        if (place == u"bar") {
+            const QMenu* menu = steps.first() == u"Palette" ? o().paletteMenu : o().colorMenu;
+            return findItem(menu, steps.mid(steps.first() == u"Palette" ? 1 : 0));
+        }
+        const int index = place.back().digitValue();
+        QVColorWell* well = o().paletteView->radioColorWellAtIndex(index)->colorWell();
+        return findItem(well->contextMenu(), steps);
+    }
+
+private Q_SLOTS:
+    void init() {
+        Defaults::setStandardForTesting(Defaults::inMemory());
+        m_controller = std::make_unique<AppController>(m_dir.filePath(u"Favorites.plist"_s));
+        setPalette(u"ff0000 00ff00 0000ff 345678"_s, 2);
+    }
+    void cleanup() { m_controller.reset(); }
+
+    // The rules the menus never exercise; the commands themselves are tested below.
+    void dispatch_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<ColorCommand>("command");
+        QTest::newRow("copy menu tries copy rows only")
+            << u"Copy"_s << u"Reset"_s << ColorCommand{};
+        QTest::newRow("copy title elsewhere") << u"Color"_s << u"Hex value"_s << ColorCommand{};
+        QTest::newRow("well list")
+            << u"Switch with"_s << u"Color 3"_s << ColorCommand{ColorCommand::SwitchWith, 2};
+        QTest::newRow("no such well") << u"Blend with"_s << u"Color 5"_s << ColorCommand{};
+        QTest::newRow("other blend item")
+            << u"Send to blend"_s << u"Middle"_s << ColorCommand{ColorCommand::ShowBlend};
+    }
+    void dispatch() {
+        QFETCH(QString, menu);
+        QFETCH(QString, item);
+        QFETCH(ColorCommand, command);
+        QCOMPARE(colorCommandFor(menu, item), command);
+    }
+
+    void randomComponentsAreNeverZero_data() {
+        QTest::addColumn<QList<uint>>("draws"); // blue, green, red
+        QTest::addColumn<QString>("color");
+        QTest::newRow("darkest") << QList<uint>{0, 255, 510} << u"010101"_s;
+        QTest::newRow("brightest") << QList<uint>{254, 509, 4294967295u} << u"01ffff"_s;
+    }
+    void randomComponentsAreNeverZero() {
+        QFETCH(QList<uint>, draws);
+        QFETCH(QString, color);
+        qsizetype next = 0;
+        QCOMPARE(storedColorText(randomColor([&] { return draws[next++]; })), color);
+
+        RandomColors first(7), second(7);
+        for (int i = 0; i < 1000; ++i) {
+            const Color c = first.next();
+            QCOMPARE(second.next(), c); // same second, same colours
+            QVERIFY(c.red > 0 && c.green > 0 && c.blue > 0 && c.alpha == 1);
+        }
+    }
+
+    void commandsAndTheirUndo_data() {
+        QTest::addColumn<QString>("place"); // "bar" or "well N"
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("after"); // "=": unchanged
+        QTest::addColumn<int>("undoSteps");
+        struct Row {
+            const char *name, *place, *path, *after;
+            int undoSteps;
+        };
+        // clang-format off
+        const Row rows[] = {
+            {"reset selected", "bar", "Reset", "ff0000 00ff00 ffffff 345678", 1},
+            {"reset well", "well 0", "Reset", "ffffff 00ff00 0000ff 345678", 1},
+            {"web-safe", "well 3", "Make web-safe", "ff0000 00ff00 0000ff 336666", 1},
+            {"set all selected", "bar", "Set all to selected color", "0000ff 0000ff 0000ff 0000ff", 1},
+            {"set all this", "well 1", "Set all to this color", "00ff00 00ff00 00ff00 00ff00", 1},
+            {"switch", "bar", "Switch with/Color 1", "0000ff 00ff00 ff0000 345678", 1},
+            {"switch with itself", "well 3", "Switch with/Color 4", "=", 1},
+            {"copy", "well 0", "Copy/Hex value", "=", 0},
+            {"blend with", "bar", "Blend with/Color 1", "=", 0},
+            {"send to blend", "well 1", "Send to blend/Start color", "=", 0},
+            {"reset palette", "bar", "Palette/Reset palette", "ffffff ffffff ffffff ffffff", 1},
+            {"palette web-safe", "bar", "Palette/Make palette web-safe", "ff0000 00ff00 0000ff 336666", 1},
+            {"web preview", "bar", "Palette/Show web-safe preview", "=", 0},
+        };
+        // clang-format on
+        for (const Row& row : rows)
+            QTest::newRow(row.name)
+                << QString::fromLatin1(row.place) << QString::fromLatin1(row.path)
+                << QString::fromLatin1(row.after) << row.undoSteps;
+    }
+    void commandsAndTheirUndo() {
+        QFETCH(QString, place);
+        QFETCH(QString, path);
+        QFETCH(QString, after);
+        QFETCH(int, undoSteps);
+        const QString before = hexes();
+        QAction* command = item(place, path);
+        QVERIFY(command);
+        command->trigger();
+        if (after == u"=")
+            after = before;
+        QCOMPARE(hexes(), after);
+        QCOMPARE(o().undoStack->count(), undoSteps);
+        if (undoSteps) {
+            o().undoStack->undo();
+            QCOMPARE(hexes(), before);
+            o().undoStack->redo();
+            QCOMPARE(hexes(), after);
+        }
+        if (path.startsWith(u"Copy"))
+            QCOMPARE(QGuiApplication::clipboard()->text(), u"#ff0000"_s);
+        if (path.contains(u"blend"))
+            QCOMPARE(o().blendDrawer->state() == QVDrawer::Closed, false);
+        if (path.endsWith(u"preview"))
+            QVERIFY(o().paletteView->drawWeb() &&
+                    Defaults::standard().boolValue(keys::DrawWebPreview));
+    }
+
+    void randomizeTouchesOnlyItsTarget() {
+        item(u"well 1"_s, u"Randomize"_s)->trigger();
+        const QStringList colors = hexes().split(u' ');
+        QCOMPARE(colors[0] + colors[2] + colors[3], u"ff00000000ff345678"_s);
+        item(u"bar"_s, u"Palette/Randomize palette"_s)->trigger();
+        for (const Color& c : m_controller->colorArray())
+            QVERIFY(c.red > 0 && c.green > 0 && c.blue > 0);
+        QCOMPARE(o().undoStack->count(), 2);
+    }
+
+    void quickBlendLeavesTheBlendToolAsItWas_data() {
+        QTest::addColumn<int>("midpoints");
+        QTest::addColumn<QString>("changedWells");
+        QTest::newRow("one midpoint: the selected well") << 0 << u"2"_s;
+        QTest::newRow("two midpoints: the whole palette") << 1 << u"0123"_s;
+    }
+    void quickBlendLeavesTheBlendToolAsItWas() {
+        QFETCH(int, midpoints);
+        QFETCH(QString, changedWells);
+        Defaults::standard().setInt(keys::QuickBlendMidpoints, midpoints);
+        // The user's blend: other ends, amount and mode than the quick blend uses.
+        item(u"well 3"_s, u"Send to blend/Start color"_s)->trigger();
+        o().percentAmount->setValue(80);
+        o().blendSegmentedControl->button(1 - midpoints)->click();
+        const auto toolState = [this] {
+            return QVariantList{storedColorText(o().colorOneBlend->color()),
+                                storedColorText(o().colorTwoBlend->color()),
+                                o().percentAmount->value(),
+                                o().blendView->mode(),
+                                o().blendSegmentedControl->checkedId(),
+                                paletteText(o().blendView->swatchColors())};
+        };
+        const QVariantList before = toolState();
+        const QStringList old = hexes().split(u' ');
+
+        item(u"well 0"_s, u"Quick blend with/Color 4"_s)->trigger(); // ff0000 with 345678
+        QCOMPARE(toolState(), before);
+        QVBlendView oracle;
+        oracle.setMode(midpoints);
+        oracle.setPercentAmount(50);
+        oracle.setColorOne(*colorFromStoredText(old[0]));
+        oracle.setColorTwo(*colorFromStoredText(old[3]));
+        const QList<Color> expected = midpoints == 0
+                                          ? QList<Color>{oracle.threeColor()}
+                                          : QList<Color>{oracle.colorOne(), oracle.fourColorOne(),
+                                                         oracle.fourColorTwo(), oracle.colorTwo()};
+        const QStringList now = hexes().split(u' ');
+        for (int i = 0; i < 4; ++i) {
+            const qsizetype changed = changedWells.indexOf(QChar(u'0' + i));
+            QCOMPARE(now[i], changed < 0 ? old[i] : storedColorText(expected[changed]));
+        }
+        QCOMPARE(o().undoStack->count(), 1);
+        o().undoStack->undo();
+        QCOMPARE(hexes(), old.join(u' '));
+    }
+
+    void blendResultsGoToThePalette() {
+        item(u"well 1"_s, u"Blend with/Color 3"_s)->trigger();
+        QCOMPARE(o().blendView->colorOne(), o().colorOneBlend->color());
+        QCOMPARE(storedColorText(o().colorTwoBlend->color()), u"0000ff"_s);
+        QCOMPARE(o().blendDrawer->state() == QVDrawer::Closed, false);
+        o().blendSegmentedControl->button(0)->click();
+        const Color midpoint = o().blendView->threeColor();
+        o().sendBlend->click(); // into the selected well
+        QCOMPARE(m_controller->colorArray().at(2), midpoint);
+        o().blendSegmentedControl->button(1)->click();
+        m_controller->sendToCurrent(0);
+        QCOMPARE(m_controller->colorArray().at(1), o().blendView->fourColorOne());
+        QCOMPARE(o().undoStack->count(), 2);
+    }
+
+    void magnifierSendWithoutPickBeepsOnly() {
+        m_controller->sendToCurrent(2);
+        QCOMPARE(hexes(), u"ff0000 00ff00 0000ff 345678"_s);
+        QCOMPARE(o().undoStack->count(), 0);
+    }
+};
+
+QTEST_MAIN(TestPaletteCommands)
+#include "tst_palettecommands.moc"

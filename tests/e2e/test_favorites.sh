@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A favorite added from the keyboard survives SIGKILL; palettes and favorites go out
+# through the export sheets and a favorites file comes back in from a second launch.
+source "$E2E_LIB"
+
+LIBRARY=$XDG_DATA_HOME/Tintmere/Favorites.plist
+
+# outline FILE: the library as "name;group[name,...]".
+outline() {
+    python3 - "$1" <<'PY'
+import plistlib, sys
+def show(e):
+    if "Group" in e:
+        return e["Group"] + "[" + ",".join(show(c) for c in e.get("Entries", [])) + "]"
+    return e.get("Name", "?")
+try:
+    with open(sys.argv[1], "rb") as f:
+        print(";".join(show(e) for e in plistlib.load(f)["Entries"]))
+except (OSError, plistlib.InvalidFileException, KeyError):
+    print("")
+PY
+}
+
+outline_is() {
+    [ "$(outline "$LIBRARY")" = "$1" ]
+}
+
+# archived_strings FILE: every string of a keyed archive, one line.
+archived_strings() {
+    python3 -c 'import plistlib,sys; print(" ".join(o for o in plistlib.load(open(sys.argv[1],"rb"))["$objects"] if isinstance(o,str)))' "$1"
+}
+
+# wait_for DESCRIPTION COMMAND...: polls for up to 10 s.
+wait_for() {
+    local what=$1
+    shift
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    fail "$what"
+}
+
+# keys_to WINDOW KEY...: the keyboard follows the pointer without a window manager.
+keys_to() {
+    local window=$1
+    shift
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + 8))
+    sleep 0.2
+    xdotool key "$@"
+}
+
+# save_as TITLE PATH: answers the save dialog.
+save_as() {
+    local dialog
+    dialog=$(wait_window "$1")
+    sleep 0.5
+    keys_to "$dialog" ctrl+a
+    xdotool type --delay 20 "$2"
+    xdotool key Return
+    wait_for "no file $2" test -s "$2"
+}
+
+start_app
+wait_window Tintmere >/dev/null
+sleep 0.5
+window=$(wait_window Tintmere)
+
+# Ctrl+D adds the palette as a favorite with its name open for typing.
+press_keys "$window" ctrl+d
+sleep 0.5
+xdotool type --delay 30 Sunset
+xdotool key Return
+wait_for "the new favorite was not saved: $(outline "$LIBRARY")" outline_is Sunset
+
+kill -KILL "$APP_PID"
+wait "$APP_PID" 2>/dev/null || true
+APP_PID=
+[ "$(outline "$LIBRARY")" = Sunset ] || fail "after SIGKILL the library holds: $(outline "$LIBRARY")"
+
+start_app
+wait_window Tintmere >/dev/null
+sleep 0.5
+window=$(wait_window Tintmere)
+
+# Export the palette.
+press_keys "$window" ctrl+s
+keys_to "$(wait_window Export)" alt+p
+save_as "Save Palette File" "$E2E_HOME/Out.tnp"
+# The archive keeps the four equal colour strings once.
+archived_strings "$E2E_HOME/Out.tnp" | grep -qw ffffff ||
+    fail "palette file holds: $(archived_strings "$E2E_HOME/Out.tnp")"
+[ "$(conf_value LastSaveDirectory)" = "$E2E_HOME" ] || fail "LastSaveDirectory not stored"
+
+# Export the favorites: the restarted program still knows Sunset.
+press_keys "$window" ctrl+s
+keys_to "$(wait_window Export)" alt+f
+keys_to "$(wait_window 'Export Favorites')" Return
+save_as "Save Favorites File" "$E2E_HOME/Fav.tnf"
+archived_strings "$E2E_HOME/Fav.tnf" | grep -qw Sunset || fail "favorites file lacks Sunset"
+
+# A second launch hands the favorites file over; its import sheet appends a group.
+timeout 10 "$TINTMERE" "$E2E_HOME/Fav.tnf" || fail "second launch did not exit cleanly"
+keys_to "$(wait_window 'Import Favorites')" Return
+wait_for "import not saved: $(outline "$LIBRARY")" outline_is "Sunset;Fav[Sunset]"
+stop_app
+outline_is "Sunset;Fav[Sunset]" || fail "after quitting the library holds: $(outline "$LIBRARY")"
