@@ -5,6 +5,7 @@
 #include "terminationwatcher.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 
 using namespace Qt::Literals::StringLiterals;
@@ -19,7 +20,16 @@ int main(int argc, char* argv[]) {
     // Closing the main window leaves the program running; a new launch shows it again.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const QStringList files = QApplication::arguments().mid(1);
+    QCommandLineParser arguments;
+    arguments.setApplicationDescription(
+        QApplication::translate("main", "A color palette, picker and converter."));
+    arguments.addHelpOption();
+    arguments.addVersionOption();
+    arguments.addPositionalArgument(
+        u"files"_s, QApplication::translate("main", "Palette (.tnp) or favorites (.tnf) files."),
+        u"[files...]"_s);
+    arguments.process(app); // --help and --version answer and exit here
+    const QStringList files = arguments.positionalArguments();
     tintmere::SingleInstance instance;
     if (instance.handOverOrListen(files)) {
         return 0; // the running Tintmere shows itself and opens the files

@@ -22,6 +22,8 @@ for program in tintmere tintmere-color; do
     [ -x "$PREFIX/bin/$program" ] || fail "bin/$program is missing or not executable"
 done
 "$PREFIX/bin/tintmere-color" --version | grep -q '[0-9]' || fail "tintmere-color --version"
+QT_QPA_PLATFORM=offscreen "$PREFIX/bin/tintmere" --version | grep -q '^Tintmere [0-9]' ||
+    fail "tintmere --version"
 "$PREFIX/bin/tintmere-color" --help >/dev/null || fail "tintmere-color --help"
 man=$SHARE/man/man1/tintmere-color.1
 grep -q '^\.SS palette$' "$man" || fail "$man lacks the commands"
