@@ -32,23 +32,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tintmere {
 
-namespace {
-
-QString plainTitle(const QString& title) {
-    QString plain = title;
-    return plain.remove(u'&');
-}
-
-const QMenu* menuHolding(const QAction* item) {
-    for (QObject* holder : item->associatedObjects()) {
-        if (auto* menu = qobject_cast<const QMenu*>(holder))
-            return menu;
-    }
-    return nullptr;
-}
-
-} // namespace
-
 AppController::AppController(const QString& libraryPath, QObject* parent)
     : QObject(parent)
     , m_library(libraryPath) {

@@ -24,21 +24,6 @@ namespace tintmere {
 
 namespace {
 
-QString plainText(const QString& text) {
-    QString plain = text;
-    return plain.remove(u'&');
-}
-
-const QMenu* menuHolding(const QObject* item) {
-    if (const auto* action = qobject_cast<const QAction*>(item)) {
-        for (QObject* holder : action->associatedObjects()) {
-            if (auto* menu = qobject_cast<const QMenu*>(holder))
-                return menu;
-        }
-    }
-    return nullptr;
-}
-
 Color resetColor() {
     return Defaults::standard().colorValue(keys::ResetColor).value_or(Color{1, 1, 1, 1});
 }
@@ -91,7 +76,7 @@ void AppController::colorMenuItemSelected(const QAction* item) {
         return;
     const Color color = well->color();
     const ColorCommand command =
-        colorCommandFor(menu ? plainText(menu->title()) : QString(), plainText(item->text()));
+        colorCommandFor(menu ? plainTitle(menu->title()) : QString(), plainTitle(item->text()));
     QList<Color> palette = colorArray();
 
     switch (command.kind) {
@@ -146,7 +131,7 @@ void AppController::colorMenuItemSelected(const QAction* item) {
 }
 
 void AppController::paletteMenuItemSelected(const QAction* item) {
-    switch (paletteCommandFor(plainText(item->text()))) {
+    switch (paletteCommandFor(plainTitle(item->text()))) {
     case PaletteCommand::ResetPalette:
         setAllWells(resetColor());
         break;

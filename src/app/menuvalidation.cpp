@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "menuvalidation.h"
 
+#include <QAction>
+#include <QMenu>
+
 #include <array>
 
 namespace tintmere {
@@ -40,6 +43,19 @@ bool isMenuItemEnabled(QStringView itemTitle, QStringView menuTitle, const MenuS
     if (itemTitle == QStringView(u"Lock magnify image") && state.magnifyDrawerClosed)
         return false;
     return true;
+}
+
+QString plainTitle(const QString& title) {
+    QString plain = title;
+    return plain.remove(u'&');
+}
+
+const QMenu* menuHolding(const QAction* item) {
+    for (QObject* holder : item->associatedObjects()) {
+        if (auto* menu = qobject_cast<const QMenu*>(holder))
+            return menu;
+    }
+    return nullptr;
 }
 
 } // namespace tintmere

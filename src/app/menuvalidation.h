@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
 #include <QStringView>
+
+class QAction;
+class QMenu;
 
 namespace tintmere {
 
@@ -17,5 +21,10 @@ struct MenuState {
 // (both without mnemonic markers). The first rule that disables an item decides; items
 // no rule names are enabled.
 bool isMenuItemEnabled(QStringView itemTitle, QStringView menuTitle, const MenuState& state);
+
+// A menu or item title without its mnemonic markers, as the commands compare it.
+QString plainTitle(const QString& title);
+// The menu an item sits in, if any.
+const QMenu* menuHolding(const QAction* item);
 
 } // namespace tintmere
