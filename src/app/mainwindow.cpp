@@ -33,9 +33,9 @@ namespace tintmere {
 
 namespace {
 
-constexpr int kContentWidth = 300;
+constexpr int kContentWidth = 424;
 // Spreads the four wells across the palette's width.
-constexpr int kWellPadding = 24;
+constexpr int kWellPadding = 48;
 constexpr int kFavoritesMinimumHeight = 150;
 // Room above and below the row of wells.
 constexpr int kPaletteMargins = 34;
