@@ -71,32 +71,18 @@ void QVGlobalColorInfoView::updateInfoPositions() {
     setFrameToFit();
 }
 
-void QVGlobalColorInfoView::setString(const QString& string, int index) {
-    if (!isValidIndex(index))
-        return;
-    QVColorInfo* row = m_colorInfo[index];
-    if (string.isEmpty()) {
-        if (row) {
-            row->hide();
-            row->setString(QString());
-        }
-        update();
-        return;
-    }
-    if (!row) {
-        row = new QVColorInfo(this);
-        m_colorInfo[index] = row;
-        const qreal x = kLeft + m_largestLabelSize.width() + 4;
-        row->setGeometry(QRect(QPointF(x, rowTop(index)).toPoint(), QSize(100, kRowHeight)));
-        row->setFontColor(Qt::white);
-        row->setFontSize(9);
-        row->setBackgroundColor(QColor::fromRgbF(0.443f, 0.443f, 0.443f));
-        row->setMaxWidth(rowMaxWidth());
-    }
-    row->show();
-    row->setString(string);
+void QVGlobalColorInfoView::setUpRow(QVColorInfo* row, int index) {
+    const qreal x = kLeft + m_largestLabelSize.width() + 4;
+    row->setGeometry(QRect(QPointF(x, rowTop(index)).toPoint(), QSize(100, kRowHeight)));
+    row->setFontColor(Qt::white);
+    row->setFontSize(9);
+    row->setBackgroundColor(QColor::fromRgbF(0.443f, 0.443f, 0.443f));
+    row->setMaxWidth(rowMaxWidth());
+}
+
+void QVGlobalColorInfoView::rowShown(int index) {
+    // Every row that shows may bring a wider label, so the labels are measured again.
     compareLabelSizeAtIndex(index);
-    update();
 }
 
 void QVGlobalColorInfoView::paintEvent(QPaintEvent*) {
