@@ -2,11 +2,10 @@
 #include "qvglobalcolorinfoview.h"
 
 #include "qvcolorinfo.h"
+#include "qvglobalpanel.h"
 
 #include <QFontMetricsF>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 
 #include <cmath>
 
@@ -105,10 +104,6 @@ void QVGlobalColorInfoView::paintEvent(QPaintEvent*) {
 
 void QVGlobalColorInfoView::mousePressEvent(QMouseEvent* event) {
     // The panel is moved by dragging this view's background.
-    if (event->button() == Qt::LeftButton && window()->windowHandle() &&
-        window()->windowHandle()->startSystemMove()) {
-        event->accept();
-        return;
-    }
-    QWidget::mousePressEvent(event);
+    if (!QVGlobalPanel::moveByBackground(this, event))
+        QWidget::mousePressEvent(event);
 }

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qvglobalpaletteview.h"
 
-#include <QMouseEvent>
-#include <QWindow>
+#include "qvglobalpanel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -71,10 +70,6 @@ QVSelectedColorWell* QVGlobalPaletteView::selectedColorWell() const {
 
 void QVGlobalPaletteView::mousePressEvent(QMouseEvent* event) {
     // The borderless panel is moved by dragging the palette's background.
-    if (event->button() == Qt::LeftButton && window()->windowHandle() &&
-        window()->windowHandle()->startSystemMove()) {
-        event->accept();
-        return;
-    }
-    QWidget::mousePressEvent(event);
+    if (!QVGlobalPanel::moveByBackground(this, event))
+        QWidget::mousePressEvent(event);
 }
