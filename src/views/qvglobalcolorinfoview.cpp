@@ -2,11 +2,10 @@
 #include "qvglobalcolorinfoview.h"
 
 #include "qvcolorinfo.h"
+#include "qvglobalpanel.h"
 
 #include <QFontMetricsF>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 
 #include <cmath>
 
@@ -71,32 +70,18 @@ void QVGlobalColorInfoView::updateInfoPositions() {
     setFrameToFit();
 }
 
-void QVGlobalColorInfoView::setString(const QString& string, int index) {
-    if (!isValidIndex(index))
-        return;
-    QVColorInfo* row = m_colorInfo[index];
-    if (string.isEmpty()) {
-        if (row) {
-            row->hide();
-            row->setString(QString());
-        }
-        update();
-        return;
-    }
-    if (!row) {
-        row = new QVColorInfo(this);
-        m_colorInfo[index] = row;
-        const qreal x = kLeft + m_largestLabelSize.width() + 4;
-        row->setGeometry(QRect(QPointF(x, rowTop(index)).toPoint(), QSize(100, kRowHeight)));
-        row->setFontColor(Qt::white);
-        row->setFontSize(9);
-        row->setBackgroundColor(QColor::fromRgbF(0.443f, 0.443f, 0.443f));
-        row->setMaxWidth(rowMaxWidth());
-    }
-    row->show();
-    row->setString(string);
+void QVGlobalColorInfoView::setUpRow(QVColorInfo* row, int index) {
+    const qreal x = kLeft + m_largestLabelSize.width() + 4;
+    row->setGeometry(QRect(QPointF(x, rowTop(index)).toPoint(), QSize(100, kRowHeight)));
+    row->setFontColor(Qt::white);
+    row->setFontSize(9);
+    row->setBackgroundColor(QColor::fromRgbF(0.443f, 0.443f, 0.443f));
+    row->setMaxWidth(rowMaxWidth());
+}
+
+void QVGlobalColorInfoView::rowShown(int index) {
+    // Every row that shows may bring a wider label, so the labels are measured again.
     compareLabelSizeAtIndex(index);
-    update();
 }
 
 void QVGlobalColorInfoView::paintEvent(QPaintEvent*) {
@@ -119,10 +104,6 @@ void QVGlobalColorInfoView::paintEvent(QPaintEvent*) {
 
 void QVGlobalColorInfoView::mousePressEvent(QMouseEvent* event) {
     // The panel is moved by dragging this view's background.
-    if (event->button() == Qt::LeftButton && window()->windowHandle() &&
-        window()->windowHandle()->startSystemMove()) {
-        event->accept();
-        return;
-    }
-    QWidget::mousePressEvent(event);
+    if (!QVGlobalPanel::moveByBackground(this, event))
+        QWidget::mousePressEvent(event);
 }

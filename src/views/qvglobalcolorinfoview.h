@@ -14,7 +14,6 @@ class QVGlobalColorInfoView : public QVInfoView {
 public:
     explicit QVGlobalColorInfoView(int width = 115, QWidget* parent = nullptr);
 
-    void setString(const QString& string, int index) override;
     void compareLabelSizeAtIndex(int index) override;
     void updateInfoPositions() override;
 
@@ -27,6 +26,8 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    void setUpRow(QVColorInfo* row, int index) override;
+    void rowShown(int index) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 

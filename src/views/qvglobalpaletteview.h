@@ -2,17 +2,16 @@
 #pragma once
 
 #include "color.h"
-#include "palettegrid.h"
+#include "palettecells.h"
+#include "qvselectedcolorwell.h"
 
-#include <QList>
 #include <QWidget>
-
-class QVSelectedColorWell;
 
 // The global panel's palette: a row of borderless wells that draw their own selection
 // border. Four cells fill a row exactly; the view fits its height to its rows and the panel
 // can be dragged by the view's background.
-class QVGlobalPaletteView : public QWidget {
+class QVGlobalPaletteView : public QWidget,
+                            public PaletteCells<QVGlobalPaletteView, QVSelectedColorWell> {
     Q_OBJECT
 
 public:
@@ -20,40 +19,9 @@ public:
     explicit QVGlobalPaletteView(int width = 115, QWidget* parent = nullptr);
     ~QVGlobalPaletteView() override;
 
-    bool addColorWellwithColor(const tintmere::Color& color);
-    // Adds a cell at the end and moves the colours from index on up by one; true when a
-    // row was started.
-    bool addColorWellAtIndex(int index, const tintmere::Color& color);
-    // Drops the last cell after moving the colours above index down by one; the selection
-    // stays with its colour, or takes the next one when its own goes. Refused with fewer
-    // than two cells.
-    bool removeColorWellAtIndex(int index);
-    void resetWithNumberOfWells(int count, const tintmere::Color& color);
-
-    // Selects the cell; an index outside the palette selects cell 0. Sends no action.
-    void selectColorWellatIndex(int index);
-    void selectNextColorWell();
-    void selectPrevColorWell();
-
-    int selectedColorWellIndex() const { return m_selectedColorWellIndex; }
-    int colorWellCount() const { return int(m_wellsArray.size()); }
-    int numberOfRows() const { return m_grid.numberOfRows; }
-
-    bool setupNextSpot();
     qreal heightToFit() const;
     void setFrameToFit();
 
-    QSizeF wellSize() const { return m_grid.wellSize; }
-    void setWellSize(const QSizeF& size) { m_grid.wellSize = size; }
-    int wellPadding() const { return m_grid.wellPadding; }
-    void setWellPadding(int padding) { m_grid.wellPadding = padding; }
-    QPointF nextSpot() const { return m_grid.nextSpot; }
-    void setNextSpot(const QPointF& spot) { m_grid.nextSpot = spot; }
-
-    bool drawGloss() const { return m_drawGloss; }
-    void setDrawGloss(bool drawGloss);
-    bool drawWeb() const { return m_drawWeb; }
-    void setDrawWeb(bool drawWeb);
     tintmere::Color borderColor() const { return m_borderColor; }
     void setBorderColor(const tintmere::Color& color);
 
@@ -70,10 +38,20 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    PaletteGrid m_grid;
-    QList<QVSelectedColorWell*> m_wellsArray;
-    int m_selectedColorWellIndex = 0;
+    friend PaletteCells;
+    QVSelectedColorWell* makeCell(int tag);
+    static QVSelectedColorWell* wellOf(QVSelectedColorWell* well) { return well; }
+    static void setCellColor(QVSelectedColorWell* well, const tintmere::Color& color) {
+        well->setColor(color);
+    }
+    static void setCellSelected(QVSelectedColorWell* well, bool selected) {
+        well->setIsSelected(selected);
+    }
+    void clickCell(int index);
+    void fitToCells() { setFrameToFit(); }
+    // A removal moves the selection with its colour; a reset clicks cell 0.
+    static constexpr bool kSelectionFollowsColor = true;
+    static constexpr bool kResetClicksSelection = true;
+
     tintmere::Color m_borderColor{0.484f, 0.484f, 0.484f, 1.0f};
-    bool m_drawGloss = true;
-    bool m_drawWeb = false;
 };

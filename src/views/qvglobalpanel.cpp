@@ -122,11 +122,16 @@ void QVGlobalPanel::hideEvent(QHideEvent* event) {
         Q_EMIT visibilityChanged(false);
 }
 
+bool QVGlobalPanel::moveByBackground(QWidget* widget, QMouseEvent* event) {
+    QWindow* window = widget->window()->windowHandle();
+    if (event->button() != Qt::LeftButton || !window || !window->startSystemMove())
+        return false;
+    event->accept();
+    return true;
+}
+
 void QVGlobalPanel::mousePressEvent(QMouseEvent* event) {
     // Moved by dragging its background, like the palette and the strings inside it.
-    if (event->button() == Qt::LeftButton && windowHandle() && windowHandle()->startSystemMove()) {
-        event->accept();
-        return;
-    }
-    QWidget::mousePressEvent(event);
+    if (!moveByBackground(this, event))
+        QWidget::mousePressEvent(event);
 }

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class QMouseEvent;
 class QVGlobalColorInfoView;
 class QVGlobalPaletteView;
 
@@ -35,6 +36,10 @@ public:
     void moveToFirstRunPosition();
     // Where the content's top-left corner goes on first run.
     static QPoint firstRunPosition(const QRect& screenGeometry, QSize contentSize);
+
+    // Starts moving the window of widget when the left button went down on it; false when
+    // the window system did not take the move.
+    static bool moveByBackground(QWidget* widget, QMouseEvent* event);
 
     // The panel never becomes the window that takes key presses.
     bool canBecomeKeyWindow() const { return false; }

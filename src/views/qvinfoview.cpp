@@ -115,13 +115,21 @@ void QVInfoView::setString(const QString& string, int index) {
     if (!row) {
         row = new QVColorInfo(this);
         m_colorInfo[index] = row;
-        m_largestWidth = widestVisibleLabel();
-        row->setGeometry(QRect(rowOrigin(index), QSize(100, 16)));
+        setUpRow(row, index);
     }
     row->show();
     row->setString(string);
-    updateInfoPositions();
+    rowShown(index);
     update();
+}
+
+void QVInfoView::setUpRow(QVColorInfo* row, int index) {
+    m_largestWidth = widestVisibleLabel();
+    row->setGeometry(QRect(rowOrigin(index), QSize(100, 16)));
+}
+
+void QVInfoView::rowShown(int) {
+    updateInfoPositions();
 }
 
 void QVInfoView::paintEvent(QPaintEvent*) {

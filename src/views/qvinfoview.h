@@ -20,7 +20,7 @@ public:
 
     explicit QVInfoView(QWidget* parent = nullptr);
 
-    virtual void setString(const QString& string, int index);
+    void setString(const QString& string, int index);
     // Null while the row has never been created.
     QString stringAtIndex(int index) const;
     void setLabel(const QString& label, int index);
@@ -43,6 +43,10 @@ protected:
     // The widest label among the shown rows, in the label font.
     qreal widestVisibleLabel() const;
     qreal labelHeight() const;
+    // The row was made by its first string: places it.
+    virtual void setUpRow(QVColorInfo* row, int index);
+    // The row took a non-empty string: lays the rows out.
+    virtual void rowShown(int index);
 
     void paintEvent(QPaintEvent* event) override;
 

@@ -4,8 +4,6 @@
 #include "gxgradient.h"
 #include "notificationcenter.h"
 #include "notificationnames.h"
-#include "qvpalettecolorwell.h"
-#include "qvradiocolorwell.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -85,25 +83,13 @@ QSize QVPaletteView::sizeHint() const {
     return QSize(std::max(width(), kDefaultWidth), int(std::ceil(heightToFit())));
 }
 
-bool QVPaletteView::setupNextSpot() {
-    return m_grid.setupNextSpot(width());
-}
-
 qreal QVPaletteView::heightToFit() const {
     const int rows = std::max(m_grid.numberOfRows, 2);
     return rows * m_grid.wellSize.height() + (8 * rows - 8) + 40;
 }
 
-bool QVPaletteView::addColorWellwithColor(const Color& color) {
-    return addColorWellAtIndex(colorWellCount(), color);
-}
-
-bool QVPaletteView::addColorWellAtIndex(int index, const Color& color) {
-    const bool newRow = m_grid.placeCell(width());
-    const int tag = colorWellCount();
-
+QVRadioColorWell* QVPaletteView::makeCell(int tag) {
     auto* cell = new QVRadioColorWell(this);
-    cell->setGeometry(m_grid.frames.constLast().toRect());
     cell->setTag(tag);
     // The view takes the keyboard for the whole palette.
     cell->radioButton()->setFocusPolicy(Qt::NoFocus);
@@ -112,78 +98,16 @@ bool QVPaletteView::addColorWellAtIndex(int index, const Color& color) {
         tagMenu(m_colorMenu, tag);
         cell->colorWell()->setContextMenu(copyOfColorWellMenu());
     }
-    m_wellsArray.append(cell);
-
-    const int count = colorWellCount();
-    index = std::clamp(index, 0, count - 1);
-    for (int j = count - 1; j > index; --j)
-        m_wellsArray[j]->colorWell()->setColorWithNoAction(
-            m_wellsArray[j - 1]->colorWell()->color());
-    m_wellsArray[index]->colorWell()->setColorWithNoAction(color);
-
-    cell->colorWell()->setDrawGloss(m_drawGloss);
-    cell->colorWell()->setDrawWeb(m_drawWeb);
     connect(cell, &QVRadioColorWell::colorWellTriggered, this,
             [this, cell] { Q_EMIT colorWellAction(cell->colorWell()); });
     connect(cell, &QVRadioColorWell::radioButtonTriggered, this,
             [this, cell] { Q_EMIT radioButtonAction(cell); });
-    cell->show();
-    updateGeometry();
-    return newRow;
+    return cell;
 }
 
-bool QVPaletteView::removeColorWellAtIndex(int index) {
-    const int count = colorWellCount();
-    if (count < 2 || index < 0 || index >= count)
-        return false;
-    const int selected = m_selectedColorWellIndex;
-    for (int j = index + 1; j < count; ++j)
-        m_wellsArray[j - 1]->colorWell()->setColorWithNoAction(
-            m_wellsArray[j]->colorWell()->color());
-    clickCell(selected + 1 >= count ? selected - 1 : selected);
-
-    delete m_wellsArray.takeLast();
-    m_grid.removeLastCell();
-    updateGeometry();
-    return true;
-}
-
-void QVPaletteView::resetWithNumberOfWells(int count, const Color& color) {
-    count = std::max(count, 0);
-    selectColorWellatIndex(0);
-    while (colorWellCount() > count) {
-        delete m_wellsArray.takeLast();
-        m_grid.removeLastCell();
-    }
-    while (colorWellCount() < count)
-        addColorWellwithColor(color);
-    for (QVRadioColorWell* cell : std::as_const(m_wellsArray))
-        cell->colorWell()->setColorWithNoAction(color);
-    selectColorWellatIndex(0);
-    m_grid.numberOfRows = (count + 3) / 4;
-    updateGeometry();
-}
-
-void QVPaletteView::selectColorWellatIndex(int index) {
-    if (m_wellsArray.isEmpty())
-        return;
-    if (QVRadioColorWell* current = radioColorWellAtIndex(m_selectedColorWellIndex))
-        current->setState(false);
-    if (index < 0 || index >= colorWellCount())
-        index = 0;
-    m_wellsArray[index]->setState(true);
-    m_selectedColorWellIndex = index;
-    update();
-}
-
-void QVPaletteView::selectNextColorWell() {
-    selectColorWellatIndex(
-        PaletteGrid::wrappedIndex(m_selectedColorWellIndex, 1, colorWellCount()));
-}
-
-void QVPaletteView::selectPrevColorWell() {
-    selectColorWellatIndex(
-        PaletteGrid::wrappedIndex(m_selectedColorWellIndex, -1, colorWellCount()));
+void QVPaletteView::setCellSelected(QVRadioColorWell* cell, bool selected) {
+    cell->setState(selected);
+    update(); // the focus ring follows the selection
 }
 
 void QVPaletteView::clickCell(int index) {
@@ -192,24 +116,12 @@ void QVPaletteView::clickCell(int index) {
         cell->radioButton()->click();
 }
 
-void QVPaletteView::setDrawGloss(bool drawGloss) {
-    m_drawGloss = drawGloss;
-    for (QVRadioColorWell* cell : std::as_const(m_wellsArray))
-        cell->colorWell()->setDrawGloss(drawGloss);
-}
-
-void QVPaletteView::setDrawWeb(bool drawWeb) {
-    m_drawWeb = drawWeb;
-    for (QVRadioColorWell* cell : std::as_const(m_wellsArray))
-        cell->colorWell()->setDrawWeb(drawWeb);
-}
-
 QVRadioColorWell* QVPaletteView::radioColorWellAtIndex(int index) const {
-    return index >= 0 && index < colorWellCount() ? m_wellsArray[index] : nullptr;
+    return cellAtIndex(index);
 }
 
 QVRadioColorWell* QVPaletteView::selectedRadioColorWell() const {
-    return radioColorWellAtIndex(m_selectedColorWellIndex);
+    return selectedCell();
 }
 
 QVPaletteColorWell* QVPaletteView::selectedColorWell() const {

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "color.h"
-#include "palettegrid.h"
+#include "palettecells.h"
+#include "qvpalettecolorwell.h"
+#include "qvradiocolorwell.h"
 
 #include <QImage>
 #include <QList>
@@ -11,8 +13,6 @@
 
 class QAction;
 class QMenu;
-class QVPaletteColorWell;
-class QVRadioColorWell;
 
 // The main window's palette: a grid of radio colour wells, exactly one of them selected,
 // over a light vertical gradient. It owns and places the cells and keeps the selection;
@@ -22,47 +22,14 @@ class QVRadioColorWell;
 // The keyboard moves the selection (arrow keys, wrapping around the ends), Space or Return
 // links the selected well to the colour panel, and Delete or Backspace posts
 // "QVPaletteDelete".
-class QVPaletteView : public QWidget {
+class QVPaletteView : public QWidget, public PaletteCells<QVPaletteView, QVRadioColorWell> {
     Q_OBJECT
 
 public:
     explicit QVPaletteView(QWidget* parent = nullptr);
     ~QVPaletteView() override;
 
-    // Appends a cell; true when it started a new row.
-    bool addColorWellwithColor(const tintmere::Color& color);
-    // Adds a cell at the end of the grid and moves the colours from index on up by one, so
-    // the colour appears at index (clamped to the end). True when a row was started.
-    bool addColorWellAtIndex(int index, const tintmere::Color& color);
-    // Moves the colours above index down by one and drops the last cell. Refused (false)
-    // when fewer than two cells exist.
-    bool removeColorWellAtIndex(int index);
-    // count cells, all of the colour, cell 0 selected.
-    void resetWithNumberOfWells(int count, const tintmere::Color& color);
-
-    // Selects the cell; an index outside the palette selects cell 0. Sends no action.
-    void selectColorWellatIndex(int index);
-    void selectNextColorWell();
-    void selectPrevColorWell();
-
-    int selectedColorWellIndex() const { return m_selectedColorWellIndex; }
-    int colorWellCount() const { return int(m_wellsArray.size()); }
-    int numberOfRows() const { return m_grid.numberOfRows; }
-
-    bool setupNextSpot();
     qreal heightToFit() const;
-
-    QSizeF wellSize() const { return m_grid.wellSize; }
-    void setWellSize(const QSizeF& size) { m_grid.wellSize = size; }
-    int wellPadding() const { return m_grid.wellPadding; }
-    void setWellPadding(int padding) { m_grid.wellPadding = padding; }
-    QPointF nextSpot() const { return m_grid.nextSpot; }
-    void setNextSpot(const QPointF& spot) { m_grid.nextSpot = spot; }
-
-    bool drawGloss() const { return m_drawGloss; }
-    void setDrawGloss(bool drawGloss);
-    bool drawWeb() const { return m_drawWeb; }
-    void setDrawWeb(bool drawWeb);
 
     QVRadioColorWell* radioColorWellAtIndex(int index) const;
     QVRadioColorWell* selectedRadioColorWell() const;
@@ -100,16 +67,23 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    QMenu* copyOfColorWellMenu();
+    friend PaletteCells;
+    QVRadioColorWell* makeCell(int tag);
+    static QVPaletteColorWell* wellOf(QVRadioColorWell* cell) { return cell->colorWell(); }
+    static void setCellColor(QVRadioColorWell* cell, const tintmere::Color& color) {
+        cell->colorWell()->setColorWithNoAction(color);
+    }
+    void setCellSelected(QVRadioColorWell* cell, bool selected);
     // Selects and clicks the cell's radio button, as if the user had.
     void clickCell(int index);
+    void fitToCells() { updateGeometry(); }
+    // A removal leaves the selection at its index.
+    static constexpr bool kSelectionFollowsColor = false;
+    static constexpr bool kResetClicksSelection = false;
 
-    PaletteGrid m_grid;
-    QList<QVRadioColorWell*> m_wellsArray;
-    int m_selectedColorWellIndex = 0;
+    QMenu* copyOfColorWellMenu();
+
     QPointer<QMenu> m_colorMenu;
-    bool m_drawGloss = true;
-    bool m_drawWeb = false;
     QPointer<QObject> m_delegate;
     QImage m_background;
 };
