@@ -340,7 +340,7 @@ void MainWindow::buildMenus() {
     o.preferences->setShortcut(QKeySequence(u"Ctrl+,"_s));
     o.preferences->setMenuRole(QAction::PreferencesRole);
 
-    o.colorMenu = bar->addMenu(u"Color"_s);
+    o.colorMenu = bar->addMenu(u"&Color"_s);
     for (int i = 0; i < 4; ++i) {
         QAction* item = o.colorMenu->addAction(u"Color %1"_s.arg(i + 1));
         item->setCheckable(true);
@@ -356,13 +356,13 @@ void MainWindow::buildMenus() {
     o.colorMenu->addSeparator();
     o.colorCommands = addColorCommands(o.colorMenu, ColorMenuPlace::MenuBar);
 
-    QMenu* palette = bar->addMenu(u"Palette"_s);
+    QMenu* palette = bar->addMenu(u"&Palette"_s);
     o.webPreview = palette->addAction(u"Show web-safe preview"_s);
     o.webPreview->setCheckable(true);
     o.paletteMenu = palette;
     o.paletteCommands = addPaletteCommands(palette, o.webPreview);
 
-    o.toolsMenu = bar->addMenu(u"Tools"_s);
+    o.toolsMenu = bar->addMenu(u"&Tools"_s);
     const std::array<QString, 5> toolTitles{tr("RGB Sliders"), tr("Hex Entry"), tr("Blend"),
                                             tr("Magnifier"), tr("Global Panel")};
     for (int tag = 0; tag < 5; ++tag) {
@@ -376,7 +376,7 @@ void MainWindow::buildMenus() {
     o.lockMagnify = o.toolsMenu->addAction(u"Lock magnify image"_s);
     o.lockMagnify->setShortcut(QKeySequence(u"Ctrl+L"_s));
 
-    QMenu* favorites = bar->addMenu(u"Favorites"_s);
+    QMenu* favorites = bar->addMenu(u"Fa&vorites"_s);
     o.favoritesItems = {favorites->addAction(u"Use selected item"_s),
                         favorites->addAction(u"Replace selected item with current palette"_s),
                         favorites->addAction(u"Delete selected item(s)"_s)};
