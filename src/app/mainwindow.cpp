@@ -27,6 +27,8 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace tintmere {
@@ -34,7 +36,7 @@ namespace tintmere {
 namespace {
 
 constexpr int kContentWidth = 424;
-// Spreads the four wells across the palette's width.
+// The four wells sit centred across the palette's width with this gap between them.
 constexpr int kWellPadding = 48;
 constexpr int kFavoritesMinimumHeight = 150;
 // Room above and below the row of wells.
@@ -75,6 +77,8 @@ MainWindow::MainWindow(QWidget* parent)
 
     m_outlets.paletteView = new QVPaletteView(central);
     m_outlets.paletteView->setWellPadding(kWellPadding);
+    const qreal wellsWidth = 4 * m_outlets.paletteView->wellSize().width() + 3 * kWellPadding;
+    m_outlets.paletteView->setFirstX(std::floor((kContentWidth - wellsWidth) / 2));
     m_outlets.paletteView->setFixedSize(
         kContentWidth, int(m_outlets.paletteView->wellSize().height()) + kPaletteMargins);
     column->addWidget(m_outlets.paletteView);

@@ -115,6 +115,9 @@ public:
     void setWellSize(const QSizeF& size) { m_grid.wellSize = size; }
     int wellPadding() const { return m_grid.wellPadding; }
     void setWellPadding(int padding) { m_grid.wellPadding = padding; }
+    // Where every row starts; set before the first cell is placed.
+    qreal firstX() const { return m_grid.firstX; }
+    void setFirstX(qreal x) { m_grid.firstX = x; }
     QPointF nextSpot() const { return m_grid.nextSpot; }
     void setNextSpot(const QPointF& spot) { m_grid.nextSpot = spot; }
 

@@ -7,9 +7,9 @@ source "$E2E_LIB"
 # Places in the main window, measured from its top left corner.
 RED_HANDLE=(293 268)   # the red slider's handle at 255
 RED_GROOVE_START=(20 268)
-RADIO_OF_WELL_3=(228 95)
-SWATCH_OF_WELL_3=(228 70)
-SWATCH_OF_WELL_1=(42 70)
+RADIO_OF_WELL_3=(258 95)
+SWATCH_OF_WELL_3=(258 70)
+SWATCH_OF_WELL_1=(72 70)
 
 start_app
 window=$(wait_window Tintmere)
