@@ -21,6 +21,7 @@ class QVColorInfo;
 class QVDrawer;
 class QVGlobalColorInfoView;
 class QVGlobalPaletteView;
+class QVGlobalPanel;
 class QVMagnifyView;
 class QVPaletteColorWell;
 class QVSelectedColorWell;
@@ -149,7 +150,10 @@ public:
     void globalColorSelected(QVSelectedColorWell* well);
     // A colour was dropped on a global well: the main palette takes it, with an undo step.
     void globalColorChanged();
-    QWidget* globalPanel() const { return m_globalPanel.data(); }
+    QVGlobalPanel* globalPanel() const { return m_globalPanel.get(); }
+    // The panel's views; null until the panel is made.
+    QVGlobalPaletteView* globalPaletteView() const;
+    QVGlobalColorInfoView* globalInfoView() const;
 
     // --- magnifier and hot key
     QVMagnifyView* magnifyView() const;
@@ -220,10 +224,8 @@ private:
     std::unique_ptr<HelpViewer> m_helpViewer;
     MagnifierControl* m_magnifier = nullptr;
 
-    // The global panel comes with its own window; until it exists these stay null.
-    QPointer<QWidget> m_globalPanel;
-    QPointer<QVGlobalPaletteView> m_globalPaletteView;
-    QPointer<QVGlobalColorInfoView> m_globalInfoView;
+    // A window of its own, made during start-up; null before that.
+    std::unique_ptr<QVGlobalPanel> m_globalPanel;
 
     FormatSettings m_formats;
     int m_floatFormat = 3;
@@ -232,7 +234,6 @@ private:
     void setUpMagnifier();
     void reportHotKeyStatus();
 
-    std::unique_ptr<QWidget> m_ownedGlobalPanel; // owns the panel m_globalPanel watches
     QPointer<QVMagnifyView> m_magnifyView;
     std::unique_ptr<MagnifyViewControl> m_magnifyControl;
     std::unique_ptr<platform::GlobalHotKey> m_hotKey;

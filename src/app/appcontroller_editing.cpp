@@ -327,7 +327,7 @@ void AppController::storePrimaryFormat(QStringView entry, int value) {
 
 void AppController::scrollColorFormat(const Notification& notification) {
     const QObject* row = notification.object.data();
-    const QVGlobalColorInfoView* globalInfo = m_globalInfoView.data();
+    const QVGlobalColorInfoView* globalInfo = globalInfoView();
     const auto isRow = [this, row, globalInfo](int index) {
         if (!row)
             return false;
@@ -373,7 +373,7 @@ void AppController::updateGUI(const Notification& notification) {
     } else if (is(keys::ZoomSize) || is(keys::DrawGrid) || is(keys::ZoomBorderColor)) {
         applyMagnifierSettings();
     } else if (is(keys::GlobalBorderColor)) {
-        if (QVGlobalPaletteView* palette = m_globalPaletteView.data())
+        if (QVGlobalPaletteView* palette = globalPaletteView())
             palette->setBorderColor(defaults.colorValue(keys::GlobalBorderColor).value_or(Color{}));
     }
 }
@@ -381,7 +381,7 @@ void AppController::updateGUI(const Notification& notification) {
 void AppController::setDrawGloss(bool drawGloss) {
     const MainWindowOutlets& o = outlets();
     o.paletteView->setDrawGloss(drawGloss);
-    if (QVGlobalPaletteView* palette = m_globalPaletteView.data())
+    if (QVGlobalPaletteView* palette = globalPaletteView())
         palette->setDrawGloss(drawGloss);
     o.colorOneBlend->setDrawGloss(drawGloss);
     o.colorTwoBlend->setDrawGloss(drawGloss);
@@ -390,7 +390,7 @@ void AppController::setDrawGloss(bool drawGloss) {
 void AppController::toggleWebPreview() {
     const MainWindowOutlets& o = outlets();
     o.paletteView->setDrawWeb(!o.paletteView->drawWeb());
-    if (QVGlobalPaletteView* palette = m_globalPaletteView.data())
+    if (QVGlobalPaletteView* palette = globalPaletteView())
         palette->setDrawWeb(!palette->drawWeb());
     Defaults::standard().setBool(keys::DrawWebPreview, o.paletteView->drawWeb());
     o.webPreview->setChecked(o.paletteView->drawWeb());

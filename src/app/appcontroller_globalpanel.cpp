@@ -28,11 +28,8 @@ QString toQString(const std::optional<std::string>& text) {
 
 void AppController::setUpGlobalPanel() {
     const Defaults& defaults = Defaults::standard();
-    auto* panel = new QVGlobalPanel;
-    m_ownedGlobalPanel.reset(panel);
-    m_globalPanel = panel;
-    m_globalPaletteView = panel->paletteView();
-    m_globalInfoView = panel->infoView();
+    m_globalPanel = std::make_unique<QVGlobalPanel>();
+    QVGlobalPanel* panel = m_globalPanel.get();
     panel->setAccessibleName(tr("Global panel"));
 
     connect(panel->paletteView(), &QVGlobalPaletteView::colorWellAction, this,
@@ -55,8 +52,16 @@ void AppController::setUpGlobalPanel() {
         panel->show();
 }
 
+QVGlobalPaletteView* AppController::globalPaletteView() const {
+    return m_globalPanel ? m_globalPanel->paletteView() : nullptr;
+}
+
+QVGlobalColorInfoView* AppController::globalInfoView() const {
+    return m_globalPanel ? m_globalPanel->infoView() : nullptr;
+}
+
 void AppController::updateGlobalPanel() {
-    auto* panel = qobject_cast<QVGlobalPanel*>(m_globalPanel.data());
+    QVGlobalPanel* panel = m_globalPanel.get();
     if (!panel)
         return;
     QVGlobalPaletteView* palette = panel->paletteView();
@@ -78,7 +83,7 @@ void AppController::updateGlobalPanel() {
 }
 
 void AppController::globalColorSelected(QVSelectedColorWell* well) {
-    QVGlobalPaletteView* palette = m_globalPaletteView.data();
+    QVGlobalPaletteView* palette = globalPaletteView();
     if (!palette || !well)
         return;
     palette->selectColorWellatIndex(well->tag());
@@ -87,7 +92,7 @@ void AppController::globalColorSelected(QVSelectedColorWell* well) {
 }
 
 void AppController::globalColorChanged() {
-    QVGlobalPaletteView* palette = m_globalPaletteView.data();
+    QVGlobalPaletteView* palette = globalPaletteView();
     if (!palette)
         return;
     // The main palette still holds the colours from before the drop: each well that differs
@@ -103,30 +108,29 @@ void AppController::globalColorChanged() {
 }
 
 void AppController::setGlobalColor(int index, const Color& color) {
-    QVGlobalPaletteView* palette = m_globalPaletteView.data();
+    QVGlobalPaletteView* palette = globalPaletteView();
     if (QVSelectedColorWell* well = palette ? palette->colorWellAtIndex(index) : nullptr)
         well->setColor(color);
 }
 
 bool AppController::isGlobalPanelVisible() const {
-    const QWidget* panel = m_globalPanel.data();
-    return panel && panel->isVisible();
+    return m_globalPanel && m_globalPanel->isVisible();
 }
 
 void AppController::setGlobalPanelVisible(bool visible) {
-    QWidget* panel = m_globalPanel.data();
-    if (!panel)
+    if (!m_globalPanel)
         return;
-    if (QVGlobalPaletteView* palette = m_globalPaletteView.data(); visible && palette) {
-        palette->selectColorWellatIndex(Defaults::standard().intValue(keys::SelectedGlobalColor));
+    if (visible) {
+        globalPaletteView()->selectColorWellatIndex(
+            Defaults::standard().intValue(keys::SelectedGlobalColor));
         updateGlobalPanel();
     }
-    panel->setVisible(visible);
+    m_globalPanel->setVisible(visible);
 }
 
 void AppController::saveGlobalPanelState() {
-    if (const auto* panel = qobject_cast<const QVGlobalPanel*>(m_globalPanel.data()))
-        panel->saveFrame();
+    if (m_globalPanel)
+        m_globalPanel->saveFrame();
 }
 
 } // namespace tintmere

@@ -15,6 +15,7 @@
 #include "qvcolorwell.h"
 #include "qvdrawer.h"
 #include "qvglobalpaletteview.h"
+#include "qvglobalpanel.h"
 #include "qvinfoview.h"
 #include "qvpalettecolorwell.h"
 #include "qvpaletteview.h"
@@ -105,7 +106,7 @@ void AppController::awakeFromNib() {
 
     const bool drawWeb = defaults.boolValue(keys::DrawWebPreview);
     o.paletteView->setDrawWeb(drawWeb);
-    if (QVGlobalPaletteView* palette = m_globalPaletteView.data())
+    if (QVGlobalPaletteView* palette = globalPaletteView())
         palette->setDrawWeb(drawWeb);
     updateColorToolTips();
 }
