@@ -33,16 +33,26 @@ double processCpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
+// A magnifier with its grid over capture; null (the benchmark skipped) when capture can't run.
+std::unique_ptr<QVMagnifyView>
+magnifierOver(benchmark::State& state, std::unique_ptr<tintmere::platform::ScreenCapture> capture) {
+    if (!capture->isAvailable()) {
+        state.SkipWithError(capture->unavailableReason().toUtf8().constData());
+        return nullptr;
+    }
+    auto view = std::make_unique<QVMagnifyView>();
+    view->setDrawGrid(true);
+    view->setScreenCapture(std::move(capture));
+    return view;
+}
+
 // One timer tick: capture around the pointer, then paint the view into an image.
 void liveTick(benchmark::State& state, std::unique_ptr<tintmere::platform::ScreenCapture> capture,
               qreal dpr) {
-    if (!capture->isAvailable()) {
-        state.SkipWithError(capture->unavailableReason().toUtf8().constData());
+    const std::unique_ptr<QVMagnifyView> magnifier = magnifierOver(state, std::move(capture));
+    if (!magnifier)
         return;
-    }
-    QVMagnifyView view;
-    view.setDrawGrid(true);
-    view.setScreenCapture(std::move(capture));
+    QVMagnifyView& view = *magnifier;
     view.beginMagnify();
     QImage image(view.size() * dpr, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
@@ -72,14 +82,11 @@ void liveTickScreen(benchmark::State& state) {
 // A shown magnifier left live for ten seconds; the counter is the share of one core used.
 void liveTenSeconds(benchmark::State& state) {
     application();
-    auto capture = tintmere::platform::createScreenCapture();
-    if (!capture->isAvailable()) {
-        state.SkipWithError(capture->unavailableReason().toUtf8().constData());
+    const std::unique_ptr<QVMagnifyView> magnifier =
+        magnifierOver(state, tintmere::platform::createScreenCapture());
+    if (!magnifier)
         return;
-    }
-    QVMagnifyView view;
-    view.setDrawGrid(true);
-    view.setScreenCapture(std::move(capture));
+    QVMagnifyView& view = *magnifier;
     view.show();
     QEventLoop settle;
     QTimer::singleShot(500, &settle, &QEventLoop::quit);
