@@ -44,10 +44,12 @@ Expected<QStringList> colorStrings(const KeyedUnarchiver& archive, const QList<P
         if (!text) {
             return Expected<QStringList>::failure(u"colour %1 is not text"_s.arg(i + 1));
         }
-        if (!colorFromStoredText(*text)) {
+        const std::optional<Color> color = colorFromStoredText(*text);
+        if (!color) {
             return Expected<QStringList>::failure(u"“%1” is not a colour"_s.arg(text->left(40)));
         }
-        colors.append(*text);
+        // Files made elsewhere may spell it "FF0000" or "#ff0000"; it is kept as stored text.
+        colors.append(storedColorText(*color));
     }
     return colors;
 }
@@ -148,7 +150,11 @@ std::optional<FileError> FavoritesFile::write(const QString& path,
                                               const QList<FavoriteEntry>& favorites) {
     QVariantList root;
     root.reserve(favorites.size());
-    for (const FavoriteEntry& favorite : favorites) {
+    for (FavoriteEntry favorite : favorites) {
+        // Whatever spelling a favorite still holds goes out as stored colour text.
+        for (QString& color : favorite.colors) {
+            color = storedColorTextOf(color);
+        }
         root.append(favorite.toDictionary());
     }
     return writeFileAtomically(path, keyedArchiveWithRootObject(root));

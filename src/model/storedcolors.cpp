@@ -13,6 +13,11 @@ std::optional<Color> colorFromStoredText(const QString& text) {
     return Color::colorFromHex(text.toStdString());
 }
 
+QString storedColorTextOf(const QString& text) {
+    const std::optional<Color> color = colorFromStoredText(text);
+    return color ? storedColorText(*color) : text;
+}
+
 QStringList mendedPalette(const QVariant& storedColors) {
     const QVariantList stored = storedColors.toList();
     QStringList palette;

@@ -18,6 +18,9 @@ inline constexpr int kPaletteSize = 4;
 QString storedColorText(const Color& color);
 // The colour of stored colour text (either case); no colour for anything else.
 std::optional<Color> colorFromStoredText(const QString& text);
+// Colour text as it is stored: any spelling the hex reader takes ("FF0000", "#f00") becomes
+// "ff0000"; text that names no colour is handed back unchanged.
+QString storedColorTextOf(const QString& text);
 
 // Four colour strings from whatever a settings value or a library entry holds: readable
 // strings are kept as they are, a missing or unreadable one becomes white, extra ones are

@@ -143,6 +143,43 @@ private Q_SLOTS:
         QCOMPARE(names, written);
     }
 
+    // Files made elsewhere spell colours in many ways; the favorites keep stored colour text.
+    void favoriteColorsBecomeStoredText_data() {
+        QTest::addColumn<QStringList>("spelled");
+        QTest::addColumn<QStringList>("stored");
+        QTest::newRow("capitals") << QStringList{u"FF0000"_s, u"00FF00"_s, u"0000Ff"_s, u"FFFFFF"_s}
+                                  << kFour;
+        QTest::newRow("hash prefix")
+            << QStringList{u"#ff0000"_s, u"#00ff00"_s, u"#0000FF"_s, u"#fff"_s} << kFour;
+        QTest::newRow("shorthand and spaces")
+            << QStringList{u"f00"_s, u" 00 ff 00 "_s, u"#00F"_s, u"ffffff"_s} << kFour;
+        QTest::newRow("already stored") << kFour << kFour;
+    }
+    void favoriteColorsBecomeStoredText() {
+        QFETCH(QStringList, spelled);
+        QFETCH(QStringList, stored);
+        QTemporaryDir dir;
+        const QString path =
+            writeFile(dir, u"in.tnf"_s,
+                      keyedArchiveWithRootObject(QVariantList{favorite(u"Spelled"_s, spelled)}));
+        const FileResult<FavoritesImport> read = FavoritesFile::read(path);
+        QVERIFY(read);
+        QCOMPARE(read->favorites.at(0).colors, stored);
+
+        // Written out, even from entries that still hold another spelling.
+        const QString out = dir.filePath(u"out.tnf"_s);
+        QVERIFY(!FavoritesFile::write(out, {{u"Spelled"_s, spelled}}));
+        const Expected<KeyedUnarchiver> archive = KeyedUnarchiver::fromData(readFile(out));
+        QVERIFY(archive);
+        const PlistUid entry = archive->arrayAt(archive->root())->at(0);
+        const auto colorRefs = archive->arrayAt(*archive->valueForKey(entry, u"Colors"_s));
+        QVERIFY(colorRefs);
+        QStringList written;
+        for (const PlistUid ref : *colorRefs)
+            written.append(archive->stringAt(ref).value_or(QString()));
+        QCOMPARE(written, stored);
+    }
+
     void refused_data() {
         QTest::addColumn<QString>("extension");
         QTest::addColumn<QByteArray>("file");
