@@ -102,10 +102,6 @@ QMimeData* QVColorWellBase::mimeDataForColor(const Color& color) {
     return mime;
 }
 
-bool QVColorWellBase::offersColor(const QMimeData* mime) {
-    return mime && (mime->hasColor() || mime->hasText());
-}
-
 std::optional<Color> QVColorWellBase::colorFromMimeData(const QMimeData* mime) {
     if (!mime)
         return std::nullopt;
@@ -143,25 +139,37 @@ void QVColorWellBase::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
+bool QVColorWellBase::takesDrag(const QDropEvent* event) const {
+    // Only ever as a copy: a source that was allowed to move would delete what it gave.
+    return event->source() != this && (event->possibleActions() & Qt::CopyAction) &&
+           colorFromMimeData(event->mimeData()).has_value();
+}
+
+void QVColorWellBase::acceptAsCopy(QDropEvent* event) {
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
 void QVColorWellBase::dragEnterEvent(QDragEnterEvent* event) {
-    if (offersColor(event->mimeData()) && event->source() != this)
-        event->acceptProposedAction();
+    // Text that names no colour is refused here already, before any drop could complete.
+    if (takesDrag(event))
+        acceptAsCopy(event);
     else
         event->ignore();
 }
 
 void QVColorWellBase::dragMoveEvent(QDragMoveEvent* event) {
-    if (offersColor(event->mimeData()) && event->source() != this)
-        event->acceptProposedAction();
+    if (takesDrag(event))
+        acceptAsCopy(event);
     else
         event->ignore();
 }
 
 void QVColorWellBase::dropEvent(QDropEvent* event) {
-    if (!offersColor(event->mimeData()) || !performDrop(event->mimeData())) {
+    if (!takesDrag(event) || !performDrop(event->mimeData())) {
         event->ignore();
         return;
     }
-    event->acceptProposedAction();
+    acceptAsCopy(event);
     concludeDrop();
 }

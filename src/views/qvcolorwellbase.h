@@ -46,8 +46,6 @@ public:
     // pointer. Any view that hands out a colour drags it this way.
     static void execColorDrag(QWidget* source, const tintmere::Color& color);
 
-    // Whether a drag offers something a well may take: a colour or text.
-    static bool offersColor(const QMimeData* mime);
     // The dropped colour, or else the colour read from dropped text in the drop formats;
     // nothing when the text names no colour.
     static std::optional<tintmere::Color> colorFromMimeData(const QMimeData* mime);
@@ -72,6 +70,10 @@ protected:
     // A drag starts once the pointer has moved far enough with the button held.
     bool dragWanted(const QMouseEvent* event) const;
     void startDrag();
+
+    // Whether this well takes what the drag carries: a colour, or text that names one.
+    bool takesDrag(const QDropEvent* event) const;
+    static void acceptAsCopy(QDropEvent* event);
 
     void mousePressEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

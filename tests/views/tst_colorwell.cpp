@@ -277,6 +277,51 @@ private Q_SLOTS:
         }
     }
 
+    // A text field dragging its text offers to move it, and removes it whenever the target
+    // answers "move". The wells only ever copy, and refuse unreadable text before the drop,
+    // so the source keeps its text in every case.
+    void dropsLeaveTheSourceItsText_data() {
+        QTest::addColumn<QString>("wellKind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        for (const QString& well : {u"plain"_s, u"palette"_s, u"selected"_s}) {
+            const QByteArray on = well.toLatin1() + ": ";
+            QTest::newRow(on + "ff9933") << well << u"ff9933"_s << true;
+            QTest::newRow(on + "hello") << well << u"hello"_s << false;
+            QTest::newRow(on + "empty") << well << QString() << false;
+        }
+    }
+    void dropsLeaveTheSourceItsText() {
+        QFETCH(QString, wellKind);
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        auto well = makeWell(wellKind);
+        setWellColor(well.get(), kBlue);
+        const auto mime = mimeWith(u"text"_s, text);
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+
+        // Shift makes "move" the proposed action, as a text field's own drag proposes it.
+        const Qt::KeyboardModifiers proposeMove = Qt::ShiftModifier;
+        QDragEnterEvent enter(QPoint(10, 10), offered, mime.get(), Qt::LeftButton, proposeMove);
+        QCOMPARE(enter.proposedAction(), Qt::MoveAction);
+        QApplication::sendEvent(well.get(), &enter);
+        QCOMPARE(enter.isAccepted(), accepted);
+        QDragMoveEvent move(QPoint(12, 12), offered, mime.get(), Qt::LeftButton, proposeMove);
+        QApplication::sendEvent(well.get(), &move);
+        QCOMPARE(move.isAccepted(), accepted);
+        if (!accepted) {
+            QVERIFY(sameColor(tintmere::toQColor(well->color()), kBlue, 0));
+            return; // no drop follows a refused move
+        }
+        QCOMPARE(enter.dropAction(), Qt::CopyAction);
+        QCOMPARE(move.dropAction(), Qt::CopyAction);
+        QDropEvent drop(QPointF(12, 12), offered, mime.get(), Qt::LeftButton, proposeMove);
+        QApplication::sendEvent(well.get(), &drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
+        QVERIFY(sameColor(tintmere::toQColor(well->color()), kOrange, 0));
+    }
+
     void dragCarriesColorAndText_data() {
         QTest::addColumn<QString>("wellKind");
         QTest::addColumn<int>("dragFormat");
