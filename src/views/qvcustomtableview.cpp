@@ -40,6 +40,7 @@ QVCustomTableView::QVCustomTableView(QWidget* parent)
         if (m_model) {
             m_model->setExpandedFlag(index, false);
         }
+        deselectHidden(index);
     });
 }
 
@@ -109,6 +110,25 @@ bool QVCustomTableView::isShown(const QModelIndex& index) const {
     return true;
 }
 
+void QVCustomTableView::deselectHidden(const QModelIndex& collapsedGroup) {
+    if (!selectionModel()) {
+        return;
+    }
+    // The commands act on the selection, so nothing the user cannot see may stay in it.
+    QItemSelection hidden;
+    for (const QModelIndex& row : selectionModel()->selectedRows()) {
+        if (!isShown(row)) {
+            hidden.select(row, row);
+        }
+    }
+    if (!hidden.isEmpty()) {
+        selectionModel()->select(hidden, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+    }
+    if (currentIndex().isValid() && !isShown(currentIndex())) {
+        selectionModel()->setCurrentIndex(collapsedGroup, QItemSelectionModel::NoUpdate);
+    }
+}
+
 QModelIndex QVCustomTableView::addNewItem(std::unique_ptr<TreeNode> node) {
     if (!m_model) {
         return {};
@@ -116,15 +136,17 @@ QModelIndex QVCustomTableView::addNewItem(std::unique_ptr<TreeNode> node) {
     const QList<TreeNode*> selected = selectedNodes();
     TreeNode* target = selected.isEmpty() ? nullptr : selected.first();
     const QModelIndex index = m_model->addNode(std::move(node), target);
-    if (index.parent().isValid() && m_model->nodeFromIndex(index.parent()) == target) {
-        expand(index.parent());
+    if (!index.isValid()) {
+        return index;
     }
-    if (isShown(index)) {
-        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                     QItemSelectionModel::Rows);
-        scrollTo(index);
-        edit(index);
+    // The new item always shows, whichever groups it lands in, so its name can be typed.
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent()) {
+        expand(parent);
     }
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                 QItemSelectionModel::Rows);
+    scrollTo(index);
+    edit(index);
     return index;
 }
 

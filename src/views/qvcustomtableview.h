@@ -34,8 +34,8 @@ public:
     // Opens every group below parent whose stored flag says so, also inside closed groups.
     void expandItems(const QModelIndex& parent = {});
 
-    // Adds the node beside the first selected one, then selects it alone and opens its name
-    // for editing, so the user can type a name at once.
+    // Adds the node beside the first selected one, opens the groups it lands in, then
+    // selects it alone and opens its name for editing, so the user can type a name at once.
     QModelIndex addNewItem(std::unique_ptr<tintmere::TreeNode> node);
 
     // Shown on a right click on a row.
@@ -49,6 +49,8 @@ protected:
 
 private:
     void expandSubtree(const QModelIndex& index);
+    // Lets go of the selected rows a closed group hides.
+    void deselectHidden(const QModelIndex& collapsedGroup);
     bool isShown(const QModelIndex& index) const;
 
     tintmere::FavoritesModel* m_model = nullptr;

@@ -144,6 +144,74 @@ private Q_SLOTS:
         QCOMPARE(first, (enabled == u"urd" ? *Color::colorFromHex("123456") : Color{1, 1, 1, 1}));
     }
 
+    // Closing a group lets go of the rows it hides; the commands and the preview follow.
+    void collapsingDeselectsWhatItHides_data() {
+        QTest::addColumn<QStringList>("selection");
+        QTest::addColumn<QString>("collapsed");
+        QTest::addColumn<QString>("kept");    // names still selected
+        QTest::addColumn<QString>("enabled"); // use, replace, delete
+        QTest::newRow("a favorite inside")
+            << QStringList{u"0/1"_s} << u"0"_s << QString() << u"---"_s;
+        QTest::newRow("one inside, one outside")
+            << QStringList{u"0/0"_s, u"2"_s} << u"0"_s << u"top"_s << u"urd"_s;
+        QTest::newRow("the group itself") << QStringList{u"0"_s} << u"0"_s << u"A"_s << u"--d"_s;
+        QTest::newRow("another group") << QStringList{u"1/0"_s} << u"0"_s << u"b1"_s << u"urd"_s;
+    }
+    void collapsingDeselectsWhatItHides() {
+        QFETCH(QStringList, selection);
+        QFETCH(QString, collapsed);
+        QFETCH(QString, kept);
+        QFETCH(QString, enabled);
+        addLibrary();
+        select(selection);
+        QCOMPARE(outline()->selectedNodes().size(), selection.size());
+        outline()->collapse(
+            m_controller->favoritesModel()->indexOfNode(root()->childAtIndex(collapsed.toInt())));
+        QStringList names;
+        for (const TreeNode* node : outline()->selectedNodes())
+            names << nameOf(node);
+        QCOMPARE(names.join(u','), kept);
+        const QString shown = QString(pane()->useAction()->isEnabled() ? u'u' : u'-') +
+                              (pane()->replaceAction()->isEnabled() ? u'r' : u'-') +
+                              (pane()->deleteAction()->isEnabled() ? u'd' : u'-');
+        QCOMPARE(shown, enabled);
+        if (enabled != u"urd")
+            QCOMPARE(pane()->preview()->colors().first(), (Color{1, 1, 1, 1}));
+        // Deleting acts on what is seen.
+        m_prompts->deleteAnswer = true;
+        pane()->deleteAction()->trigger();
+        QCOMPARE(SimpleTreeNode::dataOf(root()->childAtIndex(0))->name(),
+                 kept == u"A" ? u"B"_s : u"A"_s);
+        QCOMPARE(root()->childAtIndex(0)->numberOfChildren(), kept == u"A" ? 1 : 2);
+    }
+
+    // A new favorite always shows, in edit, even when it lands in a closed group.
+    void newFavoriteIsVisibleAndInEdit_data() {
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("parent");
+        QTest::newRow("nothing selected") << QString() << u"Root"_s;
+        QTest::newRow("selection hidden by a closed group") << u"0/1"_s << u"Root"_s;
+        QTest::newRow("a closed group") << u"1"_s << u"B"_s;
+    }
+    void newFavoriteIsVisibleAndInEdit() {
+        QFETCH(QString, selected);
+        QFETCH(QString, parent);
+        addLibrary();
+        if (!selected.isEmpty())
+            select({selected});
+        FavoritesModel* model = m_controller->favoritesModel();
+        outline()->collapse(model->indexOfNode(root()->childAtIndex(0)));
+        outline()->collapse(model->indexOfNode(root()->childAtIndex(1)));
+        pane()->addFavoriteAction()->trigger();
+        const QList<TreeNode*> chosen = outline()->selectedNodes();
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(nameOf(chosen.first()->nodeParent()), parent);
+        for (QModelIndex up = model->indexOfNode(chosen.first()).parent(); up.isValid();
+             up = up.parent())
+            QVERIFY(outline()->isExpanded(up));
+        QVERIFY(outline()->viewport()->findChild<QLineEdit*>());
+    }
+
     void deletingAsksFirst() {
         addLibrary();
         select({u"0"_s, u"2"_s});
