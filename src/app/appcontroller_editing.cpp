@@ -29,8 +29,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QUndoStack>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -76,6 +79,16 @@ void AppController::connectEditing() {
         connect(copy, &QAction::triggered, this, [this, c] { copyFloatValue(c); });
         o.floatLabels[std::size_t(c)]->addAction(copy);
     }
+    // Dragging a slider returns to the event loop between moves; its change waits for the
+    // release, so that the whole drag becomes one undo step.
+    std::array<QPointer<QSlider>, 3> sliders;
+    std::copy(o.sliders.begin(), o.sliders.end(), sliders.begin());
+    NotificationCenter::defaultCenter().setQueueHold([sliders] {
+        return std::any_of(sliders.begin(), sliders.end(), [](const QPointer<QSlider>& slider) {
+            return slider && slider->isSliderDown();
+        });
+    });
+
     connect(o.hexField, &QLineEdit::textEdited, this, &AppController::hexFieldTextEdited);
     connect(o.hexField, &QLineEdit::returnPressed, this, &AppController::hexTextChanged);
 

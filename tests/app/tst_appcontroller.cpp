@@ -34,6 +34,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -89,6 +91,29 @@ class TestAppController : public QObject {
             if (d->state() != QVDrawer::Closed)
                 return d;
         return nullptr;
+    }
+    // Shows the main window as the active one, as the user sees it.
+    void showMainWindow() {
+        QWidget* window = m_controller->mainWindow();
+        window->show();
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+    static QPoint handleCentre(QSlider* slider) {
+        QStyleOptionSlider option;
+        option.initFrom(slider);
+        option.orientation = slider->orientation();
+        option.minimum = slider->minimum();
+        option.maximum = slider->maximum();
+        option.sliderPosition = slider->sliderPosition();
+        option.sliderValue = slider->value();
+        option.singleStep = slider->singleStep();
+        option.pageStep = slider->pageStep();
+        option.upsideDown = slider->invertedAppearance();
+        option.subControls = QStyle::SC_SliderHandle | QStyle::SC_SliderGroove;
+        return slider->style()
+            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
+            .center();
     }
     void verifyDisplaysShow(const QString& hexText) {
         const Color color = *Color::colorFromHex(hexText.mid(1).toStdString());
@@ -200,6 +225,47 @@ private Q_SLOTS:
         o().undoStack->redo();
         QCOMPARE(well(0)->color(), moved);
         QCOMPARE(o().sliders[0]->value(), 100);
+    }
+
+    // Real mouse events, with the event loop running between the moves as it does for a
+    // user: every drag is one undo step back to the colour from before it.
+    void sliderDragIsOneUndoStep_data() {
+        columns<int, int>("drags", "moves");
+        QTest::newRow("one drag") << 1 << 14;
+        QTest::newRow("two drags") << 2 << 6;
+        QTest::newRow("press and release") << 1 << 0;
+    }
+    void sliderDragIsOneUndoStep() {
+        QFETCH(int, drags);
+        QFETCH(int, moves);
+        showMainWindow();
+        m_controller->toolItemSelected(0);
+        QTRY_COMPARE(o().rgbDrawer->state(), QVDrawer::Open);
+        QVScrollSlider* red = o().sliders[0];
+        QList<Color> before{well(0)->color()};
+        for (int drag = 0; drag < drags; ++drag) {
+            QPoint at = handleCentre(red);
+            QTest::mousePress(red, Qt::LeftButton, {}, at);
+            QTest::qWait(30);
+            for (int move = 0; move < moves; ++move) {
+                at.rx() -= 4;
+                QTest::mouseMove(red, at);
+                QTest::qWait(30); // idle: a queued change would be delivered now
+            }
+            QTest::mouseRelease(red, Qt::LeftButton, {}, at);
+            QTest::qWait(60);
+            QVERIFY(!NotificationCenter::defaultCenter().hasQueued());
+            if (moves > 0)
+                QVERIFY(well(0)->color() != before.last());
+            before.append(well(0)->color());
+        }
+        const int steps = moves > 0 ? drags : 0;
+        QCOMPARE(o().undoStack->count(), steps);
+        for (int step = steps; step > 0; --step) {
+            o().undoStack->undo();
+            QCOMPARE(well(0)->color(), before.at(step - 1));
+        }
+        QCOMPARE(red->value(), 255);
     }
 
     void undoAndRedoAlternate() {

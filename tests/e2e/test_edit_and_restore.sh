@@ -26,6 +26,18 @@ for x in 150 120 90 60 30; do
 done
 xdotool mousemove $((WX + RED_GROOVE_START[0])) $((WY + RED_GROOVE_START[1])) mouseup 1
 sleep 0.3
+[ "$(pixel_at $((WX + SWATCH_OF_WELL_1[0])) $((WY + SWATCH_OF_WELL_1[1])))" = 00ffff ] ||
+    fail "the drag did not make well 1 #00ffff"
+
+# The whole drag is one undo step: one Ctrl+Z brings white back, one redo the drag's end.
+xdotool key ctrl+z
+sleep 0.3
+[ "$(pixel_at $((WX + SWATCH_OF_WELL_1[0])) $((WY + SWATCH_OF_WELL_1[1])))" = ffffff ] ||
+    fail "one undo did not take the whole drag back"
+xdotool key ctrl+shift+z
+sleep 0.3
+[ "$(pixel_at $((WX + SWATCH_OF_WELL_1[0])) $((WY + SWATCH_OF_WELL_1[1])))" = 00ffff ] ||
+    fail "redo did not bring the drag back"
 
 # Select the third well, open the hex drawer and type a colour with a leading "#".
 xdotool mousemove $((WX + RADIO_OF_WELL_3[0])) $((WY + RADIO_OF_WELL_3[1])) click 1
