@@ -114,7 +114,8 @@ void AppController::setGlobalColor(int index, const Color& color) {
 }
 
 bool AppController::isGlobalPanelVisible() const {
-    return m_globalPanel && m_globalPanel->isVisible();
+    // A minimised panel is out of sight: showing it again must bring it back.
+    return m_globalPanel && m_globalPanel->isVisible() && !m_globalPanel->isMinimized();
 }
 
 void AppController::setGlobalPanelVisible(bool visible) {
@@ -124,8 +125,12 @@ void AppController::setGlobalPanelVisible(bool visible) {
         globalPaletteView()->selectColorWellatIndex(
             Defaults::standard().intValue(keys::SelectedGlobalColor));
         updateGlobalPanel();
+        // From any state the window system left it in: minimised, maximised or hidden.
+        m_globalPanel->showNormal();
+        m_globalPanel->raise();
+        return;
     }
-    m_globalPanel->setVisible(visible);
+    m_globalPanel->hide();
 }
 
 void AppController::saveGlobalPanelState() {

@@ -27,7 +27,9 @@ const QColor kPanelBackground = QColor::fromRgbF(0.16f, 0.16f, 0.16f, 1.0f);
 } // namespace
 
 QVGlobalPanel::QVGlobalPanel(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
+    // Only a close box: a minimised utility panel has no taskbar entry to come back from.
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus |
+                          Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_contentView(new QWidget(this))
     , m_paletteView(new QVGlobalPaletteView(kContentWidth, m_contentView))
     , m_infoView(new QVGlobalColorInfoView(kContentWidth, m_contentView)) {
@@ -120,6 +122,13 @@ void QVGlobalPanel::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     if (!event->spontaneous())
         Q_EMIT visibilityChanged(false);
+}
+
+void QVGlobalPanel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // A window manager that minimises it anyway takes it out of sight.
+    if (event->type() == QEvent::WindowStateChange && isVisible())
+        Q_EMIT visibilityChanged(!isMinimized());
 }
 
 bool QVGlobalPanel::moveByBackground(QWidget* widget, QMouseEvent* event) {

@@ -45,12 +45,14 @@ public:
     bool canBecomeKeyWindow() const { return false; }
 
 Q_SIGNALS:
-    // The panel was shown or hidden, by the program or by its close box.
+    // The panel was shown or hidden, by the program, by its close box or by being
+    // minimised.
     void visibilityChanged(bool visible);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

@@ -526,6 +526,39 @@ private Q_SLOTS:
         QVERIFY(!o().toolButtons->button(4)->isChecked());
     }
 
+    // However the window system left the panel, showing it brings it back in front.
+    void globalPanelComesBackFromAnyState_data() {
+        columns<QString>("state");
+        QTest::newRow("minimised") << u"minimised"_s;
+        QTest::newRow("minimised, then closed") << u"minimised closed"_s;
+        QTest::newRow("closed") << u"closed"_s;
+    }
+    void globalPanelComesBackFromAnyState() {
+        QFETCH(QString, state);
+        QWidget* panel = m_controller->globalPanel();
+        m_controller->toolItemSelected(4);
+        QVERIFY(panel->isVisible());
+        if (state.contains(u"minimised"))
+            panel->setWindowState(panel->windowState() | Qt::WindowMinimized);
+        if (state.contains(u"closed"))
+            panel->close();
+        QVERIFY(!o().toolItems[4]->isChecked()); // out of sight, and the button says so
+        m_controller->toolItemSelected(4);
+        QVERIFY(panel->isVisible());
+        QVERIFY(!panel->isMinimized());
+        QVERIFY(o().toolItems[4]->isChecked());
+        QVERIFY(o().toolButtons->button(4)->isChecked());
+        m_controller->toolItemSelected(4); // and the next press hides it again
+        QVERIFY(!panel->isVisible());
+        QVERIFY(!o().toolItems[4]->isChecked());
+
+        // The window system offers no buttons that would lose it again.
+        const Qt::WindowFlags flags = panel->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    }
+
     void menuEnablingFollowsTheWindow() {
         MainWindow* window = m_controller->mainWindow();
         window->show();
