@@ -35,6 +35,8 @@ QVGlobalPanel::QVGlobalPanel(QWidget* parent)
     , m_infoView(new QVGlobalColorInfoView(kContentWidth, m_contentView)) {
     setWindowTitle(u"Tintmere"_s);
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // Qt shows tooltips only over the active window, and this one never becomes active.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     // Closing the panel only hides it, even when no other window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFocusPolicy(Qt::NoFocus);

@@ -38,6 +38,7 @@
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <QUndoStack>
 
 using namespace Qt::Literals::StringLiterals;
@@ -557,6 +558,29 @@ private Q_SLOTS:
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    }
+
+    // The panel never becomes the active window, yet hovering a well shows its colour.
+    void globalPanelShowsToolTipsWhileInactive() {
+        Defaults::standard().setInt(keys::TooltipFormat, 1);
+        m_controller->setColor(hex("336699"), 1);
+        showMainWindow();
+        QWidget* panel = m_controller->globalPanel();
+        m_controller->toolItemSelected(4);
+        QVERIFY(QTest::qWaitForWindowExposed(panel));
+        // Beside the main window, so the pointer finds the panel.
+        const QRect main = m_controller->mainWindow()->frameGeometry();
+        panel->move(main.right() + 20, main.top());
+        // Whatever the platform did on showing it, the user works in another window.
+        QApplication::setActiveWindow(m_controller->mainWindow());
+        QTRY_VERIFY(m_controller->mainWindow()->isActiveWindow());
+        QVERIFY(!panel->isActiveWindow());
+        QVSelectedColorWell* target = panel->findChild<QVGlobalPaletteView*>()->colorWellAtIndex(1);
+        QTest::mouseMove(target, target->rect().center() - QPoint(2, 0));
+        QTest::mouseMove(target, target->rect().center());
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), u"RGB(51,102,153)"_s);
+        QToolTip::hideText();
     }
 
     void menuEnablingFollowsTheWindow() {
