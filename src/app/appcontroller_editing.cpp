@@ -4,6 +4,7 @@
 #include "colormetatype.h"
 #include "componentspinbox.h"
 #include "defaults.h"
+#include "fieldundo.h"
 #include "floatlabelformat.h"
 #include "hexentry.h"
 #include "magnifiercontrol.h"
@@ -89,6 +90,7 @@ void AppController::connectEditing() {
         });
     });
 
+    new PaletteUndoPassThrough(o.hexField, o.hexField);
     connect(o.hexField, &QLineEdit::textEdited, this, &AppController::hexFieldTextEdited);
     connect(o.hexField, &QLineEdit::returnPressed, this, &AppController::hexTextChanged);
 
@@ -248,6 +250,8 @@ void AppController::hexTextChanged() {
     updateColorLabels();
     o.undoStack->push(
         new SetPaletteCommand(*this, before, colorArray(), ChangeState::AlreadyApplied));
+    // The entry is applied: Ctrl+Z now belongs to the palette.
+    forgetTypingHistory(o.hexField);
 }
 
 void AppController::copyFloatValue(int component) {
@@ -287,7 +291,9 @@ void AppController::newColorwellColor(const Notification& notification) {
     if (!well || well != mainWell(well->tag()))
         return;
     const QVariant before = notification.userInfo.value(userinfo::Color);
-    if (!before.canConvert<Color>())
+    // A change that ended where it began (an entry repeating the typed value, a drag back
+    // to its start) leaves no step that would undo nothing.
+    if (!before.canConvert<Color>() || before.value<Color>() == well->color())
         return;
     outlets().undoStack->push(new SetColorCommand(*this, well->tag(), before.value<Color>(),
                                                   well->color(), ChangeState::AlreadyApplied));

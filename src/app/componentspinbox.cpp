@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "componentspinbox.h"
 
+#include "fieldundo.h"
+
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -22,7 +24,10 @@ ComponentSpinBox::ComponentSpinBox(QWidget* parent)
             return;
         m_edited = false;
         Q_EMIT entered();
+        // The entry is applied: Ctrl+Z now belongs to the palette.
+        forgetTypingHistory(lineEdit());
     });
+    new PaletteUndoPassThrough(lineEdit(), this);
 }
 
 void ComponentSpinBox::showValue(int value) {

@@ -8,7 +8,8 @@ namespace tintmere {
 // A colour component field (0 to 255) with its stepper. The two ways in stay apart:
 // arrows, arrow keys, page keys and the wheel come out as stepped(), typing as
 // textEdited() and the end of an edit (Return, or leaving a changed field) as entered().
-// Values shown by the program go through showValue() and raise no signal.
+// Values shown by the program go through showValue() and raise no signal. Once an entry
+// is applied its typing is forgotten, so Ctrl+Z undoes the palette rather than the text.
 class ComponentSpinBox : public QSpinBox {
     Q_OBJECT
 

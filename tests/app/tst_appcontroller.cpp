@@ -583,6 +583,59 @@ private Q_SLOTS:
         QToolTip::hideText();
     }
 
+    // Once Return has applied an entry, Ctrl+Z in the field undoes the palette; typing done
+    // after that is undone in the field first.
+    void undoAfterAnEntryUndoesThePalette_data() {
+        columns<QString, QString, bool>("field", "entry", "typedAfter");
+        QTest::newRow("hex field") << u"hex"_s << u"ff0000"_s << false;
+        QTest::newRow("red field") << u"red"_s << u"7"_s << false;
+        QTest::newRow("hex field, typed after") << u"hex"_s << u"ff0000"_s << true;
+    }
+    void undoAfterAnEntryUndoesThePalette() {
+        QFETCH(QString, field);
+        QFETCH(QString, entry);
+        QFETCH(bool, typedAfter);
+        showMainWindow();
+        const bool isHex = field == u"hex";
+        m_controller->toolItemSelected(isHex ? 1 : 0);
+        QVDrawer* drawer = isHex ? o().hexDrawer : o().rgbDrawer;
+        QTRY_COMPARE(drawer->state(), QVDrawer::Open);
+        QLineEdit* line = isHex ? o().hexField : o().colorFields[0]->findChild<QLineEdit*>();
+        line->setFocus();
+        QTRY_VERIFY(line->hasFocus());
+        // Keys go where the window sends them: to the focus widget, the spin box for a
+        // number field.
+        QWidget* keys = QApplication::focusWidget();
+        line->selectAll();
+        QTest::keyClicks(keys, entry);
+        QTest::keyClick(keys, Qt::Key_Return);
+        QTest::qWait(30); // whatever the entry queued has reached the undo stack
+        const Color applied = isHex ? hex("ff0000") : Color::fromBytes(7, 255, 255);
+        QCOMPARE(well(0)->color(), applied);
+        const int steps = o().undoStack->count();
+        QCOMPARE(o().undoStack->index(), steps);
+        QVERIFY(steps >= 1);
+        const QString shown = line->text();
+        if (typedAfter) {
+            QTest::keyClick(keys, Qt::Key_End);
+            QTest::keyClick(keys, Qt::Key_Backspace);
+            QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(line->text(), shown); // the field's own typing goes first
+            QCOMPARE(o().undoStack->index(), steps);
+        }
+        QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(o().undoStack->index(), steps - 1);
+        QVERIFY(well(0)->color() != applied);
+        if (typedAfter) { // redo goes the same way back: the field's typing, then the palette
+            QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(line->text(), shown.chopped(1));
+            QCOMPARE(o().undoStack->index(), steps - 1);
+        }
+        QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(o().undoStack->index(), steps);
+        QCOMPARE(well(0)->color(), applied);
+    }
+
     void menuEnablingFollowsTheWindow() {
         MainWindow* window = m_controller->mainWindow();
         window->show();
