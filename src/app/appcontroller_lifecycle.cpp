@@ -152,17 +152,9 @@ void AppController::applicationWillTerminate() {
 }
 
 void AppController::applicationShouldHandleReopen() {
-    MainWindow* window = m_mainWindow.get();
-    if (window->isVisible()) {
-        // A launch from the desktop means the user is looking for the window.
-        if (window->isMinimized())
-            window->showNormal();
-        window->raise();
-        window->activateWindow();
-        return;
-    }
-    if (!isGlobalPanelVisible())
-        openMainWindow();
+    // A new launch means the user is looking for the main window, even when the global panel
+    // shows: the menu bar, and so Quit, lives in that window.
+    openMainWindow();
 }
 
 void AppController::windowWillClose() {
@@ -172,6 +164,8 @@ void AppController::windowWillClose() {
 
 void AppController::openMainWindow() {
     MainWindow* window = m_mainWindow.get();
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();
