@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, termination, reopening and the window-level commands.
 #include "appcontroller.h"
+#include "applicationshortcuts.h"
 #include "defaults.h"
 #include "favoritesmodel.h"
 #include "globalhotkey.h"
@@ -77,6 +78,7 @@ void AppController::awakeFromNib() {
     const MainWindowOutlets& o = outlets();
     const Defaults& defaults = Defaults::standard();
 
+    m_shortcuts = std::make_unique<ApplicationShortcuts>(m_mainWindow.get());
     connectMainWindow();
     setUpMagnifier();
 
@@ -103,6 +105,7 @@ void AppController::awakeFromNib() {
     setDrawGloss(defaults.boolValue(keys::DrawGloss));
     updateGlobalPanel();
     setGlobalHotKey(platform::createGlobalHotKey());
+    setUpApplicationShortcuts();
 
     const bool drawWeb = defaults.boolValue(keys::DrawWebPreview);
     o.paletteView->setDrawWeb(drawWeb);
@@ -117,8 +120,11 @@ void AppController::connectMainWindow() {
     connect(window, &MainWindow::windowWillClose, this, &AppController::windowWillClose);
     connect(o.newWindow, &QAction::triggered, this, &AppController::openMainWindow);
     connect(o.mainWindowItem, &QAction::triggered, this, &AppController::openMainWindow);
-    connect(o.closeWindow, &QAction::triggered, window, &QWidget::close);
-    connect(o.minimize, &QAction::triggered, window, &QWidget::showMinimized);
+    // Close and Minimize act on the window the user is in, which need not be this one.
+    connect(o.closeWindow, &QAction::triggered, this,
+            [this] { m_shortcuts->keyWindow()->close(); });
+    connect(o.minimize, &QAction::triggered, this,
+            [this] { m_shortcuts->keyWindow()->showMinimized(); });
     connect(o.preferences, &QAction::triggered, this, &AppController::showPreferencePanel);
     connect(o.releaseNotes, &QAction::triggered, this, &AppController::showReleaseNotes);
     connect(o.acknowledgments, &QAction::triggered, this, &AppController::showAcknowledgments);
@@ -172,8 +178,10 @@ void AppController::openMainWindow() {
 }
 
 void AppController::showPreferencePanel() {
-    if (!m_prefsController)
+    if (!m_prefsController) {
         m_prefsController = std::make_unique<PrefsController>();
+        addApplicationShortcutsTo(m_prefsController->window());
+    }
     reportHotKeyStatus();
     m_prefsController->showWindow();
 }

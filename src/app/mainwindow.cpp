@@ -18,10 +18,12 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QUndoStack>
@@ -327,9 +329,11 @@ void MainWindow::buildMenus() {
     o.exportItem->setShortcut(QKeySequence::Save);
     file->addSeparator();
     o.closeWindow = file->addAction(tr("Close"));
-    o.closeWindow->setShortcut(QKeySequence::Close);
+    // Spelled out: some platform key schemes have no Quit key, or put Close on Ctrl+F4 first,
+    // and the guide promises these two.
+    o.closeWindow->setShortcut(QKeySequence(u"Ctrl+W"_s));
     o.quit = file->addAction(tr("Quit"));
-    o.quit->setShortcut(QKeySequence::Quit);
+    o.quit->setShortcut(QKeySequence(u"Ctrl+Q"_s));
     o.quit->setMenuRole(QAction::QuitRole);
 
     QMenu* edit = bar->addMenu(tr("&Edit"));
@@ -424,6 +428,18 @@ QList<QMenu*> MainWindow::allMenus() const {
 void MainWindow::closeEvent(QCloseEvent* event) {
     Q_EMIT windowWillClose();
     event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        Q_EMIT visibilityChanged(true);
+}
+
+void MainWindow::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    if (!event->spontaneous())
+        Q_EMIT visibilityChanged(false);
 }
 
 } // namespace tintmere

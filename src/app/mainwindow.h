@@ -117,9 +117,13 @@ public:
 Q_SIGNALS:
     // The user closed the window; it only hides.
     void windowWillClose();
+    // The window was shown or hidden, by the program or by the user.
+    void visibilityChanged(bool visible);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QWidget* buildToolsBar();
