@@ -132,8 +132,12 @@ private:
     QWidget* buildBlendDrawerContent();
     QWidget* buildMagnifyDrawerContent();
     void buildMenus();
+    // The room under the tools bar follows the drawer in it, and the window with it.
+    void makeRoomForDrawers();
+    void keepOnScreen();
 
     MainWindowOutlets m_outlets;
+    QWidget* m_drawerRoom = nullptr;
 };
 
 } // namespace tintmere
