@@ -31,6 +31,7 @@ class PrefsController;
 
 namespace tintmere {
 
+class ApplicationShortcuts;
 class HelpViewer;
 class FavoritesModel;
 class FavoritesPane;
@@ -208,6 +209,9 @@ private:
     void setUpBlendTool();
     void connectBlend();
     void reportLibraryProblem(const QString& text);
+    // Quit, Preferences, Help and the like answer their keys in every window of the program.
+    void setUpApplicationShortcuts();
+    void addApplicationShortcutsTo(QWidget* window);
 
     QVPaletteColorWell* mainWell(int index) const;
     void showComponents(const Color& color);
@@ -222,6 +226,7 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<PrefsController> m_prefsController;
     std::unique_ptr<HelpViewer> m_helpViewer;
+    std::unique_ptr<ApplicationShortcuts> m_shortcuts;
     MagnifierControl* m_magnifier = nullptr;
 
     // A window of its own, made during start-up; null before that.

@@ -18,8 +18,10 @@ constexpr auto kHomePage = "https://tintmere.org/"_L1;
 } // namespace
 
 void AppController::openHelpAnchor(const QString& anchor) {
-    if (!m_helpViewer)
+    if (!m_helpViewer) {
         m_helpViewer = std::make_unique<HelpViewer>();
+        addApplicationShortcutsTo(m_helpViewer.get());
+    }
     m_helpViewer->openHelpAnchor(anchor);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, termination, reopening and the window-level commands.
 #include "appcontroller.h"
+#include "applicationshortcuts.h"
 #include "defaults.h"
 #include "favoritesmodel.h"
 #include "globalhotkey.h"
@@ -77,6 +78,7 @@ void AppController::awakeFromNib() {
     const MainWindowOutlets& o = outlets();
     const Defaults& defaults = Defaults::standard();
 
+    m_shortcuts = std::make_unique<ApplicationShortcuts>(m_mainWindow.get());
     connectMainWindow();
     setUpMagnifier();
 
@@ -103,6 +105,7 @@ void AppController::awakeFromNib() {
     setDrawGloss(defaults.boolValue(keys::DrawGloss));
     updateGlobalPanel();
     setGlobalHotKey(platform::createGlobalHotKey());
+    setUpApplicationShortcuts();
 
     const bool drawWeb = defaults.boolValue(keys::DrawWebPreview);
     o.paletteView->setDrawWeb(drawWeb);
@@ -117,8 +120,11 @@ void AppController::connectMainWindow() {
     connect(window, &MainWindow::windowWillClose, this, &AppController::windowWillClose);
     connect(o.newWindow, &QAction::triggered, this, &AppController::openMainWindow);
     connect(o.mainWindowItem, &QAction::triggered, this, &AppController::openMainWindow);
-    connect(o.closeWindow, &QAction::triggered, window, &QWidget::close);
-    connect(o.minimize, &QAction::triggered, window, &QWidget::showMinimized);
+    // Close and Minimize act on the window the user is in, which need not be this one.
+    connect(o.closeWindow, &QAction::triggered, this,
+            [this] { m_shortcuts->keyWindow()->close(); });
+    connect(o.minimize, &QAction::triggered, this,
+            [this] { m_shortcuts->keyWindow()->showMinimized(); });
     connect(o.preferences, &QAction::triggered, this, &AppController::showPreferencePanel);
     connect(o.releaseNotes, &QAction::triggered, this, &AppController::showReleaseNotes);
     connect(o.acknowledgments, &QAction::triggered, this, &AppController::showAcknowledgments);
@@ -152,17 +158,9 @@ void AppController::applicationWillTerminate() {
 }
 
 void AppController::applicationShouldHandleReopen() {
-    MainWindow* window = m_mainWindow.get();
-    if (window->isVisible()) {
-        // A launch from the desktop means the user is looking for the window.
-        if (window->isMinimized())
-            window->showNormal();
-        window->raise();
-        window->activateWindow();
-        return;
-    }
-    if (!isGlobalPanelVisible())
-        openMainWindow();
+    // A new launch means the user is looking for the main window, even when the global panel
+    // shows: the menu bar, and so Quit, lives in that window.
+    openMainWindow();
 }
 
 void AppController::windowWillClose() {
@@ -172,14 +170,18 @@ void AppController::windowWillClose() {
 
 void AppController::openMainWindow() {
     MainWindow* window = m_mainWindow.get();
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();
 }
 
 void AppController::showPreferencePanel() {
-    if (!m_prefsController)
+    if (!m_prefsController) {
         m_prefsController = std::make_unique<PrefsController>();
+        addApplicationShortcutsTo(m_prefsController->window());
+    }
     reportHotKeyStatus();
     m_prefsController->showWindow();
 }

@@ -57,7 +57,7 @@ HelpViewer::HelpViewer(QWidget* parent)
     forward->setEnabled(false);
     bar->addSeparator();
     auto* close = new QAction(tr("Close"), this);
-    close->setShortcuts({QKeySequence::Close, QKeySequence(Qt::Key_Escape)});
+    close->setShortcuts({QKeySequence(u"Ctrl+W"_s), QKeySequence(Qt::Key_Escape)});
     connect(close, &QAction::triggered, this, &QWidget::close);
     addAction(close);
     const std::array<std::pair<QString, QString>, 3> pages{

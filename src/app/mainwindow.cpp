@@ -18,10 +18,13 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QUndoStack>
@@ -89,6 +92,13 @@ MainWindow::MainWindow(QWidget* parent)
 
     column->addWidget(buildToolsBar());
 
+    // The drawers slide down out of the tools bar into a room of their own that opens up
+    // as they do, so they never cover the favorites list.
+    m_drawerRoom = new QWidget(central);
+    m_drawerRoom->setObjectName(u"drawerRoom"_s);
+    m_drawerRoom->setFixedHeight(0);
+    column->addWidget(m_drawerRoom);
+
     m_outlets.favoritesArea = new QWidget(central);
     m_outlets.favoritesArea->setObjectName(u"favoritesArea"_s);
     m_outlets.favoritesArea->setAccessibleName(tr("Favorites"));
@@ -97,20 +107,18 @@ MainWindow::MainWindow(QWidget* parent)
     column->addWidget(m_outlets.favoritesArea, 1);
 
     const auto makeDrawer = [this](QWidget* content, const QString& name) {
-        auto* drawer = new QVDrawer(m_outlets.favoritesArea, Qt::TopEdge);
+        auto* drawer = new QVDrawer(m_drawerRoom, Qt::TopEdge);
         drawer->setAccessibleName(name);
         drawer->setContentWidget(content);
+        drawer->setParentMakesRoom(true);
+        connect(drawer, &QVDrawer::shownDepthChanged, this, &MainWindow::makeRoomForDrawers);
         return drawer;
     };
     m_outlets.rgbDrawer = makeDrawer(buildRgbDrawerContent(), tr("RGB sliders"));
     m_outlets.hexDrawer = makeDrawer(buildHexDrawerContent(), tr("Hex entry"));
     m_outlets.blendDrawer = makeDrawer(buildBlendDrawerContent(), tr("Blend"));
     m_outlets.magnifyDrawer = makeDrawer(buildMagnifyDrawerContent(), tr("Magnifier"));
-    int drawerDepth = kFavoritesMinimumHeight;
-    for (QVDrawer* drawer :
-         {m_outlets.rgbDrawer, m_outlets.hexDrawer, m_outlets.blendDrawer, m_outlets.magnifyDrawer})
-        drawerDepth = std::max(drawerDepth, drawer->sizeHint().height());
-    m_outlets.favoritesArea->setMinimumHeight(drawerDepth);
+    m_outlets.favoritesArea->setMinimumHeight(kFavoritesMinimumHeight);
 
     setCentralWidget(central);
     buildMenus();
@@ -327,9 +335,11 @@ void MainWindow::buildMenus() {
     o.exportItem->setShortcut(QKeySequence::Save);
     file->addSeparator();
     o.closeWindow = file->addAction(tr("Close"));
-    o.closeWindow->setShortcut(QKeySequence::Close);
+    // Spelled out: some platform key schemes have no Quit key, or put Close on Ctrl+F4 first,
+    // and the guide promises these two.
+    o.closeWindow->setShortcut(QKeySequence(u"Ctrl+W"_s));
     o.quit = file->addAction(tr("Quit"));
-    o.quit->setShortcut(QKeySequence::Quit);
+    o.quit->setShortcut(QKeySequence(u"Ctrl+Q"_s));
     o.quit->setMenuRole(QAction::QuitRole);
 
     QMenu* edit = bar->addMenu(tr("&Edit"));
@@ -403,6 +413,37 @@ void MainWindow::buildMenus() {
     o.about->setMenuRole(QAction::AboutRole);
 }
 
+void MainWindow::makeRoomForDrawers() {
+    int room = 0;
+    for (const QVDrawer* drawer :
+         {m_outlets.rgbDrawer, m_outlets.hexDrawer, m_outlets.blendDrawer, m_outlets.magnifyDrawer})
+        room = std::max(room, drawer ? drawer->shownDepth() : 0);
+    const int grown = room - m_drawerRoom->maximumHeight();
+    if (grown == 0)
+        return;
+    m_drawerRoom->setFixedHeight(room);
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return; // the window keeps its size; the favorites give up the room
+    // The window grows by the drawer and shrinks back after it, so the favorites keep their
+    // height; the layout's new minimum has to be known before the window may shrink.
+    centralWidget()->layout()->activate();
+    layout()->activate();
+    resize(width(), height() + grown);
+    keepOnScreen();
+}
+
+void MainWindow::keepOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen || !isVisible())
+        return;
+    const QRect available = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int overflow = frame.bottom() - available.bottom();
+    const int headroom = frame.top() - available.top();
+    if (overflow > 0 && headroom > 0)
+        move(x(), y() - std::min(overflow, headroom));
+}
+
 QList<QMenu*> MainWindow::allMenus() const {
     QList<QMenu*> menus;
     QList<QMenu*> pending;
@@ -424,6 +465,18 @@ QList<QMenu*> MainWindow::allMenus() const {
 void MainWindow::closeEvent(QCloseEvent* event) {
     Q_EMIT windowWillClose();
     event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        Q_EMIT visibilityChanged(true);
+}
+
+void MainWindow::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    if (!event->spontaneous())
+        Q_EMIT visibilityChanged(false);
 }
 
 } // namespace tintmere

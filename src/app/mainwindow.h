@@ -117,9 +117,13 @@ public:
 Q_SIGNALS:
     // The user closed the window; it only hides.
     void windowWillClose();
+    // The window was shown or hidden, by the program or by the user.
+    void visibilityChanged(bool visible);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QWidget* buildToolsBar();
@@ -128,8 +132,12 @@ private:
     QWidget* buildBlendDrawerContent();
     QWidget* buildMagnifyDrawerContent();
     void buildMenus();
+    // The room under the tools bar follows the drawer in it, and the window with it.
+    void makeRoomForDrawers();
+    void keepOnScreen();
 
     MainWindowOutlets m_outlets;
+    QWidget* m_drawerRoom = nullptr;
 };
 
 } // namespace tintmere

@@ -79,6 +79,11 @@ void QVDrawer::setAnimationDuration(int milliseconds) {
     m_duration = std::max(0, milliseconds);
 }
 
+void QVDrawer::setParentMakesRoom(bool makesRoom) {
+    m_parentMakesRoom = makesRoom;
+    placeInParent();
+}
+
 void QVDrawer::setOpenFraction(qreal fraction) {
     m_openFraction = std::clamp(fraction, 0.0, 1.0);
     placeInParent();
@@ -124,6 +129,8 @@ void QVDrawer::post(const QString& name) {
 
 int QVDrawer::depth() const {
     const QSize hint = sizeHint();
+    if (m_parentMakesRoom)
+        return slidesVertically(m_edge) ? hint.height() : hint.width();
     const QSize area = parentWidget()->size();
     return slidesVertically(m_edge) ? std::min(hint.height(), area.height())
                                     : std::min(hint.width(), area.width());
@@ -150,6 +157,10 @@ void QVDrawer::placeInParent() {
     case Qt::LeftEdge:
         setGeometry(shown - full, 0, full, area.height());
         break;
+    }
+    if (shown != m_shownDepth) {
+        m_shownDepth = shown;
+        Q_EMIT shownDepthChanged(shown);
     }
 }
 

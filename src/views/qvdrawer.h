@@ -45,11 +45,20 @@ public:
 
     // 0 closed, 1 fully out.
     qreal openFraction() const { return m_openFraction; }
+    // How far the drawer reaches out of its edge now, along the sliding axis.
+    int shownDepth() const { return m_shownDepth; }
+
+    // The parent makes room for the drawer rather than being covered by it: its owner sizes
+    // it from shownDepth(), and the drawer keeps its full depth however small the parent is.
+    void setParentMakesRoom(bool makesRoom);
+    bool parentMakesRoom() const { return m_parentMakesRoom; }
 
     QSize sizeHint() const override;
 
 Q_SIGNALS:
     void stateChanged(QVDrawer::State state);
+    // The drawer moved along its edge: while it slides, or when its content changed size.
+    void shownDepthChanged(int depth);
 
 protected:
     bool event(QEvent* event) override;
@@ -72,5 +81,7 @@ private:
     Qt::Edge m_edge;
     State m_state = Closed;
     qreal m_openFraction = 0.0;
+    int m_shownDepth = 0;
     int m_duration = 200;
+    bool m_parentMakesRoom = false;
 };

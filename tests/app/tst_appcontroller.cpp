@@ -656,6 +656,34 @@ private Q_SLOTS:
         QVERIFY(window->isVisible());
     }
 
+    // A second launch always brings the main window back: without it neither the menu bar
+    // nor Quit can be reached.
+    void reopenBringsTheMainWindowBack_data() {
+        columns<QString, bool>("mainWindow", "panelShown");
+        QTest::newRow("closed, panel shown") << u"closed"_s << true;
+        QTest::newRow("closed, panel hidden") << u"closed"_s << false;
+        QTest::newRow("minimized, panel shown") << u"minimized"_s << true;
+        QTest::newRow("shown, panel shown") << u"shown"_s << true;
+    }
+
+    void reopenBringsTheMainWindowBack() {
+        MainWindow* window = m_controller->mainWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        m_controller->setGlobalPanelVisible(fetch<bool>("panelShown"));
+        const QString state = fetch<QString>("mainWindow");
+        if (state == u"closed")
+            window->close();
+        else if (state == u"minimized")
+            window->showMinimized();
+
+        m_controller->applicationShouldHandleReopen();
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->isMinimized());
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+        QCOMPARE(m_controller->isGlobalPanelVisible(), fetch<bool>("panelShown"));
+    }
+
     void preferencesWindowIsMadeOnce() {
         o().preferences->trigger();
         o().preferences->trigger();

@@ -162,6 +162,23 @@ private Q_SLOTS:
         QCOMPARE(window.drawer->geometry(), grownGeometry);
     }
 
+    // A parent that makes room for the drawer may be smaller than it: the drawer keeps its
+    // full depth and says how far it reaches, for the owner to size the parent.
+    void parentMakesRoom() {
+        Window window(Qt::TopEdge);
+        window.drawer->setParentMakesRoom(true);
+        window.area.resize(400, 20);
+        QSignalSpy reach(window.drawer, &QVDrawer::shownDepthChanged);
+        window.drawer->open();
+        QCOMPARE(window.drawer->geometry(), QRect(0, 0, 400, 96));
+        QCOMPARE(window.drawer->shownDepth(), 96);
+        QCOMPARE(reach.size(), 1);
+        QCOMPARE(reach.constFirst().constFirst().toInt(), 96);
+        window.drawer->close();
+        QCOMPARE(window.drawer->shownDepth(), 0);
+        QCOMPARE(reach.size(), 2);
+    }
+
     void followsItsContentSize() {
         Window window;
         window.drawer->open();
