@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Files shaped to make a careless reader hang, crash or eat the memory: each is read or refused
+// with a message, within a bound generous enough for a loaded machine.
+#include "exchangefiles.h"
+#include "keyedarchive.h"
+#include "propertylist.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace tintmere;
+
+namespace {
+
+constexpr qint64 kAnswerMs = 5000;
+
+QVariant uid(qsizetype index) {
+    return QVariant::fromValue(PlistUid{static_cast<quint64>(index)});
+}
+
+QVariantMap classRecord(const QString& name, QStringList classes) {
+    return {{u"$classname"_s, name}, {u"$classes"_s, classes << u"NSObject"_s}};
+}
+
+// The ways one favorite dictionary, named from every element of the root array, can be
+// large: many keys before "Name" and "Colors", a long colour array, a long class list.
+enum class Shared { Dictionary, Colors, ClassList };
+
+QByteArray sharedFavoriteArchive(int favorites, int size, Shared shape) {
+    QVariantList objects{u"$null"_s, QVariant()};
+    const auto add = [&objects](const QVariant& object) {
+        objects.append(object);
+        return uid(objects.size() - 1);
+    };
+    const QVariant arrayClass =
+        add(classRecord(u"NSMutableArray"_s, {u"NSMutableArray"_s, u"NSArray"_s}));
+    QStringList dictionaryClasses{u"NSMutableDictionary"_s};
+    for (int i = 0; shape == Shared::ClassList && i < size; ++i) {
+        dictionaryClasses.append(u"C%1"_s.arg(i));
+    }
+    const QVariant dictionaryClass =
+        add(classRecord(u"NSMutableDictionary"_s, dictionaryClasses << u"NSDictionary"_s));
+    QVariantList colorRefs;
+    for (const QString& color : {u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"ffffff"_s}) {
+        colorRefs.append(add(color));
+    }
+    for (int i = 0; shape == Shared::Colors && i < size; ++i) {
+        colorRefs.append(colorRefs.first());
+    }
+    QVariantList keys;
+    QVariantList values;
+    for (int i = 0; shape == Shared::Dictionary && i < size; ++i) {
+        keys.append(add(u"k%1"_s.arg(i)));
+        values.append(keys.last());
+    }
+    keys << add(u"Name"_s) << add(u"Colors"_s);
+    values << add(u"Shared"_s)
+           << add(QVariantMap{{u"NS.objects"_s, colorRefs}, {u"$class"_s, arrayClass}});
+    const QVariant favorite = add(QVariantMap{
+        {u"NS.keys"_s, keys}, {u"NS.objects"_s, values}, {u"$class"_s, dictionaryClass}});
+    objects[1] = QVariantMap{{u"NS.objects"_s, QVariantList(favorites, favorite)},
+                             {u"$class"_s, arrayClass}};
+    return binaryPropertyList(QVariantMap{
+        {u"$archiver"_s, u"NSKeyedArchiver"_s},
+        {u"$version"_s, 100000},
+        {u"$top"_s, QVariantMap{{u"root"_s, uid(1)}}},
+        {u"$objects"_s, objects},
+    });
+}
+
+} // namespace
+
+class TestHostileFiles : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Every favorite refers to the same large object: each is looked at once, not once per
+    // favorite.
+    void sharedObjectsInFavoritesFiles_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("favorites");
+        QTest::newRow("one dictionary of 20000 keys, 20000 times")
+            << sharedFavoriteArchive(20000, 20000, Shared::Dictionary) << 20000;
+        QTest::newRow("one colour array of 20000 elements, 20000 times")
+            << sharedFavoriteArchive(20000, 20000, Shared::Colors) << 20000;
+        QTest::newRow("one class of 20000 names, 20000 times")
+            << sharedFavoriteArchive(20000, 20000, Shared::ClassList) << 20000;
+    }
+    void sharedObjectsInFavoritesFiles() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, favorites);
+        QElapsedTimer timer;
+        timer.start();
+        const Expected<QList<FavoriteEntry>> read = FavoritesFile::parse(file);
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY2(read, qPrintable(read ? QString() : read.error()));
+        QCOMPARE(read->size(), favorites);
+        QCOMPARE(read->last().name, u"Shared"_s);
+        QVERIFY2(elapsed < kAnswerMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHostileFiles)
+#include "tst_hostilefiles.moc"
