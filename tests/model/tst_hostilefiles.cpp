@@ -69,6 +69,21 @@ QByteArray sharedFavoriteArchive(int favorites, int size, Shared shape) {
     });
 }
 
+// A small XML library with the given markup between the XML declaration and its root, and
+// `inside` as the first thing in the root's dictionary.
+QByteArray xmlLibrary(const QByteArray& prolog, const QByteArray& inside = {}) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"_ba + prolog +
+           "<plist version=\"1.0\"><dict>"_ba + inside +
+           "<key>Group</key><string>Root</string></dict></plist>\n"_ba;
+}
+
+const QByteArray kDocType = "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                            "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"_ba;
+
+QString describe(const Expected<QVariant>& read) {
+    return read ? u"read"_s : read.error();
+}
+
 } // namespace
 
 class TestHostileFiles : public QObject {
@@ -97,6 +112,49 @@ private Q_SLOTS:
         QVERIFY2(read, qPrintable(read ? QString() : read.error()));
         QCOMPARE(read->size(), favorites);
         QCOMPARE(read->last().name, u"Shared"_s);
+        QVERIFY2(elapsed < kAnswerMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
+    }
+
+    // One document type before the root, nothing else: every scan ends with the construct it
+    // reads, so the size of the file bounds the time.
+    void xmlDocumentTypes_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("answer");
+        const QByteArray many = "<!DOCTYPE plist>\n"_ba.repeated(980000); // 16 MB
+        QTest::newRow("none") << xmlLibrary({}) << u"read"_s;
+        QTest::newRow("one") << xmlLibrary(kDocType) << u"read"_s;
+        QTest::newRow("one, after a comment")
+            << xmlLibrary("<!-- [ --><!DOCTYPE plist>"_ba) << u"read"_s;
+        QTest::newRow("one, a bracket later in the file")
+            << xmlLibrary(kDocType, "<key>[</key><string>[</string>"_ba) << u"read"_s;
+        QTest::newRow("two") << xmlLibrary(kDocType + kDocType) << u"more than once"_s;
+        QTest::newRow("980,000 in 16 MB") << xmlLibrary(many) << u"more than once"_s;
+        QTest::newRow("inside the root")
+            << xmlLibrary({}, "<!DOCTYPE plist>"_ba) << u"after the first element"_s;
+        QTest::newRow("980,000 inside the root")
+            << xmlLibrary({}, many) << u"after the first element"_s;
+        QTest::newRow("after the root")
+            << xmlLibrary(kDocType) + "<!DOCTYPE plist>"_ba << u"after the first element"_s;
+        QTest::newRow("with its own entities")
+            << xmlLibrary("<!DOCTYPE plist [<!ENTITY a \"b\">]>"_ba) << u"entities"_s;
+        QTest::newRow("never closed")
+            << "<?xml version=\"1.0\"?><!DOCTYPE plist "_ba + QByteArray(16'000'000, 'x')
+            << u"truncated"_s;
+        QTest::newRow("a million comments")
+            << xmlLibrary("<!-- -->"_ba.repeated(1'000'000)) << u"read"_s;
+        QTest::newRow("a million references without an end")
+            << xmlLibrary({}, "<key>a</key><string>"_ba + "&amp"_ba.repeated(1'000'000) +
+                                  "</string>"_ba)
+            << u"unknown reference"_s;
+    }
+    void xmlDocumentTypes() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, answer);
+        QElapsedTimer timer;
+        timer.start();
+        const Expected<QVariant> read = readPropertyList(file);
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY2(describe(read).contains(answer), qPrintable(describe(read)));
         QVERIFY2(elapsed < kAnswerMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
     }
 };
