@@ -25,7 +25,9 @@ struct FileError {
 template <typename T>
 using FileResult = Expected<T, FileError>;
 
-// The whole file, refused without reading when it is larger than maxBytes.
+// The whole file, refused when it is larger than maxBytes: reading stops there whatever size
+// the file reports. Anything but a regular file (a folder, a device, a pipe, a socket) is
+// refused without being read, and opening never waits.
 FileResult<QByteArray> readWholeFile(const QString& path, qint64 maxBytes);
 // Writes to a temporary file beside the path and replaces the path only when the whole
 // file was written. Creates the folder when it is missing.

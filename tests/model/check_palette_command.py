@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """tintmere-color palette through its real interface: arguments, output, errors, status."""
 
+import os
 import pathlib
 import shutil
 import subprocess
@@ -55,8 +56,14 @@ def main():
         (temp / "garbage.tnp").write_bytes(b"\x00" * 100)
         blocker = temp / "blocker"
         blocker.write_text("a file, not a folder")
+        (temp / "zero.tnp").symlink_to("/dev/zero")
+        os.mkfifo(temp / "pipe.tnf")
+        (temp / "folder.tnp").mkdir()
         for case, arguments in [
                 ("hostile", [hostile]),
+                ("link to /dev/zero", [temp / "zero.tnp"]),
+                ("pipe without a writer", [temp / "pipe.tnf"]),
+                ("folder", [temp / "folder.tnp"]),
                 ("garbage", [temp / "garbage.tnp"]),
                 ("missing", [temp / "missing.tnp"]),
                 ("unwritable", ["--write", blocker / "x.tnp", "000", "000", "000", "000"])]:

@@ -2,11 +2,21 @@
 // Files shaped to make a careless reader hang, crash or eat the memory: each is read or refused
 // with a message, within a bound generous enough for a loaded machine.
 #include "exchangefiles.h"
+#include "favoriteslibrary.h"
 #include "keyedarchive.h"
 #include "propertylist.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace tintmere;
@@ -84,6 +94,74 @@ QString describe(const Expected<QVariant>& read) {
     return read ? u"read"_s : read.error();
 }
 
+// What a path can be besides a file.
+enum class Kind { Regular, LinkToDevZero, Fifo, Folder, Socket };
+
+// Makes `path` a thing of that kind; a regular file holds `bytes`.
+bool make(Kind kind, const QString& path, const QByteArray& bytes = {}) {
+    const QByteArray name = QFile::encodeName(path);
+    switch (kind) {
+    case Kind::Regular: {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+    case Kind::LinkToDevZero:
+        return QFile::link(u"/dev/zero"_s, path);
+    case Kind::Fifo:
+        return ::mkfifo(name.constData(), 0600) == 0;
+    case Kind::Folder:
+        return QDir().mkpath(path) && make(Kind::Regular, path + u"/inside"_s, "kept"_ba);
+    case Kind::Socket: {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        if (name.size() >= qsizetype(sizeof(address.sun_path))) {
+            return false;
+        }
+        qstrcpy(address.sun_path, name.constData());
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr*>(&address),
+                                             sizeof(address)) == 0;
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        return bound;
+    }
+    }
+    return false;
+}
+
+// Whether the path is still the thing it was made as (a link still links, a folder still
+// holds its file).
+bool isStill(Kind kind, const QString& path) {
+    const QFileInfo info(path);
+    switch (kind) {
+    case Kind::Regular:
+        return info.isFile();
+    case Kind::LinkToDevZero:
+        return info.isSymLink() && info.symLinkTarget() == u"/dev/zero"_s;
+    case Kind::Folder:
+        return QFile::exists(path + u"/inside"_s);
+    case Kind::Fifo:
+    case Kind::Socket: {
+        struct stat status {};
+        const QByteArray name = QFile::encodeName(path);
+        return ::lstat(name.constData(), &status) == 0 &&
+               (kind == Kind::Fifo ? S_ISFIFO(status.st_mode) : S_ISSOCK(status.st_mode));
+    }
+    }
+    return false;
+}
+
+// The paths of this table that are not files, with the words that must explain each.
+void addThingsThatAreNotFiles() {
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("link to /dev/zero") << Kind::LinkToDevZero << u"a device, not a file"_s;
+    QTest::newRow("named pipe") << Kind::Fifo << u"a pipe, not a file"_s;
+    QTest::newRow("folder") << Kind::Folder << u"a folder, not a file"_s;
+    QTest::newRow("socket") << Kind::Socket << u"a socket, not a file"_s;
+}
+
 } // namespace
 
 class TestHostileFiles : public QObject {
@@ -155,6 +233,97 @@ private Q_SLOTS:
         const Expected<QVariant> read = readPropertyList(file);
         const qint64 elapsed = timer.elapsed();
         QVERIFY2(describe(read).contains(answer), qPrintable(describe(read)));
+        QVERIFY2(elapsed < kAnswerMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
+    }
+
+    // Opening never waits for a writer, and nothing but a file is read.
+    void thingsThatAreNotFilesAreRefused_data() { addThingsThatAreNotFiles(); }
+    void thingsThatAreNotFilesAreRefused() {
+        QFETCH(Kind, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"p.tnp"_s);
+        QVERIFY(make(kind, path));
+        QElapsedTimer timer;
+        timer.start();
+        const FileResult<QByteArray> whole = readWholeFile(path, 1024);
+        const FileResult<Palette> palette = PaletteFile::read(path);
+        const FileResult<FavoritesImport> favorites = FavoritesFile::read(path);
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY(!whole && !palette && !favorites);
+        for (const FileError& error : {whole.error(), palette.error(), favorites.error()}) {
+            QVERIFY2(error.text().contains(reason), qPrintable(error.text()));
+            QVERIFY2(error.text().contains(u"p.tnp"_s), qPrintable(error.text()));
+        }
+        QVERIFY(isStill(kind, path));
+        QVERIFY2(elapsed < kAnswerMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
+    }
+
+    // The limit holds whatever size the file reports: files of /proc report none.
+    void readingStopsAtTheLimit_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("/proc file over the limit")
+            << u"/proc/self/status"_s << qint64(16) << u"too large"_s;
+        QTest::newRow("/proc file within it")
+            << u"/proc/self/status"_s << qint64(1 << 20) << u"Name:"_s;
+        QTest::newRow("missing") << u"/nonexistent/file"_s << qint64(16) << u"No such file"_s;
+    }
+    void readingStopsAtTheLimit() {
+        QFETCH(QString, path);
+        QFETCH(qint64, limit);
+        QFETCH(QString, answer);
+        const FileResult<QByteArray> read = readWholeFile(path, limit);
+        const QString got = read ? QString::fromUtf8(*read) : read.error().message;
+        QVERIFY2(got.contains(answer), qPrintable(got));
+    }
+
+    void fileSizeLimitIsExact_data() {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("empty") << qint64(0) << true;
+        QTest::newRow("one byte under") << qint64(99'999) << true;
+        QTest::newRow("at the limit") << qint64(100'000) << true;
+        QTest::newRow("one byte over") << qint64(100'001) << false;
+    }
+    void fileSizeLimitIsExact() {
+        QFETCH(qint64, size);
+        QFETCH(bool, read);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"f"_s);
+        QVERIFY(make(Kind::Regular, path, QByteArray(size, 'x')));
+        const FileResult<QByteArray> result = readWholeFile(path, 100'000);
+        QCOMPARE(bool(result), read);
+        if (result) {
+            QCOMPARE(result->size(), size);
+        } else {
+            QVERIFY(result.error().message.contains(u"too large"_s));
+        }
+    }
+
+    // A library that is not a file is set aside like a damaged one, whole, and the program
+    // starts with an empty library.
+    void libraryThatIsNotAFileIsSetAside_data() { addThingsThatAreNotFiles(); }
+    void libraryThatIsNotAFileIsSetAside() {
+        QFETCH(Kind, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Favorites.plist"_s);
+        QVERIFY(make(kind, path));
+        FavoritesLibrary library(path);
+        QElapsedTimer timer;
+        timer.start();
+        FavoritesLibrary::LoadResult loaded = library.load();
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY(loaded.root && loaded.root->children().empty());
+        QVERIFY(loaded.problem);
+        QVERIFY2(loaded.problem->message.contains(reason), qPrintable(loaded.problem->message));
+        QVERIFY2(loaded.problem->message.contains(u"Favorites.plist.damaged"_s),
+                 qPrintable(loaded.problem->message));
+        QVERIFY(isStill(kind, path + u".damaged"_s));
+        QVERIFY(!library.save(*loaded.root));
+        QVERIFY(QFileInfo(path).isFile());
         QVERIFY2(elapsed < kAnswerMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
     }
 };
