@@ -14,9 +14,18 @@ namespace tintmere {
 struct FileError {
     enum class Action { Open, Save };
 
+    // What the caller may act on.
+    enum class Kind {
+        Other,
+        // Refused before anything was written: the file would be more than this program
+        // reads back.
+        BeyondReadLimits,
+    };
+
     QString file;    // the path
     QString message; // what is wrong, e.g. "the file is truncated"
     Action action = Action::Open;
+    Kind kind = Kind::Other;
 
     // "The file “Spring.tnf” could not be opened: the file is truncated."
     QString text() const;

@@ -123,16 +123,28 @@ private:
 
 } // namespace
 
-QByteArray keyedArchiveWithRootObject(const QVariant& root) {
+namespace {
+
+QVariantMap archiveWithRootObject(const QVariant& root) {
     Archiver archiver;
     const quint64 rootIndex = archiver.encode(root);
-    const QVariantMap archive{
+    return {
         {kArchiverKey.toString(), kArchiverName.toString()},
         {kVersionKey.toString(), kArchiveVersion},
         {kTopKey.toString(), QVariantMap{{kRootKey.toString(), uid(rootIndex)}}},
         {kObjectsKey.toString(), archiver.objects()},
     };
-    return binaryPropertyList(archive);
+}
+
+} // namespace
+
+QByteArray keyedArchiveWithRootObject(const QVariant& root) {
+    return binaryPropertyList(archiveWithRootObject(root));
+}
+
+Expected<QByteArray> keyedArchiveWithRootObject(const QVariant& root,
+                                                const PropertyListLimits& limits) {
+    return writePropertyList(archiveWithRootObject(root), PropertyListFormat::Binary, limits);
 }
 
 KeyedUnarchiver::KeyedUnarchiver(QVariantList objects, PlistUid root)

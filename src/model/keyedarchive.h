@@ -20,6 +20,9 @@ namespace tintmere {
 // "NS.objects", "$class" }). Strings and numbers are stored as they are; equal strings are
 // stored once.
 QByteArray keyedArchiveWithRootObject(const QVariant& root);
+// The same, refused with the reason when the archive would be beyond the limits of its reader.
+Expected<QByteArray> keyedArchiveWithRootObject(const QVariant& root,
+                                                const PropertyListLimits& limits);
 
 // Reads a keyed archive object by object. Nothing is followed on its own: callers walk
 // from the root along the shape they expect, so cycles cost nothing, and every reference is

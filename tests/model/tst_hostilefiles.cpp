@@ -5,6 +5,7 @@
 #include "favoriteslibrary.h"
 #include "keyedarchive.h"
 #include "propertylist.h"
+#include "simpletreenode.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -160,6 +161,72 @@ void addThingsThatAreNotFiles() {
     QTest::newRow("named pipe") << Kind::Fifo << u"a pipe, not a file"_s;
     QTest::newRow("folder") << Kind::Folder << u"a folder, not a file"_s;
     QTest::newRow("socket") << Kind::Socket << u"a socket, not a file"_s;
+}
+
+std::unique_ptr<SimpleTreeNode> favoriteNode(const QString& name) {
+    return std::make_unique<SimpleTreeNode>(SimpleNodeData::leafDataWithName(
+        name, {u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"ffffff"_s}));
+}
+
+std::unique_ptr<SimpleTreeNode> groupNode(const QString& name) {
+    return std::make_unique<SimpleTreeNode>(SimpleNodeData::groupDataWithName(name));
+}
+
+// A library of that many favorites and empty groups at the top. In the XML the root is 3
+// values, a favorite 7 and a group 4.
+std::unique_ptr<SimpleTreeNode> flatLibrary(int favorites, int groups) {
+    std::unique_ptr<SimpleTreeNode> root = SimpleTreeNode::emptyLibrary();
+    for (int i = 0; i < favorites; ++i) {
+        root->insertChild(favoriteNode(u"F%1"_s.arg(i)), root->numberOfChildren());
+    }
+    for (int i = 0; i < groups; ++i) {
+        root->insertChild(groupNode(u"G%1"_s.arg(i)), root->numberOfChildren());
+    }
+    return root;
+}
+
+// Groups inside groups, `levels` deep, with one favorite at the bottom or none. Group n
+// (from 1) sits at depth 2n, its favorite's colours at 2 levels + 4, an empty innermost
+// group's entries at 2 levels + 1.
+std::unique_ptr<SimpleTreeNode> deepLibrary(int levels, bool withFavorite) {
+    std::unique_ptr<SimpleTreeNode> root = SimpleTreeNode::emptyLibrary();
+    TreeNode* parent = root.get();
+    for (int i = 0; i < levels; ++i) {
+        parent->insertChild(groupNode(u"L%1"_s.arg(i)), 0);
+        parent = parent->firstChild();
+    }
+    if (withFavorite) {
+        parent->insertChild(favoriteNode(u"Deep"_s), 0);
+    }
+    return root;
+}
+
+// One favorite whose name makes the XML library file exactly `bytes` long.
+std::unique_ptr<SimpleTreeNode> libraryOfSize(qsizetype bytes) {
+    std::unique_ptr<SimpleTreeNode> root = SimpleTreeNode::emptyLibrary();
+    root->insertChild(favoriteNode({}), 0);
+    const qsizetype base = xmlPropertyList(FavoritesLibrary::contentOfTree(*root)).size();
+    root = SimpleTreeNode::emptyLibrary();
+    root->insertChild(favoriteNode(QString(bytes - base, u'a')), 0);
+    return root;
+}
+
+using TreeMaker = std::function<std::unique_ptr<SimpleTreeNode>()>;
+
+qsizetype countNodes(const TreeNode& node) {
+    qsizetype count = 1;
+    for (const TreeNode* child : node.children()) {
+        count += countNodes(*child);
+    }
+    return count;
+}
+
+QList<FavoriteEntry> manyFavorites(int count) {
+    QList<FavoriteEntry> favorites;
+    for (int i = 0; i < count; ++i) {
+        favorites.append({u"F%1"_s.arg(i), {u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"ffffff"_s}});
+    }
+    return favorites;
 }
 
 } // namespace
@@ -325,6 +392,69 @@ private Q_SLOTS:
         QVERIFY(!library.save(*loaded.root));
         QVERIFY(QFileInfo(path).isFile());
         QVERIFY2(elapsed < kAnswerMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
+    }
+
+    // What is saved loads again: a library the reader would refuse is not written, and the
+    // file already there stays as it was.
+    void libraryAtTheLimits_data() {
+        QTest::addColumn<TreeMaker>("makeTree");
+        QTest::addColumn<bool>("saved");
+        const qsizetype maxBytes = PropertyListLimits::library().maxBytes;
+        QTest::newRow("1,000,000 values")
+            << TreeMaker([] { return flatLibrary(142855, 3); }) << true;
+        QTest::newRow("1,000,001 values")
+            << TreeMaker([] { return flatLibrary(142854, 5); }) << false;
+        QTest::newRow("256 levels") << TreeMaker([] { return deepLibrary(126, true); }) << true;
+        QTest::newRow("257 levels") << TreeMaker([] { return deepLibrary(128, false); }) << false;
+        QTest::newRow("64 MB") << TreeMaker([=] { return libraryOfSize(maxBytes); }) << true;
+        QTest::newRow("64 MB and a byte")
+            << TreeMaker([=] { return libraryOfSize(maxBytes + 1); }) << false;
+    }
+    void libraryAtTheLimits() {
+        QFETCH(TreeMaker, makeTree);
+        QFETCH(bool, saved);
+        const std::unique_ptr<SimpleTreeNode> tree = makeTree();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Favorites.plist"_s);
+        QVERIFY(make(Kind::Regular, path,
+                     xmlPropertyList(FavoritesLibrary::contentOfTree(*flatLibrary(1, 0)))));
+        FavoritesLibrary library(path);
+        const std::optional<FileError> error = library.save(*tree);
+        QCOMPARE(!error, saved);
+        FavoritesLibrary::LoadResult loaded = library.load();
+        QVERIFY2(!loaded.problem, qPrintable(loaded.problem ? loaded.problem->text() : QString()));
+        if (saved) {
+            QCOMPARE(countNodes(*loaded.root), countNodes(*tree));
+            return;
+        }
+        QCOMPARE(error->kind, FileError::Kind::BeyondReadLimits);
+        QVERIFY2(error->text().contains(u"could not be saved: it would"_s) &&
+                     error->text().contains(u"to be opened again"_s),
+                 qPrintable(error->text()));
+        QCOMPARE(countNodes(*loaded.root), 2); // the one favorite saved before
+    }
+
+    void favoritesFileAtTheLimits_data() {
+        QTest::addColumn<int>("favorites");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("40,000 favorites") << 40000 << true;
+        QTest::newRow("50,000 favorites") << 50000 << false;
+    }
+    void favoritesFileAtTheLimits() {
+        QFETCH(int, favorites);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Many.tnf"_s);
+        const std::optional<FileError> error = FavoritesFile::write(path, manyFavorites(favorites));
+        QCOMPARE(!error, saved);
+        const FileResult<FavoritesImport> read = FavoritesFile::read(path);
+        if (saved) {
+            QVERIFY(read);
+            QCOMPARE(read->favorites.size(), favorites);
+        } else {
+            QCOMPARE(error->kind, FileError::Kind::BeyondReadLimits);
+            QVERIFY(!QFile::exists(path));
+        }
     }
 };
 
