@@ -20,6 +20,7 @@ namespace tintmere {
 namespace {
 
 constexpr qint64 kReadChunk = 64 * 1024;
+constexpr QStringView kTooLarge = u"the file is too large";
 
 // Why a path of this type cannot be read as a file; nothing for a regular file.
 std::optional<QString> notAFile(mode_t mode) {
@@ -75,6 +76,9 @@ FileResult<QByteArray> readWholeFile(const QString& path, qint64 maxBytes) {
     if (const std::optional<QString> why = notAFile(info.st_mode)) {
         return refuse(*why);
     }
+    if (info.st_size > maxBytes) {
+        return refuse(kTooLarge.toString());
+    }
     // The reported size is only a hint (files of /proc report none): reading stops one byte
     // past the limit, whatever it says.
     const qint64 readLimit = maxBytes + 1;
@@ -101,7 +105,7 @@ FileResult<QByteArray> readWholeFile(const QString& path, qint64 maxBytes) {
         }
     }
     if (bytes.size() > maxBytes) {
-        return refuse(u"the file is too large"_s);
+        return refuse(kTooLarge.toString());
     }
     return bytes;
 }
