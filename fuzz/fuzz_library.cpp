@@ -31,5 +31,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(reload(binaryPropertyList(saved)) == saved);
     const QVariantMap once = reload(xmlPropertyList(saved));
     FUZZ_CHECK(reload(xmlPropertyList(once)) == once);
+    // What the writers accept within the library's limits, the reader reads.
+    for (const PropertyListFormat format : {PropertyListFormat::Xml, PropertyListFormat::Binary}) {
+        if (const Expected<QByteArray> bytes =
+                writePropertyList(saved, format, PropertyListLimits::library())) {
+            FUZZ_CHECK(FavoritesLibrary::parse(*bytes).hasValue());
+        }
+    }
     return 0;
 }

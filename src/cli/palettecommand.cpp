@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "colorargument.h"
 #include "exchangefiles.h"
+#include "printable.h"
 #include "subcommands.h"
 
 #include <QFileInfo>
@@ -27,7 +28,8 @@ std::string canonical(const QString& storedText) {
 
 int reportError(const FileError& error) {
     std::cout.flush();
-    std::cerr << "tintmere-color: " << error.text().toStdString() << '\n';
+    // The message quotes the file's name and may quote its content.
+    std::cerr << "tintmere-color: " << printable(error.text()) << '\n';
     return 1;
 }
 
@@ -85,7 +87,7 @@ int printFavorites(const QString& path, std::ostream& out) {
         return reportError(favorites.error());
     }
     for (const FavoriteEntry& favorite : favorites->favorites) {
-        out << favorite.name.toStdString() << '\t';
+        out << printable(favorite.name) << '\t';
         const char* separator = "";
         for (const QString& color : favorite.colors) {
             out << separator << canonical(color);

@@ -36,7 +36,12 @@ constexpr std::array kSubcommands = {
                "Prints a palette file (.tnp) as its four colours on one line, or a favorites\n"
                "file (.tnf) as one line per favorite: the name, a tab and the four colours.\n"
                "--write writes the four colours as a palette file. A file that cannot be read\n"
-               "or written is reported on standard error with exit status 1.\n",
+               "or written is reported on standard error with exit status 1.\n"
+               "So that each favorite stays on one line and nothing in a name can drive the\n"
+               "terminal, names and messages are written with a backslash as \"\\\\\", tab,\n"
+               "line feed and carriage return as \"\\t\", \"\\n\" and \"\\r\", and other control\n"
+               "characters (U+0000-U+001F, U+007F-U+009F, U+2028, U+2029) as \"\\uHHHH\",\n"
+               "for example ESC as \"\\u001b\".\n",
                runPalette},
 };
 

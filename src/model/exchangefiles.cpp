@@ -11,13 +11,8 @@ namespace tintmere {
 
 namespace {
 
-// Exchange files are small and shallow: an archive is a dictionary of a list of flat
-// records, whatever it holds.
 PropertyListLimits exchangeLimits() {
-    PropertyListLimits limits;
-    limits.maxBytes = 16 * 1024 * 1024;
-    limits.maxDepth = 16;
-    return limits;
+    return PropertyListLimits::exchangeFiles();
 }
 
 template <typename T>
@@ -31,6 +26,16 @@ Expected<KeyedUnarchiver> openArchive(QByteArrayView data) {
 
 FileResult<QByteArray> readExchangeFile(const QString& path) {
     return readWholeFile(path, exchangeLimits().maxBytes);
+}
+
+// Nothing is written that the readers above would refuse.
+std::optional<FileError> writeArchive(const QString& path, const QVariant& root) {
+    Expected<QByteArray> bytes = keyedArchiveWithRootObject(root, exchangeLimits());
+    if (!bytes) {
+        return FileError{path, bytes.error(), FileError::Action::Save,
+                         FileError::Kind::BeyondReadLimits};
+    }
+    return writeFileAtomically(path, *bytes);
 }
 
 // The four colour strings among the references, or what is wrong with them.
@@ -88,7 +93,7 @@ std::optional<FileError> PaletteFile::write(const QString& path, const Palette& 
     for (const Color& color : palette) {
         colors.append(storedColorText(color));
     }
-    return writeFileAtomically(path, keyedArchiveWithRootObject(colors));
+    return writeArchive(path, colors);
 }
 
 Expected<PaletteFile::Contents> PaletteFile::parse(QByteArrayView data) {
@@ -132,7 +137,7 @@ FileResult<Palette> PaletteFile::read(const QString& path, OlderForm olderForm) 
     // An older palette file becomes a current one the first time it is opened. If it
     // cannot be rewritten, its colours are still good to use.
     if (contents->olderForm && olderForm == OlderForm::ConvertInPlace) {
-        (void)writeFileAtomically(path, keyedArchiveWithRootObject(contents->colors));
+        (void)writeArchive(path, contents->colors);
     }
     return paletteOf(contents->colors);
 }
@@ -157,7 +162,7 @@ std::optional<FileError> FavoritesFile::write(const QString& path,
         }
         root.append(favorite.toDictionary());
     }
-    return writeFileAtomically(path, keyedArchiveWithRootObject(root));
+    return writeArchive(path, root);
 }
 
 std::optional<FileError> FavoritesFile::write(const QString& path,

@@ -59,7 +59,7 @@ FileResult<std::optional<QVariant>> FavoritesLibrary::readFile() const {
     if (!QFileInfo::exists(m_path)) {
         return Result(std::nullopt);
     }
-    FileResult<QByteArray> bytes = readWholeFile(m_path, PropertyListLimits().maxBytes);
+    FileResult<QByteArray> bytes = readWholeFile(m_path, PropertyListLimits::library().maxBytes);
     if (!bytes) {
         return Result::failure(bytes.error());
     }
@@ -71,7 +71,7 @@ FileResult<std::optional<QVariant>> FavoritesLibrary::readFile() const {
 }
 
 Expected<QVariant> FavoritesLibrary::parse(QByteArrayView data) {
-    Expected<QVariant> plist = readPropertyList(data);
+    Expected<QVariant> plist = readPropertyList(data, PropertyListLimits::library());
     const int type = plist ? plist->typeId() : QMetaType::UnknownType;
     if (plist && type != QMetaType::QVariantList && type != QMetaType::QVariantMap) {
         return Expected<QVariant>::failure(u"it holds no favorites"_s);
@@ -125,7 +125,17 @@ FavoritesLibrary::save(const TreeNode& root, const SimpleTreeNode::ExpandedPredi
                          FileError::Action::Save};
     }
     m_keepDamagedFile = false;
-    return writeFileAtomically(m_path, xmlPropertyList(contentOfTree(root, isExpanded)));
+    return write(contentOfTree(root, isExpanded));
+}
+
+std::optional<FileError> FavoritesLibrary::write(const QVariant& content) const {
+    Expected<QByteArray> bytes =
+        writePropertyList(content, PropertyListFormat::Xml, PropertyListLimits::library());
+    if (!bytes) {
+        return FileError{m_path, bytes.error(), FileError::Action::Save,
+                         FileError::Kind::BeyondReadLimits};
+    }
+    return writeFileAtomically(m_path, *bytes);
 }
 
 FavoritesLibrary::MigrationResult FavoritesLibrary::migrate(const QVariantList& legacyFavorites) {
@@ -140,9 +150,9 @@ FavoritesLibrary::MigrationResult FavoritesLibrary::migrate(const QVariantList& 
     } else if (file->has_value()) {
         existing = **file;
     }
-    QByteArray bytes;
+    QVariant content;
     if (existing.typeId() == QMetaType::QVariantList) {
-        bytes = xmlPropertyList(existing.toList() + legacyFavorites);
+        content = existing.toList() + legacyFavorites;
     } else {
         // A library in the current form: the old favorites join its top level.
         QVariantMap library = existing.toMap();
@@ -150,9 +160,9 @@ FavoritesLibrary::MigrationResult FavoritesLibrary::migrate(const QVariantList& 
         entries.append(
             libraryDictionaryFromArray(legacyFavorites).value(entrykeys::Entries).toList());
         library.insert(entrykeys::Entries, entries);
-        bytes = xmlPropertyList(library);
+        content = library;
     }
-    if (std::optional<FileError> failed = writeFileAtomically(m_path, bytes)) {
+    if (std::optional<FileError> failed = write(content)) {
         result.problem = failed;
         return result;
     }

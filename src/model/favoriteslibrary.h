@@ -35,7 +35,8 @@ public:
     LoadResult load();
 
     // Writes the tree atomically; cheap enough to call after every change. Groups are
-    // stored as expanded when the predicate says so (by default their expStart).
+    // stored as expanded when the predicate says so (by default their expStart). A library
+    // beyond what load() reads is not written: the error's kind is BeyondReadLimits.
     std::optional<FileError> save(const TreeNode& root,
                                   const SimpleTreeNode::ExpandedPredicate& isExpanded = {});
 
@@ -60,6 +61,8 @@ public:
 private:
     // The file's property list, nothing when there is no file, or what is wrong with it.
     FileResult<std::optional<QVariant>> readFile() const;
+    // Writes the content atomically, unless it would be more than load() reads.
+    std::optional<FileError> write(const QVariant& content) const;
     // Moves a damaged file out of the way and says so.
     FileError setAside(const FileError& problem);
 

@@ -5,10 +5,44 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScopeGuard>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace tintmere {
+
+namespace {
+
+constexpr qint64 kReadChunk = 64 * 1024;
+constexpr QStringView kTooLarge = u"the file is too large";
+
+// Why a path of this type cannot be read as a file; nothing for a regular file.
+std::optional<QString> notAFile(mode_t mode) {
+    if (S_ISREG(mode)) {
+        return std::nullopt;
+    }
+    if (S_ISDIR(mode)) {
+        return u"it is a folder, not a file"_s;
+    }
+    if (S_ISFIFO(mode)) {
+        return u"it is a pipe, not a file"_s;
+    }
+    if (S_ISSOCK(mode)) {
+        return u"it is a socket, not a file"_s;
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return u"it is a device, not a file"_s;
+    }
+    return u"it is not a file"_s;
+}
+
+} // namespace
 
 QString FileError::text() const {
     const QString text = action == Action::Open ? u"The file “%1” could not be opened: %2."_s
@@ -17,19 +51,61 @@ QString FileError::text() const {
 }
 
 FileResult<QByteArray> readWholeFile(const QString& path, qint64 maxBytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return FileResult<QByteArray>::failure({path, file.errorString()});
+    using Result = FileResult<QByteArray>;
+    const auto refuse = [&path](const QString& message) {
+        return Result::failure({path, message});
+    };
+    const QByteArray name = QFile::encodeName(path);
+    // Look before opening: opening a device or a pipe can wait for ever or do something.
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0) {
+        return refuse(qt_error_string(errno));
     }
-    if (file.size() > maxBytes) {
-        return FileResult<QByteArray>::failure({path, u"the file is too large"_s});
+    if (const std::optional<QString> why = notAFile(info.st_mode)) {
+        return refuse(*why);
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return FileResult<QByteArray>::failure({path, file.errorString()});
+    // Without blocking, in case the path has become a pipe since.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return refuse(qt_error_string(errno));
+    }
+    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+    if (::fstat(fd, &info) != 0) {
+        return refuse(qt_error_string(errno));
+    }
+    if (const std::optional<QString> why = notAFile(info.st_mode)) {
+        return refuse(*why);
+    }
+    if (info.st_size > maxBytes) {
+        return refuse(kTooLarge.toString());
+    }
+    // The reported size is only a hint (files of /proc report none): reading stops one byte
+    // past the limit, whatever it says.
+    const qint64 readLimit = maxBytes + 1;
+    QByteArray bytes;
+    for (;;) {
+        const qsizetype before = bytes.size();
+        const qint64 hint = std::max<qint64>(kReadChunk, qint64(info.st_size) - before + 1);
+        const qint64 want = std::min(hint, readLimit - before);
+        if (want <= 0) {
+            break;
+        }
+        bytes.resize(before + static_cast<qsizetype>(want));
+        const ssize_t got = ::read(fd, bytes.data() + before, static_cast<size_t>(want));
+        if (got < 0 && errno == EINTR) {
+            bytes.resize(before);
+            continue;
+        }
+        if (got < 0) {
+            return refuse(qt_error_string(errno));
+        }
+        bytes.resize(before + got);
+        if (got == 0) {
+            break;
+        }
     }
     if (bytes.size() > maxBytes) {
-        return FileResult<QByteArray>::failure({path, u"the file is too large"_s});
+        return refuse(kTooLarge.toString());
     }
     return bytes;
 }

@@ -14,9 +14,18 @@ namespace tintmere {
 struct FileError {
     enum class Action { Open, Save };
 
+    // What the caller may act on.
+    enum class Kind {
+        Other,
+        // Refused before anything was written: the file would be more than this program
+        // reads back.
+        BeyondReadLimits,
+    };
+
     QString file;    // the path
     QString message; // what is wrong, e.g. "the file is truncated"
     Action action = Action::Open;
+    Kind kind = Kind::Other;
 
     // "The file “Spring.tnf” could not be opened: the file is truncated."
     QString text() const;
@@ -25,7 +34,9 @@ struct FileError {
 template <typename T>
 using FileResult = Expected<T, FileError>;
 
-// The whole file, refused without reading when it is larger than maxBytes.
+// The whole file, refused when it is larger than maxBytes: reading stops there whatever size
+// the file reports. Anything but a regular file (a folder, a device, a pipe, a socket) is
+// refused without being read, and opening never waits.
 FileResult<QByteArray> readWholeFile(const QString& path, qint64 maxBytes);
 // Writes to a temporary file beside the path and replaces the path only when the whole
 // file was written. Creates the folder when it is missing.

@@ -123,16 +123,28 @@ private:
 
 } // namespace
 
-QByteArray keyedArchiveWithRootObject(const QVariant& root) {
+namespace {
+
+QVariantMap archiveWithRootObject(const QVariant& root) {
     Archiver archiver;
     const quint64 rootIndex = archiver.encode(root);
-    const QVariantMap archive{
+    return {
         {kArchiverKey.toString(), kArchiverName.toString()},
         {kVersionKey.toString(), kArchiveVersion},
         {kTopKey.toString(), QVariantMap{{kRootKey.toString(), uid(rootIndex)}}},
         {kObjectsKey.toString(), archiver.objects()},
     };
-    return binaryPropertyList(archive);
+}
+
+} // namespace
+
+QByteArray keyedArchiveWithRootObject(const QVariant& root) {
+    return binaryPropertyList(archiveWithRootObject(root));
+}
+
+Expected<QByteArray> keyedArchiveWithRootObject(const QVariant& root,
+                                                const PropertyListLimits& limits) {
+    return writePropertyList(archiveWithRootObject(root), PropertyListFormat::Binary, limits);
 }
 
 KeyedUnarchiver::KeyedUnarchiver(QVariantList objects, PlistUid root)
@@ -175,40 +187,58 @@ const QVariant* KeyedUnarchiver::objectAt(PlistUid object) const {
     return &m_objects[static_cast<qsizetype>(object.index)];
 }
 
-QVariantMap KeyedUnarchiver::classOf(PlistUid object) const {
+QVariantMap KeyedUnarchiver::recordOf(PlistUid object) const {
     const QVariant* value = objectAt(object);
-    if (!value || value->typeId() != QMetaType::QVariantMap) {
-        return {};
+    return value && value->typeId() == QMetaType::QVariantMap ? value->toMap() : QVariantMap();
+}
+
+KeyedUnarchiver::ClassInfo KeyedUnarchiver::readClass(const QVariantMap& record) {
+    ClassInfo info;
+    const QVariant name = record.value(kClassNameKey.toString());
+    if (name.typeId() == QMetaType::QString) {
+        info.name = name.toString();
     }
-    const std::optional<PlistUid> classRef = uidOf(value->toMap().value(kClassKey.toString()));
+    QVariantList names{name};
+    const QVariant classes = record.value(kClassesKey.toString());
+    if (classes.typeId() == QMetaType::QVariantList) {
+        names += classes.toList();
+    }
+    for (const QVariant& entry : std::as_const(names)) {
+        if (entry.typeId() != QMetaType::QString) {
+            continue;
+        }
+        const QString text = entry.toString();
+        info.isArray = info.isArray || text == u"NSArray" || text == u"NSCFArray";
+        info.isDictionary =
+            info.isDictionary || text == u"NSDictionary" || text == u"NSCFDictionary";
+        info.isString = info.isString || text == u"NSString";
+    }
+    return info;
+}
+
+KeyedUnarchiver::ClassInfo KeyedUnarchiver::classOf(PlistUid object) const {
+    const std::optional<PlistUid> classRef = uidOf(recordOf(object).value(kClassKey.toString()));
     const QVariant* record = classRef ? objectAt(*classRef) : nullptr;
     if (!record || record->typeId() != QMetaType::QVariantMap) {
         return {};
     }
-    return record->toMap();
+    auto it = m_classes.constFind(classRef->index);
+    if (it == m_classes.cend()) {
+        it = m_classes.insert(classRef->index, readClass(record->toMap()));
+    }
+    return it.value();
 }
 
 QString KeyedUnarchiver::className(PlistUid object) const {
-    const QVariant name = classOf(object).value(kClassNameKey.toString());
-    return name.typeId() == QMetaType::QString ? name.toString() : QString();
-}
-
-bool KeyedUnarchiver::hasClass(PlistUid object, QStringView name) const {
-    const QVariantMap record = classOf(object);
-    if (record.value(kClassNameKey.toString()).toString() == name) {
-        return true;
-    }
-    const QVariant classes = record.value(kClassesKey.toString());
-    return classes.typeId() == QMetaType::QVariantList &&
-           classes.toList().contains(QVariant(name.toString()));
+    return classOf(object).name;
 }
 
 bool KeyedUnarchiver::isArray(PlistUid object) const {
-    return hasClass(object, u"NSArray") || hasClass(object, u"NSCFArray");
+    return classOf(object).isArray;
 }
 
 bool KeyedUnarchiver::isDictionary(PlistUid object) const {
-    return hasClass(object, u"NSDictionary") || hasClass(object, u"NSCFDictionary");
+    return classOf(object).isDictionary;
 }
 
 std::optional<QString> KeyedUnarchiver::stringAt(PlistUid object) const {
@@ -219,7 +249,7 @@ std::optional<QString> KeyedUnarchiver::stringAt(PlistUid object) const {
     if (value->typeId() == QMetaType::QString) {
         return value->toString();
     }
-    if (value->typeId() == QMetaType::QVariantMap && hasClass(object, u"NSString")) {
+    if (value->typeId() == QMetaType::QVariantMap && classOf(object).isString) {
         const QVariant text = value->toMap().value(kStringField.toString());
         if (text.typeId() == QMetaType::QString) {
             return text.toString();
@@ -232,8 +262,10 @@ std::optional<QList<PlistUid>> KeyedUnarchiver::references(const QVariant& list)
     if (list.typeId() != QMetaType::QVariantList) {
         return std::nullopt;
     }
+    const QVariantList elements = list.toList();
     QList<PlistUid> refs;
-    for (const QVariant& element : list.toList()) {
+    refs.reserve(elements.size());
+    for (const QVariant& element : elements) {
         const std::optional<PlistUid> ref = uidOf(element);
         if (!ref || !objectAt(*ref)) {
             return std::nullopt;
@@ -247,40 +279,60 @@ std::optional<QList<PlistUid>> KeyedUnarchiver::arrayAt(PlistUid object) const {
     if (!isArray(object)) {
         return std::nullopt;
     }
-    return references(objectAt(object)->toMap().value(kObjectsField.toString()));
+    auto it = m_arrays.constFind(object.index);
+    if (it == m_arrays.cend()) {
+        it = m_arrays.insert(object.index,
+                             references(recordOf(object).value(kObjectsField.toString())));
+    }
+    return it.value();
 }
 
-std::optional<QList<std::pair<PlistUid, PlistUid>>>
-KeyedUnarchiver::dictionaryAt(PlistUid object) const {
-    if (!isDictionary(object)) {
-        return std::nullopt;
-    }
-    const QVariantMap record = objectAt(object)->toMap();
+std::optional<KeyedUnarchiver::Dictionary> KeyedUnarchiver::readDictionary(PlistUid object) const {
+    const QVariantMap record = recordOf(object);
     const std::optional<QList<PlistUid>> keyRefs = references(record.value(kKeysField.toString()));
     const std::optional<QList<PlistUid>> valueRefs =
         references(record.value(kObjectsField.toString()));
     if (!keyRefs || !valueRefs || keyRefs->size() != valueRefs->size()) {
         return std::nullopt;
     }
-    QList<std::pair<PlistUid, PlistUid>> entries;
+    Dictionary dictionary;
+    dictionary.entries.reserve(keyRefs->size());
     for (qsizetype i = 0; i < keyRefs->size(); ++i) {
-        entries.append({keyRefs->at(i), valueRefs->at(i)});
+        dictionary.entries.append({keyRefs->at(i), valueRefs->at(i)});
+        if (const std::optional<QString> key = stringAt(keyRefs->at(i))) {
+            if (!dictionary.byKey.contains(*key)) {
+                dictionary.byKey.insert(*key, valueRefs->at(i));
+            }
+        }
     }
-    return entries;
+    return dictionary;
+}
+
+const KeyedUnarchiver::Dictionary* KeyedUnarchiver::dictionaryOf(PlistUid object) const {
+    if (!isDictionary(object)) {
+        return nullptr;
+    }
+    auto it = m_dictionaries.constFind(object.index);
+    if (it == m_dictionaries.cend()) {
+        it = m_dictionaries.insert(object.index, readDictionary(object));
+    }
+    return it.value() ? &*it.value() : nullptr;
+}
+
+std::optional<QList<std::pair<PlistUid, PlistUid>>>
+KeyedUnarchiver::dictionaryAt(PlistUid object) const {
+    const Dictionary* dictionary = dictionaryOf(object);
+    return dictionary ? std::optional(dictionary->entries) : std::nullopt;
 }
 
 std::optional<PlistUid> KeyedUnarchiver::valueForKey(PlistUid dictionary,
                                                      const QString& key) const {
-    const auto entries = dictionaryAt(dictionary);
+    const Dictionary* entries = dictionaryOf(dictionary);
     if (!entries) {
         return std::nullopt;
     }
-    for (const auto& [keyRef, valueRef] : *entries) {
-        if (stringAt(keyRef) == key) {
-            return valueRef;
-        }
-    }
-    return std::nullopt;
+    const auto found = entries->byKey.constFind(key);
+    return found == entries->byKey.cend() ? std::nullopt : std::optional(found.value());
 }
 
 } // namespace tintmere

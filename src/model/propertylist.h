@@ -25,6 +25,13 @@ struct PropertyListLimits {
     // Values of the list once every shared reference is followed. A binary list can refer
     // to one object from many places, so a small file could otherwise stand for a huge tree.
     qint64 maxValues = 1'000'000;
+
+    // The bounds of this program's own files, which their writers keep to as well, so that
+    // nothing is written that would be refused when it is read back.
+    static constexpr PropertyListLimits library() { return {}; }
+    // Exchange files are small and shallow: an archive is a dictionary of a list of flat
+    // records, whatever it holds.
+    static constexpr PropertyListLimits exchangeFiles() { return {16 * 1024 * 1024, 16}; }
 };
 
 // Reads a binary or XML property list into variants: dictionaries become QVariantMap,
@@ -40,6 +47,13 @@ Expected<QVariant> readPropertyList(QByteArrayView data, const PropertyListLimit
 // binary form stores equal strings once.
 QByteArray xmlPropertyList(const QVariant& value);
 QByteArray binaryPropertyList(const QVariant& value);
+
+enum class PropertyListFormat { Xml, Binary };
+// The value written in the format, or, when readPropertyList would refuse the result with
+// these limits (its size, depth or values counted as that format's reader counts them),
+// why, in words that complete "could not be saved: ".
+Expected<QByteArray> writePropertyList(const QVariant& value, PropertyListFormat format,
+                                       const PropertyListLimits& limits);
 
 } // namespace tintmere
 

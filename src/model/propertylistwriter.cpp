@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <bit>
 #include <limits>
+#include <optional>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -41,8 +42,21 @@ QString dateText(const QDateTime& date) {
     return date.toUTC().toString(Qt::ISODate);
 }
 
+// What the reader of a format will count in a written list.
+struct Extent {
+    qint64 values = 0;
+    int depth = 0;
+
+    void add(int atDepth) {
+        ++values;
+        depth = std::max(depth, atDepth);
+    }
+};
+
 class XmlWriter {
 public:
+    const Extent& extent() const { return m_extent; }
+
     QByteArray write(const QVariant& value) {
         m_out.reserve(4096);
         m_out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -106,8 +120,11 @@ private:
         m_out.append('<').append(name).append(size == 0 ? "/>\n" : ">\n");
     }
 
+    // The XML reader counts every value, keys aside, at its nesting depth.
     void writeValue(const QVariant& value, int depth) {
+        m_extent.add(depth);
         if (isUid(value)) {
+            --m_extent.values; // counted as the dictionary written in its place
             writeValue(QVariantMap{{u"CF$UID"_s, value.value<PlistUid>().index}}, depth);
             return;
         }
@@ -165,13 +182,16 @@ private:
     }
 
     QByteArray m_out;
+    Extent m_extent;
 };
 
 // The binary format: every object once in a table, containers refer to others by index.
 class BinaryWriter {
 public:
+    const Extent& extent() const { return m_extent; }
+
     QByteArray write(const QVariant& value) {
-        flatten(value);
+        flatten(value, 0);
         m_refSize = bytesFor(m_objects.size());
         QByteArray out = "bplist00"_ba;
         std::vector<quint64> offsets;
@@ -211,7 +231,10 @@ private:
         }
     }
 
-    quint64 flatten(const QVariant& value) {
+    // The binary reader counts every reference it follows, keys too, so a string stored
+    // once counts wherever it is named.
+    quint64 flatten(const QVariant& value, int depth) {
+        m_extent.add(depth);
         const auto type = value.typeId();
         if (type == QMetaType::QString) {
             const QString text = value.toString();
@@ -227,15 +250,15 @@ private:
             const QVariantMap map = value.toMap();
             object.isDictionary = true;
             for (auto it = map.cbegin(); it != map.cend(); ++it) {
-                object.refs.push_back(flatten(it.key()));
+                object.refs.push_back(flatten(it.key(), depth + 1));
             }
             for (const QVariant& element : map) {
-                object.refs.push_back(flatten(element));
+                object.refs.push_back(flatten(element, depth + 1));
             }
         } else if (type == QMetaType::QVariantList || type == QMetaType::QStringList) {
             object.isArray = true;
             for (const QVariant& element : value.toList()) {
-                object.refs.push_back(flatten(element));
+                object.refs.push_back(flatten(element, depth + 1));
             }
         } else {
             object.value = value;
@@ -312,7 +335,26 @@ private:
     std::vector<Object> m_objects;
     QHash<QString, quint64> m_strings;
     int m_refSize = 1;
+    Extent m_extent;
 };
+
+// Why the reader would refuse a list of this size and extent; nothing when it would read it.
+std::optional<QString> beyondLimits(qsizetype bytes, const Extent& extent,
+                                    const PropertyListLimits& limits) {
+    if (extent.values > limits.maxValues) {
+        return u"it would hold more than %1 values, too many to be opened again"_s.arg(
+            limits.maxValues);
+    }
+    if (extent.depth > limits.maxDepth) {
+        return u"it would be nested more than %1 levels deep, too deep to be opened again"_s.arg(
+            limits.maxDepth);
+    }
+    if (bytes > limits.maxBytes) {
+        return u"it would be larger than %1 MB, too large to be opened again"_s.arg(
+            limits.maxBytes / (1024 * 1024));
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -322,6 +364,25 @@ QByteArray xmlPropertyList(const QVariant& value) {
 
 QByteArray binaryPropertyList(const QVariant& value) {
     return BinaryWriter().write(value);
+}
+
+Expected<QByteArray> writePropertyList(const QVariant& value, PropertyListFormat format,
+                                       const PropertyListLimits& limits) {
+    QByteArray bytes;
+    Extent extent;
+    if (format == PropertyListFormat::Xml) {
+        XmlWriter writer;
+        bytes = writer.write(value);
+        extent = writer.extent();
+    } else {
+        BinaryWriter writer;
+        bytes = writer.write(value);
+        extent = writer.extent();
+    }
+    if (const std::optional<QString> refusal = beyondLimits(bytes.size(), extent, limits)) {
+        return Expected<QByteArray>::failure(*refusal);
+    }
+    return bytes;
 }
 
 } // namespace tintmere

@@ -12,6 +12,8 @@ namespace tintmere {
 namespace {
 
 constexpr QStringView kUidKey = u"CF$UID";
+// "&" to ";" of the longest reference understood, "&#x10FFFF;" or "&#1114111;", with room.
+constexpr qsizetype kMaxReference = 13;
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -98,13 +100,19 @@ bool XmlPlistReader::skipMarkup() {
                 return false;
             }
         } else if (startsWith("<!DOCTYPE")) {
-            const qsizetype end = m_data.indexOf('>', m_pos);
-            const qsizetype subset = m_data.indexOf('[', m_pos);
-            if (subset >= 0 && (end < 0 || subset < end)) {
-                return fail(u"the file declares its own entities"_s);
+            if (!m_inProlog) {
+                return fail(u"the file declares a document type after the first element"_s);
             }
+            if (m_sawDocType) {
+                return fail(u"the file declares its document type more than once"_s);
+            }
+            m_sawDocType = true;
+            const qsizetype begin = m_pos;
             if (!skip(">")) {
                 return false;
+            }
+            if (m_data.sliced(begin, m_pos - begin).contains('[')) {
+                return fail(u"the file declares its own entities"_s);
             }
         } else {
             return true;
@@ -130,6 +138,7 @@ bool XmlPlistReader::readTag(Tag& tag) {
         ++m_pos;
     }
     tag.name = m_data.sliced(start, m_pos - start);
+    m_inProlog = false;
     // Attributes carry nothing a property list needs; quoted values may hold '>'.
     char quote = 0;
     while (!atEnd() && (quote || m_data[m_pos] != '>')) {
@@ -341,9 +350,12 @@ bool XmlPlistReader::readText(const Tag& tag, QString& text) {
             return fail(u"the file is truncated"_s);
         }
         if (m_data[m_pos] == '&') {
-            const qsizetype end = m_data.indexOf(';', m_pos);
-            if (end < 0 || end - m_pos > 12 ||
-                !appendReference(m_data.sliced(m_pos + 1, end - m_pos - 1), text)) {
+            // No reference is longer than "&#x10FFFF;": look no further for its end.
+            const qsizetype end =
+                m_data.sliced(m_pos, std::min<qsizetype>(kMaxReference, m_data.size() - m_pos))
+                    .indexOf(';') +
+                m_pos;
+            if (end < m_pos || !appendReference(m_data.sliced(m_pos + 1, end - m_pos - 1), text)) {
                 return fail(u"the file is damaged (an unknown reference)"_s);
             }
             m_pos = end + 1;

@@ -11,10 +11,11 @@
 namespace tintmere {
 
 // Reads the XML property list format straight from its UTF-8 bytes, with bounded depth and
-// value count. Only what property lists use is understood: the plist elements, comments,
-// processing instructions, a DOCTYPE without an internal subset (so no entity can expand),
-// CDATA sections and the predefined and numeric character references. A dictionary whose
-// only key is "CF$UID" is a keyed archive's reference and reads as a PlistUid.
+// value count, in time linear in its size: every scan ends with the construct it reads.
+// Only what property lists use is understood: the plist elements, comments, processing
+// instructions, one DOCTYPE before the root without an internal subset (so no entity can
+// expand), CDATA sections and the predefined and numeric character references. A dictionary
+// whose only key is "CF$UID" is a keyed archive's reference and reads as a PlistUid.
 class XmlPlistReader {
 public:
     XmlPlistReader(QByteArrayView data, const PropertyListLimits& limits);
@@ -46,6 +47,9 @@ private:
     qsizetype m_pos = 0;
     PropertyListLimits m_limits;
     qint64 m_valueCount = 0;
+    // A document type may come once, before the first element.
+    bool m_inProlog = true;
+    bool m_sawDocType = false;
     QHash<QByteArray, QString> m_keys;
     QString m_error;
 };

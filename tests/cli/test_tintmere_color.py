@@ -2,8 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Runs tintmere-color with each case's arguments and input, and checks its standard output,
 a piece of its standard error and its exit status. Usage: test_tintmere_color.py TOOL"""
+import pathlib
 import subprocess
 import sys
+import tempfile
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "scripts"))
+import make_hostile_files  # noqa: E402
 
 # (arguments, standard input or None, expected output, expected status, piece of stderr)
 CASES = [
@@ -40,6 +45,51 @@ CASES = [
 ]
 
 
+# Names with characters that would break the one-line-per-favorite output or drive the
+# terminal, and how `palette` prints each.
+ESCAPED_NAMES = [
+    ("Tab\there", "Tab\\there"),
+    ("Line\nbreak\r\n", "Line\\nbreak\\r\\n"),
+    ("\x1b[31mRed\x1b[0m", "\\u001b[31mRed\\u001b[0m"),
+    ("Nul\x00byte", "Nul\\u0000byte"),
+    ("Bell\x07 del\x7f", "Bell\\u0007 del\\u007f"),
+    ("C1\x85 csi\x9b", "C1\\u0085 csi\\u009b"),
+    ("Separator\u2028here", "Separator\\u2028here"),
+    ("Back\\slash", "Back\\\\slash"),
+    ("Ünïcode “as is”", "Ünïcode “as is”"),
+]
+
+
+def favorites_file(names):
+    """A favorites file of one favorite per name, all with the same four colours."""
+    o = make_hostile_files.Objects()
+    root = o.add(None)
+    array_class = o.add(make_hostile_files.class_record("NSMutableArray", "NSArray"))
+    dict_class = o.add(make_hostile_files.class_record("NSMutableDictionary", "NSDictionary"))
+    name_key, colors_key = o.add("Name"), o.add("Colors")
+    colors = o.add({"NS.objects": [o.add(c) for c in make_hostile_files.COLORS],
+                    "$class": array_class})
+    favorites = [o.add({"NS.keys": [name_key, colors_key], "NS.objects": [o.add(n), colors],
+                        "$class": dict_class}) for n in names]
+    o.objects[root.data] = {"NS.objects": favorites, "$class": array_class}
+    return make_hostile_files.archive(o.objects, root.data)
+
+
+def check_escaped_names(tool):
+    """Each favorite stays on one line, its name's control characters escaped. 1 on failure."""
+    with tempfile.TemporaryDirectory() as temp:
+        path = pathlib.Path(temp) / "names.tnf"
+        path.write_bytes(favorites_file([name for name, _ in ESCAPED_NAMES]))
+        result = subprocess.run([tool, "palette", str(path)], capture_output=True, timeout=20)
+        colours = " ".join(make_hostile_files.COLORS)
+        wanted = "".join(f"{printed}\t{colours}\n" for _, printed in ESCAPED_NAMES)
+        if result.returncode != 0 or result.stdout.decode("utf-8") != wanted:
+            print(f"FAIL escaped names: status {result.returncode}\n"
+                  f"  stdout {result.stdout!r}\n  (want {wanted.encode()!r})")
+            return 1
+    return 0
+
+
 def run(tool, arguments, stdin):
     return subprocess.run([tool] + arguments, input=stdin if stdin is not None else "",
                           capture_output=True, text=True, timeout=20)
@@ -64,6 +114,12 @@ def main():
             failures += 1
             print(f"FAIL help {arguments!r}: status {result.returncode}, {result.stdout!r}")
 
+    failures += check_escaped_names(tool)
+    result = run(tool, ["palette", "--help"], None)
+    if "\\u001b" not in result.stdout or "\\t" not in result.stdout:
+        failures += 1
+        print(f"FAIL palette --help does not say how names are escaped: {result.stdout!r}")
+
     # Thousands of colours go through one process, in order.
     colours = [f"{n:02x}{255 - n:02x}{n * 7 % 256:02x}" for n in range(256)] * 20
     result = run(tool, ["parse"], "\n".join(colours) + "\n")
@@ -71,7 +127,7 @@ def main():
         failures += 1
         print("FAIL round trip of 5120 colours through standard input")
 
-    print(f"{len(CASES) + 5 - failures} of {len(CASES) + 5} checks passed")
+    print(f"{len(CASES) + 7 - failures} of {len(CASES) + 7} checks passed")
     return 1 if failures else 0
 
 

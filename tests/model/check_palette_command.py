@@ -2,14 +2,21 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """tintmere-color palette through its real interface: arguments, output, errors, status."""
 
+import os
 import pathlib
 import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
 TOOL = sys.argv[1]
 DATA = pathlib.Path(sys.argv[2])
+sys.path.insert(0, str(DATA.parents[2] / "scripts"))
+import make_hostile_files  # noqa: E402
+
+# Hostile files are answered within this many seconds, on a loaded machine too.
+ANSWER_SECONDS = 5
 
 
 def run(*arguments):
@@ -49,8 +56,14 @@ def main():
         (temp / "garbage.tnp").write_bytes(b"\x00" * 100)
         blocker = temp / "blocker"
         blocker.write_text("a file, not a folder")
+        (temp / "zero.tnp").symlink_to("/dev/zero")
+        os.mkfifo(temp / "pipe.tnf")
+        (temp / "folder.tnp").mkdir()
         for case, arguments in [
                 ("hostile", [hostile]),
+                ("link to /dev/zero", [temp / "zero.tnp"]),
+                ("pipe without a writer", [temp / "pipe.tnf"]),
+                ("folder", [temp / "folder.tnp"]),
                 ("garbage", [temp / "garbage.tnp"]),
                 ("missing", [temp / "missing.tnp"]),
                 ("unwritable", ["--write", blocker / "x.tnp", "000", "000", "000", "000"])]:
@@ -67,6 +80,18 @@ def main():
             expect(f"{case} status", run(*arguments)[0], 2)
         expect("failed write left the file alone", run(written)[1],
                "ff0000 00ff00 0000ff ffffff\n")
+
+        # Files that ask a careless reader for hours of work.
+        hostile_files = make_hostile_files.files(favorites=30000, keys=30000, doctypes=0)
+        for name in ["shared-dictionary.tnf", "shared-colors.tnf", "shared-class.tnf"]:
+            path = temp / name
+            path.write_bytes(hostile_files[name])
+            start = time.monotonic()
+            status, out, err = run(path)
+            elapsed = time.monotonic() - start
+            expect(f"{name} status", (status, err), (0, ""))
+            expect(f"{name} lines", out.count("\n"), 30000)
+            expect(f"{name} answered in time", elapsed < ANSWER_SECONDS, True)
     print("palette command behaves")
 
 

@@ -1,0 +1,462 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Files shaped to make a careless reader hang, crash or eat the memory: each is read or refused
+// with a message, within a bound generous enough for a loaded machine.
+#include "exchangefiles.h"
+#include "favoriteslibrary.h"
+#include "keyedarchive.h"
+#include "propertylist.h"
+#include "simpletreenode.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace tintmere;
+
+namespace {
+
+constexpr qint64 kAnswerMs = 5000;
+
+QVariant uid(qsizetype index) {
+    return QVariant::fromValue(PlistUid{static_cast<quint64>(index)});
+}
+
+QVariantMap classRecord(const QString& name, QStringList classes) {
+    return {{u"$classname"_s, name}, {u"$classes"_s, classes << u"NSObject"_s}};
+}
+
+// The ways one favorite dictionary, named from every element of the root array, can be
+// large: many keys before "Name" and "Colors", a long colour array, a long class list.
+enum class Shared { Dictionary, Colors, ClassList };
+
+QByteArray sharedFavoriteArchive(int favorites, int size, Shared shape) {
+    QVariantList objects{u"$null"_s, QVariant()};
+    const auto add = [&objects](const QVariant& object) {
+        objects.append(object);
+        return uid(objects.size() - 1);
+    };
+    const QVariant arrayClass =
+        add(classRecord(u"NSMutableArray"_s, {u"NSMutableArray"_s, u"NSArray"_s}));
+    QStringList dictionaryClasses{u"NSMutableDictionary"_s};
+    for (int i = 0; shape == Shared::ClassList && i < size; ++i) {
+        dictionaryClasses.append(u"C%1"_s.arg(i));
+    }
+    const QVariant dictionaryClass =
+        add(classRecord(u"NSMutableDictionary"_s, dictionaryClasses << u"NSDictionary"_s));
+    QVariantList colorRefs;
+    for (const QString& color : {u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"ffffff"_s}) {
+        colorRefs.append(add(color));
+    }
+    for (int i = 0; shape == Shared::Colors && i < size; ++i) {
+        colorRefs.append(colorRefs.first());
+    }
+    QVariantList keys;
+    QVariantList values;
+    for (int i = 0; shape == Shared::Dictionary && i < size; ++i) {
+        keys.append(add(u"k%1"_s.arg(i)));
+        values.append(keys.last());
+    }
+    keys << add(u"Name"_s) << add(u"Colors"_s);
+    values << add(u"Shared"_s)
+           << add(QVariantMap{{u"NS.objects"_s, colorRefs}, {u"$class"_s, arrayClass}});
+    const QVariant favorite = add(QVariantMap{
+        {u"NS.keys"_s, keys}, {u"NS.objects"_s, values}, {u"$class"_s, dictionaryClass}});
+    objects[1] = QVariantMap{{u"NS.objects"_s, QVariantList(favorites, favorite)},
+                             {u"$class"_s, arrayClass}};
+    return binaryPropertyList(QVariantMap{
+        {u"$archiver"_s, u"NSKeyedArchiver"_s},
+        {u"$version"_s, 100000},
+        {u"$top"_s, QVariantMap{{u"root"_s, uid(1)}}},
+        {u"$objects"_s, objects},
+    });
+}
+
+// A small XML library with the given markup between the XML declaration and its root, and
+// `inside` as the first thing in the root's dictionary.
+QByteArray xmlLibrary(const QByteArray& prolog, const QByteArray& inside = {}) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"_ba + prolog +
+           "<plist version=\"1.0\"><dict>"_ba + inside +
+           "<key>Group</key><string>Root</string></dict></plist>\n"_ba;
+}
+
+const QByteArray kDocType = "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                            "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"_ba;
+
+QString describe(const Expected<QVariant>& read) {
+    return read ? u"read"_s : read.error();
+}
+
+// What a path can be besides a file.
+enum class Kind { Regular, LinkToDevZero, Fifo, Folder, Socket };
+
+// Makes `path` a thing of that kind; a regular file holds `bytes`.
+bool make(Kind kind, const QString& path, const QByteArray& bytes = {}) {
+    const QByteArray name = QFile::encodeName(path);
+    switch (kind) {
+    case Kind::Regular: {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+    case Kind::LinkToDevZero:
+        return QFile::link(u"/dev/zero"_s, path);
+    case Kind::Fifo:
+        return ::mkfifo(name.constData(), 0600) == 0;
+    case Kind::Folder:
+        return QDir().mkpath(path) && make(Kind::Regular, path + u"/inside"_s, "kept"_ba);
+    case Kind::Socket: {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        if (name.size() >= qsizetype(sizeof(address.sun_path))) {
+            return false;
+        }
+        qstrcpy(address.sun_path, name.constData());
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr*>(&address),
+                                             sizeof(address)) == 0;
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        return bound;
+    }
+    }
+    return false;
+}
+
+// Whether the path is still the thing it was made as (a link still links, a folder still
+// holds its file).
+bool isStill(Kind kind, const QString& path) {
+    const QFileInfo info(path);
+    switch (kind) {
+    case Kind::Regular:
+        return info.isFile();
+    case Kind::LinkToDevZero:
+        return info.isSymLink() && info.symLinkTarget() == u"/dev/zero"_s;
+    case Kind::Folder:
+        return QFile::exists(path + u"/inside"_s);
+    case Kind::Fifo:
+    case Kind::Socket: {
+        struct stat status {};
+        const QByteArray name = QFile::encodeName(path);
+        return ::lstat(name.constData(), &status) == 0 &&
+               (kind == Kind::Fifo ? S_ISFIFO(status.st_mode) : S_ISSOCK(status.st_mode));
+    }
+    }
+    return false;
+}
+
+// The paths of this table that are not files, with the words that must explain each.
+void addThingsThatAreNotFiles() {
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("link to /dev/zero") << Kind::LinkToDevZero << u"a device, not a file"_s;
+    QTest::newRow("named pipe") << Kind::Fifo << u"a pipe, not a file"_s;
+    QTest::newRow("folder") << Kind::Folder << u"a folder, not a file"_s;
+    QTest::newRow("socket") << Kind::Socket << u"a socket, not a file"_s;
+}
+
+std::unique_ptr<SimpleTreeNode> favoriteNode(const QString& name) {
+    return std::make_unique<SimpleTreeNode>(SimpleNodeData::leafDataWithName(
+        name, {u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"ffffff"_s}));
+}
+
+std::unique_ptr<SimpleTreeNode> groupNode(const QString& name) {
+    return std::make_unique<SimpleTreeNode>(SimpleNodeData::groupDataWithName(name));
+}
+
+// A library of that many favorites and empty groups at the top. In the XML the root is 3
+// values, a favorite 7 and a group 4.
+std::unique_ptr<SimpleTreeNode> flatLibrary(int favorites, int groups) {
+    std::unique_ptr<SimpleTreeNode> root = SimpleTreeNode::emptyLibrary();
+    for (int i = 0; i < favorites; ++i) {
+        root->insertChild(favoriteNode(u"F%1"_s.arg(i)), root->numberOfChildren());
+    }
+    for (int i = 0; i < groups; ++i) {
+        root->insertChild(groupNode(u"G%1"_s.arg(i)), root->numberOfChildren());
+    }
+    return root;
+}
+
+// Groups inside groups, `levels` deep, with one favorite at the bottom or none. Group n
+// (from 1) sits at depth 2n, its favorite's colours at 2 levels + 4, an empty innermost
+// group's entries at 2 levels + 1.
+std::unique_ptr<SimpleTreeNode> deepLibrary(int levels, bool withFavorite) {
+    std::unique_ptr<SimpleTreeNode> root = SimpleTreeNode::emptyLibrary();
+    TreeNode* parent = root.get();
+    for (int i = 0; i < levels; ++i) {
+        parent->insertChild(groupNode(u"L%1"_s.arg(i)), 0);
+        parent = parent->firstChild();
+    }
+    if (withFavorite) {
+        parent->insertChild(favoriteNode(u"Deep"_s), 0);
+    }
+    return root;
+}
+
+// One favorite whose name makes the XML library file exactly `bytes` long.
+std::unique_ptr<SimpleTreeNode> libraryOfSize(qsizetype bytes) {
+    std::unique_ptr<SimpleTreeNode> root = SimpleTreeNode::emptyLibrary();
+    root->insertChild(favoriteNode({}), 0);
+    const qsizetype base = xmlPropertyList(FavoritesLibrary::contentOfTree(*root)).size();
+    root = SimpleTreeNode::emptyLibrary();
+    root->insertChild(favoriteNode(QString(bytes - base, u'a')), 0);
+    return root;
+}
+
+using TreeMaker = std::function<std::unique_ptr<SimpleTreeNode>()>;
+
+qsizetype countNodes(const TreeNode& node) {
+    qsizetype count = 1;
+    for (const TreeNode* child : node.children()) {
+        count += countNodes(*child);
+    }
+    return count;
+}
+
+QList<FavoriteEntry> manyFavorites(int count) {
+    QList<FavoriteEntry> favorites;
+    for (int i = 0; i < count; ++i) {
+        favorites.append({u"F%1"_s.arg(i), {u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"ffffff"_s}});
+    }
+    return favorites;
+}
+
+} // namespace
+
+class TestHostileFiles : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Every favorite refers to the same large object: each is looked at once, not once per
+    // favorite.
+    void sharedObjectsInFavoritesFiles_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("favorites");
+        QTest::newRow("one dictionary of 20000 keys, 20000 times")
+            << sharedFavoriteArchive(20000, 20000, Shared::Dictionary) << 20000;
+        QTest::newRow("one colour array of 20000 elements, 20000 times")
+            << sharedFavoriteArchive(20000, 20000, Shared::Colors) << 20000;
+        QTest::newRow("one class of 20000 names, 20000 times")
+            << sharedFavoriteArchive(20000, 20000, Shared::ClassList) << 20000;
+    }
+    void sharedObjectsInFavoritesFiles() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, favorites);
+        QElapsedTimer timer;
+        timer.start();
+        const Expected<QList<FavoriteEntry>> read = FavoritesFile::parse(file);
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY2(read, qPrintable(read ? QString() : read.error()));
+        QCOMPARE(read->size(), favorites);
+        QCOMPARE(read->last().name, u"Shared"_s);
+        QVERIFY2(elapsed < kAnswerMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
+    }
+
+    // One document type before the root, nothing else: every scan ends with the construct it
+    // reads, so the size of the file bounds the time.
+    void xmlDocumentTypes_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("answer");
+        const QByteArray many = "<!DOCTYPE plist>\n"_ba.repeated(980000); // 16 MB
+        QTest::newRow("none") << xmlLibrary({}) << u"read"_s;
+        QTest::newRow("one") << xmlLibrary(kDocType) << u"read"_s;
+        QTest::newRow("one, after a comment")
+            << xmlLibrary("<!-- [ --><!DOCTYPE plist>"_ba) << u"read"_s;
+        QTest::newRow("one, a bracket later in the file")
+            << xmlLibrary(kDocType, "<key>[</key><string>[</string>"_ba) << u"read"_s;
+        QTest::newRow("two") << xmlLibrary(kDocType + kDocType) << u"more than once"_s;
+        QTest::newRow("980,000 in 16 MB") << xmlLibrary(many) << u"more than once"_s;
+        QTest::newRow("inside the root")
+            << xmlLibrary({}, "<!DOCTYPE plist>"_ba) << u"after the first element"_s;
+        QTest::newRow("980,000 inside the root")
+            << xmlLibrary({}, many) << u"after the first element"_s;
+        QTest::newRow("after the root")
+            << xmlLibrary(kDocType) + "<!DOCTYPE plist>"_ba << u"after the first element"_s;
+        QTest::newRow("with its own entities")
+            << xmlLibrary("<!DOCTYPE plist [<!ENTITY a \"b\">]>"_ba) << u"entities"_s;
+        QTest::newRow("never closed")
+            << "<?xml version=\"1.0\"?><!DOCTYPE plist "_ba + QByteArray(16'000'000, 'x')
+            << u"truncated"_s;
+        QTest::newRow("a million comments")
+            << xmlLibrary("<!-- -->"_ba.repeated(1'000'000)) << u"read"_s;
+        QTest::newRow("a million references without an end")
+            << xmlLibrary({}, "<key>a</key><string>"_ba + "&amp"_ba.repeated(1'000'000) +
+                                  "</string>"_ba)
+            << u"unknown reference"_s;
+    }
+    void xmlDocumentTypes() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, answer);
+        QElapsedTimer timer;
+        timer.start();
+        const Expected<QVariant> read = readPropertyList(file);
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY2(describe(read).contains(answer), qPrintable(describe(read)));
+        QVERIFY2(elapsed < kAnswerMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
+    }
+
+    // Opening never waits for a writer, and nothing but a file is read.
+    void thingsThatAreNotFilesAreRefused_data() { addThingsThatAreNotFiles(); }
+    void thingsThatAreNotFilesAreRefused() {
+        QFETCH(Kind, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"p.tnp"_s);
+        QVERIFY(make(kind, path));
+        QElapsedTimer timer;
+        timer.start();
+        const FileResult<QByteArray> whole = readWholeFile(path, 1024);
+        const FileResult<Palette> palette = PaletteFile::read(path);
+        const FileResult<FavoritesImport> favorites = FavoritesFile::read(path);
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY(!whole && !palette && !favorites);
+        for (const FileError& error : {whole.error(), palette.error(), favorites.error()}) {
+            QVERIFY2(error.text().contains(reason), qPrintable(error.text()));
+            QVERIFY2(error.text().contains(u"p.tnp"_s), qPrintable(error.text()));
+        }
+        QVERIFY(isStill(kind, path));
+        QVERIFY2(elapsed < kAnswerMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
+    }
+
+    // The limit holds whatever size the file reports: files of /proc report none.
+    void readingStopsAtTheLimit_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("/proc file over the limit")
+            << u"/proc/self/status"_s << qint64(16) << u"too large"_s;
+        QTest::newRow("/proc file within it")
+            << u"/proc/self/status"_s << qint64(1 << 20) << u"Name:"_s;
+        QTest::newRow("missing") << u"/nonexistent/file"_s << qint64(16) << u"No such file"_s;
+    }
+    void readingStopsAtTheLimit() {
+        QFETCH(QString, path);
+        QFETCH(qint64, limit);
+        QFETCH(QString, answer);
+        const FileResult<QByteArray> read = readWholeFile(path, limit);
+        const QString got = read ? QString::fromUtf8(*read) : read.error().message;
+        QVERIFY2(got.contains(answer), qPrintable(got));
+    }
+
+    void fileSizeLimitIsExact_data() {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("empty") << qint64(0) << true;
+        QTest::newRow("one byte under") << qint64(99'999) << true;
+        QTest::newRow("at the limit") << qint64(100'000) << true;
+        QTest::newRow("one byte over") << qint64(100'001) << false;
+    }
+    void fileSizeLimitIsExact() {
+        QFETCH(qint64, size);
+        QFETCH(bool, read);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"f"_s);
+        QVERIFY(make(Kind::Regular, path, QByteArray(size, 'x')));
+        const FileResult<QByteArray> result = readWholeFile(path, 100'000);
+        QCOMPARE(bool(result), read);
+        if (result) {
+            QCOMPARE(result->size(), size);
+        } else {
+            QVERIFY(result.error().message.contains(u"too large"_s));
+        }
+    }
+
+    // A library that is not a file is set aside like a damaged one, whole, and the program
+    // starts with an empty library.
+    void libraryThatIsNotAFileIsSetAside_data() { addThingsThatAreNotFiles(); }
+    void libraryThatIsNotAFileIsSetAside() {
+        QFETCH(Kind, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Favorites.plist"_s);
+        QVERIFY(make(kind, path));
+        FavoritesLibrary library(path);
+        QElapsedTimer timer;
+        timer.start();
+        FavoritesLibrary::LoadResult loaded = library.load();
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY(loaded.root && loaded.root->children().empty());
+        QVERIFY(loaded.problem);
+        QVERIFY2(loaded.problem->message.contains(reason), qPrintable(loaded.problem->message));
+        QVERIFY2(loaded.problem->message.contains(u"Favorites.plist.damaged"_s),
+                 qPrintable(loaded.problem->message));
+        QVERIFY(isStill(kind, path + u".damaged"_s));
+        QVERIFY(!library.save(*loaded.root));
+        QVERIFY(QFileInfo(path).isFile());
+        QVERIFY2(elapsed < kAnswerMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
+    }
+
+    // What is saved loads again: a library the reader would refuse is not written, and the
+    // file already there stays as it was.
+    void libraryAtTheLimits_data() {
+        QTest::addColumn<TreeMaker>("makeTree");
+        QTest::addColumn<bool>("saved");
+        const qsizetype maxBytes = PropertyListLimits::library().maxBytes;
+        QTest::newRow("1,000,000 values")
+            << TreeMaker([] { return flatLibrary(142855, 3); }) << true;
+        QTest::newRow("1,000,001 values")
+            << TreeMaker([] { return flatLibrary(142854, 5); }) << false;
+        QTest::newRow("256 levels") << TreeMaker([] { return deepLibrary(126, true); }) << true;
+        QTest::newRow("257 levels") << TreeMaker([] { return deepLibrary(128, false); }) << false;
+        QTest::newRow("64 MB") << TreeMaker([=] { return libraryOfSize(maxBytes); }) << true;
+        QTest::newRow("64 MB and a byte")
+            << TreeMaker([=] { return libraryOfSize(maxBytes + 1); }) << false;
+    }
+    void libraryAtTheLimits() {
+        QFETCH(TreeMaker, makeTree);
+        QFETCH(bool, saved);
+        const std::unique_ptr<SimpleTreeNode> tree = makeTree();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Favorites.plist"_s);
+        QVERIFY(make(Kind::Regular, path,
+                     xmlPropertyList(FavoritesLibrary::contentOfTree(*flatLibrary(1, 0)))));
+        FavoritesLibrary library(path);
+        const std::optional<FileError> error = library.save(*tree);
+        QCOMPARE(!error, saved);
+        FavoritesLibrary::LoadResult loaded = library.load();
+        QVERIFY2(!loaded.problem, qPrintable(loaded.problem ? loaded.problem->text() : QString()));
+        if (saved) {
+            QCOMPARE(countNodes(*loaded.root), countNodes(*tree));
+            return;
+        }
+        QCOMPARE(error->kind, FileError::Kind::BeyondReadLimits);
+        QVERIFY2(error->text().contains(u"could not be saved: it would"_s) &&
+                     error->text().contains(u"to be opened again"_s),
+                 qPrintable(error->text()));
+        QCOMPARE(countNodes(*loaded.root), 2); // the one favorite saved before
+    }
+
+    void favoritesFileAtTheLimits_data() {
+        QTest::addColumn<int>("favorites");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("40,000 favorites") << 40000 << true;
+        QTest::newRow("50,000 favorites") << 50000 << false;
+    }
+    void favoritesFileAtTheLimits() {
+        QFETCH(int, favorites);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Many.tnf"_s);
+        const std::optional<FileError> error = FavoritesFile::write(path, manyFavorites(favorites));
+        QCOMPARE(!error, saved);
+        const FileResult<FavoritesImport> read = FavoritesFile::read(path);
+        if (saved) {
+            QVERIFY(read);
+            QCOMPARE(read->favorites.size(), favorites);
+        } else {
+            QCOMPARE(error->kind, FileError::Kind::BeyondReadLimits);
+            QVERIFY(!QFile::exists(path));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHostileFiles)
+#include "tst_hostilefiles.moc"
