@@ -6,22 +6,29 @@
 namespace tintmere {
 
 LibraryAutosaver::LibraryAutosaver(FavoritesLibrary* library, const TreeNode* root,
-                                   std::chrono::milliseconds delay, QObject* parent)
+                                   std::chrono::milliseconds delay,
+                                   std::chrono::milliseconds longestDelay, QObject* parent)
     : QObject(parent)
     , m_library(library)
     , m_root(root) {
     m_timer.setSingleShot(true);
     m_timer.setInterval(delay);
     connect(&m_timer, &QTimer::timeout, this, &LibraryAutosaver::flush);
+    m_deadline.setSingleShot(true);
+    m_deadline.setInterval(longestDelay);
+    connect(&m_deadline, &QTimer::timeout, this, &LibraryAutosaver::flush);
 }
 
 void LibraryAutosaver::scheduleSave() {
     m_unsaved = true;
     m_timer.start();
+    if (!m_deadline.isActive())
+        m_deadline.start();
 }
 
 bool LibraryAutosaver::flush() {
     m_timer.stop();
+    m_deadline.stop();
     if (!m_unsaved) {
         return true;
     }

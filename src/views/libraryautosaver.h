@@ -12,7 +12,8 @@ class FavoritesLibrary;
 class TreeNode;
 
 // Writes the favorites library shortly after every change, so a crash or a killed session
-// loses at most the last moments. Changes in quick succession make one save. A save that
+// loses at most the last moments. Changes in quick succession make one save, but a steady
+// stream of them cannot put the save off beyond the longest delay. A save that
 // fails is reported once and tried again on the next change or flush; the tree itself stays
 // in memory either way.
 class LibraryAutosaver : public QObject {
@@ -20,10 +21,15 @@ class LibraryAutosaver : public QObject {
 
 public:
     static constexpr std::chrono::milliseconds kDefaultDelay{500};
+    static constexpr std::chrono::milliseconds kDefaultLongestDelay{2000};
 
-    // Neither the library nor the tree is owned; both must outlive the saver.
+    // Neither the library nor the tree is owned; both must outlive the saver. The save
+    // follows once changes pause for delay, and at most longestDelay after the first
+    // unsaved change.
     LibraryAutosaver(FavoritesLibrary* library, const TreeNode* root,
-                     std::chrono::milliseconds delay = kDefaultDelay, QObject* parent = nullptr);
+                     std::chrono::milliseconds delay = kDefaultDelay,
+                     std::chrono::milliseconds longestDelay = kDefaultLongestDelay,
+                     QObject* parent = nullptr);
 
     void setRoot(const TreeNode* root) { m_root = root; }
 
@@ -31,7 +37,8 @@ public:
     bool hasUnsavedChanges() const { return m_unsaved; }
 
 public Q_SLOTS:
-    // Starts the delay again; the save follows once changes stop for that long.
+    // Starts the delay again; the save follows once changes stop for that long, or when
+    // the longest delay since the first unsaved change has passed.
     void scheduleSave();
     // Writes what is unsaved at once, as at quit. Answers whether the file holds the tree.
     bool flush();
@@ -45,6 +52,7 @@ private:
     FavoritesLibrary* m_library;
     const TreeNode* m_root;
     QTimer m_timer;
+    QTimer m_deadline;
     bool m_unsaved = false;
     bool m_failureReported = false;
 };

@@ -9,6 +9,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -282,6 +283,25 @@ private Q_SLOTS:
         QCOMPARE(stored(), u"renamed 2 G*(a H*(b))"_s);
         outline.model.removeNodes({outline.node(u"G"_s)});
         QCOMPARE(stored(), u"renamed 2"_s);
+    }
+
+    // Changes arriving faster than the quiet period are still written, at the latest after
+    // the longest delay; a stream of them must not put the save off for ever.
+    void autosaverSavesDuringASteadyStreamOfChanges() {
+        QTemporaryDir dir;
+        FavoritesLibrary library(dir.filePath(u"Favorites.plist"_s));
+        auto root = tree(u"1"_s);
+        LibraryAutosaver saver(&library, root.get(), std::chrono::milliseconds(200),
+                               std::chrono::milliseconds(400));
+        QSignalSpy saved(&saver, &LibraryAutosaver::saved);
+        QElapsedTimer stream;
+        stream.start();
+        while (stream.elapsed() < 2000 && saved.isEmpty()) {
+            saver.scheduleSave();
+            QTest::qWait(20);
+        }
+        QVERIFY2(!saved.isEmpty(), "no save while changes kept coming");
+        QVERIFY(stream.elapsed() < 2000);
     }
 
     void autosaverSavesABurstOnceAndRetriesAFailure() {
