@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "libraryautosaver.h"
 
-#include "favoriteslibrary.h"
+#include <QPromise>
+#include <QThreadPool>
+
+#include <memory>
 
 namespace tintmere {
 
@@ -13,39 +16,91 @@ LibraryAutosaver::LibraryAutosaver(FavoritesLibrary* library, const TreeNode* ro
     , m_root(root) {
     m_timer.setSingleShot(true);
     m_timer.setInterval(delay);
-    connect(&m_timer, &QTimer::timeout, this, &LibraryAutosaver::flush);
+    connect(&m_timer, &QTimer::timeout, this, &LibraryAutosaver::saveInBackground);
     m_deadline.setSingleShot(true);
     m_deadline.setInterval(longestDelay);
-    connect(&m_deadline, &QTimer::timeout, this, &LibraryAutosaver::flush);
+    connect(&m_deadline, &QTimer::timeout, this, &LibraryAutosaver::saveInBackground);
+    connect(&m_watcher, &QFutureWatcherBase::finished, this, [this] {
+        finishRunning();
+        if (std::exchange(m_saveAfterRunning, false))
+            saveInBackground();
+    });
+}
+
+LibraryAutosaver::~LibraryAutosaver() {
+    // The worker holds a pointer to the library; it must be done before either goes.
+    if (m_running)
+        m_running->future.waitForFinished();
 }
 
 void LibraryAutosaver::scheduleSave() {
+    ++m_generation;
     m_unsaved = true;
     m_timer.start();
     if (!m_deadline.isActive())
         m_deadline.start();
 }
 
-bool LibraryAutosaver::flush() {
+void LibraryAutosaver::stopTimers() {
     m_timer.stop();
     m_deadline.stop();
-    if (!m_unsaved) {
-        return true;
+}
+
+void LibraryAutosaver::saveInBackground() {
+    stopTimers();
+    if (!m_unsaved || !m_library || !m_root)
+        return;
+    if (m_running) {
+        m_saveAfterRunning = true;
+        return;
     }
-    if (!m_library || !m_root) {
-        return false;
+    auto promise = std::make_shared<QPromise<FavoritesLibrary::SaveResult>>();
+    m_running = Running{promise->future(), m_generation};
+    m_watcher.setFuture(m_running->future);
+    promise->start();
+    QThreadPool::globalInstance()->start(
+        [library = m_library, content = FavoritesLibrary::contentOfTree(*m_root), promise] {
+            promise->addResult(library->write(content));
+            promise->finish();
+        });
+}
+
+void LibraryAutosaver::finishRunning() {
+    if (!m_running)
+        return;
+    Running running = *std::exchange(m_running, std::nullopt);
+    running.future.waitForFinished();
+    finish(running.future.result(), running.generation);
+}
+
+void LibraryAutosaver::finish(const FavoritesLibrary::SaveResult& result, quint64 generation) {
+    if (result.notice)
+        Q_EMIT noticed(*result.notice);
+    if (result.problem) {
+        m_lastFailure = result.problem;
+        if (!std::exchange(m_failureReported, true))
+            Q_EMIT saveFailed(result.problem->text());
+        return;
     }
-    if (const std::optional<FileError> problem = m_library->save(*m_root)) {
-        if (!m_failureReported) {
-            m_failureReported = true;
-            Q_EMIT saveFailed(problem->text());
-        }
-        return false;
-    }
-    m_unsaved = false;
+    m_lastFailure.reset();
     m_failureReported = false;
-    Q_EMIT saved();
-    return true;
+    // Changes made while the copy was being written wait for their own save.
+    if (generation == m_generation) {
+        m_unsaved = false;
+        Q_EMIT saved();
+    }
+}
+
+bool LibraryAutosaver::flush() {
+    stopTimers();
+    m_saveAfterRunning = false;
+    finishRunning();
+    if (!m_unsaved)
+        return true;
+    if (!m_library || !m_root)
+        return false;
+    finish(m_library->write(FavoritesLibrary::contentOfTree(*m_root)), m_generation);
+    return !m_unsaved;
 }
 
 } // namespace tintmere

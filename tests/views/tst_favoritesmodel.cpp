@@ -304,6 +304,40 @@ private Q_SLOTS:
         QVERIFY(stream.elapsed() < 2000);
     }
 
+    // The write runs on a worker thread from a copy of the tree; the tree may change meanwhile
+    // and the change follows in a later write, never overtaken by the older copy. At quit,
+    // flush waits for the running write and then writes what came after it.
+    void autosaverWritesInTheBackgroundAndInOrder_data() {
+        QTest::addColumn<bool>("flushAtOnce");
+        QTest::newRow("next background save") << false;
+        QTest::newRow("flush while a save runs") << true;
+    }
+    void autosaverWritesInTheBackgroundAndInOrder() {
+        QFETCH(bool, flushAtOnce);
+        QTemporaryDir dir;
+        FavoritesLibrary library(dir.filePath(u"Favorites.plist"_s));
+        auto root = SimpleTreeNode::emptyLibrary();
+        for (int i = 0; i < 20000; ++i)
+            root->insertChild(favorite(u"f%1"_s.arg(i)), i);
+        LibraryAutosaver saver(&library, root.get(), std::chrono::hours(1), std::chrono::hours(1));
+        saver.scheduleSave();
+        saver.saveInBackground();
+        QVERIFY(saver.isSaving());
+        root->insertChild(favorite(u"last"_s), 0);
+        saver.scheduleSave();
+        if (flushAtOnce) {
+            QVERIFY(saver.flush());
+        } else {
+            saver.saveInBackground(); // waits for the running one
+            QTRY_VERIFY_WITH_TIMEOUT(!saver.hasUnsavedChanges() && !saver.isSaving(), 30000);
+        }
+        QVERIFY(!saver.hasUnsavedChanges());
+        const FavoritesLibrary::LoadResult loaded = library.load();
+        QVERIFY(!loaded.problem);
+        QCOMPARE(loaded.root->numberOfChildren(), 20001);
+        QCOMPARE(SimpleTreeNode::dataOf(loaded.root->childAtIndex(0))->name(), u"last"_s);
+    }
+
     void autosaverSavesABurstOnceAndRetriesAFailure() {
         QTemporaryDir dir;
         FavoritesLibrary library(dir.filePath(u"Favorites.plist"_s));
