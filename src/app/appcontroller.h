@@ -245,7 +245,11 @@ private:
     void connectFiles();
     void updateFavoritesCommands();
     void describeFavoritesSelection(MenuState& state) const;
+    // At quit: waits for a running save, writes the final state, and asks the user what to
+    // do when that fails.
     void saveLibrary();
+    // Writes the library to a file the user chooses; true when it was written.
+    bool saveLibraryCopy();
     void showBlendDrawer();
     void setAllWells(const Color& color);
     void copyColorStringOf(const Color& color, int family);

@@ -136,7 +136,8 @@ void AppController::connectMainWindow() {
 }
 
 void AppController::reportLibraryProblem(const QString& text) {
-    m_mainWindow->statusBar()->showMessage(text);
+    // In full, in a box of its own: a status bar line is cut at the window's width.
+    prompts().reportError(m_mainWindow.get(), text);
 }
 
 void AppController::applicationWillTerminate() {
