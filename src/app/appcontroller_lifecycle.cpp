@@ -36,6 +36,13 @@ namespace tintmere {
 AppController::AppController(const QString& libraryPath, QObject* parent)
     : QObject(parent)
     , m_library(libraryPath) {
+    // Settings that cannot be written stay in memory; the user hears of it once, when the
+    // window can show it.
+    Defaults::standard().setWriteFailureHandler([this](const QString& text) {
+        QMetaObject::invokeMethod(
+            this, [this, text] { prompts().reportError(m_mainWindow.get(), text); },
+            Qt::QueuedConnection);
+    });
     // Older settings are brought up to date before anything reads them.
     const std::optional<FileError> migration =
         SettingsConversion::run(Defaults::standard(), m_library);
@@ -57,6 +64,7 @@ AppController::AppController(const QString& libraryPath, QObject* parent)
 }
 
 AppController::~AppController() {
+    Defaults::standard().setWriteFailureHandler({});
     NotificationCenter::defaultCenter().removeObserver(this);
     tearDownFavorites();
 }
