@@ -263,6 +263,8 @@ private:
     void chooseFavoritesToExport();
     void exportFavorites(const QList<int>& flags);
     void openNextFile();
+    // One message for the files that could not be opened, the first few named.
+    static QString gatheredProblems(const QStringList& problems);
     void showImportSheet(const FavoritesImport& import);
     void importData(const FavoritesImport& import, const QList<int>& flags);
     void showSheet(QDialog* sheet);
