@@ -111,8 +111,11 @@ UserPrompts& AppController::prompts() const {
 }
 
 void AppController::saveLibrary() {
-    // Written even when nothing changed, so the file always holds what is in memory; a
-    // write already running holds that unless changes came after it began.
+    // A large library takes a while to write: quitting does not write it again when the
+    // file already holds it. A write still running is waited for; it holds the tree unless
+    // changes came after it began, and those are written after it.
+    if (m_autosaver->fileHoldsTree() && m_library.isUnchangedOnDisk())
+        return;
     if (!m_autosaver->isSaving())
         m_autosaver->scheduleSave();
     while (!m_autosaver->flush()) {

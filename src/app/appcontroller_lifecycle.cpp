@@ -55,6 +55,8 @@ AppController::AppController(const QString& libraryPath, QObject* parent)
     registerObservers();
     m_mainWindow = std::make_unique<MainWindow>();
     awakeFromNib();
+    if (loaded.upToDate)
+        m_autosaver->setFileHoldsTree();
 
     // Nothing of the user's is lost: a damaged library was set aside, and they are told.
     if (loaded.problem)

@@ -159,14 +159,20 @@ FavoritesLibrary::LoadResult FavoritesLibrary::load() {
         result.problem = setAside(file.error());
         recordStamp(nullptr);
     }
-    result.root =
-        treeFromContent(file && file->has_value() ? **file : QVariant(emptyLibraryDictionary()));
+    const bool found = file && file->has_value();
+    result.upToDate = found && (**file).typeId() == QMetaType::QVariantMap;
+    result.root = treeFromContent(found ? **file : QVariant(emptyLibraryDictionary()));
     return result;
 }
 
 std::optional<FileError>
 FavoritesLibrary::save(const TreeNode& root, const SimpleTreeNode::ExpandedPredicate& isExpanded) {
     return write(contentOfTree(root, isExpanded)).problem;
+}
+
+bool FavoritesLibrary::isUnchangedOnDisk() {
+    const std::lock_guard lock(m_fileMutex);
+    return m_stamp && m_stamp->exists && QFileInfo::exists(m_path) && !changedSinceStamp();
 }
 
 FavoritesLibrary::SaveResult FavoritesLibrary::write(const QVariantMap& content) {

@@ -38,6 +38,8 @@ public:
         std::unique_ptr<SimpleTreeNode> root;
         // Set when the file could not be read; the message says where it was moved.
         std::optional<FileError> problem;
+        // The file holds exactly this tree in the current form: no need to write it back.
+        bool upToDate = false;
     };
     LoadResult load();
 
@@ -45,6 +47,9 @@ public:
     // stored as expanded when the predicate says so (by default their expStart).
     std::optional<FileError> save(const TreeNode& root,
                                   const SimpleTreeNode::ExpandedPredicate& isExpanded = {});
+
+    // True when the file is still there, exactly as this library last read or wrote it.
+    bool isUnchangedOnDisk();
 
     struct SaveResult {
         std::optional<FileError> problem; // nothing was written

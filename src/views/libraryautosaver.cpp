@@ -36,6 +36,7 @@ LibraryAutosaver::~LibraryAutosaver() {
 void LibraryAutosaver::scheduleSave() {
     ++m_generation;
     m_unsaved = true;
+    m_fileHoldsTree = false;
     m_timer.start();
     if (!m_deadline.isActive())
         m_deadline.start();
@@ -87,6 +88,7 @@ void LibraryAutosaver::finish(const FavoritesLibrary::SaveResult& result, quint6
     // Changes made while the copy was being written wait for their own save.
     if (generation == m_generation) {
         m_unsaved = false;
+        m_fileHoldsTree = true;
         Q_EMIT saved();
     }
 }

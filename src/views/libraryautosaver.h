@@ -43,6 +43,10 @@ public:
 
     // True while changes wait to be written, including after a failed save.
     bool hasUnsavedChanges() const { return m_unsaved; }
+    // True when the file is known to hold the tree as it is now.
+    bool fileHoldsTree() const { return m_fileHoldsTree; }
+    // Says that the file holds the tree, as after loading a library in the current form.
+    void setFileHoldsTree() { m_fileHoldsTree = !m_unsaved; }
     // True while a write runs on the worker thread.
     bool isSaving() const { return m_running.has_value(); }
     // Why the last save failed; nothing after a success.
@@ -86,6 +90,7 @@ private:
     quint64 m_generation = 0;
     bool m_saveAfterRunning = false;
     bool m_unsaved = false;
+    bool m_fileHoldsTree = false;
     bool m_failureReported = false;
     std::optional<FileError> m_lastFailure;
 };

@@ -10,6 +10,7 @@
 #include "magnifiercontrol.h"
 #include "notificationcenter.h"
 #include "notificationnames.h"
+#include "propertylist.h"
 #include "qvcolorinfo.h"
 #include "qvdrawer.h"
 #include "qvglobalpaletteview.h"
@@ -31,6 +32,7 @@
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -533,6 +535,39 @@ private Q_SLOTS:
         if (fetch<bool>("copied"))
             QVERIFY(!FavoritesLibrary(copy).load().problem);
         QFile::remove(blocker);
+    }
+
+    // Quitting does not write a library the file already holds (a large one takes a while),
+    // but writes it when the file went away or changed meanwhile.
+    void quitWritesTheLibraryOnlyWhenTheFileDiffers_data() {
+        columns<QString, bool>("meanwhile", "rewritten");
+        QTest::newRow("nothing") << QString() << false;
+        QTest::newRow("file removed") << u"remove"_s << true;
+        QTest::newRow("file replaced") << u"replace"_s << true;
+    }
+    void quitWritesTheLibraryOnlyWhenTheFileDiffers() {
+        const QString path = m_dir.filePath(u"Favorites.plist"_s);
+        m_controller->applicationWillTerminate();
+        QVERIFY(QFile::exists(path));
+        start();
+        const QString meanwhile = fetch<QString>("meanwhile");
+        if (!meanwhile.isEmpty())
+            QVERIFY(QFile::remove(path));
+        if (meanwhile == u"replace"_s) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(xmlPropertyList(
+                libraryDictionaryFromArray({QVariant(QVariantList{u"Other"_s, u"ff0000"_s})})));
+        }
+        const QDateTime before = QDateTime::currentDateTime().addSecs(-3600);
+        if (QFile::exists(path)) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(before, QFileDevice::FileModificationTime));
+        }
+        m_controller->applicationWillTerminate();
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(QFileInfo(path).lastModified() != before, fetch<bool>("rewritten"));
     }
 
     void terminationSavesStateForTheNextStart() {
