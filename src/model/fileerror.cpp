@@ -87,7 +87,11 @@ std::optional<FileError> writeFileAtomically(const QString& path, const QByteArr
     }
     QSaveFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // Unbuffered: QSaveFile only notices a failed write in write() itself. A buffered write
+    // that fails at the final flush (a full disk) would still replace the old file with a
+    // truncated one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size() || !file.commit()) {
         const int error = errno;
         return FileError{path, writeFailureCause(error, folder, bytes.size(), file.errorString()),
                          FileError::Action::Save};
