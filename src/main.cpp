@@ -69,5 +69,8 @@ int main(int argc, char* argv[]) {
 
     controller.openMainWindow();
     controller.openFiles(files);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (termination.hasRun())
+        controller.abandonLibraryForExit();
+    return status;
 }

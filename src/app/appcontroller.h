@@ -72,6 +72,10 @@ public:
     // --- lifecycle
     // Saves what the next start restores. Call once, from the termination routine.
     void applicationWillTerminate();
+    // The process is about to end and everything is saved: the favorites tree is left for
+    // the system to reclaim with the process, since freeing a large one node by node held
+    // up the exit for seconds. The controller must not be used afterwards.
+    void abandonLibraryForExit();
     // The user started Tintmere again while it runs.
     void applicationShouldHandleReopen();
     // The main window was closed: its drawers close with it.

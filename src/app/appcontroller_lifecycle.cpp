@@ -162,6 +162,11 @@ void AppController::applicationWillTerminate() {
     Q_EMIT terminated();
 }
 
+void AppController::abandonLibraryForExit() {
+    tearDownFavorites();
+    static_cast<void>(m_treeData.release());
+}
+
 void AppController::applicationShouldHandleReopen() {
     MainWindow* window = m_mainWindow.get();
     if (window->isVisible()) {
