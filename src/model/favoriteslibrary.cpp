@@ -175,6 +175,13 @@ bool FavoritesLibrary::isUnchangedOnDisk() {
     return m_stamp && m_stamp->exists && QFileInfo::exists(m_path) && !changedSinceStamp();
 }
 
+FavoritesLibrary::SaveResult
+FavoritesLibrary::write(const std::vector<SimpleTreeNode::EntrySnapshot>& rootChildren) {
+    QVariantMap content = emptyLibraryDictionary();
+    content.insert(entrykeys::Entries, SimpleTreeNode::arrayFromSnapshot(rootChildren));
+    return write(content);
+}
+
 FavoritesLibrary::SaveResult FavoritesLibrary::write(const QVariantMap& content) {
     const QByteArray bytes = xmlPropertyList(content);
     const std::lock_guard lock(m_fileMutex);

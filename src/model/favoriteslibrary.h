@@ -55,9 +55,10 @@ public:
         std::optional<FileError> problem; // nothing was written
         std::optional<QString> notice;    // written, and the user should know something
     };
-    // Writes content made by contentOfTree. Safe to call from a worker thread while the
-    // tree is changed on the main thread; writes run one at a time.
+    // Writes content made by contentOfTree, or the tree of a snapshot. Safe to call from a
+    // worker thread while the tree is changed on the main thread; writes run one at a time.
     SaveResult write(const QVariantMap& content);
+    SaveResult write(const std::vector<SimpleTreeNode::EntrySnapshot>& rootChildren);
 
     // Adds favorites kept in the settings by older versions ([name, colour...] arrays) to
     // the file: appended to an older-form file or a missing one, and as top-level

@@ -60,8 +60,9 @@ void LibraryAutosaver::saveInBackground() {
     m_watcher.setFuture(m_running->future);
     promise->start();
     QThreadPool::globalInstance()->start(
-        [library = m_library, content = FavoritesLibrary::contentOfTree(*m_root), promise] {
-            promise->addResult(library->write(content));
+        [library = m_library, snapshot = SimpleTreeNode::snapshotOfItems(m_root->children()),
+         promise] {
+            promise->addResult(library->write(snapshot));
             promise->finish();
         });
 }
@@ -101,7 +102,7 @@ bool LibraryAutosaver::flush() {
         return true;
     if (!m_library || !m_root)
         return false;
-    finish(m_library->write(FavoritesLibrary::contentOfTree(*m_root)), m_generation);
+    finish(m_library->write(SimpleTreeNode::snapshotOfItems(m_root->children())), m_generation);
     return !m_unsaved;
 }
 
