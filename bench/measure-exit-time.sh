@@ -23,7 +23,7 @@ measure() {
     chmod 700 "$home/run"
     cp "$LIBRARY" "$home/.local/share/Tintmere/Favorites.plist"
     HOME=$home XDG_RUNTIME_DIR=$home/run XDG_CONFIG_HOME=$home/.config \
-        XDG_DATA_HOME=$home/.local/share "$TINTMERE" >/dev/null 2>&1 &
+        XDG_DATA_HOME=$home/.local/share "$TINTMERE" >"${EXIT_LOG:-/dev/null}" 2>&1 &
     pid=$!
     for _ in $(seq 600); do
         window=$(xdotool search --onlyvisible --name '^Tintmere$' 2>/dev/null | head -n 1) || true
