@@ -92,7 +92,8 @@ SingleInstance::Launch SingleInstance::handOverOrListen(const QStringList& files
     QByteArray request;
     QDataStream requestStream(&request, QIODevice::WriteOnly);
     requestStream << absolute;
-    if (request.size() > kMaxRequestBytes) {
+    // The running instance refuses more than the limit, counting the length in front.
+    if (request.size() + qint64(sizeof(quint32)) > kMaxRequestBytes) {
         return Launch::TooManyFiles;
     }
 
