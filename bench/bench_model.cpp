@@ -3,8 +3,13 @@
 // files, at the size of a large collection.
 #include "exchangefiles.h"
 #include "favoriteslibrary.h"
+#include "libraryautosaver.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -25,10 +30,10 @@ QStringList paletteText(int seed) {
     return colors;
 }
 
-// 10,000 favorites in 500 groups.
-std::unique_ptr<SimpleTreeNode> largeLibrary() {
+// 10,000 favorites in 500 groups, or as many groups of 20 as asked for.
+std::unique_ptr<SimpleTreeNode> largeLibrary(int groups = kGroups) {
     auto root = SimpleTreeNode::emptyLibrary();
-    for (int g = 0; g < kGroups; ++g) {
+    for (int g = 0; g < groups; ++g) {
         auto group = std::make_unique<SimpleTreeNode>(
             SimpleNodeData::groupDataWithName(u"Group %1"_s.arg(g)));
         for (int f = 0; f < kFavoritesPerGroup; ++f) {
@@ -54,6 +59,57 @@ void librarySave(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(library.save(*root));
     }
+}
+
+// The part of an autosave that runs on the main thread: the copy of the tree.
+void librarySnapshot(benchmark::State& state) {
+    const auto root = largeLibrary(int(state.range(0)) / kFavoritesPerGroup);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SimpleTreeNode::snapshotOfItems(root->children()));
+    }
+}
+
+// The part that runs on the worker thread: the dictionaries, the XML and the file.
+void libraryWrite(benchmark::State& state) {
+    QTemporaryDir dir;
+    FavoritesLibrary library(dir.filePath(u"Favorites.plist"_s));
+    const auto snapshot = SimpleTreeNode::snapshotOfItems(
+        largeLibrary(int(state.range(0)) / kFavoritesPerGroup)->children());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(library.write(snapshot));
+    }
+}
+
+// A whole background save while the event loop runs a 5 ms timer: the longest time the
+// loop went without serving the timer is how long the window would not respond.
+void autosaveWindowStall(benchmark::State& state) {
+    static int argc = 1;
+    static char name[] = "bench_model";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication application(argc, argv);
+    QTemporaryDir dir;
+    FavoritesLibrary library(dir.filePath(u"Favorites.plist"_s));
+    const auto root = largeLibrary(int(state.range(0)) / kFavoritesPerGroup);
+    LibraryAutosaver saver(&library, root.get(), std::chrono::hours(1), std::chrono::hours(1));
+    double longestStallMs = 0;
+    for (auto _ : state) {
+        QEventLoop loop;
+        QTimer ticks;
+        ticks.setInterval(5);
+        QElapsedTimer sinceTick;
+        QObject::connect(&ticks, &QTimer::timeout, [&] {
+            longestStallMs = std::max(longestStallMs, sinceTick.nsecsElapsed() / 1e6);
+            sinceTick.restart();
+            if (!saver.isSaving())
+                loop.quit();
+        });
+        sinceTick.start();
+        ticks.start();
+        saver.scheduleSave();
+        saver.saveInBackground();
+        loop.exec();
+    }
+    state.counters["longest_stall_ms"] = longestStallMs;
 }
 
 void libraryLoad(benchmark::State& state) {
@@ -108,6 +164,9 @@ void favoritesRead(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(librarySave)->Unit(benchmark::kMillisecond);
+BENCHMARK(librarySnapshot)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(libraryWrite)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(autosaveWindowStall)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(libraryLoad)->Unit(benchmark::kMillisecond);
 BENCHMARK(paletteWrite)->Unit(benchmark::kMicrosecond);
 BENCHMARK(paletteRead)->Unit(benchmark::kMicrosecond);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appcontroller.h"
+#include "favoriteslibrary.h"
 #include "singleinstance.h"
 #include "terminationroutine.h"
 #include "terminationwatcher.h"
@@ -7,6 +8,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QMessageBox>
+
+#include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -30,9 +34,22 @@ int main(int argc, char* argv[]) {
         u"[files...]"_s);
     arguments.process(app); // --help and --version answer and exit here
     const QStringList files = arguments.positionalArguments();
-    tintmere::SingleInstance instance;
-    if (instance.handOverOrListen(files)) {
+    tintmere::SingleInstance instance(tintmere::SingleInstance::defaultServerName(),
+                                      tintmere::FavoritesLibrary::standardPath() + u".lock"_s);
+    switch (const auto launch = instance.handOverOrListen(files)) {
+    case tintmere::SingleInstance::Launch::Listening:
+        break;
+    case tintmere::SingleInstance::Launch::HandedOver:
         return 0; // the running Tintmere shows itself and opens the files
+    default: {
+        // Never a second copy beside a running one: both would write the same library.
+        const QString text = tintmere::SingleInstance::explanation(launch);
+        std::fprintf(stderr, "tintmere: %s\n", qUtf8Printable(text));
+        QMessageBox box(QMessageBox::Warning,
+                        QApplication::translate("main", "Tintmere Already Running"), text);
+        box.exec();
+        return 1;
+    }
     }
 
     tintmere::AppController controller;
@@ -52,5 +69,8 @@ int main(int argc, char* argv[]) {
 
     controller.openMainWindow();
     controller.openFiles(files);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (termination.hasRun())
+        controller.abandonLibraryForExit();
+    return status;
 }

@@ -73,6 +73,10 @@ public:
     // --- lifecycle
     // Saves what the next start restores. Call once, from the termination routine.
     void applicationWillTerminate();
+    // The process is about to end and everything is saved: the favorites tree is left for
+    // the system to reclaim with the process, since freeing a large one node by node held
+    // up the exit for seconds. The controller must not be used afterwards.
+    void abandonLibraryForExit();
     // The user started Tintmere again while it runs.
     void applicationShouldHandleReopen();
     // The main window was closed: its drawers close with it.
@@ -250,7 +254,11 @@ private:
     void connectFiles();
     void updateFavoritesCommands();
     void describeFavoritesSelection(MenuState& state) const;
+    // At quit: waits for a running save, writes the final state, and asks the user what to
+    // do when that fails.
     void saveLibrary();
+    // Writes the library to a file the user chooses; true when it was written.
+    bool saveLibraryCopy();
     void showBlendDrawer();
     void setAllWells(const Color& color);
     void copyColorStringOf(const Color& color, int family);
@@ -264,6 +272,8 @@ private:
     void chooseFavoritesToExport();
     void exportFavorites(const QList<int>& flags);
     void openNextFile();
+    // One message for the files that could not be opened, the first few named.
+    static QString gatheredProblems(const QStringList& problems);
     void showImportSheet(const FavoritesImport& import);
     void importData(const FavoritesImport& import, const QList<int>& flags);
     void showSheet(QDialog* sheet);

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QItemSelectionModel>
 #include <QLayout>
 #include <QMenu>
@@ -53,6 +54,8 @@ void AppController::setUpFavorites() {
     connect(m_favoritesModel.get(), &FavoritesModel::libraryChanged, m_autosaver.get(),
             &LibraryAutosaver::scheduleSave);
     connect(m_autosaver.get(), &LibraryAutosaver::saveFailed, this,
+            &AppController::reportLibraryProblem);
+    connect(m_autosaver.get(), &LibraryAutosaver::noticed, this,
             &AppController::reportLibraryProblem);
 
     m_favoritesPane = new FavoritesPane(o.favoritesArea);
@@ -108,11 +111,43 @@ UserPrompts& AppController::prompts() const {
 }
 
 void AppController::saveLibrary() {
-    // Written even when nothing changed, so the file always holds what is in memory.
-    m_autosaver->scheduleSave();
-    if (!m_autosaver->flush())
-        qWarning("The favorites library could not be saved to %s",
-                 qUtf8Printable(m_library.path()));
+    // A large library takes a while to write: quitting does not write it again when the
+    // file already holds it. A write still running is waited for; it holds the tree unless
+    // changes came after it began, and those are written after it.
+    if (m_autosaver->fileHoldsTree() && m_library.isUnchangedOnDisk())
+        return;
+    if (!m_autosaver->isSaving())
+        m_autosaver->scheduleSave();
+    while (!m_autosaver->flush()) {
+        const QString problem = m_autosaver->lastFailure()
+                                    ? m_autosaver->lastFailure()->text()
+                                    : tr("The favorites library could not be saved.");
+        qWarning("%s", qUtf8Printable(problem));
+        switch (prompts().askAfterFailedSave(m_mainWindow.get(), problem)) {
+        case UserPrompts::FailedSaveChoice::Retry:
+            m_autosaver->scheduleSave();
+            continue;
+        case UserPrompts::FailedSaveChoice::SaveElsewhere:
+            if (saveLibraryCopy())
+                return;
+            m_autosaver->scheduleSave();
+            continue;
+        case UserPrompts::FailedSaveChoice::QuitAnyway:
+            return;
+        }
+    }
+}
+
+bool AppController::saveLibraryCopy() {
+    const QString path = prompts().saveFileName(m_mainWindow.get(), QDir::homePath(), u"plist"_s);
+    if (path.isEmpty())
+        return false;
+    FavoritesLibrary copy(path);
+    if (const std::optional<FileError> problem = copy.save(*m_treeData)) {
+        prompts().reportError(m_mainWindow.get(), problem->text());
+        return false;
+    }
+    return true;
 }
 
 void AppController::describeFavoritesSelection(MenuState& state) const {

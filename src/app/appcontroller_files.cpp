@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QStatusBar>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace tintmere {
@@ -155,6 +157,8 @@ bool AppController::openFile(const QString& path) {
 }
 
 void AppController::openNextFile() {
+    // Many files handed over at once give one message, not a stack of boxes.
+    QStringList problems;
     // A favorites file waits until the sheet before it has gone.
     while (!sheet() && !m_pendingFiles.isEmpty()) {
         const QString path = m_pendingFiles.takeFirst();
@@ -163,7 +167,7 @@ void AppController::openNextFile() {
         if (fileType(path) == kPaletteType) {
             const FileResult<Palette> palette = PaletteFile::read(path);
             if (!palette) {
-                prompts().reportError(m_mainWindow.get(), palette.error().text());
+                problems.append(palette.error().text());
                 continue;
             }
             setPaletteToColorArray({palette->begin(), palette->end()});
@@ -171,12 +175,25 @@ void AppController::openNextFile() {
         } else {
             const FileResult<FavoritesImport> import = FavoritesFile::read(path);
             if (!import) {
-                prompts().reportError(m_mainWindow.get(), import.error().text());
+                problems.append(import.error().text());
                 continue;
             }
             showImportSheet(*import);
         }
     }
+    if (!problems.isEmpty())
+        prompts().reportError(m_mainWindow.get(), gatheredProblems(problems));
+}
+
+QString AppController::gatheredProblems(const QStringList& problems) {
+    if (problems.size() == 1)
+        return problems.first();
+    constexpr qsizetype kShown = 10;
+    QString text = tr("%n files could not be opened:", nullptr, int(problems.size()));
+    text += u"\n\n"_s + problems.first(std::min(kShown, problems.size())).join(u'\n');
+    if (problems.size() > kShown)
+        text += u"\n"_s + tr("… and %n more.", nullptr, int(problems.size() - kShown));
+    return text;
 }
 
 void AppController::showImportSheet(const FavoritesImport& import) {

@@ -37,6 +37,13 @@ namespace tintmere {
 AppController::AppController(const QString& libraryPath, QObject* parent)
     : QObject(parent)
     , m_library(libraryPath) {
+    // Settings that cannot be written stay in memory; the user hears of it once, when the
+    // window can show it.
+    Defaults::standard().setWriteFailureHandler([this](const QString& text) {
+        QMetaObject::invokeMethod(
+            this, [this, text] { prompts().reportError(m_mainWindow.get(), text); },
+            Qt::QueuedConnection);
+    });
     // Older settings are brought up to date before anything reads them.
     const std::optional<FileError> migration =
         SettingsConversion::run(Defaults::standard(), m_library);
@@ -49,6 +56,8 @@ AppController::AppController(const QString& libraryPath, QObject* parent)
     registerObservers();
     m_mainWindow = std::make_unique<MainWindow>();
     awakeFromNib();
+    if (loaded.upToDate)
+        m_autosaver->setFileHoldsTree();
 
     // Nothing of the user's is lost: a damaged library was set aside, and they are told.
     if (loaded.problem)
@@ -58,6 +67,7 @@ AppController::AppController(const QString& libraryPath, QObject* parent)
 }
 
 AppController::~AppController() {
+    Defaults::standard().setWriteFailureHandler({});
     NotificationCenter::defaultCenter().removeObserver(this);
     tearDownFavorites();
 }
@@ -142,7 +152,8 @@ void AppController::connectMainWindow() {
 }
 
 void AppController::reportLibraryProblem(const QString& text) {
-    m_mainWindow->statusBar()->showMessage(text);
+    // In full, in a box of its own: a status bar line is cut at the window's width.
+    prompts().reportError(m_mainWindow.get(), text);
 }
 
 void AppController::applicationWillTerminate() {
@@ -155,6 +166,11 @@ void AppController::applicationWillTerminate() {
     saveLibrary();
     defaults.sync();
     Q_EMIT terminated();
+}
+
+void AppController::abandonLibraryForExit() {
+    tearDownFavorites();
+    static_cast<void>(m_treeData.release());
 }
 
 void AppController::applicationShouldHandleReopen() {

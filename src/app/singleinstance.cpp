@@ -3,10 +3,15 @@
 
 #include <QCryptographicHash>
 #include <QDataStream>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QScopeGuard>
 #include <QStandardPaths>
+#include <QThread>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,9 +23,12 @@ constexpr char kAcknowledgement = '\x06';
 constexpr qint64 kMaxRequestBytes = 1 << 20;
 } // namespace
 
-SingleInstance::SingleInstance(QString serverName, QObject* parent)
+SingleInstance::SingleInstance(QString serverName, QString lockPath,
+                               std::chrono::milliseconds patience, QObject* parent)
     : QObject(parent)
-    , m_serverName(std::move(serverName)) {
+    , m_serverName(std::move(serverName))
+    , m_lockPath(std::move(lockPath))
+    , m_patience(patience) {
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server.nextPendingConnection()) {
@@ -41,27 +49,42 @@ QString SingleInstance::defaultServerName() {
     return QDir(runtime).filePath(u"tintmere-"_s + QString::fromLatin1(key));
 }
 
-bool SingleInstance::handOverOrListen(const QStringList& files) {
-    // The lock closes the gap between "nobody answers" and "I listen" when two launches race.
-    m_startLock = std::make_unique<QLockFile>(m_serverName + u".lock"_s);
-    m_startLock->tryLock(kTimeoutMs);
-
-    if (handOver(files)) {
-        m_startLock.reset();
-        return true;
+QString SingleInstance::explanation(Launch launch) {
+    switch (launch) {
+    case Launch::NotResponding:
+        return tr("Tintmere is already running but is not responding. Wait until it responds "
+                  "and try again, or end it and start Tintmere again.");
+    case Launch::TooManyFiles:
+        return tr("Too many files were given at once to pass them to the running Tintmere. "
+                  "Open them in smaller groups.");
+    default:
+        return {};
     }
-    QLocalServer::removeServer(m_serverName); // a socket left behind by a crash
-    m_server.listen(m_serverName);
-    m_startLock.reset();
-    return false;
 }
 
-bool SingleInstance::handOver(const QStringList& files) {
-    QLocalSocket socket;
-    socket.connectToServer(m_serverName);
-    if (!socket.waitForConnected(kTimeoutMs)) {
-        return false;
+SingleInstance::Launch SingleInstance::handOverOrListen(const QStringList& files) {
+    // The start lock closes the gap between "nobody answers" and "I listen" when two
+    // launches race.
+    m_startLock = std::make_unique<QLockFile>(m_serverName + u".lock"_s);
+    m_startLock->tryLock(kTimeoutMs);
+    const auto releaseStartLock = qScopeGuard([this] { m_startLock.reset(); });
+
+    bool lockable = !m_lockPath.isEmpty();
+    if (lockable) {
+        QDir().mkpath(QFileInfo(m_lockPath).absolutePath());
+        m_instanceLock = std::make_unique<QLockFile>(m_lockPath);
+        // Held for the program's life: only a lock whose process is gone is stale.
+        m_instanceLock->setStaleLockTime(0);
+        if (m_instanceLock->tryLock(0)) {
+            listen();
+            return Launch::Listening;
+        }
+        // A folder the lock cannot be made in cannot take a library either; the socket
+        // alone decides then.
+        lockable = m_instanceLock->error() == QLockFile::LockFailedError;
+        m_instanceLock.reset();
     }
+
     QStringList absolute;
     for (const QString& file : files) {
         absolute.append(QFileInfo(file).absoluteFilePath());
@@ -69,16 +92,59 @@ bool SingleInstance::handOver(const QStringList& files) {
     QByteArray request;
     QDataStream requestStream(&request, QIODevice::WriteOnly);
     requestStream << absolute;
+    // The running instance refuses more than the limit, counting the length in front.
+    if (request.size() + qint64(sizeof(quint32)) > kMaxRequestBytes) {
+        return Launch::TooManyFiles;
+    }
+
+    switch (handOver(request, lockable)) {
+    case HandOver::Accepted:
+        return Launch::HandedOver;
+    case HandOver::NoAnswer:
+        return Launch::NotResponding;
+    case HandOver::NoInstance:
+        break;
+    }
+    // The lock's owner lives but nobody listens: it is starting or stuck; never a second
+    // writer beside it.
+    if (lockable) {
+        return Launch::NotResponding;
+    }
+    listen();
+    return Launch::Listening;
+}
+
+bool SingleInstance::listen() {
+    QLocalServer::removeServer(m_serverName); // a socket left behind by a crash
+    return m_server.listen(m_serverName);
+}
+
+SingleInstance::HandOver SingleInstance::handOver(const QByteArray& request, bool instanceIsAlive) {
+    QDeadlineTimer deadline(instanceIsAlive ? m_patience : std::chrono::milliseconds(kTimeoutMs));
+    QLocalSocket socket;
+    // A living instance that is just starting may not listen yet; keep knocking until it
+    // does. Without one, a single knock tells whether a lockless instance listens.
+    for (;;) {
+        socket.connectToServer(m_serverName);
+        if (socket.waitForConnected(int(std::min<qint64>(kTimeoutMs, deadline.remainingTime()))))
+            break;
+        socket.abort();
+        if (!instanceIsAlive || deadline.hasExpired())
+            return HandOver::NoInstance;
+        QThread::msleep(100);
+    }
+    // One request only: a frozen instance that wakes up later must not open the files twice.
     QDataStream socketStream(&socket);
     socketStream << request;
     socket.flush();
     // Wait for the running instance to confirm, so a hung instance doesn't swallow the files.
     while (socket.bytesAvailable() < 1) {
-        if (!socket.waitForReadyRead(kTimeoutMs)) {
-            return false;
+        if (deadline.hasExpired() || socket.state() != QLocalSocket::ConnectedState) {
+            return HandOver::NoAnswer;
         }
+        socket.waitForReadyRead(int(std::min<qint64>(kTimeoutMs, deadline.remainingTime())));
     }
-    return socket.read(1).front() == kAcknowledgement;
+    return socket.read(1).front() == kAcknowledgement ? HandOver::Accepted : HandOver::NoAnswer;
 }
 
 void SingleInstance::readRequest(QLocalSocket* socket) {

@@ -21,6 +21,8 @@ QString fileTypeFilter(const QString& suffix) {
         return tr("Tintmere palette (*.tnp)");
     if (suffix == u"tnf"_s)
         return tr("Tintmere favorites (*.tnf)");
+    if (suffix == u"plist"_s)
+        return tr("Tintmere favorites library (*.plist)");
     return tr("Tintmere palettes and favorites (*.tnp *.tnf)");
 }
 
@@ -40,13 +42,14 @@ bool DialogPrompts::confirmDelete(QWidget* window) {
 }
 
 QString DialogPrompts::saveFileName(QWidget* window, const QString& folder, const QString& suffix) {
-    QFileDialog dialog(window,
-                       suffix == u"tnp"_s ? tr("Save Palette File") : tr("Save Favorites File"),
-                       folder, fileTypeFilter(suffix));
+    const QString title = suffix == u"tnp"_s     ? tr("Save Palette File")
+                          : suffix == u"plist"_s ? tr("Save Favorites Library")
+                                                 : tr("Save Favorites File");
+    QFileDialog dialog(window, title, folder, fileTypeFilter(suffix));
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
-    dialog.selectFile(u"Untitled."_s + suffix);
+    dialog.selectFile((suffix == u"plist"_s ? u"Favorites."_s : u"Untitled."_s) + suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -67,6 +70,29 @@ void DialogPrompts::reportError(QWidget* window, const QString& text) {
     box->setWindowModality(Qt::WindowModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+}
+
+} // namespace tintmere
+
+namespace tintmere {
+
+UserPrompts::FailedSaveChoice DialogPrompts::askAfterFailedSave(QWidget* window,
+                                                                const QString& text) {
+    QMessageBox box(QMessageBox::Warning, tr("Favorites Not Saved"), text, QMessageBox::NoButton,
+                    window);
+    box.setInformativeText(
+        tr("If you quit anyway, the changes to your favorites since the last save are lost."));
+    box.setWindowModality(Qt::WindowModal);
+    QPushButton* retry = box.addButton(tr("&Retry"), QMessageBox::AcceptRole);
+    QPushButton* elsewhere = box.addButton(tr("&Save Elsewhere…"), QMessageBox::ActionRole);
+    QPushButton* quit = box.addButton(tr("&Quit Anyway"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(retry);
+    box.setEscapeButton(retry);
+    box.exec();
+    if (box.clickedButton() == quit)
+        return FailedSaveChoice::QuitAnyway;
+    return box.clickedButton() == elsewhere ? FailedSaveChoice::SaveElsewhere
+                                            : FailedSaveChoice::Retry;
 }
 
 } // namespace tintmere

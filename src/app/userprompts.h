@@ -15,12 +15,17 @@ public:
 
     // "Are you sure?" before favorites are deleted; true for "Delete".
     virtual bool confirmDelete(QWidget* window) = 0;
-    // The file to write, with the suffix; empty when the user cancelled.
+    // The file to write, with the suffix ("tnp", "tnf" or "plist" for a copy of the
+    // library); empty when the user cancelled.
     virtual QString saveFileName(QWidget* window, const QString& folder, const QString& suffix) = 0;
     // A palette or favorites file to open; empty when the user cancelled.
     virtual QString openFileName(QWidget* window, const QString& folder) = 0;
     // A file could not be read or written; nothing was changed.
     virtual void reportError(QWidget* window, const QString& text) = 0;
+
+    // The favorites could not be saved while the program quits: what to do about it.
+    enum class FailedSaveChoice { Retry, SaveElsewhere, QuitAnyway };
+    virtual FailedSaveChoice askAfterFailedSave(QWidget* window, const QString& text) = 0;
 };
 
 // Window-modal message boxes and file dialogs on the main window.
@@ -30,6 +35,7 @@ public:
     QString saveFileName(QWidget* window, const QString& folder, const QString& suffix) override;
     QString openFileName(QWidget* window, const QString& folder) override;
     void reportError(QWidget* window, const QString& text) override;
+    FailedSaveChoice askAfterFailedSave(QWidget* window, const QString& text) override;
 };
 
 } // namespace tintmere

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "defaults.h"
 
+#include "fileerror.h"
 #include "storedcolors.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -151,6 +154,7 @@ void Defaults::removeValue(const SettingKey& key) {
     m_stored.remove(name);
     if (m_file) {
         m_file->remove(name);
+        scheduleSync();
     }
 }
 
@@ -284,9 +288,43 @@ QByteArray Defaults::restoreGeometry(const SettingKey& autosaveName) const {
     return QByteArray::fromBase64(frame.toString().toLatin1());
 }
 
-void Defaults::sync() {
-    if (m_file) {
-        m_file->sync();
+bool Defaults::sync() {
+    if (m_syncTimer) {
+        m_syncTimer->stop();
+    }
+    if (!m_file) {
+        return true;
+    }
+    m_file->sync();
+    if (m_file->status() == QSettings::NoError) {
+        return true;
+    }
+    if (m_writeFailureHandler && !std::exchange(m_writeFailureReported, true)) {
+        const QFileInfo file(m_file->fileName());
+        const QString cause =
+            writeFailureCause(0, file.absolutePath(), 0, u"the file could not be written"_s);
+        m_writeFailureHandler(
+            u"Your settings could not be saved in the folder “%1”: %2. Tintmere keeps working "
+            u"with your changes, but they will be lost when it quits unless the folder can be "
+            u"written by then."_s.arg(QDir::toNativeSeparators(file.absolutePath()), cause));
+    }
+    return false;
+}
+
+void Defaults::setWriteFailureHandler(std::function<void(const QString&)> handler) {
+    m_writeFailureHandler = std::move(handler);
+}
+
+void Defaults::scheduleSync() {
+    // Changes come in bursts (a dragged slider); one write follows each burst.
+    if (!m_syncTimer) {
+        m_syncTimer = std::make_unique<QTimer>();
+        m_syncTimer->setSingleShot(true);
+        m_syncTimer->setInterval(500);
+        QObject::connect(m_syncTimer.get(), &QTimer::timeout, [this] { sync(); });
+    }
+    if (!m_syncTimer->isActive()) {
+        m_syncTimer->start();
     }
 }
 
@@ -299,6 +337,7 @@ QStringList Defaults::storedKeys() const {
 void Defaults::writeThrough(const QString& name, const QVariant& value) {
     if (m_file) {
         writeEntry(*m_file, name, value);
+        scheduleSync();
     }
 }
 

@@ -13,9 +13,11 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include <functional>
 #include <memory>
 
 class QSettings;
+class QTimer;
 
 namespace tintmere {
 
@@ -25,6 +27,9 @@ namespace tintmere {
 //
 // Reads are tolerant of whatever the file holds, since users may edit it: a value of the
 // wrong type reads as 0, false or empty, never as an error.
+//
+// A file that cannot be written (a full disk, a read-only folder) does not stop the
+// program: values keep living in memory, and the failure handler hears of it once.
 //
 // INI layout: integers, Booleans and strings as plain values, string arrays as
 // comma-separated lists, dictionaries as groups (nested dictionaries as nested groups).
@@ -89,8 +94,11 @@ public:
     void saveGeometry(const SettingKey& autosaveName, const QByteArray& geometry);
     QByteArray restoreGeometry(const SettingKey& autosaveName) const;
 
-    // Writes pending changes to the file now (Qt also does so on its own).
-    void sync();
+    // Writes pending changes to the file now (also done shortly after every change).
+    // False when the file could not be written.
+    bool sync();
+    // Told once, with a text for the user, when the settings file cannot be written.
+    void setWriteFailureHandler(std::function<void(const QString&)> handler);
 
     // Every stored key, for the conversion of older settings and for tests.
     QStringList storedKeys() const;
@@ -103,8 +111,12 @@ private:
 
     void load();
     void writeThrough(const QString& name, const QVariant& value);
+    void scheduleSync();
 
     std::unique_ptr<QSettings> m_file;
+    std::unique_ptr<QTimer> m_syncTimer;
+    std::function<void(const QString&)> m_writeFailureHandler;
+    bool m_writeFailureReported = false;
     QHash<QString, QVariant> m_stored;
     QHash<QString, QVariant> m_registered;
 };

@@ -3,6 +3,7 @@
 
 #include "propertylist.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -14,6 +15,11 @@ namespace tintmere {
 namespace {
 
 constexpr QStringView kSetAsideSuffix = u".damaged";
+constexpr QStringView kChangedElsewhereSuffix = u".changed-elsewhere";
+
+QByteArray hashOf(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
 
 QVariantMap emptyLibraryDictionary() {
     return {{entrykeys::Group, kRootGroupName}, {entrykeys::Entries, QVariantList()}};
@@ -54,15 +60,17 @@ QString FavoritesLibrary::standardPath() {
            u"/Tintmere/Favorites.plist"_s;
 }
 
-FileResult<std::optional<QVariant>> FavoritesLibrary::readFile() const {
+FileResult<std::optional<QVariant>> FavoritesLibrary::readFile() {
     using Result = FileResult<std::optional<QVariant>>;
     if (!QFileInfo::exists(m_path)) {
+        recordStamp(nullptr);
         return Result(std::nullopt);
     }
     FileResult<QByteArray> bytes = readWholeFile(m_path, PropertyListLimits::library().maxBytes);
     if (!bytes) {
         return Result::failure(bytes.error());
     }
+    recordStamp(&*bytes);
     Expected<QVariant> content = parse(*bytes);
     if (!content) {
         return Result::failure({m_path, content.error()});
@@ -92,12 +100,48 @@ QVariantMap FavoritesLibrary::contentOfTree(const TreeNode& root,
     return content;
 }
 
-FileError FavoritesLibrary::setAside(const FileError& problem) {
-    const QString base = m_path + kSetAsideSuffix.toString();
+QString FavoritesLibrary::freeNameWithSuffix(QStringView suffix) const {
+    const QString base = m_path + suffix.toString();
     QString target = base;
     for (int n = 2; QFileInfo::exists(target); ++n) {
         target = base + u"-"_s + QString::number(n);
     }
+    return target;
+}
+
+void FavoritesLibrary::recordStamp(const QByteArray* bytes) {
+    const QFileInfo info(m_path);
+    Stamp stamp;
+    stamp.exists = info.exists();
+    if (stamp.exists && bytes) {
+        stamp.size = bytes->size();
+        stamp.modified = info.lastModified();
+        stamp.hash = hashOf(*bytes);
+    }
+    m_stamp = stamp;
+}
+
+bool FavoritesLibrary::changedSinceStamp() const {
+    if (!m_stamp) {
+        return false;
+    }
+    const QFileInfo info(m_path);
+    if (!info.exists()) {
+        return false; // removed: nothing there to keep
+    }
+    if (!m_stamp->exists) {
+        return true;
+    }
+    if (info.size() == m_stamp->size && info.lastModified() == m_stamp->modified) {
+        return false;
+    }
+    // Touched is not changed: only other content counts.
+    const FileResult<QByteArray> bytes = readWholeFile(m_path, PropertyListLimits().maxBytes);
+    return !bytes || hashOf(*bytes) != m_stamp->hash;
+}
+
+FileError FavoritesLibrary::setAside(const FileError& problem) {
+    const QString target = freeNameWithSuffix(kSetAsideSuffix);
     if (!QFile::rename(m_path, target)) {
         m_keepDamagedFile = true;
         return {m_path, u"%1; it is left as it is, and changes to the favorites are not "
@@ -108,37 +152,85 @@ FileError FavoritesLibrary::setAside(const FileError& problem) {
 }
 
 FavoritesLibrary::LoadResult FavoritesLibrary::load() {
+    const std::lock_guard lock(m_fileMutex);
     LoadResult result;
     FileResult<std::optional<QVariant>> file = readFile();
     if (!file) {
         result.problem = setAside(file.error());
+        recordStamp(nullptr);
     }
-    result.root =
-        treeFromContent(file && file->has_value() ? **file : QVariant(emptyLibraryDictionary()));
+    const bool found = file && file->has_value();
+    result.upToDate = found && (**file).typeId() == QMetaType::QVariantMap;
+    result.root = treeFromContent(found ? **file : QVariant(emptyLibraryDictionary()));
     return result;
 }
 
 std::optional<FileError>
 FavoritesLibrary::save(const TreeNode& root, const SimpleTreeNode::ExpandedPredicate& isExpanded) {
-    if (m_keepDamagedFile && QFileInfo::exists(m_path)) {
-        return FileError{m_path, u"the damaged library file is still in the way"_s,
-                         FileError::Action::Save};
-    }
-    m_keepDamagedFile = false;
-    return write(contentOfTree(root, isExpanded));
+    return write(contentOfTree(root, isExpanded)).problem;
 }
 
-std::optional<FileError> FavoritesLibrary::write(const QVariant& content) const {
+bool FavoritesLibrary::isUnchangedOnDisk() {
+    const std::lock_guard lock(m_fileMutex);
+    return m_stamp && m_stamp->exists && QFileInfo::exists(m_path) && !changedSinceStamp();
+}
+
+FavoritesLibrary::SaveResult
+FavoritesLibrary::write(const std::vector<SimpleTreeNode::EntrySnapshot>& rootChildren) {
+    QVariantMap content = emptyLibraryDictionary();
+    content.insert(entrykeys::Entries, SimpleTreeNode::arrayFromSnapshot(rootChildren));
+    return write(content);
+}
+
+FileResult<QByteArray> FavoritesLibrary::encode(const QVariant& content) const {
     Expected<QByteArray> bytes =
         writePropertyList(content, PropertyListFormat::Xml, PropertyListLimits::library());
     if (!bytes) {
-        return FileError{m_path, bytes.error(), FileError::Action::Save,
-                         FileError::Kind::BeyondReadLimits};
+        return FileResult<QByteArray>::failure(FileError{
+            m_path, bytes.error(), FileError::Action::Save, FileError::Kind::BeyondReadLimits});
     }
-    return writeFileAtomically(m_path, *bytes);
+    return std::move(*bytes);
+}
+
+FavoritesLibrary::SaveResult FavoritesLibrary::write(const QVariantMap& content) {
+    SaveResult result;
+    const FileResult<QByteArray> encoded = encode(content);
+    if (!encoded) {
+        result.problem = encoded.error();
+        return result;
+    }
+    const QByteArray& bytes = *encoded;
+    const std::lock_guard lock(m_fileMutex);
+    if (m_keepDamagedFile && QFileInfo::exists(m_path)) {
+        result.problem = FileError{m_path, u"the damaged library file is still in the way"_s,
+                                   FileError::Action::Save};
+        return result;
+    }
+    m_keepDamagedFile = false;
+    if (changedSinceStamp()) {
+        // Another writer's favorites are kept whole beside ours; nothing is merged blindly.
+        const QString kept = freeNameWithSuffix(kChangedElsewhereSuffix);
+        if (!QFile::rename(m_path, kept)) {
+            result.problem =
+                FileError{m_path,
+                          u"it was changed by another program and could not be moved out of "
+                          u"the way, so it is left as it is"_s,
+                          FileError::Action::Save};
+            return result;
+        }
+        result.notice = u"The favorites library “%1” was changed by another program. That "
+                        u"version was kept as “%2”, and the favorites shown here were saved."_s.arg(
+                            QFileInfo(m_path).fileName(), QFileInfo(kept).fileName());
+    }
+    result.problem = writeFileAtomically(m_path, bytes);
+    if (!result.problem) {
+        recordStamp(&bytes);
+    }
+    return result;
 }
 
 FavoritesLibrary::MigrationResult FavoritesLibrary::migrate(const QVariantList& legacyFavorites) {
+    const std::lock_guard lock(m_fileMutex);
     MigrationResult result;
     QVariant existing = QVariantList();
     FileResult<std::optional<QVariant>> file = readFile();
@@ -162,10 +254,16 @@ FavoritesLibrary::MigrationResult FavoritesLibrary::migrate(const QVariantList& 
         library.insert(entrykeys::Entries, entries);
         content = library;
     }
-    if (std::optional<FileError> failed = write(content)) {
+    const FileResult<QByteArray> bytes = encode(content);
+    if (!bytes) {
+        result.problem = bytes.error();
+        return result;
+    }
+    if (std::optional<FileError> failed = writeFileAtomically(m_path, *bytes)) {
         result.problem = failed;
         return result;
     }
+    recordStamp(&*bytes);
     result.written = true;
     return result;
 }

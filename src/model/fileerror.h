@@ -38,6 +38,10 @@ using FileResult = Expected<T, FileError>;
 // the file reports. Anything but a regular file (a folder, a device, a pipe, a socket) is
 // refused without being read, and opening never waits.
 FileResult<QByteArray> readWholeFile(const QString& path, qint64 maxBytes);
+// Why writing bytes into the folder failed, in the user's words ("the disk is full", "the
+// disk is read-only", no permission): from the system's error number when it names the
+// cause (0 when unknown), else from what the file system says; fallback otherwise.
+QString writeFailureCause(int error, const QString& folder, qint64 bytes, const QString& fallback);
 // Writes to a temporary file beside the path and replaces the path only when the whole
 // file was written. Creates the folder when it is missing.
 std::optional<FileError> writeFileAtomically(const QString& path, const QByteArray& bytes);

@@ -4,6 +4,8 @@
 #include "storedcolors.h"
 #include "valueconversion.h"
 
+#include <algorithm>
+
 namespace tintmere {
 
 namespace {
@@ -56,25 +58,67 @@ SimpleNodeData* SimpleTreeNode::dataOf(const TreeNode* node) {
 
 QVariantList SimpleTreeNode::arrayFromItems(const QList<TreeNode*>& nodes,
                                             const ExpandedPredicate& isExpanded) {
-    QVariantList entries;
-    entries.reserve(nodes.size());
+    return arrayFromSnapshot(snapshotOfItems(nodes, isExpanded));
+}
+
+namespace {
+
+// Appends the nodes' entries in outline order; answers how many of the nodes have one.
+int appendSnapshot(std::vector<SimpleTreeNode::EntrySnapshot>& snapshot,
+                   const QList<TreeNode*>& nodes,
+                   const SimpleTreeNode::ExpandedPredicate& isExpanded) {
+    int appended = 0;
     for (const TreeNode* node : nodes) {
-        const SimpleNodeData* data = dataOf(node);
+        const SimpleNodeData* data = SimpleTreeNode::dataOf(node);
         if (!data) {
             continue;
         }
+        ++appended;
         if (data->isExpandable()) {
-            const bool expanded = isExpanded ? isExpanded(*node) : data->expStart();
+            const std::size_t at = snapshot.size();
+            snapshot.push_back(
+                {data->name(), {}, 0, isExpanded ? isExpanded(*node) : data->expStart()});
+            snapshot[at].children = appendSnapshot(snapshot, node->children(), isExpanded);
+        } else {
+            snapshot.push_back({data->name(), data->colorArray(), -1, false});
+        }
+    }
+    return appended;
+}
+
+// The dictionaries of up to count entries from position i on, with their subtrees.
+QVariantList entriesOf(const std::vector<SimpleTreeNode::EntrySnapshot>& snapshot, std::size_t& i,
+                       std::size_t count) {
+    QVariantList entries;
+    entries.reserve(qsizetype(std::min(count, snapshot.size() - i)));
+    for (; count > 0 && i < snapshot.size(); --count) {
+        const SimpleTreeNode::EntrySnapshot& entry = snapshot[i++];
+        if (entry.children >= 0) {
             entries.append(QVariantMap{
-                {entrykeys::Group, data->name()},
-                {entrykeys::Entries, arrayFromItems(node->children(), isExpanded)},
-                {entrykeys::Expanded, expanded},
+                {entrykeys::Group, entry.name},
+                {entrykeys::Entries, entriesOf(snapshot, i, std::size_t(entry.children))},
+                {entrykeys::Expanded, entry.expanded},
             });
         } else {
-            entries.append(FavoriteEntry{data->name(), data->colorArray()}.toDictionary());
+            entries.append(FavoriteEntry{entry.name, entry.colors}.toDictionary());
         }
     }
     return entries;
+}
+
+} // namespace
+
+std::vector<SimpleTreeNode::EntrySnapshot>
+SimpleTreeNode::snapshotOfItems(const QList<TreeNode*>& nodes,
+                                const ExpandedPredicate& isExpanded) {
+    std::vector<EntrySnapshot> snapshot;
+    appendSnapshot(snapshot, nodes, isExpanded);
+    return snapshot;
+}
+
+QVariantList SimpleTreeNode::arrayFromSnapshot(const std::vector<EntrySnapshot>& snapshot) {
+    std::size_t i = 0;
+    return entriesOf(snapshot, i, snapshot.size());
 }
 
 QList<FavoriteEntry> SimpleTreeNode::itemsArrayFromRootChildren(const QList<TreeNode*>& nodes) {

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace tintmere {
 
@@ -36,6 +37,20 @@ public:
     // The entry dictionaries of the nodes and their subtrees, in order.
     static QVariantList arrayFromItems(const QList<TreeNode*>& nodes,
                                        const ExpandedPredicate& isExpanded = {});
+
+    // The nodes and their subtrees in outline order, as plain values: cheap to take (names
+    // and colour lists are shared, not copied) and safe to turn into entry dictionaries on
+    // another thread while the tree changes.
+    struct EntrySnapshot {
+        QString name;
+        QStringList colors;
+        int children = -1; // a group's number of direct children; -1 for a favorite
+        bool expanded = false;
+    };
+    static std::vector<EntrySnapshot> snapshotOfItems(const QList<TreeNode*>& nodes,
+                                                      const ExpandedPredicate& isExpanded = {});
+    // The entry dictionaries of a snapshot, as arrayFromItems gives them.
+    static QVariantList arrayFromSnapshot(const std::vector<EntrySnapshot>& snapshot);
     // Every favorite of the nodes' subtrees, depth first in outline order; groups leave
     // nothing of their own.
     static QList<FavoriteEntry> itemsArrayFromRootChildren(const QList<TreeNode*>& nodes);

@@ -6,6 +6,7 @@
 #include "notificationnames.h"
 #include "prefsaboutpane.h"
 #include "qvcolorpopupbutton.h"
+#include "windowframes.h"
 #include "zrprefspanel.h"
 
 #include <QAction>
@@ -278,8 +279,7 @@ void PrefsController::resizeWindowToSize(QSize paneSize) {
 
 void PrefsController::restoreWindowFrame() {
     const QByteArray frame = Defaults::standard().restoreGeometry(tintmere::keys::PrefsWindow);
-    if (!frame.isEmpty())
-        m_window->restoreGeometry(frame);
+    tintmere::restoreFrameOnScreens(m_window.get(), frame);
     // The frame keeps its place; its size is always the size of the pane it opens on.
     resizeWindowToSize(viewSize(m_tabView->currentIndex()));
 }

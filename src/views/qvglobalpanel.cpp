@@ -6,6 +6,7 @@
 #include "qvglobalcolorinfoview.h"
 #include "qvglobalpaletteview.h"
 #include "settingskeys.h"
+#include "windowframes.h"
 
 #include <QGuiApplication>
 #include <QHideEvent>
@@ -90,7 +91,7 @@ void QVGlobalPanel::styleRows() {
 bool QVGlobalPanel::restoreFrame() {
     const QByteArray saved =
         tintmere::Defaults::standard().restoreGeometry(tintmere::keys::GlobalPanel);
-    return !saved.isEmpty() && restoreGeometry(saved);
+    return tintmere::restoreFrameOnScreens(this, saved);
 }
 
 void QVGlobalPanel::saveFrame() const {

@@ -29,6 +29,14 @@ public:
         return fileToOpen;
     }
     void reportError(QWidget*, const QString& text) override { errors << text; }
+    // Answers to the question after a failed save at quit, in turn; then "Quit Anyway".
+    QList<FailedSaveChoice> failedSaveChoices;
+    QStringList failedSaveQuestions;
+    FailedSaveChoice askAfterFailedSave(QWidget*, const QString& text) override {
+        failedSaveQuestions << text;
+        return failedSaveChoices.isEmpty() ? FailedSaveChoice::QuitAnyway
+                                           : failedSaveChoices.takeFirst();
+    }
 };
 
 // Colours as stored text, space separated: "ff0000 ffffff ...".

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appcontroller.h"
+#include "apptesting.h"
 #include "colormetatype.h"
 #include "componentspinbox.h"
 #include "defaults.h"
 #include "fakeglobalhotkey.h"
 #include "fakescreencapture.h"
+#include "favoriteslibrary.h"
 #include "magnifiercontrol.h"
 #include "notificationcenter.h"
 #include "notificationnames.h"
+#include "propertylist.h"
 #include "qvcolorinfo.h"
 #include "qvdrawer.h"
 #include "qvglobalpaletteview.h"
@@ -20,6 +23,7 @@
 #include "qvradiocolorwell.h"
 #include "qvscrollslider.h"
 #include "qvselectedcolorwell.h"
+#include "userprompts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -28,6 +32,7 @@
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -691,6 +696,81 @@ private Q_SLOTS:
         for (QWidget* window : QApplication::topLevelWidgets())
             shown += window->isVisible() && window != m_controller->mainWindow();
         QCOMPARE(shown, 1);
+    }
+
+    // A library that cannot be written at quit is not dropped in silence: the user is asked
+    // until they retry with success, save a copy elsewhere or choose to quit anyway.
+    void failedSaveAtQuitAsksTheUser_data() {
+        columns<QList<int>, bool, int, bool>("answers", "chooseFile", "questions", "copied");
+        using Choice = UserPrompts::FailedSaveChoice;
+        QTest::newRow("quit anyway") << QList<int>{int(Choice::QuitAnyway)} << false << 1 << false;
+        QTest::newRow("retry, then quit anyway")
+            << QList<int>{int(Choice::Retry), int(Choice::QuitAnyway)} << false << 2 << false;
+        QTest::newRow("save elsewhere")
+            << QList<int>{int(Choice::SaveElsewhere)} << true << 1 << true;
+        QTest::newRow("save elsewhere cancelled, then quit anyway")
+            << QList<int>{int(Choice::SaveElsewhere), int(Choice::QuitAnyway)} << false << 2
+            << false;
+    }
+    void failedSaveAtQuitAsksTheUser() {
+        // A plain file where the library's folder should be makes every save fail.
+        const QString blocker = m_dir.filePath(u"blocker"_s);
+        QVERIFY(QFile(blocker).open(QIODevice::WriteOnly));
+        m_controller.reset();
+        m_controller = std::make_unique<AppController>(blocker + u"/Favorites.plist"_s);
+        auto owned = std::make_unique<FakePrompts>();
+        FakePrompts* prompts = owned.get();
+        m_controller->setPrompts(std::move(owned));
+        for (int answer : fetch<QList<int>>("answers"))
+            prompts->failedSaveChoices << UserPrompts::FailedSaveChoice(answer);
+        const QString copy = m_dir.filePath(u"Copy.plist"_s);
+        QFile::remove(copy);
+        if (fetch<bool>("chooseFile"))
+            prompts->fileToSave = copy;
+
+        m_controller->applicationWillTerminate();
+        QCOMPARE(prompts->failedSaveQuestions.size(), fetch<int>("questions"));
+        // The message names the folder and the cause, not an "Unknown error".
+        const QString question = prompts->failedSaveQuestions.first();
+        QVERIFY2(question.contains(m_dir.path()), qPrintable(question));
+        QVERIFY2(!question.contains(u"Unknown error"_s), qPrintable(question));
+        QCOMPARE(QFile::exists(copy), fetch<bool>("copied"));
+        if (fetch<bool>("copied"))
+            QVERIFY(!FavoritesLibrary(copy).load().problem);
+        QFile::remove(blocker);
+    }
+
+    // Quitting does not write a library the file already holds (a large one takes a while),
+    // but writes it when the file went away or changed meanwhile.
+    void quitWritesTheLibraryOnlyWhenTheFileDiffers_data() {
+        columns<QString, bool>("meanwhile", "rewritten");
+        QTest::newRow("nothing") << QString() << false;
+        QTest::newRow("file removed") << u"remove"_s << true;
+        QTest::newRow("file replaced") << u"replace"_s << true;
+    }
+    void quitWritesTheLibraryOnlyWhenTheFileDiffers() {
+        const QString path = m_dir.filePath(u"Favorites.plist"_s);
+        m_controller->applicationWillTerminate();
+        QVERIFY(QFile::exists(path));
+        start();
+        const QString meanwhile = fetch<QString>("meanwhile");
+        if (!meanwhile.isEmpty())
+            QVERIFY(QFile::remove(path));
+        if (meanwhile == u"replace"_s) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(xmlPropertyList(
+                libraryDictionaryFromArray({QVariant(QVariantList{u"Other"_s, u"ff0000"_s})})));
+        }
+        const QDateTime before = QDateTime::currentDateTime().addSecs(-3600);
+        if (QFile::exists(path)) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(before, QFileDevice::FileModificationTime));
+        }
+        m_controller->applicationWillTerminate();
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(QFileInfo(path).lastModified() != before, fetch<bool>("rewritten"));
     }
 
     void terminationSavesStateForTheNextStart() {

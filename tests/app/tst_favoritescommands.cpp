@@ -363,6 +363,29 @@ private Q_SLOTS:
         QCOMPARE(topLevel(), u"A,B,top"_s);
         QCOMPARE(hexes(), u"ffffff ffffff ffffff ffffff"_s);
     }
+
+    // Many bad files handed over at once make one message that names the first few.
+    void badFilesHandedOverTogetherGiveOneMessage_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("one") << 1 << QString();
+        QTest::newRow("three") << 3 << u"3 files could not be opened"_s;
+        QTest::newRow("150") << 150 << u"… and 140 more."_s;
+    }
+    void badFilesHandedOverTogetherGiveOneMessage() {
+        QFETCH(int, count);
+        QFETCH(QString, summary);
+        QTemporaryDir folder;
+        QStringList files;
+        for (int i = 0; i < count; ++i)
+            files << folder.filePath(u"Missing %1.%2"_s.arg(i).arg(i % 2 ? u"tnp"_s : u"tnf"_s));
+        m_controller->openFiles(files);
+        QCOMPARE(m_prompts->errors.size(), 1);
+        const QString message = m_prompts->errors.first();
+        QVERIFY2(message.contains(u"Missing 0.tnf"_s), qPrintable(message));
+        QVERIFY2(message.contains(summary), qPrintable(message));
+        QVERIFY(!m_controller->sheet());
+    }
 };
 
 QTEST_MAIN(TestFavoritesCommands)

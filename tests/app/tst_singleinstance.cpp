@@ -3,13 +3,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
 using namespace Qt::Literals::StringLiterals;
 using tintmere::SingleInstance;
+using Launch = SingleInstance::Launch;
 
 class TestSingleInstance : public QObject {
     Q_OBJECT
@@ -18,18 +21,20 @@ class TestSingleInstance : public QObject {
     QString serverName(const QString& name) const { return m_dir.filePath(name); }
 
     // The second launch blocks while it waits for the answer, so it runs on its own thread
-    // and the first instance keeps serving on this one.
-    static bool launchSecond(const QString& name, const QStringList& files) {
-        bool handedOver = false;
+    // and the first instance keeps serving on this one (unless it is told to stay deaf).
+    static Launch launchSecond(const QString& name, const QStringList& files,
+                               const QString& lock = {}, bool serve = true) {
+        Launch launch = Launch::Listening;
         std::unique_ptr<QThread> thread(QThread::create([&] {
-            SingleInstance second(name);
-            handedOver = second.handOverOrListen(files);
+            SingleInstance second(name, lock, std::chrono::milliseconds(1500));
+            launch = second.handOverOrListen(files);
         }));
         thread->start();
         while (!thread->wait(10)) {
-            QCoreApplication::processEvents();
+            if (serve)
+                QCoreApplication::processEvents();
         }
-        return handedOver;
+        return launch;
     }
 
 private Q_SLOTS:
@@ -47,9 +52,9 @@ private Q_SLOTS:
         QFETCH(QStringList, received);
         const QString name = serverName(QString::fromLatin1(QTest::currentDataTag()));
         SingleInstance first(name);
-        QVERIFY(!first.handOverOrListen({}));
+        QCOMPARE(first.handOverOrListen({}), Launch::Listening);
         QSignalSpy activated(&first, &SingleInstance::activated);
-        QVERIFY(launchSecond(name, files));
+        QCOMPARE(launchSecond(name, files), Launch::HandedOver);
         QTRY_COMPARE(activated.count(), 1);
         QCOMPARE(activated.first().first().toStringList(), received);
     }
@@ -60,8 +65,53 @@ private Q_SLOTS:
         QVERIFY(stale.open(QIODevice::WriteOnly));
         stale.close();
         SingleInstance next(serverName(u"d"_s));
-        QVERIFY(!next.handOverOrListen({}));
-        QVERIFY(launchSecond(serverName(u"d"_s), {}));
+        QCOMPARE(next.handOverOrListen({}), Launch::Listening);
+        QCOMPARE(launchSecond(serverName(u"d"_s), {}), Launch::HandedOver);
+    }
+
+    // While the first instance lives, a launch never becomes a second instance, however the
+    // first fails to answer: it is told that the first does not respond.
+    void aLivingInstanceIsNeverReplaced_data() {
+        QTest::addColumn<bool>("listening"); // the first instance's socket exists
+        QTest::addColumn<int>("files");
+        QTest::addColumn<Launch>("launch");
+        QTest::newRow("frozen: connects, never answers") << true << 1 << Launch::NotResponding;
+        QTest::newRow("socket gone") << false << 1 << Launch::NotResponding;
+        QTest::newRow("a request over the size limit") << true << 40000 << Launch::TooManyFiles;
+    }
+    void aLivingInstanceIsNeverReplaced() {
+        QFETCH(bool, listening);
+        QFETCH(int, files);
+        QFETCH(Launch, launch);
+        const QString tag = QString::fromLatin1(QTest::currentDataTag()).left(6);
+        const QString name = serverName(u"live-"_s + tag);
+        const QString lock = m_dir.filePath(u"library/Favorites.plist.lock-"_s + tag);
+        SingleInstance first(name, lock);
+        QCOMPARE(first.handOverOrListen({}), Launch::Listening);
+        if (!listening)
+            QLocalServer::removeServer(name);
+        QStringList many;
+        for (int i = 0; i < files; ++i)
+            many << u"/some/rather/long/folder/name/palette-%1.tnp"_s.arg(i);
+        // The first instance is busy: its event loop does not run while the second waits.
+        QCOMPARE(launchSecond(name, many, lock, false), launch);
+        // It still owns its socket: nobody took it over.
+        if (listening)
+            QCOMPARE(launchSecond(name, {}, lock), Launch::HandedOver);
+    }
+
+    // The lock of an instance that was killed names a process that is gone: the next launch
+    // takes it.
+    void lockOfAKilledInstanceIsTaken() {
+        const QString lock = m_dir.filePath(u"library/killed.lock"_s);
+        QDir().mkpath(m_dir.filePath(u"library"_s));
+        QFile stale(lock);
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        // The lock file's own layout: PID, program name, host name.
+        stale.write("999999\ntintmere\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        stale.close();
+        SingleInstance next(serverName(u"k"_s), lock);
+        QCOMPARE(next.handOverOrListen({}), Launch::Listening);
     }
 };
 

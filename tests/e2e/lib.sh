@@ -13,6 +13,7 @@ APP_PID=
 
 fail() {
     echo "FAIL: $*" >&2
+    [ -n "${E2E_SHOT:-}" ] && import -window root "$E2E_SHOT" 2>/dev/null
     exit 1
 }
 

@@ -3,53 +3,11 @@
 # A favorite added from the keyboard survives SIGKILL; palettes and favorites go out
 # through the export sheets and a favorites file comes back in from a second launch.
 source "$E2E_LIB"
-
-LIBRARY=$XDG_DATA_HOME/Tintmere/Favorites.plist
-
-# outline FILE: the library as "name;group[name,...]".
-outline() {
-    python3 - "$1" <<'PY'
-import plistlib, sys
-def show(e):
-    if "Group" in e:
-        return e["Group"] + "[" + ",".join(show(c) for c in e.get("Entries", [])) + "]"
-    return e.get("Name", "?")
-try:
-    with open(sys.argv[1], "rb") as f:
-        print(";".join(show(e) for e in plistlib.load(f)["Entries"]))
-except (OSError, plistlib.InvalidFileException, KeyError):
-    print("")
-PY
-}
-
-outline_is() {
-    [ "$(outline "$LIBRARY")" = "$1" ]
-}
+source "$(dirname "$E2E_LIB")/library_helpers.sh"
 
 # archived_strings FILE: every string of a keyed archive, one line.
 archived_strings() {
     python3 -c 'import plistlib,sys; print(" ".join(o for o in plistlib.load(open(sys.argv[1],"rb"))["$objects"] if isinstance(o,str)))' "$1"
-}
-
-# wait_for DESCRIPTION COMMAND...: polls for up to 10 s.
-wait_for() {
-    local what=$1
-    shift
-    for _ in $(seq 100); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    fail "$what"
-}
-
-# keys_to WINDOW KEY...: the keyboard follows the pointer without a window manager.
-keys_to() {
-    local window=$1
-    shift
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    xdotool mousemove $((X + WIDTH / 2)) $((Y + 8))
-    sleep 0.2
-    xdotool key "$@"
 }
 
 # save_as TITLE PATH: answers the save dialog.

@@ -156,6 +156,36 @@ private Q_SLOTS:
         QVERIFY(defaults->hasStoredValue(keys::LegacyPreferences));
     }
 
+    // A settings file that cannot be written is reported once, by the quiet write after a
+    // change as well as by an explicit sync, and the values live on in memory.
+    void unwritableFileIsReportedOnceAndValuesStay_data() {
+        QTest::addColumn<bool>("explicitSync");
+        QTest::newRow("written shortly after the change") << false;
+        QTest::newRow("sync at quit") << true;
+    }
+    void unwritableFileIsReportedOnceAndValuesStay() {
+        QFETCH(bool, explicitSync);
+        QTemporaryDir dir;
+        // A plain file where the settings folder should be: no file can be made in it.
+        writeIni(dir.filePath(u"config"_s), "x");
+        auto defaults = Defaults::fromFile(dir.filePath(u"config/Tintmere/Tintmere.conf"_s));
+        QStringList reports;
+        defaults->setWriteFailureHandler([&](const QString& text) { reports << text; });
+        defaults->setInt(keys::FloatFormat, 1);
+        if (explicitSync)
+            QVERIFY(!defaults->sync());
+        QTRY_COMPARE(reports.size(), 1);
+        QVERIFY2(reports.first().contains(dir.filePath(u"config/Tintmere"_s)),
+                 qPrintable(reports.first()));
+        defaults->setInt(keys::FloatFormat, 2);
+        defaults->setBool(keys::DrawGrid, false);
+        QVERIFY(!defaults->sync());
+        QTest::qWait(700);
+        QCOMPARE(reports.size(), 1);
+        QCOMPARE(defaults->intValue(keys::FloatFormat), 2);
+        QVERIFY(!defaults->boolValue(keys::DrawGrid));
+    }
+
     void everyKeyIsUnique() {
         QSet<QString> names;
         for (const SettingKey& key : keys::allKeys) {

@@ -2,6 +2,7 @@
 #include "favoriteslibrary.h"
 #include "propertylist.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -144,6 +145,61 @@ private Q_SLOTS:
         const std::optional<FileError> error = library.save(*SimpleTreeNode::emptyLibrary());
         QVERIFY(error);
         QVERIFY(error->text().contains(u"Favorites.plist"_s));
+    }
+
+    // A file that changed since this library read or wrote it (another copy of the program,
+    // a sync tool) is never overwritten: it is kept beside the new one and the user is told.
+    void saveKeepsAVersionChangedElsewhere_data() {
+        QTest::addColumn<QString>("elsewhere"); // what happens to the file between saves
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("rewritten with other favorites") << u"rewrite"_s << true;
+        QTest::newRow("created after an empty start") << u"create"_s << true;
+        QTest::newRow("touched, same content") << u"touch"_s << false;
+        QTest::newRow("removed") << u"remove"_s << false;
+        QTest::newRow("nothing: our own saves") << u"nothing"_s << false;
+    }
+    void saveKeepsAVersionChangedElsewhere() {
+        QFETCH(QString, elsewhere);
+        QFETCH(bool, kept);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Favorites.plist"_s);
+        const QByteArray theirs = xmlPropertyList(QVariantMap{
+            {u"Group"_s, u"Root"_s},
+            {u"Entries"_s, QVariantList{QVariantMap{{u"Name"_s, u"Theirs"_s},
+                                                    {u"Colors"_s, QStringList{u"ff0000"_s}}}}}});
+        if (elsewhere != u"create"_s)
+            writeFile(path, xmlPropertyList(libraryDictionaryFromArray({})));
+        FavoritesLibrary library(path);
+        std::unique_ptr<SimpleTreeNode> root = library.load().root;
+        root->insertChild(std::make_unique<SimpleTreeNode>(
+                              SimpleNodeData::leafDataWithName(u"Ours"_s, {u"00ff00"_s})),
+                          0);
+        if (elsewhere != u"create"_s)
+            QVERIFY(!library.write(FavoritesLibrary::contentOfTree(*root)).problem);
+
+        QTest::qWait(20); // a different modification time
+        if (elsewhere == u"rewrite"_s || elsewhere == u"create"_s) {
+            writeFile(path, theirs);
+        } else if (elsewhere == u"touch"_s) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5),
+                                     QFileDevice::FileModificationTime));
+        } else if (elsewhere == u"remove"_s) {
+            QVERIFY(QFile::remove(path));
+        }
+        const FavoritesLibrary::SaveResult saved =
+            library.write(FavoritesLibrary::contentOfTree(*root));
+        QVERIFY(!saved.problem);
+        // A favorite of fewer than four colours is filled with white.
+        QCOMPARE(outline(library.load().root.get()), u"Root[Ours=00ff00 ffffff ffffff ffffff]"_s);
+        const QString aside = path + u".changed-elsewhere"_s;
+        QCOMPARE(QFile::exists(aside), kept);
+        QCOMPARE(saved.notice.has_value(), kept);
+        if (kept) {
+            QCOMPARE(readFile(aside), theirs);
+            QVERIFY(saved.notice->contains(u"Favorites.plist.changed-elsewhere"_s));
+        }
     }
 
     // Favorites inside groups come before those after the group.

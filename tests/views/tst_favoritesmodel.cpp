@@ -9,6 +9,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -282,6 +283,59 @@ private Q_SLOTS:
         QCOMPARE(stored(), u"renamed 2 G*(a H*(b))"_s);
         outline.model.removeNodes({outline.node(u"G"_s)});
         QCOMPARE(stored(), u"renamed 2"_s);
+    }
+
+    // Changes arriving faster than the quiet period are still written, at the latest after
+    // the longest delay; a stream of them must not put the save off for ever.
+    void autosaverSavesDuringASteadyStreamOfChanges() {
+        QTemporaryDir dir;
+        FavoritesLibrary library(dir.filePath(u"Favorites.plist"_s));
+        auto root = tree(u"1"_s);
+        LibraryAutosaver saver(&library, root.get(), std::chrono::milliseconds(200),
+                               std::chrono::milliseconds(400));
+        QSignalSpy saved(&saver, &LibraryAutosaver::saved);
+        QElapsedTimer stream;
+        stream.start();
+        while (stream.elapsed() < 2000 && saved.isEmpty()) {
+            saver.scheduleSave();
+            QTest::qWait(20);
+        }
+        QVERIFY2(!saved.isEmpty(), "no save while changes kept coming");
+        QVERIFY(stream.elapsed() < 2000);
+    }
+
+    // The write runs on a worker thread from a copy of the tree; the tree may change meanwhile
+    // and the change follows in a later write, never overtaken by the older copy. At quit,
+    // flush waits for the running write and then writes what came after it.
+    void autosaverWritesInTheBackgroundAndInOrder_data() {
+        QTest::addColumn<bool>("flushAtOnce");
+        QTest::newRow("next background save") << false;
+        QTest::newRow("flush while a save runs") << true;
+    }
+    void autosaverWritesInTheBackgroundAndInOrder() {
+        QFETCH(bool, flushAtOnce);
+        QTemporaryDir dir;
+        FavoritesLibrary library(dir.filePath(u"Favorites.plist"_s));
+        auto root = SimpleTreeNode::emptyLibrary();
+        for (int i = 0; i < 20000; ++i)
+            root->insertChild(favorite(u"f%1"_s.arg(i)), i);
+        LibraryAutosaver saver(&library, root.get(), std::chrono::hours(1), std::chrono::hours(1));
+        saver.scheduleSave();
+        saver.saveInBackground();
+        QVERIFY(saver.isSaving());
+        root->insertChild(favorite(u"last"_s), 0);
+        saver.scheduleSave();
+        if (flushAtOnce) {
+            QVERIFY(saver.flush());
+        } else {
+            saver.saveInBackground(); // waits for the running one
+            QTRY_VERIFY_WITH_TIMEOUT(!saver.hasUnsavedChanges() && !saver.isSaving(), 30000);
+        }
+        QVERIFY(!saver.hasUnsavedChanges());
+        const FavoritesLibrary::LoadResult loaded = library.load();
+        QVERIFY(!loaded.problem);
+        QCOMPARE(loaded.root->numberOfChildren(), 20001);
+        QCOMPARE(SimpleTreeNode::dataOf(loaded.root->childAtIndex(0))->name(), u"last"_s);
     }
 
     void autosaverSavesABurstOnceAndRetriesAFailure() {

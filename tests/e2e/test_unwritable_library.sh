@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A library folder that cannot be written (read-only, then a full file system): the user
+# is told when a change cannot be saved and asked at quit, and the library already on disk
+# is never damaged. On a full disk, Retry after freeing space saves everything.
+source "$E2E_LIB"
+source "$(dirname "$E2E_LIB")/library_helpers.sh"
+
+FOLDER=$(dirname "$LIBRARY")
+mkdir -p "$FOLDER"
+MOUNTED=
+unmount() {
+    if [ -n "$MOUNTED" ]; then
+        umount "$FOLDER" 2>/dev/null || umount -l "$FOLDER" 2>/dev/null || true
+        MOUNTED=
+    fi
+}
+trap 'stop_app; unmount; chmod -R u+w "$E2E_HOME" 2>/dev/null; rm -rf "$E2E_HOME"' EXIT
+
+# The folder as its own small file system, where the machine lets this test mount one.
+if [ "$(id -u)" -eq 0 ] && mount -t tmpfs -o size=64k,mode=755 tintmere-e2e "$FOLDER" 2>/dev/null; then
+    MOUNTED=yes
+fi
+write_library "$LIBRARY" Kept
+cp "$LIBRARY" "$E2E_HOME/original.plist"
+
+unchanged() { cmp -s "$LIBRARY" "$E2E_HOME/original.plist"; }
+
+# --- Read-only folder.
+if [ -n "$MOUNTED" ]; then
+    mount -o remount,ro "$FOLDER" || fail "could not make the folder read-only"
+elif [ "$(id -u)" -ne 0 ]; then
+    chmod a-w "$FOLDER"
+else
+    echo "SKIP: root without mounting cannot make a read-only folder"
+    exit 0
+fi
+start_app
+wait_window Tintmere >/dev/null
+sleep 0.5
+window=$(wait_window Tintmere)
+press_keys "$window" Escape
+add_favorite Lost
+WAIT_SECONDS=30 wait_for "no message about the failed save" quiet \
+    xdotool search --onlyvisible --name '^File Problem$'
+unchanged || fail "the read-only library changed"
+kill -TERM "$APP_PID"
+answer_box "Favorites Not Saved" alt+q
+wait_exit 30
+unchanged || fail "the read-only library changed at quit"
+grep -Eq "read-only|permission" "$E2E_HOME/app.log" || fail "the cause was not named: $(cat "$E2E_HOME/app.log")"
+[ -z "$MOUNTED" ] && chmod u+w "$FOLDER"
+[ -z "$MOUNTED" ] && { echo "SKIP: no small file system to fill without root"; exit 0; }
+
+# --- Full file system: the folder is filled up after the program has started.
+mount -o remount,rw "$FOLDER" || fail "could not make the folder writable again"
+start_app
+wait_window Tintmere >/dev/null
+sleep 0.5
+window=$(wait_window Tintmere)
+dd if=/dev/zero of="$FOLDER/filler" bs=1k count=1024 2>/dev/null || true
+press_keys "$window" Escape
+add_favorite Waiting
+WAIT_SECONDS=30 wait_for "no message about the full disk" quiet \
+    xdotool search --onlyvisible --name '^File Problem$'
+unchanged || fail "a full disk damaged the library"
+kill -TERM "$APP_PID"
+wait_window "Favorites Not Saved" 30 >/dev/null
+rm -f "$FOLDER/filler"
+answer_box "Favorites Not Saved" alt+r
+wait_exit 30
+grep -q "not enough free space" "$E2E_HOME/app.log" || fail "the cause was not named: $(cat "$E2E_HOME/app.log")"
+outline_is "Kept;Waiting" || outline_is "Waiting;Kept" ||
+    fail "after Retry the library holds: $(outline "$LIBRARY")"
