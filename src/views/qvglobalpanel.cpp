@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qvglobalpanel.h"
 
-#include "defaults.h"
 #include "qvcolorinfo.h"
 #include "qvglobalcolorinfoview.h"
 #include "qvglobalpaletteview.h"
-#include "settingskeys.h"
 
 #include <QGuiApplication>
 #include <QHideEvent>
@@ -87,14 +85,8 @@ void QVGlobalPanel::styleRows() {
     }
 }
 
-bool QVGlobalPanel::restoreFrame() {
-    const QByteArray saved =
-        tintmere::Defaults::standard().restoreGeometry(tintmere::keys::GlobalPanel);
-    return !saved.isEmpty() && restoreGeometry(saved);
-}
-
-void QVGlobalPanel::saveFrame() const {
-    tintmere::Defaults::standard().saveGeometry(tintmere::keys::GlobalPanel, saveGeometry());
+bool QVGlobalPanel::restoreFrame(const QByteArray& frame) {
+    return !frame.isEmpty() && restoreGeometry(frame);
 }
 
 QPoint QVGlobalPanel::firstRunPosition(const QRect& screenGeometry, QSize contentSize) {
