@@ -61,4 +61,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-program-only $(FUZZ_DIR) $(ASAN_DIR)

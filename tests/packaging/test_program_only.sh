@@ -11,7 +11,7 @@ shift 2
 rm -rf "$build_dir"
 # A required package that is disabled stops the configuration, so any find_package of these
 # left outside the test and benchmark switches fails here.
-cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -S "$source_dir" -B "$build_dir" -G Ninja \
     -DBUILD_TESTING=OFF -DTINTMERE_BUILD_BENCHMARKS=OFF \
     -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON \
     -DCMAKE_DISABLE_FIND_PACKAGE_Python3=ON "$@" >"$build_dir.configure.log" 2>&1 || {
