@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Measures the gradient (tintmere_views): evaluating colours and filling a palette-sized
-// area, which every palette view, info view and gradient bar repaint does.
-#include "gxgradient.h"
+// Measures the gradient (tintmere_core, painted by tintmere_views): evaluating colours and filling
+// a palette-sized area, which every palette view, info view and gradient bar repaint does.
+#include "gxgradientpainting.h"
 
 #include <QImage>
 #include <QPainter>
@@ -33,11 +33,11 @@ void fill(benchmark::State& state, float angle, bool radial) {
     const QRectF area(0, 0, 300, 60);
     for (auto _ : state) {
         if (radial)
-            kBackground.radialFillRect(painter, area);
+            tintmere::radialFillRect(kBackground, painter, area);
         else
-            GXGradient::gradientWithBeginningColor(Color{0.99f, 0.99f, 0.99f, 1},
-                                                   Color{0.93f, 0.93f, 0.93f, 1})
-                .fillRect(painter, area, angle);
+            tintmere::fillRect(GXGradient::gradientWithBeginningColor(
+                                   Color{0.99f, 0.99f, 0.99f, 1}, Color{0.93f, 0.93f, 0.93f, 1}),
+                               painter, area, angle);
         benchmark::DoNotOptimize(image.constBits());
     }
 }

@@ -10,3 +10,10 @@ target_compile_definitions(tintmere_options INTERFACE
     QT_NO_NARROWING_CONVERSIONS_IN_CONNECT QT_NO_FOREACH QT_NO_KEYWORDS
     QT_DISABLE_DEPRECATED_UP_TO=0x060400
     TINTMERE_VERSION="${PROJECT_VERSION}")
+
+# AddressSanitizer and UndefinedBehaviorSanitizer: the first finding stops the program.
+if(TINTMERE_SANITIZE)
+    set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all)
+    target_compile_options(tintmere_options INTERFACE ${sanitizers} -fno-omit-frame-pointer)
+    target_link_options(tintmere_options INTERFACE ${sanitizers})
+endif()

@@ -117,6 +117,9 @@ public:
     void scrollColorFormat(const Notification& notification);
     void updateGUI(const Notification& notification);
     void updateColorToolTips();
+    // Tells the views how to write colours for drags and tooltips; they never read the
+    // settings themselves.
+    void passFormatsToViews();
     void setDrawGloss(bool drawGloss);
     void saveMainColors();
     void toggleWebPreview();

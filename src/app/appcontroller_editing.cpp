@@ -16,6 +16,7 @@
 #include "qvglobalcolorinfoview.h"
 #include "qvglobalpaletteview.h"
 #include "qvinfoview.h"
+#include "qvmagnifyview.h"
 #include "qvpalettecolorwell.h"
 #include "qvpaletteview.h"
 #include "qvradiocolorwell.h"
@@ -364,6 +365,7 @@ void AppController::scrollColorFormat(const Notification& notification) {
         m_formats.webVariant = (m_formats.webVariant + 1) % 6;
         storePrimaryFormat(keys::PrimaryFormatWebSafe, m_formats.webVariant);
     }
+    passFormatsToViews();
     updateColorLabels();
     if (m_magnifier && m_magnifier->hasSelectedColor())
         m_magnifier->updateToolTip();
@@ -375,17 +377,22 @@ void AppController::updateGUI(const Notification& notification) {
     const auto is = [&key](const SettingKey& candidate) { return key == candidate.name; };
 
     if (is(keys::TooltipFormat)) {
+        passFormatsToViews();
         if (m_magnifier && m_magnifier->hasSelectedColor())
             m_magnifier->updateToolTip();
         updateColorToolTips();
         updateGlobalPanel();
+    } else if (is(keys::DragFormat)) {
+        passFormatsToViews();
     } else if (is(keys::DrawGloss)) {
         setDrawGloss(defaults.boolValue(keys::DrawGloss));
     } else if (is(keys::UppercaseHex)) {
         m_formats.useUppercase = defaults.boolValue(keys::UppercaseHex);
+        passFormatsToViews();
         updateColorLabels();
     } else if (is(keys::UseShorthand)) {
         m_formats.useShorthand = defaults.boolValue(keys::UseShorthand);
+        passFormatsToViews();
         updateColorLabels();
     } else if (is(keys::FloatFormat)) {
         setFloatWithFormat(defaults.intValue(keys::FloatFormat));
@@ -395,6 +402,13 @@ void AppController::updateGUI(const Notification& notification) {
         if (QVGlobalPaletteView* palette = globalPaletteView())
             palette->setBorderColor(defaults.colorValue(keys::GlobalBorderColor).value_or(Color{}));
     }
+}
+
+void AppController::passFormatsToViews() {
+    const Defaults& defaults = Defaults::standard();
+    QVColorWellBase::setTransferFormats(m_formats, defaults.intValue(keys::DragFormat));
+    if (QVMagnifyView* view = magnifyView())
+        view->setToolTipFamily(defaults.intValue(keys::TooltipFormat));
 }
 
 void AppController::setDrawGloss(bool drawGloss) {

@@ -46,7 +46,7 @@ void AppController::setUpGlobalPanel() {
     panel->paletteView()->selectColorWellatIndex(defaults.intValue(keys::SelectedGlobalColor));
     // The strings make the rows that give the panel its height: fill them before placing it.
     updateGlobalPanel();
-    if (!panel->restoreFrame())
+    if (!panel->restoreFrame(defaults.restoreGeometry(keys::GlobalPanel)))
         panel->moveToFirstRunPosition();
     if (defaults.boolValue(keys::GlobalStartup))
         panel->show();
@@ -135,7 +135,7 @@ void AppController::setGlobalPanelVisible(bool visible) {
 
 void AppController::saveGlobalPanelState() {
     if (m_globalPanel)
-        m_globalPanel->saveFrame();
+        Defaults::standard().saveGeometry(keys::GlobalPanel, m_globalPanel->saveGeometry());
 }
 
 } // namespace tintmere

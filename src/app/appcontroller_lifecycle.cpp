@@ -96,6 +96,7 @@ void AppController::awakeFromNib() {
         o.paletteView->addColorWellwithColor(colorFromStoredText(text).value_or(Color{1, 1, 1, 1}));
 
     m_formats = defaults.formatSettings();
+    passFormatsToViews();
     o.paletteView->selectColorWellatIndex(defaults.intValue(keys::SelectedColorIndex));
     updateColorToolTips();
 

@@ -2,10 +2,8 @@
 #include "qvcolorwellbase.h"
 
 #include "colorparsing.h"
-#include "defaults.h"
 #include "formatpresets.h"
 #include "qtcolor.h"
-#include "settingskeys.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -22,8 +20,18 @@ using tintmere::Color;
 
 namespace {
 
-tintmere::FormatSettings currentFormatSettings() {
-    return tintmere::Defaults::standard().formatSettings();
+struct TransferFormats {
+    tintmere::FormatSettings formats;
+    int dragFamily = static_cast<int>(tintmere::FormatFamily::Hex);
+};
+
+TransferFormats& transfer() {
+    static TransferFormats formats;
+    return formats;
+}
+
+const tintmere::FormatSettings& currentFormatSettings() {
+    return transfer().formats;
 }
 
 QString toQString(const std::string& text) {
@@ -75,6 +83,10 @@ void QVColorWellBase::updateAccessibleDescription() {
     setAccessibleDescription(toQString(m_color.hexStringWithPrefix(tintmere::kHexPrefix)));
 }
 
+void QVColorWellBase::setTransferFormats(const tintmere::FormatSettings& formats, int dragFamily) {
+    transfer() = {formats, dragFamily};
+}
+
 QString QVColorWellBase::stringOfColor(const Color& color, int family) {
     const auto text = tintmere::stringOfColor(color, family, currentFormatSettings());
     return text ? toQString(*text) : QString();
@@ -95,8 +107,7 @@ QString QVColorWellBase::webStringOfColor(const Color& color) {
 QMimeData* QVColorWellBase::mimeDataForColor(const Color& color) {
     auto* mime = new QMimeData;
     mime->setColorData(tintmere::toQColor(color));
-    const QString text =
-        stringOfColor(color, tintmere::Defaults::standard().intValue(tintmere::keys::DragFormat));
+    const QString text = stringOfColor(color, transfer().dragFamily);
     if (!text.isNull())
         mime->setText(text);
     return mime;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "color.h"
+#include "formatpresets.h"
 
 #include <QColor>
 #include <QPoint>
@@ -31,9 +32,13 @@ public:
     bool drawWeb() const { return m_drawWeb; }
     void setDrawWeb(bool drawWeb);
 
-    // Colour text in the user's current variants, read from the settings at every call.
-    // stringOfColor takes a family index (0 hex, 1 RGB, 2 web) and gives a null string for
-    // any other.
+    // How colours are written as text, and which family (0 hex, 1 RGB, 2 web, other: none)
+    // a drag carries. The program sets them at start and whenever the preferences change;
+    // the views never read the settings themselves.
+    static void setTransferFormats(const tintmere::FormatSettings& formats, int dragFamily);
+
+    // Colour text in the given variants. stringOfColor takes a family index and gives a null
+    // string for any other.
     static QString stringOfColor(const tintmere::Color& color, int family);
     static QString hexStringOfColor(const tintmere::Color& color);
     static QString rgbStringOfColor(const tintmere::Color& color);

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qvglobalpanel.h"
 
-#include "defaults.h"
 #include "qvcolorinfo.h"
 #include "qvglobalcolorinfoview.h"
 #include "qvglobalpaletteview.h"
-#include "settingskeys.h"
 #include "windowframes.h"
 
 #include <QGuiApplication>
@@ -88,14 +86,8 @@ void QVGlobalPanel::styleRows() {
     }
 }
 
-bool QVGlobalPanel::restoreFrame() {
-    const QByteArray saved =
-        tintmere::Defaults::standard().restoreGeometry(tintmere::keys::GlobalPanel);
-    return tintmere::restoreFrameOnScreens(this, saved);
-}
-
-void QVGlobalPanel::saveFrame() const {
-    tintmere::Defaults::standard().saveGeometry(tintmere::keys::GlobalPanel, saveGeometry());
+bool QVGlobalPanel::restoreFrame(const QByteArray& frame) {
+    return tintmere::restoreFrameOnScreens(this, frame);
 }
 
 QPoint QVGlobalPanel::firstRunPosition(const QRect& screenGeometry, QSize contentSize) {

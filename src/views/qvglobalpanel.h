@@ -27,10 +27,9 @@ public:
     // Shows the strings of the selected global colour in the rows "hex", "rgb" and "web".
     void setColorStrings(const QString& hex, const QString& rgb, const QString& web);
 
-    // Puts the panel where it was saved under "Global Panel"; false, and the panel left
-    // where it is, when nothing usable was saved.
-    bool restoreFrame();
-    void saveFrame() const;
+    // Puts the panel where a saved frame (saveGeometry) says; false, and the panel left where
+    // it is, when the frame is empty or unusable.
+    bool restoreFrame(const QByteArray& frame);
     // The first-run place: the content's lower-left corner 200 points left of the right
     // edge and 200 points above the bottom edge of the main screen.
     void moveToFirstRunPosition();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qvgradientbar.h"
 
-#include "gxgradient.h"
+#include "gxgradientpainting.h"
 
 #include <QPainter>
 
@@ -30,8 +30,9 @@ QSize QVGradientBar::sizeHint() const {
 void QVGradientBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // The beginning colour lies at position 1, which a 90-degree fill puts on top.
-    tintmere::GXGradient::gradientWithBeginningColor(m_gradientStartColor, m_gradientEndColor)
-        .fillRect(painter, rect(), 90.0f);
+    tintmere::fillRect(
+        tintmere::GXGradient::gradientWithBeginningColor(m_gradientStartColor, m_gradientEndColor),
+        painter, rect(), 90.0f);
     // One logical pixel inside the top edge, so it stays crisp at any pixel ratio.
     painter.fillRect(QRectF(0, 0, width(), 1), QColor::fromRgbF(0.5f, 0.5f, 0.5f));
 }

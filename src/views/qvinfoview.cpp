@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qvinfoview.h"
 
-#include "gxgradient.h"
+#include "gxgradientpainting.h"
 #include "qvcolorinfo.h"
 
 #include <QApplication>
@@ -138,9 +138,10 @@ void QVInfoView::paintEvent(QPaintEvent*) {
     const int h = height();
 
     // Header: light at the top, darkening towards the body, edged by two lines.
-    tintmere::GXGradient::gradientWithBeginningColor(tintmere::Color{0.95f, 0.95f, 0.95f, 1.0f},
-                                                     tintmere::Color{0.5f, 0.5f, 0.5f, 1.0f})
-        .fillRect(painter, QRectF(0, 0, w, kHeaderHeight), 90);
+    tintmere::fillRect(
+        tintmere::GXGradient::gradientWithBeginningColor(tintmere::Color{0.95f, 0.95f, 0.95f, 1.0f},
+                                                         tintmere::Color{0.5f, 0.5f, 0.5f, 1.0f}),
+        painter, QRectF(0, 0, w, kHeaderHeight), 90);
     painter.fillRect(QRect(0, 0, w, 1), QColor::fromRgbF(0.5f, 0.5f, 0.5f));
     painter.fillRect(QRect(0, kHeaderHeight - 1, w, 1), QColor::fromRgbF(0.3f, 0.3f, 0.3f));
     painter.fillRect(QRect(0, kHeaderHeight, w, h - kHeaderHeight), Qt::white);

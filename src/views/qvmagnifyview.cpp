@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qvmagnifyview.h"
 
-#include "defaults.h"
 #include "qtcolor.h"
 #include "qvcolorwellbase.h"
 #include "screencapture.h"
-#include "settingskeys.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -144,10 +142,8 @@ void QVMagnifyView::setSelectedColor(const Color& color) {
 
 void QVMagnifyView::updateToolTip() {
     m_toolTip.clear();
-    if (m_selectedColor) {
-        const int format = tintmere::Defaults::standard().intValue(tintmere::keys::TooltipFormat);
-        m_toolTip = QVColorWellBase::stringOfColor(*m_selectedColor, format);
-    }
+    if (m_selectedColor)
+        m_toolTip = QVColorWellBase::stringOfColor(*m_selectedColor, m_toolTipFamily);
 }
 
 void QVMagnifyView::setBorderColor(const Color& color) {

@@ -63,7 +63,10 @@ public:
 
     std::optional<tintmere::Color> selectedColor() const { return m_selectedColor; }
     void setSelectedColor(const tintmere::Color& color);
-    // Rewrites the strip's tooltip in the current "Tooltip Format".
+    // The family (0 hex, 1 RGB, 2 web, other: none) the strip's tooltip is written in; it
+    // takes effect at the next updateToolTip.
+    void setToolTipFamily(int family) { m_toolTipFamily = family; }
+    // Rewrites the strip's tooltip in the tooltip family.
     void updateToolTip();
     // The strip's tooltip; empty while nothing is picked.
     QString selectedColorToolTip() const { return m_toolTip; }
@@ -136,5 +139,6 @@ private:
     QList<tintmere::Color> m_lockedColors;
     std::optional<tintmere::Color> m_selectedColor;
     tintmere::Color m_borderColor{1.0f, 0.0f, 0.0f, 1.0f};
+    int m_toolTipFamily = 0;
     QString m_toolTip;
 };

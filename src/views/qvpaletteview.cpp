@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qvpaletteview.h"
 
-#include "gxgradient.h"
+#include "gxgradientpainting.h"
 #include "notificationcenter.h"
 #include "notificationnames.h"
 
@@ -185,9 +185,9 @@ void QVPaletteView::paintEvent(QPaintEvent*) {
         m_background.setDevicePixelRatio(dpr);
         m_background.fill(Qt::white);
         QPainter fill(&m_background);
-        tintmere::GXGradient::gradientWithBeginningColor(Color{0.99f, 0.99f, 0.99f, 1.0f},
-                                                         Color{0.93f, 0.93f, 0.93f, 1.0f})
-            .fillRect(fill, rect(), 90);
+        tintmere::fillRect(tintmere::GXGradient::gradientWithBeginningColor(
+                               Color{0.99f, 0.99f, 0.99f, 1.0f}, Color{0.93f, 0.93f, 0.93f, 1.0f}),
+                           fill, rect(), 90);
     }
     painter.drawImage(QPointF(0, 0), m_background);
     if (hasFocus()) {

@@ -46,6 +46,8 @@
 #include <QToolTip>
 #include <QUndoStack>
 
+#include <memory>
+
 using namespace Qt::Literals::StringLiterals;
 using namespace tintmere;
 
@@ -368,6 +370,9 @@ private Q_SLOTS:
         QTest::newRow("Draw Gloss") << QVariant(false) << u"gloss:0"_s;
         QTest::newRow("Zoom Size") << QVariant(3) << u"box:3"_s;
         QTest::newRow("Drag Format") << QVariant(2) << u"hex:#aabbcc"_s; // changes nothing
+        // What a well hands out follows the preferences too.
+        QTest::newRow("Drag Format/drag") << QVariant(2) << u"drag:#9cc"_s;
+        QTest::newRow("Uppercase Hex/drag") << QVariant(true) << u"drag:#AABBCC"_s;
     }
     void settingChangesReachTheDisplays() {
         const QString key = QString::fromLatin1(QTest::currentDataTag()).section(u'/', 0, 0);
@@ -380,7 +385,11 @@ private Q_SLOTS:
                                                  {{userinfo::Object, key}});
         const QString what = expect.section(u':', 0, 0);
         const QString text = expect.section(u':', 1);
+        const auto dragText = [this] {
+            return std::unique_ptr<QMimeData>(well(0)->mimeDataForDrag())->text();
+        };
         const QString shown = what == u"float"   ? o().floatLabels[0]->text()
+                              : what == u"drag"  ? dragText()
                               : what == u"hex"   ? infoString(0)
                               : what == u"tip"   ? well(0)->toolTip()
                               : what == u"gloss" ? QString::number(o().paletteView->drawGloss())

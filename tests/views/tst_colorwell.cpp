@@ -342,10 +342,9 @@ private Q_SLOTS:
         QFETCH(int, dragFormat);
         QFETCH(int, rgbVariant);
         QFETCH(QString, text);
-        auto& defaults = tintmere::Defaults::standard();
-        defaults.setInt(tintmere::keys::DragFormat, dragFormat);
-        defaults.setDictionary(tintmere::keys::PrimaryFormat,
-                               {{u"Hex"_s, 0}, {u"RGB"_s, rgbVariant}, {u"Web Safe"_s, 0}});
+        tintmere::FormatSettings formats;
+        formats.rgbVariant = rgbVariant;
+        QVColorWellBase::setTransferFormats(formats, dragFormat);
         auto well = makeWell(wellKind);
         setWellColor(well.get(), kOrange);
 

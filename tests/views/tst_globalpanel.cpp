@@ -93,19 +93,19 @@ private Q_SLOTS:
     void frameRestore() {
         QFETCH(QString, stored);
         QFETCH(bool, restored);
-        auto& defaults = tintmere::Defaults::standard();
         const QRect savedFrame(300, 220, 0, 0);
+        QByteArray frame;
         if (stored == u"saved") {
             QVGlobalPanel first;
             first.setGeometry(QRect(savedFrame.topLeft(), first.sizeHint()));
-            first.saveFrame();
+            frame = first.saveGeometry();
         } else if (stored == u"damaged") {
-            defaults.saveGeometry(tintmere::keys::GlobalPanel, "not a frame");
+            frame = "not a frame";
         }
         QVGlobalPanel panel;
         panel.moveToFirstRunPosition();
         const QPoint firstRun = panel.geometry().topLeft();
-        QCOMPARE(panel.restoreFrame(), restored);
+        QCOMPARE(panel.restoreFrame(frame), restored);
         QCOMPARE(panel.geometry().topLeft(), restored ? savedFrame.topLeft() : firstRun);
     }
 

@@ -3,6 +3,7 @@
 #include "defaults.h"
 #include "fakescreencapture.h"
 #include "qtcolor.h"
+#include "qvcolorwellbase.h"
 #include "qvmagnifyview.h"
 #include "settingskeys.h"
 #include "viewrendering.h"
@@ -247,9 +248,9 @@ private Q_SLOTS:
 
     void pickedColorIsDrawnShownDraggedAndExplained() {
         ROW(FormatRow, tooltipFormat, dragFormat, tooltip, dragText);
-        tintmere::Defaults::standard().setInt(tintmere::keys::TooltipFormat, tooltipFormat);
-        tintmere::Defaults::standard().setInt(tintmere::keys::DragFormat, dragFormat);
+        QVColorWellBase::setTransferFormats({}, dragFormat);
         Magnifier m;
+        m.view.setToolTipFamily(tooltipFormat);
         QCOMPARE(m.view.mimeDataForDrag(), nullptr);
         QVERIFY(m.view.selectedColorToolTip().isEmpty());
         m.lockAt(QPoint(10, 10));

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The gradient's stops, the colour at a position in each blending mode, the made gradients
+// and the hue conversions behind the chromatic modes.
 #include "gxgradient.h"
 
-#include <QImage>
-#include <QPainter>
+#include <QString>
+#include <QStringList>
 #include <QTest>
 
 #include <cmath>
@@ -12,6 +14,7 @@ using tintmere::Color;
 using tintmere::GXGradient;
 using tintmere::GXGradientElement;
 
+Q_DECLARE_METATYPE(tintmere::Color)
 Q_DECLARE_METATYPE(tintmere::GXGradient)
 
 namespace {
@@ -40,26 +43,6 @@ bool near(const Color& a, const Color& b, float tolerance = 1e-4f) {
 
 QByteArray describe(const Color& c) {
     return u"(%1, %2, %3, %4)"_s.arg(c.red).arg(c.green).arg(c.blue).arg(c.alpha).toUtf8();
-}
-
-// A coder that cannot key its values.
-class SequentialCoder : public tintmere::GXCoder {
-public:
-    bool allowsKeyedCoding() const override { return false; }
-    void encodeFloat(float) override {}
-    void encodeInt(int, const QString&) override {}
-    float decodeFloat() override { return 0.0f; }
-    int decodeInt(const QString&) override { return 0; }
-};
-
-// Renders a fill into an image of the rectangle's logical size at the device pixel ratio.
-QImage rendered(const std::function<void(QPainter&, const QRectF&)>& fill, QSize size, qreal dpr) {
-    QImage image(size * dpr, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(dpr);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    fill(painter, QRectF(QPointF(0, 0), size));
-    return image;
 }
 
 } // namespace
@@ -217,157 +200,56 @@ private Q_SLOTS:
         QVERIFY2(near(actual, expected, 2e-3f), describe(actual));
     }
 
-    void archiveRoundTrip_data() {
-        QTest::addColumn<GXGradient>("gradient");
-        QTest::newRow("empty") << GXGradient();
-        QTest::newRow("equal positions") << GXGradient::aquaSelectedGradient();
-        QTest::newRow("inverse chromatic")
-            << GXGradient::hydrogenSpectrumGradient().gradientWithBlendingMode(
-                   GXGradient::InverseChromatic);
+    // Hue in degrees (NaN for a grey), saturation and value, and back again.
+    void hsvConversions_data() {
+        QTest::addColumn<Color>("rgb");
+        QTest::addColumn<float>("hue");
+        QTest::addColumn<float>("saturation");
+        QTest::addColumn<float>("value");
+        QTest::newRow("red") << Color{1, 0, 0, 1} << 0.0f << 1.0f << 1.0f;
+        QTest::newRow("green") << Color{0, 1, 0, 1} << 120.0f << 1.0f << 1.0f;
+        QTest::newRow("blue") << Color{0, 0, 1, 1} << 240.0f << 1.0f << 1.0f;
+        QTest::newRow("magenta side wraps below 360")
+            << Color{1, 0, 0.5f, 1} << 330.0f << 1.0f << 1.0f;
+        QTest::newRow("dark teal") << Color{0, 0.25f, 0.5f, 1} << 210.0f << 1.0f << 0.5f;
+        QTest::newRow("pale") << Color{0.5f, 1, 1, 1} << 180.0f << 0.5f << 1.0f;
     }
 
-    void archiveRoundTrip() {
-        QFETCH(GXGradient, gradient);
-        tintmere::GXKeyedArchiver archiver;
-        gradient.encodeWithCoder(archiver);
-        QCOMPARE(archiver.unkeyedValues().size(), 5 * gradient.elementCount());
-        QCOMPARE(archiver.keyedValues().value(u"GXGradientElementCount"_s).toInt(),
-                 int(gradient.elementCount()));
-        QCOMPARE(archiver.keyedValues().value(u"GXGradientBlendingMode"_s).toInt(),
-                 gradient.blendingMode());
-        const GXGradient decoded(archiver);
-        QCOMPARE(decoded, gradient);
+    void hsvConversions() {
+        QFETCH(Color, rgb);
+        QFETCH(float, hue);
+        QFETCH(float, saturation);
+        QFETCH(float, value);
+        float c[3] = {rgb.red, rgb.green, rgb.blue};
+        tintmere::transformRGB_HSV(c);
+        QVERIFY2(near(c[0], hue) && near(c[1], saturation) && near(c[2], value),
+                 qPrintable(u"%1 %2 %3"_s.arg(c[0]).arg(c[1]).arg(c[2])));
+        tintmere::transformHSV_RGB(c);
+        QVERIFY(near(Color{c[0], c[1], c[2], 1}, rgb));
     }
 
-    void archiveValueOrder() {
-        tintmere::GXKeyedArchiver archiver;
-        gradientFrom(u"0.1,0.2,0.3,0.4@0.5;0.6,0.7,0.8,0.9@1"_s).encodeWithCoder(archiver);
-        const std::vector<float> expected{0.1f, 0.2f, 0.3f, 0.4f, 0.5f,
-                                          0.6f, 0.7f, 0.8f, 0.9f, 1.0f};
-        QCOMPARE(archiver.unkeyedValues(), expected);
-    }
-
-    void unkeyedCoderIsRefused() {
-        SequentialCoder coder;
-        try {
-            GXGradient::rainbowGradient().encodeWithCoder(coder);
-            QFAIL("no exception");
-        } catch (const tintmere::GXInvalidArchiveOperationException& error) {
-            QCOMPARE(QByteArray(error.what()), "Only supports NSKeyedArchiver coders");
-        }
-    }
-
-    void damagedArchiveIsRefused_data() {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("values");
-        QTest::newRow("more stops than values") << 3 << 0 << 10;
-        QTest::newRow("negative count") << -1 << 0 << 0;
-        QTest::newRow("unknown mode") << 0 << 7 << 0;
-    }
-
-    void damagedArchiveIsRefused() {
-        QFETCH(int, count);
-        QFETCH(int, mode);
-        QFETCH(int, values);
-        tintmere::GXKeyedArchiver archiver;
-        for (int i = 0; i < values; ++i)
-            archiver.encodeFloat(0.5f);
-        archiver.encodeInt(count, GXGradient::ElementCountKey);
-        archiver.encodeInt(mode, GXGradient::BlendingModeKey);
-        QVERIFY_THROWS_EXCEPTION(tintmere::GXInvalidArchiveOperationException,
-                                 GXGradient{archiver});
-    }
-
-    void axialAxis_data() {
-        QTest::addColumn<QRectF>("rect");
-        QTest::addColumn<float>("angle");
-        QTest::addColumn<QPointF>("start");
-        QTest::addColumn<QPointF>("end");
-        const QRectF square(0, 0, 1, 1);
-        const QRectF wide(0, 0, 2, 1);
-        QTest::newRow("0 runs left to right") << wide << 0.0f << QPointF(0, 0) << QPointF(2, 0);
-        QTest::newRow("90 runs bottom to top") << wide << 90.0f << QPointF(0, 0) << QPointF(0, 1);
-        QTest::newRow("45 wide") << wide << 45.0f << QPointF(0.25, -0.25) << QPointF(1.75, 1.25);
-        // Any angle: the axis runs through the centre and its ends project onto the corners.
-        QTest::newRow("30 wide") << wide << 30.0f << QPointF(0.0334936, -0.0580127)
-                                 << QPointF(1.9665064, 1.0580127);
-        QTest::newRow("135 square") << square << 135.0f << QPointF(1, 0) << QPointF(0, 1);
-        QTest::newRow("180 wide") << wide << 180.0f << QPointF(2, 0.5) << QPointF(0, 0.5);
-        QTest::newRow("270 moved")
-            << QRectF(10, 20, 4, 2) << 270.0f << QPointF(12, 22) << QPointF(12, 20);
-    }
-
-    void axialAxis() {
-        QFETCH(QRectF, rect);
-        QFETCH(float, angle);
-        QFETCH(QPointF, start);
-        QFETCH(QPointF, end);
-        const QLineF axis = GXGradient::axialAxis(rect, angle);
-        const auto close = [](QPointF a, QPointF b) { return QLineF(a, b).length() < 1e-5; };
-        QVERIFY2(close(axis.p1(), start) && close(axis.p2(), end),
-                 qPrintable(u"(%1, %2) (%3, %4)"_s.arg(axis.x1()).arg(axis.y1()).arg(axis.x2()).arg(
-                     axis.y2())));
-    }
-
-    void paintedFills_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<int>("kind");   // 0: 90 degrees, 1: 45 on 2 by 1, 2: radial, 3: 0 degrees
-        QTest::addColumn<QPointF>("at"); // logical point to read
-        QTest::addColumn<int>("grey");
-        // Vertical light-to-dark background: 0.99 on top, 0.93 at the bottom.
-        QTest::newRow("90 top") << 1.0 << 0 << QPointF(20, 0.2) << 252;
-        QTest::newRow("90 bottom") << 1.0 << 0 << QPointF(20, 19.8) << 237;
-        // Black to white at 45 degrees over 40 by 20: lower left black, upper right white.
-        QTest::newRow("45 lower left") << 1.0 << 1 << QPointF(0.2, 19.8) << 0;
-        QTest::newRow("45 upper right") << 1.0 << 1 << QPointF(39.8, 0.2) << 255;
-        QTest::newRow("45 upper left") << 1.0 << 1 << QPointF(0.2, 0.2) << 85;
-        QTest::newRow("radial centre") << 1.0 << 2 << QPointF(20, 10) << 0;
-        QTest::newRow("radial corner") << 1.0 << 2 << QPointF(39.8, 0.2) << 255;
-        QTest::newRow("0 quarter") << 1.0 << 3 << QPointF(10, 5) << 64;
-        QTest::newRow("0 right") << 1.0 << 3 << QPointF(39.8, 10) << 255;
-        QTest::newRow("90 bottom @2x") << 2.0 << 0 << QPointF(20, 19.8) << 237;
-        QTest::newRow("45 upper left @2x") << 2.0 << 1 << QPointF(0.2, 0.2) << 85;
-        QTest::newRow("radial corner @2x") << 2.0 << 2 << QPointF(39.8, 0.2) << 255;
-        QTest::newRow("0 quarter @2x") << 2.0 << 3 << QPointF(10, 5) << 64;
-    }
-
-    void paintedFills() {
-        QFETCH(qreal, dpr);
-        QFETCH(int, kind);
-        QFETCH(QPointF, at);
-        QFETCH(int, grey);
-        const GXGradient background = GXGradient::gradientWithBeginningColor(
-            Color{0.99f, 0.99f, 0.99f, 1}, Color{0.93f, 0.93f, 0.93f, 1});
-        const GXGradient blackToWhite = gradientFrom(u"0,0,0@0;1,1,1@1"_s);
-        const QImage image = rendered(
-            [&](QPainter& painter, const QRectF& rect) {
-                if (kind == 0)
-                    background.fillRect(painter, rect, 90);
-                else if (kind == 1)
-                    blackToWhite.fillRect(painter, rect, 45);
-                else if (kind == 2)
-                    blackToWhite.radialFillRect(painter, rect);
-                else
-                    blackToWhite.fillRect(painter, rect, 0);
-            },
-            QSize(40, 20), dpr);
-        const QRgb pixel = image.pixel(int(at.x() * dpr), int(at.y() * dpr));
-        QVERIFY2(std::abs(qRed(pixel) - grey) <= 1 && qAlpha(pixel) == 255,
-                 qPrintable(u"red %1 alpha %2"_s.arg(qRed(pixel)).arg(qAlpha(pixel))));
-        QCOMPARE(qGreen(pixel), qRed(pixel));
-    }
-
-    void fillStaysInsideItsRectangle() {
-        const QImage image = rendered(
-            [](QPainter& painter, const QRectF&) {
-                GXGradient::rainbowGradient().fillRect(painter, QRectF(10, 5, 20, 10), 30);
-            },
-            QSize(40, 20), 2.0);
-        QCOMPARE(qAlpha(image.pixel(2 * 9, 2 * 10)), 0);
-        QCOMPARE(qAlpha(image.pixel(2 * 31, 2 * 10)), 0);
-        QCOMPARE(qAlpha(image.pixel(2 * 20, 2 * 4)), 0);
-        QCOMPARE(qAlpha(image.pixel(2 * 20, 2 * 10)), 255);
+    // A grey has no hue: it takes the other colour's, and two greys both get 0. A hue below
+    // zero counts from the other end of the circle.
+    void greysAndNegativeHues() {
+        float grey[3] = {0.4f, 0.4f, 0.4f};
+        tintmere::transformRGB_HSV(grey);
+        QVERIFY(std::isnan(grey[0]));
+        QCOMPARE(grey[1], 0.0f);
+        float black[3] = {0, 0, 0};
+        tintmere::transformRGB_HSV(black);
+        QCOMPARE(black[1], 0.0f);
+        float red[3] = {0, 1, 1};
+        float greyCopy[3] = {grey[0], grey[1], grey[2]};
+        tintmere::resolveHSV(greyCopy, red);
+        QCOMPARE(greyCopy[0], 0.0f);
+        float blue[3] = {240, 1, 1};
+        tintmere::resolveHSV(blue, grey);
+        QCOMPARE(grey[0], 240.0f);
+        tintmere::resolveHSV(black, black);
+        QCOMPARE(black[0], 0.0f);
+        float negative[3] = {-120.0f, 1, 1}; // the same as 240: blue
+        tintmere::transformHSV_RGB(negative);
+        QVERIFY(near(Color{negative[0], negative[1], negative[2], 1}, Color{0, 0, 1, 1}));
     }
 };
 

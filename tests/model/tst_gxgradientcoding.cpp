@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Archiving a gradient: what is written, in which order, and what is refused.
+#include "gxgradientcoding.h"
+
+#include <QStringList>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using tintmere::GXGradient;
+
+Q_DECLARE_METATYPE(tintmere::GXGradient)
+
+namespace {
+
+// A gradient described as "r,g,b@position;..." with optional alpha "r,g,b,a@position".
+GXGradient gradientFrom(const QString& stops, int mode = GXGradient::Linear) {
+    GXGradient gradient;
+    for (const QString& stop : stops.split(u';', Qt::SkipEmptyParts)) {
+        const QStringList parts = stop.split(u'@');
+        const QStringList c = parts[0].split(u',');
+        gradient.addElement({c[0].toFloat(), c[1].toFloat(), c[2].toFloat(),
+                             c.size() > 3 ? c[3].toFloat() : 1.0f, parts[1].toFloat()});
+    }
+    gradient.setBlendingMode(mode);
+    return gradient;
+}
+
+// A coder that cannot key its values.
+class SequentialCoder : public tintmere::GXCoder {
+public:
+    bool allowsKeyedCoding() const override { return false; }
+    void encodeFloat(float) override {}
+    void encodeInt(int, const QString&) override {}
+    float decodeFloat() override { return 0.0f; }
+    int decodeInt(const QString&) override { return 0; }
+};
+
+} // namespace
+
+class TestGXGradientCoding : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void archiveRoundTrip_data() {
+        QTest::addColumn<GXGradient>("gradient");
+        QTest::newRow("empty") << GXGradient();
+        QTest::newRow("equal positions") << GXGradient::aquaSelectedGradient();
+        QTest::newRow("inverse chromatic")
+            << GXGradient::hydrogenSpectrumGradient().gradientWithBlendingMode(
+                   GXGradient::InverseChromatic);
+    }
+
+    void archiveRoundTrip() {
+        QFETCH(GXGradient, gradient);
+        tintmere::GXKeyedArchiver archiver;
+        tintmere::encodeWithCoder(gradient, archiver);
+        QCOMPARE(archiver.unkeyedValues().size(), 5 * gradient.elementCount());
+        QCOMPARE(archiver.keyedValues().value(u"GXGradientElementCount"_s).toInt(),
+                 int(gradient.elementCount()));
+        QCOMPARE(archiver.keyedValues().value(u"GXGradientBlendingMode"_s).toInt(),
+                 gradient.blendingMode());
+        const GXGradient decoded = tintmere::initWithCoder(archiver);
+        QCOMPARE(decoded, gradient);
+    }
+
+    void archiveValueOrder() {
+        tintmere::GXKeyedArchiver archiver;
+        tintmere::encodeWithCoder(gradientFrom(u"0.1,0.2,0.3,0.4@0.5;0.6,0.7,0.8,0.9@1"_s),
+                                  archiver);
+        const std::vector<float> expected{0.1f, 0.2f, 0.3f, 0.4f, 0.5f,
+                                          0.6f, 0.7f, 0.8f, 0.9f, 1.0f};
+        QCOMPARE(archiver.unkeyedValues(), expected);
+    }
+
+    void unkeyedCoderIsRefused() {
+        SequentialCoder coder;
+        try {
+            tintmere::encodeWithCoder(GXGradient::rainbowGradient(), coder);
+            QFAIL("no exception");
+        } catch (const tintmere::GXInvalidArchiveOperationException& error) {
+            QCOMPARE(QByteArray(error.what()), "Only supports NSKeyedArchiver coders");
+        }
+    }
+
+    void damagedArchiveIsRefused_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("values");
+        QTest::newRow("more stops than values") << 3 << 0 << 10;
+        QTest::newRow("negative count") << -1 << 0 << 0;
+        QTest::newRow("unknown mode") << 0 << 7 << 0;
+    }
+
+    void damagedArchiveIsRefused() {
+        QFETCH(int, count);
+        QFETCH(int, mode);
+        QFETCH(int, values);
+        tintmere::GXKeyedArchiver archiver;
+        for (int i = 0; i < values; ++i)
+            archiver.encodeFloat(0.5f);
+        archiver.encodeInt(count, tintmere::gxgradientkeys::ElementCount);
+        archiver.encodeInt(mode, tintmere::gxgradientkeys::BlendingMode);
+        QVERIFY_THROWS_EXCEPTION(tintmere::GXInvalidArchiveOperationException,
+                                 tintmere::initWithCoder(archiver));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGXGradientCoding)
+#include "tst_gxgradientcoding.moc"
