@@ -56,7 +56,8 @@ void AppController::connectPaletteCommands() {
     for (QAction* item : o.paletteCommands)
         connect(item, &QAction::triggered, this, [this, item] { paletteMenuItemSelected(item); });
 
-    connect(o.sendBlend, &QAbstractButton::clicked, this, [this] { sendToCurrent(0); });
+    connect(o.sendBlend, &QAbstractButton::clicked, this,
+            [this] { sendToCurrent(SendSource::Blend); });
 
     // The template of every well's context menu; each well gets a copy tagged with its
     // index.
@@ -166,10 +167,10 @@ void AppController::setAllWells(const Color& color) {
     setPaletteToColorArray({color, color, color, color});
 }
 
-void AppController::sendToCurrent(int tag) {
+void AppController::sendToCurrent(SendSource source) {
     const MainWindowOutlets& o = outlets();
     const int selected = o.paletteView->selectedColorWellIndex();
-    if (tag == 1) {
+    if (source == SendSource::FavoritesPreview) {
         // Only a favorite applies; white cells of no selection would wipe the palette.
         MenuState state;
         describeFavoritesSelection(state);
@@ -177,7 +178,7 @@ void AppController::sendToCurrent(int tag) {
             QApplication::beep();
         else
             setPaletteToColorArray(m_favoritesPane->preview()->colors());
-    } else if (tag == 2) {
+    } else if (source == SendSource::Magnifier) {
         const std::optional<Color> picked =
             m_magnifier ? m_magnifier->selectedColor() : std::optional<Color>();
         if (picked)

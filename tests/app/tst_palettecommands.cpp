@@ -301,13 +301,13 @@ private Q_SLOTS:
         o().sendBlend->click(); // into the selected well
         QCOMPARE(m_controller->colorArray().at(2), midpoint);
         o().blendSegmentedControl->button(1)->click();
-        m_controller->sendToCurrent(0);
+        m_controller->sendToCurrent(SendSource::Blend);
         QCOMPARE(m_controller->colorArray().at(1), o().blendView->fourColorOne());
         QCOMPARE(o().undoStack->count(), 2);
     }
 
     void magnifierSendWithoutPickBeepsOnly() {
-        m_controller->sendToCurrent(2);
+        m_controller->sendToCurrent(SendSource::Magnifier);
         QCOMPARE(hexes(), u"ff0000 00ff00 0000ff 345678"_s);
         QCOMPARE(o().undoStack->count(), 0);
     }
