@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "apptags.h"
 #include "color.h"
 #include "colorundocommands.h"
 #include "favoriteslibrary.h"
@@ -131,13 +132,14 @@ public:
     void applyPalette(const QList<Color>& colors) override;
 
     // --- tools and drawers
+    // The tool of a tool button's id (a Tool value); other ids do nothing.
     void toolItemSelected(int tag);
     // A "Tools" menu item: presses the matching tool button.
     void toolMenuItemSelected(const QAction* item);
     void drawerWillOpen(QVDrawer* drawer);
     void drawerDidOpen(QVDrawer* drawer);
     void drawerWillClose(QVDrawer* drawer);
-    int indexOfDrawer(const QObject* drawer) const;
+    Tool indexOfDrawer(const QObject* drawer) const;
     void toggleMagnify();
     // Plugs in the magnifier of the magnify drawer (not owned); null unplugs it.
     void setMagnifier(MagnifierControl* magnifier);
@@ -186,8 +188,7 @@ public:
     // --- palette commands
     void colorMenuItemSelected(const QAction* item);
     void paletteMenuItemSelected(const QAction* item);
-    // 1: the favorites preview, 2: the magnifier's colour, other: the blend tool.
-    void sendToCurrent(int tag);
+    void sendToCurrent(SendSource source);
 
     // --- import and export
     void saveDocument();
@@ -225,7 +226,7 @@ private:
     void showFloatLabels(const Color& color);
     void checkColorItem(int selectedIndex);
     void storePrimaryFormat(QStringView entry, int value);
-    void setToolChecked(int tag, bool checked);
+    void setToolChecked(Tool tool, bool checked);
     void closeDrawers(std::initializer_list<QVDrawer*> drawers);
 
     FavoritesLibrary m_library;

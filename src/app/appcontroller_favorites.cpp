@@ -74,7 +74,8 @@ void AppController::setUpFavorites() {
     connect(pane->addGroupAction(), &QAction::triggered, this, &AppController::addGroup);
     connect(pane->replaceAction(), &QAction::triggered, this, &AppController::replaceFavorite);
     connect(pane->deleteAction(), &QAction::triggered, this, &AppController::remFavorite);
-    connect(pane->useAction(), &QAction::triggered, this, [this] { sendToCurrent(1); });
+    connect(pane->useAction(), &QAction::triggered, this,
+            [this] { sendToCurrent(SendSource::FavoritesPreview); });
     // Adding is in the menu bar too, for the keyboard.
     pane->addFavoriteAction()->setShortcut(QKeySequence(u"Ctrl+D"_s));
     for (QObject* holder : o.favoritesItems[0]->associatedObjects()) {
@@ -84,7 +85,8 @@ void AppController::setUpFavorites() {
             menu->insertSeparator(o.favoritesItems[0]);
         }
     }
-    connect(o.favoritesItems[0], &QAction::triggered, this, [this] { sendToCurrent(1); });
+    connect(o.favoritesItems[0], &QAction::triggered, this,
+            [this] { sendToCurrent(SendSource::FavoritesPreview); });
     connect(o.favoritesItems[1], &QAction::triggered, this, &AppController::replaceFavorite);
     connect(o.favoritesItems[2], &QAction::triggered, this, &AppController::remFavorite);
 

@@ -18,8 +18,6 @@ namespace tintmere {
 
 namespace {
 
-constexpr int kGlobalPanelTool = 4;
-
 QString toQString(const std::optional<std::string>& text) {
     return text ? QString::fromStdString(*text) : QString();
 }
@@ -39,7 +37,7 @@ void AppController::setUpGlobalPanel() {
         [this](const Notification&) { globalColorChanged(); });
     // Its own close box hides it too; the tool button and menu item follow.
     connect(panel, &QVGlobalPanel::visibilityChanged, this,
-            [this](bool visible) { setToolChecked(kGlobalPanelTool, visible); });
+            [this](bool visible) { setToolChecked(Tool::GlobalPanel, visible); });
 
     panel->paletteView()->setBorderColor(
         defaults.colorValue(keys::GlobalBorderColor).value_or(Color{}));

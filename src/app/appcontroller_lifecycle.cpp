@@ -209,8 +209,7 @@ bool AppController::validateMenuItem(const QAction* item) const {
     describeFavoritesSelection(state);
     state.magnifyDrawerClosed = outlets().magnifyDrawer->state() == QVDrawer::Closed;
     const QMenu* menu = menuHolding(item);
-    return isMenuItemEnabled(plainTitle(item->text()), menu ? plainTitle(menu->title()) : QString(),
-                             state);
+    return isMenuItemEnabled(menuCommandOf(item), menuFamilyOf(menu), state);
 }
 
 void AppController::validateMenu(QMenu* menu) const {

@@ -31,7 +31,7 @@ void AppController::setUpMagnifier() {
     use->setObjectName(u"useMagnifiedColor"_s);
     use->setToolTip(tr("Put the picked color into the selected well"));
     use->setAccessibleName(tr("Use the picked color"));
-    connect(use, &QPushButton::clicked, this, [this] { sendToCurrent(2); });
+    connect(use, &QPushButton::clicked, this, [this] { sendToCurrent(SendSource::Magnifier); });
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(use);
     buttons->addStretch();

@@ -7,6 +7,7 @@
 #include "defaults.h"
 #include "favoritespane.h"
 #include "magnifiercontrol.h"
+#include "menucommand.h"
 #include "menuvalidation.h"
 #include "palettecommands.h"
 #include "qvcolorwell.h"
@@ -55,7 +56,8 @@ void AppController::connectPaletteCommands() {
     for (QAction* item : o.paletteCommands)
         connect(item, &QAction::triggered, this, [this, item] { paletteMenuItemSelected(item); });
 
-    connect(o.sendBlend, &QAbstractButton::clicked, this, [this] { sendToCurrent(0); });
+    connect(o.sendBlend, &QAbstractButton::clicked, this,
+            [this] { sendToCurrent(SendSource::Blend); });
 
     // The template of every well's context menu; each well gets a copy tagged with its
     // index.
@@ -75,67 +77,69 @@ void AppController::colorMenuItemSelected(const QAction* item) {
     if (!well)
         return;
     const Color color = well->color();
-    const ColorCommand command =
-        colorCommandFor(menu ? plainTitle(menu->title()) : QString(), plainTitle(item->text()));
+    const int chosen = chosenWellOf(item);
     QList<Color> palette = colorArray();
+    const bool choosesWell = chosen >= 0 && chosen < int(palette.size());
 
-    switch (command.kind) {
-    case ColorCommand::CopyHex:
+    switch (menuCommandOf(item)) {
+    case MenuCommand::CopyHex:
         copyColorStringOf(color, 0);
         break;
-    case ColorCommand::CopyRgb:
+    case MenuCommand::CopyRgb:
         copyColorStringOf(color, 1);
         break;
-    case ColorCommand::CopyWeb:
+    case MenuCommand::CopyWeb:
         copyColorStringOf(color, 2);
         break;
-    case ColorCommand::Reset:
+    case MenuCommand::Reset:
         setColor(resetColor(), target);
         break;
-    case ColorCommand::Randomize:
+    case MenuCommand::Randomize:
         setColor(RandomColors().next(), target);
         break;
-    case ColorCommand::MakeWebSafe:
+    case MenuCommand::MakeWebSafe:
         setColor(color.webColor(), target);
         break;
-    case ColorCommand::SetAll:
+    case MenuCommand::SetAll:
         setAllWells(color);
         break;
-    case ColorCommand::SwitchWith:
-        palette[target] = palette[command.chosenWell];
-        palette[command.chosenWell] = color;
+    case MenuCommand::SwitchWith:
+        if (!choosesWell)
+            break;
+        palette[target] = palette[chosen];
+        palette[chosen] = color;
         setPaletteToColorArray(palette);
         break;
-    case ColorCommand::QuickBlendWith:
-        quickBlend(color, palette[command.chosenWell]);
+    case MenuCommand::QuickBlendWith:
+        if (choosesWell)
+            quickBlend(color, palette[chosen]);
         break;
-    case ColorCommand::BlendWith:
-        loadBlendTool(color, palette[command.chosenWell]);
+    case MenuCommand::BlendWith:
+        if (!choosesWell)
+            break;
+        loadBlendTool(color, palette[chosen]);
         showBlendDrawer();
         break;
-    case ColorCommand::SendToBlendStart:
+    case MenuCommand::SendToBlendStart:
         loadBlendColor(0, color);
         showBlendDrawer();
         break;
-    case ColorCommand::SendToBlendEnd:
+    case MenuCommand::SendToBlendEnd:
         loadBlendColor(1, color);
         showBlendDrawer();
         break;
-    case ColorCommand::ShowBlend:
-        showBlendDrawer();
-        break;
-    case ColorCommand::None:
+    default:
         break;
     }
     updateColorLabels();
 }
 
 void AppController::paletteMenuItemSelected(const QAction* item) {
-    switch (paletteCommandFor(plainTitle(item->text()))) {
-    case PaletteCommand::ResetPalette:
+    switch (menuCommandOf(item)) {
+    case MenuCommand::ResetPalette:
         setAllWells(resetColor());
         break;
-    case PaletteCommand::RandomizePalette: {
+    case MenuCommand::RandomizePalette: {
         RandomColors random;
         QList<Color> colors;
         for (int i = 0; i < 4; ++i)
@@ -143,17 +147,17 @@ void AppController::paletteMenuItemSelected(const QAction* item) {
         setPaletteToColorArray(colors);
         break;
     }
-    case PaletteCommand::MakePaletteWebSafe: {
+    case MenuCommand::MakePaletteWebSafe: {
         QList<Color> colors = colorArray();
         for (Color& color : colors)
             color = color.webColor();
         setPaletteToColorArray(colors);
         break;
     }
-    case PaletteCommand::WebPreview:
+    case MenuCommand::WebPreview:
         toggleWebPreview();
         break;
-    case PaletteCommand::None:
+    default:
         break;
     }
     updateColorLabels();
@@ -163,10 +167,10 @@ void AppController::setAllWells(const Color& color) {
     setPaletteToColorArray({color, color, color, color});
 }
 
-void AppController::sendToCurrent(int tag) {
+void AppController::sendToCurrent(SendSource source) {
     const MainWindowOutlets& o = outlets();
     const int selected = o.paletteView->selectedColorWellIndex();
-    if (tag == 1) {
+    if (source == SendSource::FavoritesPreview) {
         // Only a favorite applies; white cells of no selection would wipe the palette.
         MenuState state;
         describeFavoritesSelection(state);
@@ -174,7 +178,7 @@ void AppController::sendToCurrent(int tag) {
             QApplication::beep();
         else
             setPaletteToColorArray(m_favoritesPane->preview()->colors());
-    } else if (tag == 2) {
+    } else if (source == SendSource::Magnifier) {
         const std::optional<Color> picked =
             m_magnifier ? m_magnifier->selectedColor() : std::optional<Color>();
         if (picked)

@@ -9,12 +9,6 @@
 
 namespace tintmere {
 
-namespace {
-
-constexpr int kGlobalPanelTool = 4;
-
-} // namespace
-
 void AppController::setUpApplicationShortcuts() {
     const MainWindowOutlets& o = outlets();
     // The panel never becomes active, so Qt matches no keys for it: they are matched by hand.
@@ -22,7 +16,7 @@ void AppController::setUpApplicationShortcuts() {
     // the main window, and a panel is not minimized.
     m_shortcuts->forwardKeysOf(m_globalPanel.get(),
                                {o.quit, o.closeWindow, o.preferences, o.helpItem, o.newWindow,
-                                o.toolItems[kGlobalPanelTool], o.lockMagnify});
+                                o.toolItems[std::size_t(Tool::GlobalPanel)], o.lockMagnify});
     // "New Window" brings the main window back from the other windows' keys: it must be
     // enabled the moment the window goes, not only once a menu has been opened.
     connect(m_mainWindow.get(), &MainWindow::visibilityChanged, this,

@@ -17,12 +17,6 @@
 
 namespace tintmere {
 
-namespace {
-
-enum Tool { RgbTool = 0, HexTool = 1, BlendTool = 2, MagnifyTool = 3, GlobalPanelTool = 4 };
-
-} // namespace
-
 void AppController::connectTools() {
     const MainWindowOutlets& o = outlets();
     connect(o.toolButtons, &QButtonGroup::idClicked, this, &AppController::toolItemSelected);
@@ -53,28 +47,28 @@ void AppController::closeDrawers(std::initializer_list<QVDrawer*> drawers) {
 
 void AppController::toolItemSelected(int tag) {
     const MainWindowOutlets& o = outlets();
-    switch (tag) {
-    case GlobalPanelTool:
+    switch (Tool(tag)) {
+    case Tool::GlobalPanel:
         if (isGlobalPanelVisible()) {
             setGlobalPanelVisible(false);
         } else {
             setGlobalPanelVisible(true);
         }
-        setToolChecked(GlobalPanelTool, isGlobalPanelVisible());
+        setToolChecked(Tool::GlobalPanel, isGlobalPanelVisible());
         break;
-    case RgbTool:
+    case Tool::Rgb:
         closeDrawers({o.hexDrawer, o.blendDrawer, o.magnifyDrawer});
         o.rgbDrawer->toggle();
         break;
-    case HexTool:
+    case Tool::Hex:
         closeDrawers({o.rgbDrawer, o.blendDrawer, o.magnifyDrawer});
         o.hexDrawer->toggle();
         break;
-    case BlendTool:
+    case Tool::Blend:
         closeDrawers({o.rgbDrawer, o.hexDrawer, o.magnifyDrawer});
         o.blendDrawer->toggle();
         break;
-    case MagnifyTool:
+    case Tool::Magnifier:
         closeDrawers({o.rgbDrawer, o.hexDrawer, o.blendDrawer});
         o.magnifyDrawer->toggle();
         break;
@@ -89,23 +83,24 @@ void AppController::toolMenuItemSelected(const QAction* item) {
         button->click();
 }
 
-void AppController::setToolChecked(int tag, bool checked) {
+void AppController::setToolChecked(Tool tool, bool checked) {
     const MainWindowOutlets& o = outlets();
+    const int tag = int(tool);
     if (QAbstractButton* button = o.toolButtons->button(tag))
         button->setChecked(checked);
     if (tag >= 0 && tag < int(o.toolItems.size()))
         o.toolItems[std::size_t(tag)]->setChecked(checked);
 }
 
-int AppController::indexOfDrawer(const QObject* drawer) const {
+Tool AppController::indexOfDrawer(const QObject* drawer) const {
     const MainWindowOutlets& o = outlets();
     if (drawer == o.hexDrawer)
-        return HexTool;
+        return Tool::Hex;
     if (drawer == o.blendDrawer)
-        return BlendTool;
+        return Tool::Blend;
     if (drawer == o.magnifyDrawer)
-        return MagnifyTool;
-    return RgbTool;
+        return Tool::Magnifier;
+    return Tool::Rgb;
 }
 
 void AppController::drawerWillOpen(QVDrawer* drawer) {

@@ -12,6 +12,9 @@ namespace tintmere {
 // well, a well's context menu on that well.
 enum class ColorMenuPlace { MenuBar, Well };
 
+// Adds "Hex value", "Rgb value" and "Web value" to a "Copy" menu. Answers them.
+QList<QAction*> addCopyCommands(QMenu* copy);
+
 // Adds the colour commands and their submenus ("Switch with", "Quick blend with", "Blend
 // with", "Send to blend"; for a well also "Copy") to the menu. Answers the commands, for
 // connecting.

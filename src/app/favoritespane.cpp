@@ -2,6 +2,7 @@
 #include "favoritespane.h"
 
 #include "artwork.h"
+#include "menucommand.h"
 #include "qtcolor.h"
 #include "qvcustomtableview.h"
 
@@ -72,6 +73,9 @@ FavoritesPane::FavoritesPane(QWidget* parent)
                         tr("Give the selected favorite the colors of the current palette"));
     m_delete =
         command(u"Delete selected item(s)"_s, tr("Delete the selected favorites and groups"));
+    setMenuCommand(m_use, MenuCommand::UseFavorite);
+    setMenuCommand(m_replace, MenuCommand::ReplaceFavorite);
+    setMenuCommand(m_delete, MenuCommand::DeleteFavorites);
     m_addFavorite->setIcon(artwork::icon(u"palette-document"));
     m_addGroup->setIcon(artwork::folderIcon());
 

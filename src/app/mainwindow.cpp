@@ -3,6 +3,7 @@
 
 #include "colormenus.h"
 #include "componentspinbox.h"
+#include "menucommand.h"
 #include "qvblendview.h"
 #include "qvcolorwell.h"
 #include "qvdrawer.h"
@@ -30,6 +31,7 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
@@ -327,11 +329,14 @@ void MainWindow::buildMenus() {
 
     QMenu* file = bar->addMenu(tr("&File"));
     o.newWindow = file->addAction(tr("New Window"));
+    setMenuCommand(o.newWindow, MenuCommand::NewWindow);
     o.newWindow->setShortcut(QKeySequence::New);
     file->addSeparator();
     o.importItem = file->addAction(u"Import..."_s);
+    setMenuCommand(o.importItem, MenuCommand::Import);
     o.importItem->setShortcut(QKeySequence::Open);
     o.exportItem = file->addAction(u"Export..."_s);
+    setMenuCommand(o.exportItem, MenuCommand::Export);
     o.exportItem->setShortcut(QKeySequence::Save);
     file->addSeparator();
     o.closeWindow = file->addAction(tr("Close"));
@@ -355,6 +360,7 @@ void MainWindow::buildMenus() {
     o.preferences->setMenuRole(QAction::PreferencesRole);
 
     o.colorMenu = bar->addMenu(u"&Color"_s);
+    setMenuFamily(o.colorMenu, MenuFamily::Color);
     for (int i = 0; i < 4; ++i) {
         QAction* item = o.colorMenu->addAction(u"Color %1"_s.arg(i + 1));
         item->setCheckable(true);
@@ -364,14 +370,17 @@ void MainWindow::buildMenus() {
     }
     o.colorMenu->addSeparator();
     QMenu* copy = o.colorMenu->addMenu(u"Copy"_s);
-    o.copyItems = {copy->addAction(u"Hex value"_s), copy->addAction(u"Rgb value"_s),
-                   copy->addAction(u"Web value"_s)};
+    setMenuFamily(copy, MenuFamily::Copy);
+    const QList<QAction*> copyItems = addCopyCommands(copy);
+    std::copy(copyItems.begin(), copyItems.end(), o.copyItems.begin());
     o.copyItems[0]->setShortcut(QKeySequence(u"Ctrl+Shift+C"_s));
     o.colorMenu->addSeparator();
     o.colorCommands = addColorCommands(o.colorMenu, ColorMenuPlace::MenuBar);
 
     QMenu* palette = bar->addMenu(u"&Palette"_s);
+    setMenuFamily(palette, MenuFamily::Palette);
     o.webPreview = palette->addAction(u"Show web-safe preview"_s);
+    setMenuCommand(o.webPreview, MenuCommand::WebPreview);
     o.webPreview->setCheckable(true);
     o.paletteMenu = palette;
     o.paletteCommands = addPaletteCommands(palette, o.webPreview);
@@ -388,12 +397,17 @@ void MainWindow::buildMenus() {
     }
     o.toolsMenu->addSeparator();
     o.lockMagnify = o.toolsMenu->addAction(u"Lock magnify image"_s);
+    setMenuCommand(o.lockMagnify, MenuCommand::LockMagnify);
     o.lockMagnify->setShortcut(QKeySequence(u"Ctrl+L"_s));
 
     QMenu* favorites = bar->addMenu(u"Fa&vorites"_s);
+    setMenuFamily(favorites, MenuFamily::Favorites);
     o.favoritesItems = {favorites->addAction(u"Use selected item"_s),
                         favorites->addAction(u"Replace selected item with current palette"_s),
                         favorites->addAction(u"Delete selected item(s)"_s)};
+    setMenuCommand(o.favoritesItems[0], MenuCommand::UseFavorite);
+    setMenuCommand(o.favoritesItems[1], MenuCommand::ReplaceFavorite);
+    setMenuCommand(o.favoritesItems[2], MenuCommand::DeleteFavorites);
 
     QMenu* window = bar->addMenu(tr("&Window"));
     o.minimize = window->addAction(tr("Minimize"));

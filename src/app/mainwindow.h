@@ -33,7 +33,7 @@ struct MainWindowOutlets {
     QVInfoView* infoView = nullptr;
     QWidget* favoritesArea = nullptr;
     QVToolsView* toolsView = nullptr;
-    // Tool buttons by tag: 0 RGB, 1 hex, 2 blend, 3 magnifier, 4 global panel.
+    // Tool buttons with their Tool value as id.
     QButtonGroup* toolButtons = nullptr;
 
     QVDrawer* rgbDrawer = nullptr;

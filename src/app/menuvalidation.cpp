@@ -4,43 +4,24 @@
 #include <QAction>
 #include <QMenu>
 
-#include <array>
-
 namespace tintmere {
 
-namespace {
-
-template <std::size_t N>
-bool isOneOf(QStringView title, const std::array<QStringView, N>& titles) {
-    for (QStringView candidate : titles) {
-        if (title == candidate)
-            return true;
-    }
-    return false;
-}
-
-// Items that act on the palette or the library need a main window to act in.
-constexpr std::array kMenusNeedingWindow{QStringView(u"Color"), QStringView(u"Palette"),
-                                         QStringView(u"Copy"), QStringView(u"Switch with"),
-                                         QStringView(u"Favorites")};
-constexpr std::array kItemsNeedingWindow{QStringView(u"Import..."), QStringView(u"Export...")};
-constexpr std::array kItemsNeedingOneFavorite{
-    QStringView(u"Replace selected item with current palette"), QStringView(u"Use selected item")};
-
-} // namespace
-
-bool isMenuItemEnabled(QStringView itemTitle, QStringView menuTitle, const MenuState& state) {
-    if (itemTitle == QStringView(u"New Window") && state.hasMainWindow)
+bool isMenuItemEnabled(MenuCommand item, MenuFamily menu, const MenuState& state) {
+    if (item == MenuCommand::NewWindow && state.hasMainWindow)
         return false;
-    if (isOneOf(itemTitle, kItemsNeedingOneFavorite) &&
+    if ((item == MenuCommand::UseFavorite || item == MenuCommand::ReplaceFavorite) &&
         (state.favoritesSelectedRows != 1 || state.selectedFavoriteIsGroup))
         return false;
-    if (itemTitle == QStringView(u"Delete selected item(s)") && state.favoritesSelectedRows == 0)
+    if (item == MenuCommand::DeleteFavorites && state.favoritesSelectedRows == 0)
         return false;
-    if ((isOneOf(menuTitle, kMenusNeedingWindow) || isOneOf(itemTitle, kItemsNeedingWindow)) &&
-        !state.hasMainWindow)
+    // Items that act on the palette or the library need a main window to act in.
+    const bool needsWindow = menu == MenuFamily::Color || menu == MenuFamily::Palette ||
+                             menu == MenuFamily::Copy || menu == MenuFamily::SwitchWith ||
+                             menu == MenuFamily::Favorites || item == MenuCommand::Import ||
+                             item == MenuCommand::Export;
+    if (needsWindow && !state.hasMainWindow)
         return false;
-    if (itemTitle == QStringView(u"Lock magnify image") && state.magnifyDrawerClosed)
+    if (item == MenuCommand::LockMagnify && state.magnifyDrawerClosed)
         return false;
     return true;
 }

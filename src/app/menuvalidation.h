@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "menucommand.h"
+
 #include <QString>
-#include <QStringView>
 
 class QAction;
 class QMenu;
@@ -17,12 +18,11 @@ struct MenuState {
     bool magnifyDrawerClosed = true;
 };
 
-// Whether a menu item is enabled, by its title and the title of the menu holding it
-// (both without mnemonic markers). The first rule that disables an item decides; items
-// no rule names are enabled.
-bool isMenuItemEnabled(QStringView itemTitle, QStringView menuTitle, const MenuState& state);
+// Whether a menu item is enabled, by its command and the family of the menu holding it.
+// The first rule that disables an item decides; items no rule names are enabled.
+bool isMenuItemEnabled(MenuCommand item, MenuFamily menu, const MenuState& state);
 
-// A menu or item title without its mnemonic markers, as the commands compare it.
+// A menu or item title without its mnemonic markers.
 QString plainTitle(const QString& title);
 // The menu an item sits in, if any.
 const QMenu* menuHolding(const QAction* item);

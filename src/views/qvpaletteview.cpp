@@ -22,6 +22,12 @@ constexpr qreal kFirstX = 20;
 constexpr qreal kTopMargin = 17;
 constexpr int kDefaultWidth = 240;
 
+// Whatever the menu's owner keeps on its items and menus (what they do) goes with the copy.
+void copyDynamicProperties(const QObject* from, QObject* to) {
+    for (const QByteArray& name : from->dynamicPropertyNames())
+        to->setProperty(name.constData(), from->property(name.constData()));
+}
+
 // A copy of a menu command that follows the original's state each time it is shown.
 QAction* copyOfAction(QAction* original, QMenu* into) {
     auto* copy = new QAction(original->icon(), original->text(), into);
@@ -31,6 +37,7 @@ QAction* copyOfAction(QAction* original, QMenu* into) {
     copy->setVisible(original->isVisible());
     copy->setData(original->data());
     copy->setObjectName(original->objectName());
+    copyDynamicProperties(original, copy);
     QObject::connect(into, &QMenu::aboutToShow, copy, [copy, source = QPointer(original)] {
         if (!source)
             return;
@@ -45,6 +52,7 @@ QAction* copyOfAction(QAction* original, QMenu* into) {
 // Copies the menu with its submenus; every command's triggered goes to chosen.
 QMenu* copyOfMenu(const QMenu* original, const std::function<void(QAction*)>& chosen) {
     auto* copy = new QMenu(original->title());
+    copyDynamicProperties(original, copy);
     for (QAction* action : original->actions()) {
         if (action->isSeparator()) {
             copy->addSeparator();

@@ -18,17 +18,17 @@ class TestAppParts : public QObject {
 
 private Q_SLOTS:
     void menuEnabling_data() {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("menu");
+        QTest::addColumn<MenuCommand>("item");
+        QTest::addColumn<MenuFamily>("menu");
         QTest::addColumn<bool>("window");
         QTest::addColumn<int>("rows");
         QTest::addColumn<bool>("group");
         QTest::addColumn<bool>("magnifyClosed");
         QTest::addColumn<bool>("enabled");
-        const QString use = u"Use selected item"_s;
-        const QString replace = u"Replace selected item with current palette"_s;
-        const QString del = u"Delete selected item(s)"_s;
-        const QString fav = u"Favorites"_s;
+        const MenuCommand use = MenuCommand::UseFavorite;
+        const MenuCommand replace = MenuCommand::ReplaceFavorite;
+        const MenuCommand del = MenuCommand::DeleteFavorites;
+        const MenuFamily fav = MenuFamily::Favorites;
         QTest::newRow("use: one favorite") << use << fav << true << 1 << false << true << true;
         QTest::newRow("use: a group") << use << fav << true << 1 << true << true << false;
         QTest::newRow("use: two rows") << use << fav << true << 2 << false << true << false;
@@ -36,22 +36,32 @@ private Q_SLOTS:
         QTest::newRow("delete: none") << del << fav << true << 0 << false << true << false;
         QTest::newRow("delete: groups") << del << fav << true << 3 << true << true << true;
         QTest::newRow("use: no window") << use << fav << false << 1 << false << true << false;
-        QTest::newRow("Switch with, no window")
-            << u"Color 1"_s << u"Switch with"_s << false << 0 << false << true << false;
-        QTest::newRow("Palette, no window")
-            << u"Show web-safe preview"_s << u"Palette"_s << false << 0 << false << true << false;
-        QTest::newRow("Palette item")
-            << u"Reset palette"_s << u"Palette"_s << true << 0 << false << true << true;
+        QTest::newRow("pane's use: no window")
+            << use << MenuFamily::Other << false << 1 << false << true << true;
+        QTest::newRow("Switch with, no window") << MenuCommand::SwitchWith << MenuFamily::SwitchWith
+                                                << false << 0 << false << true << false;
+        QTest::newRow("Palette, no window") << MenuCommand::WebPreview << MenuFamily::Palette
+                                            << false << 0 << false << true << false;
+        QTest::newRow("Palette item") << MenuCommand::ResetPalette << MenuFamily::Palette << true
+                                      << 0 << false << true << true;
         QTest::newRow("Import, no window")
-            << u"Import..."_s << u"File"_s << false << 0 << false << true << false;
+            << MenuCommand::Import << MenuFamily::Other << false << 0 << false << true << false;
         QTest::newRow("Export with window")
-            << u"Export..."_s << u"File"_s << true << 0 << false << true << true;
+            << MenuCommand::Export << MenuFamily::Other << true << 0 << false << true << true;
         QTest::newRow("web preview always")
-            << u"Show web-safe preview"_s << u"Palette"_s << true << 0 << false << true << true;
+            << MenuCommand::WebPreview << MenuFamily::Palette << true << 0 << false << true << true;
+        QTest::newRow("new window while one shows")
+            << MenuCommand::NewWindow << MenuFamily::Other << true << 0 << false << true << false;
+        QTest::newRow("lock: drawer closed")
+            << MenuCommand::LockMagnify << MenuFamily::Other << true << 0 << false << true << false;
+        QTest::newRow("lock: drawer open")
+            << MenuCommand::LockMagnify << MenuFamily::Other << true << 0 << false << false << true;
+        QTest::newRow("untagged item, no window")
+            << MenuCommand::None << MenuFamily::Other << false << 0 << false << true << true;
     }
     void menuEnabling() {
-        QFETCH(QString, item);
-        QFETCH(QString, menu);
+        QFETCH(MenuCommand, item);
+        QFETCH(MenuFamily, menu);
         QFETCH(bool, window);
         QFETCH(int, rows);
         QFETCH(bool, group);

@@ -242,7 +242,7 @@ private Q_SLOTS:
         QCOMPARE(hexes(), u"ffffff ffffff ffffff ffffff"_s);
 
         outline()->clearSelection(); // "Use" with nothing chosen keeps the palette
-        m_controller->sendToCurrent(1);
+        m_controller->sendToCurrent(SendSource::FavoritesPreview);
         QCOMPARE(hexes(), u"ffffff ffffff ffffff ffffff"_s);
     }
 

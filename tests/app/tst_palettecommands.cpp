@@ -2,6 +2,7 @@
 #include "appcontroller.h"
 #include "apptesting.h"
 #include "defaults.h"
+#include "mainwindow.h"
 #include "palettecommands.h"
 #include "qvblendview.h"
 #include "qvcolorwell.h"
@@ -17,6 +18,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,8 +26,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 using namespace tintmere;
-
-Q_DECLARE_METATYPE(ColorCommand)
 
 namespace {
 
@@ -38,6 +38,18 @@ QAction* findItem(const QMenu* menu, const QStringList& path) {
         return item->menu() ? findItem(item->menu(), path.mid(1)) : nullptr;
     }
     return nullptr;
+}
+
+// What a translation or a retitling does: every menu and item of the tree shows another
+// title.
+void retitle(QMenu* menu) {
+    menu->setTitle(u"Umbenannt "_s + menu->title());
+    for (QAction* item : menu->actions()) {
+        if (QMenu* submenu = item->menu())
+            retitle(submenu);
+        else if (!item->isSeparator())
+            item->setText(u"Umbenannt "_s + item->text());
+    }
 }
 
 } // namespace
@@ -78,25 +90,63 @@ private Q_SLOTS:
     }
     void cleanup() { m_controller.reset(); }
 
-    // The rules the menus never exercise; the commands themselves are tested below.
-    void dispatch_data() {
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<ColorCommand>("command");
-        QTest::newRow("copy menu tries copy rows only")
-            << u"Copy"_s << u"Reset"_s << ColorCommand{};
-        QTest::newRow("copy title elsewhere") << u"Color"_s << u"Hex value"_s << ColorCommand{};
-        QTest::newRow("well list")
-            << u"Switch with"_s << u"Color 3"_s << ColorCommand{ColorCommand::SwitchWith, 2};
-        QTest::newRow("no such well") << u"Blend with"_s << u"Color 5"_s << ColorCommand{};
-        QTest::newRow("other blend item")
-            << u"Send to blend"_s << u"Middle"_s << ColorCommand{ColorCommand::ShowBlend};
+    void retitleAllMenus() {
+        for (QAction* top : m_controller->mainWindow()->menuBar()->actions()) {
+            if (top->menu())
+                retitle(top->menu());
+        }
+        retitle(o().paletteView->colorWellMenu());
+        for (int i = 0; i < 4; ++i)
+            retitle(o().paletteView->radioColorWellAtIndex(i)->colorWell()->contextMenu());
     }
-    void dispatch() {
-        QFETCH(QString, menu);
-        QFETCH(QString, item);
-        QFETCH(ColorCommand, command);
-        QCOMPARE(colorCommandFor(menu, item), command);
+    QList<QAction*> allMenuItems() const {
+        QList<QAction*> items;
+        for (const QMenu* menu : m_controller->mainWindow()->allMenus())
+            items << menu->actions();
+        return items;
+    }
+
+    // The enabling rules go by what an item does, not by the title it shows.
+    void enablingSurvivesRetitling_data() {
+        QTest::addColumn<bool>("windowShown");
+        QTest::addColumn<bool>("magnifierOpen");
+        // New Window, Color 1, Copy/Hex value, Switch with/Color 1, Import..., Lock magnify
+        // image, Use selected item ("+" enabled, "-" disabled).
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("window hidden") << false << false << u"+------"_s;
+        QTest::newRow("window shown") << true << false << u"-++++--"_s;
+        QTest::newRow("magnifier open") << true << true << u"-+++++-"_s;
+    }
+    void enablingSurvivesRetitling() {
+        QFETCH(bool, windowShown);
+        QFETCH(bool, magnifierOpen);
+        QFETCH(QString, expected);
+        MainWindow* window = m_controller->mainWindow();
+        if (windowShown) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+        }
+        if (magnifierOpen)
+            m_controller->toolItemSelected(3);
+        const QList<QAction*> items = allMenuItems();
+        QList<bool> before;
+        for (const QAction* item : items)
+            before << m_controller->validateMenuItem(item);
+
+        retitleAllMenus();
+        QList<bool> after;
+        for (const QAction* item : items)
+            after << m_controller->validateMenuItem(item);
+        QCOMPARE(after, before);
+
+        const std::array<QAction*, 7> named{
+            o().newWindow,  o().colorItems[0], o().copyItems[0],     o().colorCommands.at(4),
+            o().importItem, o().lockMagnify,   o().favoritesItems[0]};
+        QString enabled;
+        for (const QAction* item : named)
+            enabled += m_controller->validateMenuItem(item) ? u'+' : u'-';
+        QCOMPARE(enabled, expected);
+        window->close();
     }
 
     void randomComponentsAreNeverZero_data() {
@@ -124,6 +174,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("after"); // "=": unchanged
         QTest::addColumn<int>("undoSteps");
+        QTest::addColumn<bool>("retitled");
         struct Row {
             const char *name, *place, *path, *after;
             int undoSteps;
@@ -145,19 +196,25 @@ private Q_SLOTS:
             {"web preview", "bar", "Palette/Show web-safe preview", "=", 0},
         };
         // clang-format on
-        for (const Row& row : rows)
-            QTest::newRow(row.name)
-                << QString::fromLatin1(row.place) << QString::fromLatin1(row.path)
-                << QString::fromLatin1(row.after) << row.undoSteps;
+        for (const bool retitled : {false, true}) {
+            for (const Row& row : rows)
+                QTest::addRow("%s%s", row.name, retitled ? ", retitled" : "")
+                    << QString::fromLatin1(row.place) << QString::fromLatin1(row.path)
+                    << QString::fromLatin1(row.after) << row.undoSteps << retitled;
+        }
     }
     void commandsAndTheirUndo() {
         QFETCH(QString, place);
         QFETCH(QString, path);
         QFETCH(QString, after);
         QFETCH(int, undoSteps);
+        QFETCH(bool, retitled);
         const QString before = hexes();
         QAction* command = item(place, path);
         QVERIFY(command);
+        // The command goes by what the item does, whatever its menus are called.
+        if (retitled)
+            retitleAllMenus();
         command->trigger();
         if (after == u"=")
             after = before;
@@ -244,13 +301,13 @@ private Q_SLOTS:
         o().sendBlend->click(); // into the selected well
         QCOMPARE(m_controller->colorArray().at(2), midpoint);
         o().blendSegmentedControl->button(1)->click();
-        m_controller->sendToCurrent(0);
+        m_controller->sendToCurrent(SendSource::Blend);
         QCOMPARE(m_controller->colorArray().at(1), o().blendView->fourColorOne());
         QCOMPARE(o().undoStack->count(), 2);
     }
 
     void magnifierSendWithoutPickBeepsOnly() {
-        m_controller->sendToCurrent(2);
+        m_controller->sendToCurrent(SendSource::Magnifier);
         QCOMPARE(hexes(), u"ff0000 00ff00 0000ff 345678"_s);
         QCOMPARE(o().undoStack->count(), 0);
     }

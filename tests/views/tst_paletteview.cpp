@@ -257,6 +257,9 @@ private Q_SLOTS:
         QMenu* copy = menu.addMenu(u"Copy"_s);
         copy->menuAction()->setData(-7);
         copy->addActions({new QAction(u"Hex"_s, copy), new QAction(u"RGB"_s, copy)});
+        // What the owner keeps on its items and menus goes with every copy.
+        copy->setProperty("family", 7);
+        copy->actions().at(1)->setProperty("command", 12);
         QVPaletteView view;
         fill(view, u"ABC"_s);
         QSignalSpy chosen(&view, &QVPaletteView::colorMenuItemSelected);
@@ -283,6 +286,8 @@ private Q_SLOTS:
             QCOMPARE(item->text(), u"RGB"_s);
             QCOMPARE(item->data().toInt(), i);
             QCOMPARE(qobject_cast<QMenu*>(item->parent())->title(), u"Copy"_s);
+            QCOMPARE(item->property("command").toInt(), 12);
+            QCOMPARE(item->parent()->property("family").toInt(), 7);
         }
     }
 
