@@ -36,9 +36,7 @@ else
     exit 0
 fi
 start_app
-wait_window Tintmere >/dev/null
-sleep 0.5
-window=$(wait_window Tintmere)
+window=$(main_window)
 press_keys "$window" Escape
 add_favorite Lost
 WAIT_SECONDS=30 wait_for "no message about the failed save" quiet \
@@ -55,9 +53,7 @@ grep -Eq "read-only|permission" "$E2E_HOME/app.log" || fail "the cause was not n
 # --- Full file system: the folder is filled up after the program has started.
 mount -o remount,rw "$FOLDER" || fail "could not make the folder writable again"
 start_app
-wait_window Tintmere >/dev/null
-sleep 0.5
-window=$(wait_window Tintmere)
+window=$(main_window)
 dd if=/dev/zero of="$FOLDER/filler" bs=1k count=1024 2>/dev/null || true
 press_keys "$window" Escape
 add_favorite Waiting
