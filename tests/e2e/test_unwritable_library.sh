@@ -25,6 +25,12 @@ write_library "$LIBRARY" Kept
 cp "$LIBRARY" "$E2E_HOME/original.plist"
 
 unchanged() { cmp -s "$LIBRARY" "$E2E_HOME/original.plist"; }
+# save_fails NAME: adds a favorite and waits for the message that it could not be saved.
+save_fails() {
+    add_favorite "$1"
+    WAIT_SECONDS=30 wait_for "no message about the failed save of $1" quiet \
+        xdotool search --onlyvisible --name '^File Problem$'
+}
 
 # --- Read-only folder.
 if [ -n "$MOUNTED" ]; then
@@ -38,9 +44,7 @@ fi
 start_app
 window=$(main_window)
 press_keys "$window" Escape
-add_favorite Lost
-WAIT_SECONDS=30 wait_for "no message about the failed save" quiet \
-    xdotool search --onlyvisible --name '^File Problem$'
+save_fails Lost
 unchanged || fail "the read-only library changed"
 kill -TERM "$APP_PID"
 answer_box "Favorites Not Saved" alt+q
@@ -56,9 +60,7 @@ start_app
 window=$(main_window)
 dd if=/dev/zero of="$FOLDER/filler" bs=1k count=1024 2>/dev/null || true
 press_keys "$window" Escape
-add_favorite Waiting
-WAIT_SECONDS=30 wait_for "no message about the full disk" quiet \
-    xdotool search --onlyvisible --name '^File Problem$'
+save_fails Waiting
 unchanged || fail "a full disk damaged the library"
 kill -TERM "$APP_PID"
 wait_window "Favorites Not Saved" 30 >/dev/null
