@@ -123,3 +123,14 @@ panel_found() {
     panel=$(panel_id)
     [ -n "$panel" ]
 }
+# start_with_panel_alone: starts the program, shows the global panel with Ctrl+5 in the main
+# window and closes the main window, leaving the panel ($panel) on screen by itself.
+start_with_panel_alone() {
+    start_app
+    main=$(main_window)
+    press_keys "$main" ctrl+5
+    panel=
+    eventually panel_found || fail "the global panel did not show"
+    press_keys "$main" ctrl+w
+    eventually main_hidden || fail "the main window stayed"
+}

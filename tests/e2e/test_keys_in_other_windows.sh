@@ -29,13 +29,7 @@ prefs=$(wait_window General)
 FOCUS_SPOT_X=470 FOCUS_SPOT_Y=30 press_keys "$prefs" ctrl+q
 wait_exit
 
-start_app
-main=$(main_window)
-press_keys "$main" ctrl+5
-panel=
-eventually panel_found || fail "the global panel did not show"
-press_keys "$main" ctrl+w
-eventually main_hidden || fail "the main window stayed"
+start_with_panel_alone
 over_panel ctrl+n
 eventually main_shown || fail "Ctrl+N in the global panel did not bring the main window back"
 press_keys "$(main_id)" ctrl+w

@@ -4,13 +4,7 @@
 # main window back, in front and with the keyboard, so its menu bar and Quit can be reached.
 source "$E2E_LIB"
 
-start_app
-main=$(main_window)
-press_keys "$main" ctrl+5
-panel=
-eventually panel_found || fail "the global panel did not show"
-press_keys "$main" ctrl+w
-eventually main_hidden || fail "the main window stayed"
+start_with_panel_alone
 panel_shown || fail "closing the main window hid the panel"
 
 timeout 10 "$TINTMERE" || fail "second launch did not exit cleanly"
