@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The gradient's stops, the colour at a position in each blending mode, the made gradients
 // and the hue conversions behind the chromatic modes.
+#include "gradienttext.h"
 #include "gxgradient.h"
 
 #include <QString>
-#include <QStringList>
 #include <QTest>
 
 #include <cmath>
@@ -13,24 +13,12 @@ using namespace Qt::Literals::StringLiterals;
 using tintmere::Color;
 using tintmere::GXGradient;
 using tintmere::GXGradientElement;
+using tintmere::test::gradientFrom;
 
 Q_DECLARE_METATYPE(tintmere::Color)
 Q_DECLARE_METATYPE(tintmere::GXGradient)
 
 namespace {
-
-// A gradient described as "r,g,b@position;..." with optional alpha "r,g,b,a@position".
-GXGradient gradientFrom(const QString& stops, int mode = GXGradient::Linear) {
-    GXGradient gradient;
-    for (const QString& stop : stops.split(u';', Qt::SkipEmptyParts)) {
-        const QStringList parts = stop.split(u'@');
-        const QStringList c = parts[0].split(u',');
-        gradient.addElement({c[0].toFloat(), c[1].toFloat(), c[2].toFloat(),
-                             c.size() > 3 ? c[3].toFloat() : 1.0f, parts[1].toFloat()});
-    }
-    gradient.setBlendingMode(mode);
-    return gradient;
-}
 
 bool near(float a, float b, float tolerance = 1e-4f) {
     return std::fabs(a - b) <= tolerance;

@@ -51,6 +51,14 @@ wait_window() {
     fail "no window titled '$title' within ${seconds}s"
 }
 
+# main_window: prints the main window's id once the program has settled (the first window
+# found may be replaced while the program starts).
+main_window() {
+    wait_window Tintmere >/dev/null
+    sleep 0.5
+    wait_window Tintmere
+}
+
 # window_origin WINDOW: sets WX and WY to the window's top left corner on the screen.
 window_origin() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
@@ -90,4 +98,39 @@ press_keys() {
     window_origin "$window"
     xdotool mousemove $((WX + ${FOCUS_SPOT_X:-15})) $((WY + ${FOCUS_SPOT_Y:-234})) click 1
     xdotool key "$@"
+}
+
+# eventually COMMAND...: true once the command succeeds, trying for up to five seconds.
+eventually() {
+    for _ in $(seq 50); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# The main window and the global panel are both titled Tintmere. The panel keeps its X window;
+# the main window gets a new one each time it is shown again. So each is the visible Tintmere
+# window that is not the other: $main and $panel hold their last known ids.
+tintmere_ids() { xdotool search --onlyvisible --name '^Tintmere$' 2>/dev/null || true; }
+panel_id() { tintmere_ids | grep -vx "$main" | head -n 1; }
+main_id() { tintmere_ids | grep -vx "${panel:-none}" | head -n 1; }
+main_shown() { [ -n "$(main_id)" ]; }
+main_hidden() { [ -z "$(main_id)" ]; }
+panel_shown() { tintmere_ids | grep -qx "$panel"; }
+# panel_found: sets $panel once a visible window other than the main window shows.
+panel_found() {
+    panel=$(panel_id)
+    [ -n "$panel" ]
+}
+# start_with_panel_alone: starts the program, shows the global panel with Ctrl+5 in the main
+# window and closes the main window, leaving the panel ($panel) on screen by itself.
+start_with_panel_alone() {
+    start_app
+    main=$(main_window)
+    press_keys "$main" ctrl+5
+    panel=
+    eventually panel_found || fail "the global panel did not show"
+    press_keys "$main" ctrl+w
+    eventually main_hidden || fail "the main window stayed"
 }

@@ -10,9 +10,7 @@ LONGEST_DELAY_MS=2000
 SLACK_MS=1500
 
 start_app
-wait_window Tintmere >/dev/null
-sleep 0.5
-window=$(wait_window Tintmere)
+window=$(main_window)
 press_keys "$window" Escape
 now_ms() { date +%s%3N; }
 

@@ -22,9 +22,7 @@ save_as() {
 }
 
 start_app
-wait_window Tintmere >/dev/null
-sleep 0.5
-window=$(wait_window Tintmere)
+window=$(main_window)
 
 # Ctrl+D adds the palette as a favorite with its name open for typing.
 press_keys "$window" ctrl+d
@@ -39,9 +37,7 @@ APP_PID=
 [ "$(outline "$LIBRARY")" = Sunset ] || fail "after SIGKILL the library holds: $(outline "$LIBRARY")"
 
 start_app
-wait_window Tintmere >/dev/null
-sleep 0.5
-window=$(wait_window Tintmere)
+window=$(main_window)
 
 # Export the palette.
 press_keys "$window" ctrl+s

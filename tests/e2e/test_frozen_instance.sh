@@ -7,9 +7,7 @@ source "$E2E_LIB"
 source "$(dirname "$E2E_LIB")/library_helpers.sh"
 
 start_app
-wait_window Tintmere >/dev/null
-sleep 0.5
-window=$(wait_window Tintmere)
+window=$(main_window)
 press_keys "$window" ctrl+d
 sleep 0.3
 xdotool type --delay 20 Before

@@ -5,21 +5,8 @@
 # Ctrl+N (the main window comes back) and Ctrl+Q.
 source "$E2E_LIB"
 
-# Both windows are titled Tintmere. The panel keeps its X window; the main window gets a new
-# one each time it is shown again, so it is the one that is not the panel.
 visible_ids() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
-panel_id() { visible_ids '^Tintmere$' | grep -vx "$main" | head -n 1; }
-main_id() { visible_ids '^Tintmere$' | grep -vx "${panel:-none}" | head -n 1; }
-main_shown() { [ -n "$(main_id)" ]; }
-main_hidden() { [ -z "$(main_id)" ]; }
 prefs_hidden() { [ -z "$(visible_ids '^General$')" ]; }
-eventually() {
-    for _ in $(seq 50); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
 # over_panel KEYS: without a window manager the keyboard follows the pointer; it rests on a
 # spot of the panel's background while the keys are pressed.
 over_panel() {
@@ -30,8 +17,7 @@ over_panel() {
 }
 
 start_app
-sleep 0.5 # the first window found may be replaced while the program starts
-main=$(wait_window Tintmere)
+main=$(main_window)
 press_keys "$main" ctrl+comma
 prefs=$(wait_window General)
 # A spot on the toolbar right of its buttons: focuses the window without choosing a pane.
@@ -43,19 +29,7 @@ prefs=$(wait_window General)
 FOCUS_SPOT_X=470 FOCUS_SPOT_Y=30 press_keys "$prefs" ctrl+q
 wait_exit
 
-start_app
-sleep 0.5
-main=$(wait_window Tintmere)
-press_keys "$main" ctrl+5
-panel=
-for _ in $(seq 50); do
-    panel=$(panel_id)
-    [ -n "$panel" ] && break
-    sleep 0.1
-done
-[ -n "$panel" ] || fail "the global panel did not show"
-press_keys "$main" ctrl+w
-eventually main_hidden || fail "the main window stayed"
+start_with_panel_alone
 over_panel ctrl+n
 eventually main_shown || fail "Ctrl+N in the global panel did not bring the main window back"
 press_keys "$(main_id)" ctrl+w

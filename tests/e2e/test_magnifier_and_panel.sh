@@ -69,14 +69,6 @@ screen_pixels() {
 }
 # region_sum X Y WIDTH HEIGHT: a checksum of what the screen shows there.
 region_sum() { import -window root -crop "$3x$4+$1+$2" +repage -depth 8 rgb:- | md5sum; }
-# eventually COMMAND...: true once the command succeeds, trying for up to five seconds.
-eventually() {
-    for _ in $(seq 50); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
 magnifier_shows() { [ "$(screen_pixels $MX $MY 7 7 $PIXEL)" = "$expected" ]; }
 lock_changed() { [ "$(region_sum "${LOCK_VIEW[@]}")" != "$unlocked" ]; }
 strip_shows() { [ "$(pixel_at "${STRIP[@]}")" = "$picked" ]; }
@@ -84,15 +76,12 @@ copied_hex() {
     xdotool mousemove $((WX + HEX_ROW[0])) $((WY + HEX_ROW[1])) click 1
     [ "$(xclip -o -selection clipboard 2>/dev/null)" = "#$picked" ]
 }
-panel_shown() {
-    panel=$(xdotool search --onlyvisible --name '^Tintmere$' | grep -vx "$window" | head -n 1)
-}
 panel_well_shows() { [ "$(pixel_at $((GX + GLOBAL_WELL_1[0])) $((GY + GLOBAL_WELL_1[1])))" = "$picked" ]; }
 
 start_app
-window=$(wait_window Tintmere)
-xdotool windowactivate --sync "$window" key ctrl+4
-origin "$window"
+main=$(wait_window Tintmere)
+xdotool windowactivate --sync "$main" key ctrl+4
+origin "$main"
 MX=$((WX + MAGNIFIER[0])) MY=$((WY + MAGNIFIER[1]))
 LOCK_VIEW=($((WX + LOCK_STATUS[0])) $((WY + LOCK_STATUS[1])) 84 22)
 STRIP=($((MX + 7 * PIXEL + 15)) $((MY + 50)))
@@ -123,8 +112,8 @@ xdotool mousemove $((WX + USE_BUTTON[0])) $((WY + USE_BUTTON[1])) click 1
 eventually copied_hex || fail "the palette did not take #$picked"
 
 # The global panel, from the Tools menu's shortcut.
-xdotool windowactivate --sync "$window" key ctrl+5
-eventually panel_shown || fail "the global panel did not show"
+xdotool windowactivate --sync "$main" key ctrl+5
+eventually panel_found || fail "the global panel did not show"
 origin "$panel"
 GX=$WX GY=$WY
 
@@ -136,7 +125,7 @@ xdotool mousemove $((GX + GLOBAL_WELL_2[0])) $((GY + GLOBAL_WELL_2[1])) click 1
 sleep 0.3 # time for a wrong activation to happen
 [ "$(xdotool getactivewindow)" = "$pattern" ] || fail "clicking the panel took the focus"
 
-xdotool windowactivate --sync "$window" key ctrl+q
+xdotool windowactivate --sync "$main" key ctrl+q
 wait_exit
 [ "$(conf_value 'Global Startup')" = true ] || fail "the panel's visibility was not kept"
 [ "$(conf_value 'Selected Global Color')" = 1 ] || fail "the panel's selection was not kept"

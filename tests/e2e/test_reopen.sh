@@ -5,9 +5,7 @@
 source "$E2E_LIB"
 
 start_app
-wait_window Tintmere >/dev/null
-sleep 0.5 # the first window found may be replaced while the program starts
-window=$(wait_window Tintmere)
+window=$(main_window)
 press_keys "$window" ctrl+w
 sleep 0.5
 [ -z "$(xdotool search --onlyvisible --name '^Tintmere$' 2>/dev/null)" ] || fail "the window stayed"

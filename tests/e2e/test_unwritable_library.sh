@@ -25,6 +25,12 @@ write_library "$LIBRARY" Kept
 cp "$LIBRARY" "$E2E_HOME/original.plist"
 
 unchanged() { cmp -s "$LIBRARY" "$E2E_HOME/original.plist"; }
+# save_fails NAME: adds a favorite and waits for the message that it could not be saved.
+save_fails() {
+    add_favorite "$1"
+    WAIT_SECONDS=30 wait_for "no message about the failed save of $1" quiet \
+        xdotool search --onlyvisible --name '^File Problem$'
+}
 
 # --- Read-only folder.
 if [ -n "$MOUNTED" ]; then
@@ -36,13 +42,9 @@ else
     exit 0
 fi
 start_app
-wait_window Tintmere >/dev/null
-sleep 0.5
-window=$(wait_window Tintmere)
+window=$(main_window)
 press_keys "$window" Escape
-add_favorite Lost
-WAIT_SECONDS=30 wait_for "no message about the failed save" quiet \
-    xdotool search --onlyvisible --name '^File Problem$'
+save_fails Lost
 unchanged || fail "the read-only library changed"
 kill -TERM "$APP_PID"
 answer_box "Favorites Not Saved" alt+q
@@ -55,14 +57,10 @@ grep -Eq "read-only|permission" "$E2E_HOME/app.log" || fail "the cause was not n
 # --- Full file system: the folder is filled up after the program has started.
 mount -o remount,rw "$FOLDER" || fail "could not make the folder writable again"
 start_app
-wait_window Tintmere >/dev/null
-sleep 0.5
-window=$(wait_window Tintmere)
+window=$(main_window)
 dd if=/dev/zero of="$FOLDER/filler" bs=1k count=1024 2>/dev/null || true
 press_keys "$window" Escape
-add_favorite Waiting
-WAIT_SECONDS=30 wait_for "no message about the full disk" quiet \
-    xdotool search --onlyvisible --name '^File Problem$'
+save_fails Waiting
 unchanged || fail "a full disk damaged the library"
 kill -TERM "$APP_PID"
 wait_window "Favorites Not Saved" 30 >/dev/null

@@ -1,29 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Archiving a gradient: what is written, in which order, and what is refused.
+#include "gradienttext.h"
 #include "gxgradientcoding.h"
 
-#include <QStringList>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 using tintmere::GXGradient;
+using tintmere::test::gradientFrom;
 
 Q_DECLARE_METATYPE(tintmere::GXGradient)
 
 namespace {
-
-// A gradient described as "r,g,b@position;..." with optional alpha "r,g,b,a@position".
-GXGradient gradientFrom(const QString& stops, int mode = GXGradient::Linear) {
-    GXGradient gradient;
-    for (const QString& stop : stops.split(u';', Qt::SkipEmptyParts)) {
-        const QStringList parts = stop.split(u'@');
-        const QStringList c = parts[0].split(u',');
-        gradient.addElement({c[0].toFloat(), c[1].toFloat(), c[2].toFloat(),
-                             c.size() > 3 ? c[3].toFloat() : 1.0f, parts[1].toFloat()});
-    }
-    gradient.setBlendingMode(mode);
-    return gradient;
-}
 
 // A coder that cannot key its values.
 class SequentialCoder : public tintmere::GXCoder {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Filling rectangles with a gradient: the axis of an axial fill and the painted pixels at
 // 1x and 2x.
+#include "gradienttext.h"
 #include "gxgradientpainting.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QStringList>
 #include <QTest>
 
 #include <cmath>
@@ -14,21 +14,9 @@
 using namespace Qt::Literals::StringLiterals;
 using tintmere::Color;
 using tintmere::GXGradient;
+using tintmere::test::gradientFrom;
 
 namespace {
-
-// A gradient described as "r,g,b@position;..." with optional alpha "r,g,b,a@position".
-GXGradient gradientFrom(const QString& stops, int mode = GXGradient::Linear) {
-    GXGradient gradient;
-    for (const QString& stop : stops.split(u';', Qt::SkipEmptyParts)) {
-        const QStringList parts = stop.split(u'@');
-        const QStringList c = parts[0].split(u',');
-        gradient.addElement({c[0].toFloat(), c[1].toFloat(), c[2].toFloat(),
-                             c.size() > 3 ? c[3].toFloat() : 1.0f, parts[1].toFloat()});
-    }
-    gradient.setBlendingMode(mode);
-    return gradient;
-}
 
 // Renders a fill into an image of the rectangle's logical size at the device pixel ratio.
 QImage rendered(const std::function<void(QPainter&, const QRectF&)>& fill, QSize size, qreal dpr) {
