@@ -81,15 +81,26 @@ panel_well_shows() { [ "$(pixel_at $((GX + GLOBAL_WELL_1[0])) $((GY + GLOBAL_WEL
 start_app
 main=$(wait_window Tintmere)
 xdotool windowactivate --sync "$main" key ctrl+4
-origin "$main"
-MX=$((WX + MAGNIFIER[0])) MY=$((WY + MAGNIFIER[1]))
-LOCK_VIEW=($((WX + LOCK_STATUS[0])) $((WY + LOCK_STATUS[1])) 84 22)
-STRIP=($((MX + 7 * PIXEL + 15)) $((MY + 50)))
+# place: where the windows are now. The window manager may still be placing the main window,
+# grown by the opening drawer, or the pattern, so each try looks again.
+place() {
+    origin "$pattern"
+    PX=$WX PY=$WY
+    origin "$main"
+    MX=$((WX + MAGNIFIER[0])) MY=$((WY + MAGNIFIER[1]))
+    LOCK_VIEW=($((WX + LOCK_STATUS[0])) $((WY + LOCK_STATUS[1])) 84 22)
+    STRIP=($((MX + 7 * PIXEL + 15)) $((MY + 50)))
+}
 
 # The pointer over the pattern's pixel (10, 10): the magnifier shows (7, 7) to (13, 13).
-xdotool mousemove $((PX + 10)) $((PY + 10))
 expected=$(for y in $(seq 7 13); do for x in $(seq 7 13); do pattern_pixel "$x" "$y"; echo; done; done)
-eventually magnifier_shows ||
+pointer_on_pattern_shows() {
+    place
+    xdotool mousemove $((PX + 10)) $((PY + 10))
+    sleep 0.2
+    magnifier_shows
+}
+eventually pointer_on_pattern_shows ||
     fail "the magnifier does not show the pixels around the pointer:" \
         "$(screen_pixels $MX $MY 7 7 $PIXEL | head -n 3 | xargs) instead of" \
         "$(head -n 3 <<<"$expected" | xargs)"
