@@ -220,21 +220,6 @@ private Q_SLOTS:
             verifyDisplaysShow(u"#ffffff"_s);
     }
 
-    void sliderBurstIsOneUndoStep() {
-        for (int value = 250; value >= 100; value -= 10)
-            o().sliders[0]->setValue(value);
-        NotificationCenter::defaultCenter().deliverQueued();
-        QCOMPARE(o().undoStack->count(), 1);
-        const Color moved = well(0)->color();
-        QCOMPARE(byteValue(moved.red), 100);
-
-        o().undoStack->undo();
-        QCOMPARE(well(0)->color(), hex("ffffff"));
-        o().undoStack->redo();
-        QCOMPARE(well(0)->color(), moved);
-        QCOMPARE(o().sliders[0]->value(), 100);
-    }
-
     // Real mouse events, with the event loop running between the moves as it does for a
     // user: every drag is one undo step back to the colour from before it.
     void sliderDragIsOneUndoStep_data() {
@@ -649,27 +634,6 @@ private Q_SLOTS:
         QCOMPARE(well(0)->color(), applied);
     }
 
-    void menuEnablingFollowsTheWindow() {
-        MainWindow* window = m_controller->mainWindow();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QVERIFY(!m_controller->validateMenuItem(o().newWindow));
-        QVERIFY(m_controller->validateMenuItem(o().colorItems[0]));
-        QVERIFY(!m_controller->validateMenuItem(o().lockMagnify));
-        m_controller->toolItemSelected(3);
-        QVERIFY(m_controller->validateMenuItem(o().lockMagnify));
-
-        window->close();
-        QVERIFY(!openDrawer()); // the drawers close with the window
-        QVERIFY(m_controller->validateMenuItem(o().newWindow));
-        QVERIFY(!m_controller->validateMenuItem(o().colorItems[0]));
-        QVERIFY(!m_controller->validateMenuItem(o().copyItems[0]));
-        QVERIFY(m_controller->validateMenuItem(o().toolItems[0]));
-
-        m_controller->applicationShouldHandleReopen();
-        QVERIFY(window->isVisible());
-    }
-
     // A second launch always brings the main window back: without it neither the menu bar
     // nor Quit can be reached.
     void reopenBringsTheMainWindowBack_data() {
@@ -696,15 +660,6 @@ private Q_SLOTS:
         QVERIFY(!window->isMinimized());
         QTRY_COMPARE(QApplication::activeWindow(), window);
         QCOMPARE(m_controller->isGlobalPanelVisible(), fetch<bool>("panelShown"));
-    }
-
-    void preferencesWindowIsMadeOnce() {
-        o().preferences->trigger();
-        o().preferences->trigger();
-        int shown = 0;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            shown += window->isVisible() && window != m_controller->mainWindow();
-        QCOMPARE(shown, 1);
     }
 
     // A library that cannot be written at quit is not dropped in silence: the user is asked

@@ -172,14 +172,6 @@ private Q_SLOTS:
         QCOMPARE(tree.root->lastChild(), nullptr);
     }
 
-    void childrenIsACopy() {
-        SampleTree tree;
-        for (TreeNode* child : tree.root->children()) {
-            tree.root->removeChild(child);
-        }
-        QCOMPARE(tree.root->numberOfChildren(), 0);
-    }
-
     void sortsByNameCaseSensitively() {
         auto root = group(u"Root"_s);
         for (const QString& name : {u"b"_s, u"apple"_s, u"Banana"_s, u"A"_s}) {
@@ -194,18 +186,6 @@ private Q_SLOTS:
                  (QStringList{u"A"_s, u"Banana"_s, u"Z"_s, u"apple"_s, u"b"_s}));
         QCOMPARE(namesOf(root->childAtIndex(2)->children()), (QStringList{u"x"_s, u"y"_s}));
         QCOMPARE(root->description(), u"{Root}"_s);
-    }
-
-    void plainPayloadsKeepTheirOrder() {
-        auto root = TreeNode::treeNodeWithData(std::make_unique<TreeNodeData>());
-        QList<TreeNode*> original;
-        for (int i = 0; i < 20; ++i) {
-            auto child = TreeNode::treeNodeWithData(std::make_unique<TreeNodeData>());
-            original.append(child.get());
-            root->insertChild(std::move(child), i);
-        }
-        root->recursiveSortChildren();
-        QCOMPARE(root->children(), original);
     }
 
     void observerHearsEveryChange() {

@@ -108,23 +108,6 @@ private Q_SLOTS:
         QTest::newRow("one name") << true << QStringList{u"M:-:"_s};
     }
 
-    void removeObserver() {
-        QFETCH(bool, byName);
-        QFETCH(QStringList, expected);
-        NotificationCenter center;
-        QObject context;
-        Recorder recorder;
-        center.addObserver(&context, u"N"_s, nullptr, recorder.callback());
-        center.addObserver(&context, u"M"_s, nullptr, recorder.callback());
-        if (byName)
-            center.removeObserver(&context, u"N"_s);
-        else
-            center.removeObserver(&context);
-        center.post(u"N"_s);
-        center.post(u"M"_s);
-        QCOMPARE(recorder.heard, expected);
-    }
-
     void observersChangingWhileDelivering() {
         NotificationCenter center;
         auto first = std::make_unique<QObject>();

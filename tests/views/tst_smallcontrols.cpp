@@ -127,20 +127,6 @@ private Q_SLOTS:
         QTest::newRow("set locked then toggle") << QStringList{u"lock"_s, u"toggle"_s} << false;
     }
 
-    void lockViewStates() {
-        QFETCH(QStringList, steps);
-        QFETCH(bool, locked);
-        QVLockView view;
-        for (const QString& step : steps) {
-            if (step == u"toggle")
-                view.toggleStatus();
-            else
-                view.setIsLocked(step == u"lock");
-        }
-        QCOMPARE(view.isLocked(), locked);
-        QCOMPARE(view.accessibleDescription(), locked ? u"Locked"_s : u"Unlocked"_s);
-    }
-
     void lockViewPainting() {
         QVLockView view;
         view.resize(100, 30);
@@ -185,14 +171,6 @@ private Q_SLOTS:
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 
-    void artworkIsPresent() {
-        QFETCH(QString, name);
-        const QPixmap pixmap = tintmere::artwork::pixmap(name, QSize(16, 16), 2.0);
-        QCOMPARE(pixmap.size(), QSize(32, 32));
-        QCOMPARE(pixmap.devicePixelRatio(), 2.0);
-        QVERIFY(!tintmere::artwork::icon(name).pixmap(QSize(16, 16)).isNull());
-    }
-
     void actionButtonIsOnWhileItsMenuIsOpen() {
         QWidget window;
         auto* button = new QVActionButton(&window);
@@ -218,11 +196,6 @@ private Q_SLOTS:
         QVERIFY(!button->isChecked());
     }
 
-    void actionButtonWithoutMenuStaysOff() {
-        QVActionButton button;
-        QTest::mousePress(&button, Qt::LeftButton);
-        QVERIFY(!button.isChecked());
-    }
 };
 
 QTEST_MAIN(TestSmallControls)
