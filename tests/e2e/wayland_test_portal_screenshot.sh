@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The screens frozen through the desktop portal show what is on the screen, pixel for pixel,
 # with the program on Qt's Wayland plugin and on XWayland; the portal's file does not stay.
+# sway has no global-shortcuts portal: the hot key's status tells the user what to bind.
 # $1: the probe program (portal_screenshot_probe).
 source "${WAYLAND_E2E_LIB:?}"
 wayland_session_start "$@"
@@ -33,8 +34,14 @@ for platform in wayland xcb; do
     done
     [ "$(png_pixel "$shot" "$cx" "$cy")" = e76f51 ] || fail "$platform: the window is not in the image"
     [ "$(png_pixel "$shot" 5 5)" = "$WAYLAND_BACKGROUND" ] || fail "$platform: no background"
+    wait_for 10 "$platform: no status" grep -q '^hot key: ' "$WAYLAND_DIR/probe-$platform.log"
+    grep -q '^capture: Wayland does not let programs read the screen' "$WAYLAND_DIR/probe-$platform.log" ||
+        fail "$platform: $(grep '^capture' "$WAYLAND_DIR/probe-$platform.log")"
+    grep -q '^hot key: .*bind the command tintmere --pick' "$WAYLAND_DIR/probe-$platform.log" ||
+        fail "$platform: $(grep '^hot key' "$WAYLAND_DIR/probe-$platform.log")"
     [ ! -e /tmp/out.png ] || fail "$platform: the portal's screenshot file was left behind"
     kill "$probe"
     wait "$probe" 2>/dev/null || true
     echo "$platform: the frozen image matches the screen"
+    grep -E "^(capture|hot key): " "$WAYLAND_DIR/probe-$platform.log"
 done
