@@ -4,6 +4,8 @@
 #include <QProcessEnvironment>
 #include <QString>
 
+#include <optional>
+
 namespace tintmere::platform {
 
 // What the application's windows are shown on. It decides which backends can work: an X11
@@ -16,9 +18,12 @@ enum class DisplaySession {
     Other,    // offscreen, framebuffer, VNC...
 };
 
-// From the Qt platform plugin's name and the session's environment.
+// From the Qt platform plugin's name and, on xcb, whether the X server is XWayland: known
+// from its XWAYLAND extension where there is a connection, else guessed from the session's
+// environment. The server knows best: an Xvfb started inside a Wayland session is plain X11.
 DisplaySession detectDisplaySession(const QString& platformName,
-                                    const QProcessEnvironment& environment);
+                                    const QProcessEnvironment& environment,
+                                    std::optional<bool> serverIsXWayland = std::nullopt);
 
 // The session of this application (QGuiApplication must exist).
 DisplaySession currentDisplaySession();
