@@ -26,7 +26,8 @@ Q_DECLARE_METATYPE(ColorPickResult::Status)
 namespace {
 
 const auto control = u"org.tintmere.PortalStandIn"_s;
-constexpr auto answerTime = 1500ms;
+// Long enough for a loaded machine; the rows that never get an answer wait this long.
+constexpr auto answerTime = 3s;
 
 // Two screens side by side, the second at twice the density: the desktop composes them at
 // ratio 2 over their 150×80 logical box.
