@@ -103,7 +103,10 @@ SnapshotResult PortalScreenshot::readImage(const QVariantMap& results) const {
     const QString path = url.toLocalFile();
     const QFileInfo info(path);
     if (info.isSymLink() || !info.isFile())
-        return {Result::Error, {}, reasons::screenshotUnreadable(path, tr("No such file."))};
+        return {Result::Error,
+                {},
+                reasons::screenshotUnreadable(path, info.exists() ? tr("Not a regular file.")
+                                                                  : tr("No such file."))};
 
     QImageReader reader(path);
     reader.setAllocationLimit(imageAllocationLimitMiB);
