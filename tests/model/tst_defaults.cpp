@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "defaults.h"
 #include "favoriteslibrary.h"
 
@@ -8,6 +9,7 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
 using namespace tintmere;
 
 namespace {
@@ -67,16 +69,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("intValue");
         QTest::addColumn<bool>("boolValue");
         QTest::addColumn<QString>("stringValue");
-        QTest::newRow("number") << "Float%20Format=2"_ba << 2 << true << u"2"_s;
-        QTest::newRow("negative") << "Float%20Format=-4"_ba << -4 << false << u"-4"_s;
-        QTest::newRow("fraction") << "Float%20Format=3.9"_ba << 3 << true << u"3.9"_s;
-        QTest::newRow("word") << "Float%20Format=lots"_ba << 0 << false << u"lots"_s;
-        QTest::newRow("YES") << "Float%20Format=YES"_ba << 0 << true << u"YES"_s;
-        QTest::newRow("huge") << "Float%20Format=99999999999999"_ba << 2147483647 << true
-                              << u"99999999999999"_s;
-        QTest::newRow("list") << "Float%20Format=1, 2"_ba << 0 << false << u"1, 2"_s;
-        QTest::newRow("empty") << "Float%20Format="_ba << 0 << false << u""_s;
-        QTest::newRow("invalid variant") << "Float%20Format=@Invalid()"_ba << 3 << true << u""_s;
+        row("number", "Float%20Format=2"_ba, 2, true, u"2"_s);
+        row("negative", "Float%20Format=-4"_ba, -4, false, u"-4"_s);
+        row("fraction", "Float%20Format=3.9"_ba, 3, true, u"3.9"_s);
+        row("word", "Float%20Format=lots"_ba, 0, false, u"lots"_s);
+        row("YES", "Float%20Format=YES"_ba, 0, true, u"YES"_s);
+        row("huge", "Float%20Format=99999999999999"_ba, 2147483647, true, u"99999999999999"_s);
+        row("list", "Float%20Format=1, 2"_ba, 0, false, u"1, 2"_s);
+        row("empty", "Float%20Format="_ba, 0, false, u""_s);
+        row("invalid variant", "Float%20Format=@Invalid()"_ba, 3, true, u""_s);
     }
     void tolerantReads() {
         QFETCH(QByteArray, line);
@@ -96,8 +97,8 @@ private Q_SLOTS:
     void colours_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("read");
-        QTest::newRow("uppercase") << u"00FF7F"_s << u"00ff7f"_s;
-        QTest::newRow("not a colour") << u"purple"_s << u"ffffff"_s;
+        row("uppercase", u"00FF7F"_s, u"00ff7f"_s);
+        row("not a colour", u"purple"_s, u"ffffff"_s);
     }
     void colours() {
         QFETCH(QString, stored);
@@ -160,8 +161,8 @@ private Q_SLOTS:
     // change as well as by an explicit sync, and the values live on in memory.
     void unwritableFileIsReportedOnceAndValuesStay_data() {
         QTest::addColumn<bool>("explicitSync");
-        QTest::newRow("written shortly after the change") << false;
-        QTest::newRow("sync at quit") << true;
+        row("written shortly after the change", false);
+        row("sync at quit", true);
     }
     void unwritableFileIsReportedOnceAndValuesStay() {
         QFETCH(bool, explicitSync);

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Archiving a gradient: what is written, in which order, and what is refused.
+#include "datarows.h"
 #include "gradienttext.h"
 #include "gxgradientcoding.h"
 
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
 using tintmere::GXGradient;
 using tintmere::test::gradientFrom;
 
@@ -31,11 +33,10 @@ class TestGXGradientCoding : public QObject {
 private Q_SLOTS:
     void archiveRoundTrip_data() {
         QTest::addColumn<GXGradient>("gradient");
-        QTest::newRow("empty") << GXGradient();
-        QTest::newRow("equal positions") << GXGradient::aquaSelectedGradient();
-        QTest::newRow("inverse chromatic")
-            << GXGradient::hydrogenSpectrumGradient().gradientWithBlendingMode(
-                   GXGradient::InverseChromatic);
+        row("empty", GXGradient());
+        row("equal positions", GXGradient::aquaSelectedGradient());
+        row("inverse chromatic", GXGradient::hydrogenSpectrumGradient().gradientWithBlendingMode(
+                                     GXGradient::InverseChromatic));
     }
 
     void archiveRoundTrip() {
@@ -74,9 +75,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("values");
-        QTest::newRow("more stops than values") << 3 << 0 << 10;
-        QTest::newRow("negative count") << -1 << 0 << 0;
-        QTest::newRow("unknown mode") << 0 << 7 << 0;
+        row("more stops than values", 3, 0, 10);
+        row("negative count", -1, 0, 0);
+        row("unknown mode", 0, 7, 0);
     }
 
     void damagedArchiveIsRefused() {

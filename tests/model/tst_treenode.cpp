@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "simpletreenode.h"
 #include "treeobserver.h"
 
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
 using namespace tintmere;
 
 namespace {
@@ -90,11 +92,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("node");
         QTest::addColumn<QString>("ancestor");
         QTest::addColumn<bool>("descendant");
-        QTest::newRow("itself") << u"C"_s << u"C"_s << true;
-        QTest::newRow("grandparent") << u"C"_s << u"A"_s << true;
-        QTest::newRow("root of anything") << u"Root"_s << u"A"_s << false;
-        QTest::newRow("sibling's child") << u"D"_s << u"B"_s << false;
-        QTest::newRow("parent of child") << u"B"_s << u"C"_s << false;
+        row("itself", u"C"_s, u"C"_s, true);
+        row("grandparent", u"C"_s, u"A"_s, true);
+        row("root of anything", u"Root"_s, u"A"_s, false);
+        row("sibling's child", u"D"_s, u"B"_s, false);
+        row("parent of child", u"B"_s, u"C"_s, false);
     }
     void descendant() {
         QFETCH(QString, node);
@@ -110,16 +112,14 @@ private Q_SLOTS:
     void minimumCover_data() {
         QTest::addColumn<QStringList>("selected");
         QTest::addColumn<QStringList>("cover");
-        QTest::newRow("group then child") << QStringList{u"B"_s, u"C"_s} << QStringList{u"B"_s};
-        QTest::newRow("child then group") << QStringList{u"C"_s, u"B"_s} << QStringList{u"B"_s};
-        QTest::newRow("climbs a chain of parents")
-            << QStringList{u"C"_s, u"B"_s, u"A"_s} << QStringList{u"A"_s};
-        QTest::newRow("siblings reversed")
-            << QStringList{u"D"_s, u"B"_s} << QStringList{u"D"_s, u"B"_s};
-        QTest::newRow("every row")
-            << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s} << QStringList{u"A"_s, u"E"_s};
-        QTest::newRow("twice") << QStringList{u"E"_s, u"E"_s} << QStringList{u"E"_s};
-        QTest::newRow("nothing") << QStringList{} << QStringList{};
+        row("group then child", QStringList{u"B"_s, u"C"_s}, QStringList{u"B"_s});
+        row("child then group", QStringList{u"C"_s, u"B"_s}, QStringList{u"B"_s});
+        row("climbs a chain of parents", QStringList{u"C"_s, u"B"_s, u"A"_s}, QStringList{u"A"_s});
+        row("siblings reversed", QStringList{u"D"_s, u"B"_s}, QStringList{u"D"_s, u"B"_s});
+        row("every row", QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s},
+            QStringList{u"A"_s, u"E"_s});
+        row("twice", QStringList{u"E"_s, u"E"_s}, QStringList{u"E"_s});
+        row("nothing", QStringList{}, QStringList{});
     }
     void minimumCover() {
         QFETCH(QStringList, selected);
@@ -131,10 +131,10 @@ private Q_SLOTS:
     void insertChildren_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<QStringList>("children");
-        QTest::newRow("middle") << 1 << QStringList{u"P"_s, u"X"_s, u"Y"_s, u"Q"_s};
-        QTest::newRow("front") << 0 << QStringList{u"X"_s, u"Y"_s, u"P"_s, u"Q"_s};
-        QTest::newRow("end") << 2 << QStringList{u"P"_s, u"Q"_s, u"X"_s, u"Y"_s};
-        QTest::newRow("beyond the end appends") << 9 << QStringList{u"P"_s, u"Q"_s, u"X"_s, u"Y"_s};
+        row("middle", 1, QStringList{u"P"_s, u"X"_s, u"Y"_s, u"Q"_s});
+        row("front", 0, QStringList{u"X"_s, u"Y"_s, u"P"_s, u"Q"_s});
+        row("end", 2, QStringList{u"P"_s, u"Q"_s, u"X"_s, u"Y"_s});
+        row("beyond the end appends", 9, QStringList{u"P"_s, u"Q"_s, u"X"_s, u"Y"_s});
     }
     void insertChildren() {
         QFETCH(int, index);
