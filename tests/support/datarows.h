@@ -35,10 +35,12 @@ inline bool writeFile(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// A file of tests/data.
+#ifdef TINTMERE_TEST_DATA_DIR
+// A file of tests/data/model.
 inline QByteArray fixture(const QString& name) {
     return readFile(QStringLiteral(TINTMERE_TEST_DATA_DIR) + QLatin1String("/model/") + name);
 }
+#endif
 
 } // namespace testrows
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Filling rectangles with a gradient: the axis of an axial fill and the painted pixels at
 // 1x and 2x.
+#include "datarows.h"
 #include "gradienttext.h"
 #include "gxgradientpainting.h"
 
@@ -12,6 +13,7 @@
 #include <functional>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
 using tintmere::Color;
 using tintmere::GXGradient;
 using tintmere::test::gradientFrom;
@@ -41,16 +43,14 @@ private Q_SLOTS:
         QTest::addColumn<QPointF>("end");
         const QRectF square(0, 0, 1, 1);
         const QRectF wide(0, 0, 2, 1);
-        QTest::newRow("0 runs left to right") << wide << 0.0f << QPointF(0, 0) << QPointF(2, 0);
-        QTest::newRow("90 runs bottom to top") << wide << 90.0f << QPointF(0, 0) << QPointF(0, 1);
-        QTest::newRow("45 wide") << wide << 45.0f << QPointF(0.25, -0.25) << QPointF(1.75, 1.25);
+        row("0 runs left to right", wide, 0.0f, QPointF(0, 0), QPointF(2, 0));
+        row("90 runs bottom to top", wide, 90.0f, QPointF(0, 0), QPointF(0, 1));
+        row("45 wide", wide, 45.0f, QPointF(0.25, -0.25), QPointF(1.75, 1.25));
         // Any angle: the axis runs through the centre and its ends project onto the corners.
-        QTest::newRow("30 wide") << wide << 30.0f << QPointF(0.0334936, -0.0580127)
-                                 << QPointF(1.9665064, 1.0580127);
-        QTest::newRow("135 square") << square << 135.0f << QPointF(1, 0) << QPointF(0, 1);
-        QTest::newRow("180 wide") << wide << 180.0f << QPointF(2, 0.5) << QPointF(0, 0.5);
-        QTest::newRow("270 moved")
-            << QRectF(10, 20, 4, 2) << 270.0f << QPointF(12, 22) << QPointF(12, 20);
+        row("30 wide", wide, 30.0f, QPointF(0.0334936, -0.0580127), QPointF(1.9665064, 1.0580127));
+        row("135 square", square, 135.0f, QPointF(1, 0), QPointF(0, 1));
+        row("180 wide", wide, 180.0f, QPointF(2, 0.5), QPointF(0, 0.5));
+        row("270 moved", QRectF(10, 20, 4, 2), 270.0f, QPointF(12, 22), QPointF(12, 20));
     }
 
     void axialAxis() {
@@ -71,20 +71,20 @@ private Q_SLOTS:
         QTest::addColumn<QPointF>("at"); // logical point to read
         QTest::addColumn<int>("grey");
         // Vertical light-to-dark background: 0.99 on top, 0.93 at the bottom.
-        QTest::newRow("90 top") << 1.0 << 0 << QPointF(20, 0.2) << 252;
-        QTest::newRow("90 bottom") << 1.0 << 0 << QPointF(20, 19.8) << 237;
+        row("90 top", 1.0, 0, QPointF(20, 0.2), 252);
+        row("90 bottom", 1.0, 0, QPointF(20, 19.8), 237);
         // Black to white at 45 degrees over 40 by 20: lower left black, upper right white.
-        QTest::newRow("45 lower left") << 1.0 << 1 << QPointF(0.2, 19.8) << 0;
-        QTest::newRow("45 upper right") << 1.0 << 1 << QPointF(39.8, 0.2) << 255;
-        QTest::newRow("45 upper left") << 1.0 << 1 << QPointF(0.2, 0.2) << 85;
-        QTest::newRow("radial centre") << 1.0 << 2 << QPointF(20, 10) << 0;
-        QTest::newRow("radial corner") << 1.0 << 2 << QPointF(39.8, 0.2) << 255;
-        QTest::newRow("0 quarter") << 1.0 << 3 << QPointF(10, 5) << 64;
-        QTest::newRow("0 right") << 1.0 << 3 << QPointF(39.8, 10) << 255;
-        QTest::newRow("90 bottom @2x") << 2.0 << 0 << QPointF(20, 19.8) << 237;
-        QTest::newRow("45 upper left @2x") << 2.0 << 1 << QPointF(0.2, 0.2) << 85;
-        QTest::newRow("radial corner @2x") << 2.0 << 2 << QPointF(39.8, 0.2) << 255;
-        QTest::newRow("0 quarter @2x") << 2.0 << 3 << QPointF(10, 5) << 64;
+        row("45 lower left", 1.0, 1, QPointF(0.2, 19.8), 0);
+        row("45 upper right", 1.0, 1, QPointF(39.8, 0.2), 255);
+        row("45 upper left", 1.0, 1, QPointF(0.2, 0.2), 85);
+        row("radial centre", 1.0, 2, QPointF(20, 10), 0);
+        row("radial corner", 1.0, 2, QPointF(39.8, 0.2), 255);
+        row("0 quarter", 1.0, 3, QPointF(10, 5), 64);
+        row("0 right", 1.0, 3, QPointF(39.8, 10), 255);
+        row("90 bottom @2x", 2.0, 0, QPointF(20, 19.8), 237);
+        row("45 upper left @2x", 2.0, 1, QPointF(0.2, 0.2), 85);
+        row("radial corner @2x", 2.0, 2, QPointF(39.8, 0.2), 255);
+        row("0 quarter @2x", 2.0, 3, QPointF(10, 5), 64);
     }
 
     void paintedFills() {

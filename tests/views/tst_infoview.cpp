@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "notificationcenter.h"
+#include "datarows.h"
+#include "notificationlog.h"
 #include "notificationnames.h"
 #include "qvcolorinfo.h"
 #include "qvglobalcolorinfoview.h"
@@ -14,6 +15,7 @@
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
 using viewtest::pixel;
 using viewtest::sameColor;
 
@@ -49,12 +51,12 @@ private Q_SLOTS:
         QTest::addColumn<qreal>("maxWidth");
         QTest::addColumn<bool>("relative"); // maxWidth is added to the width the text needs
         QTest::addColumn<QString>("shape"); // whole, cut, dots
-        QTest::newRow("no limit") << kLong << 0.0 << false << u"whole"_s;
-        QTest::newRow("fits exactly") << kLong << 0.0 << true << u"whole"_s;
-        QTest::newRow("a little short") << kLong << -1.0 << true << u"cut"_s;
-        QTest::newRow("half the room") << kLong << 45.0 << false << u"cut"_s;
-        QTest::newRow("no room but the dots") << kLong << 1.0 << false << u"dots"_s;
-        QTest::newRow("empty string") << QString() << 10.0 << false << u"whole"_s;
+        row("no limit", kLong, 0.0, false, u"whole"_s);
+        row("fits exactly", kLong, 0.0, true, u"whole"_s);
+        row("a little short", kLong, -1.0, true, u"cut"_s);
+        row("half the room", kLong, 45.0, false, u"cut"_s);
+        row("no room but the dots", kLong, 1.0, false, u"dots"_s);
+        row("empty string", QString(), 10.0, false, u"whole"_s);
     }
 
     void trimming() {
@@ -92,9 +94,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("drag");
         QTest::addColumn<bool>("copied");
         QTest::addColumn<bool>("rightClickNote");
-        QTest::newRow("click copies") << int(Qt::LeftButton) << false << true << false;
-        QTest::newRow("drag does not copy") << int(Qt::LeftButton) << true << false << false;
-        QTest::newRow("right click posts once") << int(Qt::RightButton) << false << false << true;
+        row("click copies", int(Qt::LeftButton), false, true, false);
+        row("drag does not copy", int(Qt::LeftButton), true, false, false);
+        row("right click posts once", int(Qt::RightButton), false, false, true);
     }
 
     void mouse() {
@@ -105,11 +107,7 @@ private Q_SLOTS:
         QVColorInfo row;
         row.setString(kLong);
         row.setMaxWidth(40);
-        QObject context;
-        QList<QObject*> senders;
-        tintmere::NotificationCenter::defaultCenter().addObserver(
-            &context, tintmere::notifications::ColorInfoRightClick, nullptr,
-            [&](const tintmere::Notification& n) { senders.append(n.object); });
+        NotificationLog rightClicks(tintmere::notifications::ColorInfoRightClick);
         QApplication::clipboard()->setText(u"before"_s);
         sendMouse(&row, QEvent::MouseButtonPress, Qt::MouseButton(button));
         QCOMPARE(row.isMouseDown(), button == Qt::LeftButton);
@@ -127,13 +125,13 @@ private Q_SLOTS:
         sendMouse(&row, QEvent::MouseButtonRelease, Qt::MouseButton(button));
         QVERIFY(!row.isMouseDown());
         QCOMPARE(QApplication::clipboard()->text(), copied ? kLong : u"before"_s);
-        QCOMPARE(senders, rightClickNote ? QList<QObject*>{&row} : QList<QObject*>{});
+        QCOMPARE(rightClicks.senders(), rightClickNote ? QList<QObject*>{&row} : QList<QObject*>{});
     }
 
     void oddFontSizesSitOnePointHigher_data() {
         QTest::addColumn<qreal>("dpr");
-        QTest::newRow("@1x") << 1.0;
-        QTest::newRow("@2x") << 2.0;
+        row("@1x", 1.0);
+        row("@2x", 2.0);
     }
 
     void oddFontSizesSitOnePointHigher() {
@@ -164,10 +162,10 @@ private Q_SLOTS:
         QTest::addColumn<qreal>("dpr");
         QTest::addColumn<QString>("state");
         QTest::addColumn<qreal>("fill"); // grey level, < 0 for none
-        QTest::newRow("pointer away") << 1.0 << u"away"_s << -1.0;
-        QTest::newRow("pointer over") << 1.0 << u"over"_s << 0.6;
-        QTest::newRow("button down") << 1.0 << u"down"_s << 0.5;
-        QTest::newRow("@2x pointer over") << 2.0 << u"over"_s << 0.6;
+        row("pointer away", 1.0, u"away"_s, -1.0);
+        row("pointer over", 1.0, u"over"_s, 0.6);
+        row("button down", 1.0, u"down"_s, 0.5);
+        row("@2x pointer over", 2.0, u"over"_s, 0.6);
     }
 
     void pill() {
@@ -237,8 +235,8 @@ private Q_SLOTS:
 
     void header_data() {
         QTest::addColumn<qreal>("dpr");
-        QTest::newRow("@1x") << 1.0;
-        QTest::newRow("@2x") << 2.0;
+        row("@1x", 1.0);
+        row("@2x", 2.0);
     }
 
     void header() {

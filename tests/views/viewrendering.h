@@ -16,11 +16,11 @@ namespace viewtest {
 inline const QColor kUnpainted(255, 0, 255);
 
 // The widget and its children as they paint themselves, without a window background, at a
-// device pixel ratio.
-inline QImage render(QWidget* widget, qreal dpr) {
+// device pixel ratio, over the given colour.
+inline QImage render(QWidget* widget, qreal dpr, const QColor& below = kUnpainted) {
     QImage image(widget->size() * dpr, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
-    image.fill(kUnpainted);
+    image.fill(below);
     widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     return image;
 }
