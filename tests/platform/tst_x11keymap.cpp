@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "x11keymap.h"
 
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
 using namespace tintmere::platform::x11;
 
 namespace {
@@ -73,30 +75,27 @@ private Q_SLOTS:
         Keys noL = usualKeys;
         noL.removeIf([](const auto& key) { return key.first == 46; });
 
-        QTest::newRow("usual layout")
-            << usualKeys << usualModifiers << 46 << int(control | mod1 | mod4) << int(mod2);
-        QTest::newRow("Super on Mod3, Num Lock on Mod5")
-            << usualKeys << Modifiers{{50}, {66}, {37}, {64}, {}, {133}, {}, {77}} << 46
-            << int(control | mod1 | mod3) << int(mod5);
-        QTest::newRow("only Super_R on a modifier")
-            << usualKeys << Modifiers{{50}, {66}, {37}, {64}, {77}, {}, {}, {134}} << 46
-            << int(control | mod1 | mod5) << int(mod2);
-        QTest::newRow("Alt on Mod5 as Meta")
-            << usualKeys << Modifiers{{50}, {66}, {37}, {}, {77}, {}, {133}, {64}} << 46
-            << int(control | mod5 | mod4) << int(mod2);
-        QTest::newRow("no Num Lock key")
-            << usualKeys << Modifiers{{50}, {66}, {37}, {64}, {}, {}, {133}, {}} << 46
-            << int(control | mod1 | mod4) << 0;
-        QTest::newRow("Num Lock on Control is ignored")
-            << usualKeys << Modifiers{{50}, {66}, {37, 77}, {64}, {}, {}, {133}, {}} << 46
-            << int(control | mod1 | mod4) << 0;
-        QTest::newRow("unshifted l preferred")
-            << lAlsoShifted << usualModifiers << 46 << int(control | mod1 | mod4) << int(mod2);
-        QTest::newRow("l only shifted elsewhere")
-            << lMoved << usualModifiers << 30 << int(control | mod1 | mod4) << int(mod2);
-        QTest::newRow("no L at all") << noL << usualModifiers << 0 << 0 << 0;
-        QTest::newRow("empty modifier table")
-            << usualKeys << Modifiers{} << 46 << int(control | mod1 | mod4) << 0;
+        row("usual layout", usualKeys, usualModifiers, 46, int(control | mod1 | mod4), int(mod2));
+        row("Super on Mod3, Num Lock on Mod5", usualKeys,
+            Modifiers{{50}, {66}, {37}, {64}, {}, {133}, {}, {77}}, 46, int(control | mod1 | mod3),
+            int(mod5));
+        row("only Super_R on a modifier", usualKeys,
+            Modifiers{{50}, {66}, {37}, {64}, {77}, {}, {}, {134}}, 46, int(control | mod1 | mod5),
+            int(mod2));
+        row("Alt on Mod5 as Meta", usualKeys,
+            Modifiers{{50}, {66}, {37}, {}, {77}, {}, {133}, {64}}, 46, int(control | mod5 | mod4),
+            int(mod2));
+        row("no Num Lock key", usualKeys, Modifiers{{50}, {66}, {37}, {64}, {}, {}, {133}, {}}, 46,
+            int(control | mod1 | mod4), 0);
+        row("Num Lock on Control is ignored", usualKeys,
+            Modifiers{{50}, {66}, {37, 77}, {64}, {}, {}, {133}, {}}, 46,
+            int(control | mod1 | mod4), 0);
+        row("unshifted l preferred", lAlsoShifted, usualModifiers, 46, int(control | mod1 | mod4),
+            int(mod2));
+        row("l only shifted elsewhere", lMoved, usualModifiers, 30, int(control | mod1 | mod4),
+            int(mod2));
+        row("no L at all", noL, usualModifiers, 0, 0, 0);
+        row("empty modifier table", usualKeys, Modifiers{}, 46, int(control | mod1 | mod4), 0);
     }
     void hotKeyOnLayout() {
         QFETCH(Keys, keys);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "prefstesting.h"
 #include "zrprefspanel.h"
 
@@ -15,6 +16,7 @@
 using namespace Qt::Literals::StringLiterals;
 using prefstest::defaults;
 using prefstest::key;
+using testrows::row;
 
 namespace {
 
@@ -53,11 +55,11 @@ private Q_SLOTS:
         QTest::addColumn<QVariant>("stored"); // invalid: never chosen
         QTest::addColumn<int>("pane");
         QTest::addColumn<QString>("checked");
-        QTest::newRow("empty store") << QVariant() << 0 << u"0"_s;
-        QTest::newRow("third pane") << QVariant(2) << 2 << u"2"_s;
-        QTest::newRow("last pane") << QVariant(5) << 5 << QString();
-        QTest::newRow("pane gone") << QVariant(6) << 0 << u"0"_s;
-        QTest::newRow("not a number") << QVariant(u"two"_s) << 0 << u"0"_s;
+        row("empty store", QVariant(), 0, u"0"_s);
+        row("third pane", QVariant(2), 2, u"2"_s);
+        row("last pane", QVariant(5), 5, QString());
+        row("pane gone", QVariant(6), 0, u"0"_s);
+        row("not a number", QVariant(u"two"_s), 0, u"0"_s);
     }
 
     void opensOnTheLastPane() {
@@ -78,11 +80,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("pane");
         QTest::addColumn<QString>("checked");
         const QStringList numbered{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s};
-        QTest::newRow("identified 5") << numbered << u"5"_s << 5 << QString();
+        row("identified 5", numbered, u"5"_s, 5, QString());
         // The rule follows the identifier, wherever its pane stands.
         const QStringList named{u"general"_s, u"5"_s, u"colors"_s};
-        QTest::newRow("5 second") << named << u"5"_s << 1 << QString();
-        QTest::newRow("after 5") << named << u"colors"_s << 2 << u"colors"_s;
+        row("5 second", named, u"5"_s, 1, QString());
+        row("after 5", named, u"colors"_s, 2, u"colors"_s);
     }
 
     void choosingAnItemShowsAndRemembersItsPane() {
@@ -119,7 +121,7 @@ private Q_SLOTS:
     void imagesAreSharpAtDoubleDensity_data() {
         QTest::addColumn<QString>("identifier");
         for (const char* identifier : {"0", "1", "2", "3", "4", "5"})
-            QTest::newRow(identifier) << QString::fromLatin1(identifier);
+            row(identifier, QString::fromLatin1(identifier));
     }
 
     void imagesAreSharpAtDoubleDensity() {
