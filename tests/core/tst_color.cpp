@@ -9,6 +9,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using tintmere::Color;
 
 Q_DECLARE_METATYPE(Color)
@@ -19,13 +20,16 @@ QByteArray bytes(const std::string& text) {
 }
 } // namespace
 
+using ByteValueTruncatesRow = std::tuple<float, int>;
+using StringsRow = std::tuple<Color, QByteArray, bool, QByteArray, QByteArray, QByteArray>;
+using ComponentFromHexComponentRow = std::tuple<QByteArray, int>;
+
 class TestColor : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void byteValueTruncates_data() {
-        QTest::addColumn<float>("component");
-        QTest::addColumn<int>("byte");
+        const Rows<ByteValueTruncatesRow> row;
         row("0.5 is 127, not 128", 0.5f, 127);
         row("0.25", 0.25f, 63);
         row("0.75", 0.75f, 191);
@@ -37,8 +41,7 @@ private Q_SLOTS:
         row("NaN counts as 0", std::numeric_limits<float>::quiet_NaN(), 0);
     }
     void byteValueTruncates() {
-        QFETCH(float, component);
-        QFETCH(int, byte);
+        ROW(ByteValueTruncatesRow, component, byte);
         QCOMPARE(tintmere::byteValue(component), byte);
     }
 
@@ -57,12 +60,7 @@ private Q_SLOTS:
     }
 
     void strings_data() {
-        QTest::addColumn<Color>("color");
-        QTest::addColumn<QByteArray>("hex");
-        QTest::addColumn<bool>("isShort");
-        QTest::addColumn<QByteArray>("shortHex");
-        QTest::addColumn<QByteArray>("webHex");
-        QTest::addColumn<QByteArray>("webShortHex");
+        const Rows<StringsRow> row;
         row("short colour", Color{1.0f, 0.6f, 0.2f}, "ff9933"_ba, true, "f93"_ba, "ff9933"_ba,
             "f93"_ba);
         row("halves and quarters", Color{0.5f, 0.25f, 0.75f}, "7f3fbf"_ba, false, "7f3fbf"_ba,
@@ -75,12 +73,7 @@ private Q_SLOTS:
             "fe9933"_ba, "ff9933"_ba, "f93"_ba);
     }
     void strings() {
-        QFETCH(Color, color);
-        QFETCH(QByteArray, hex);
-        QFETCH(bool, isShort);
-        QFETCH(QByteArray, shortHex);
-        QFETCH(QByteArray, webHex);
-        QFETCH(QByteArray, webShortHex);
+        ROW(StringsRow, color, hex, isShort, shortHex, webHex, webShortHex);
         QCOMPARE(bytes(color.hexString()), hex);
         QCOMPARE(color.isShortColor(), isShort);
         QCOMPARE(bytes(color.shortHexString()), shortHex);
@@ -136,8 +129,7 @@ private Q_SLOTS:
     }
 
     void componentFromHexComponent_data() {
-        QTest::addColumn<QByteArray>("hex");
-        QTest::addColumn<int>("byte");
+        const Rows<ComponentFromHexComponentRow> row;
         row("one digit doubled", "f"_ba, 255);
         row("two digits", "ff"_ba, 255);
         row("8 is 0x88", "8"_ba, 136);
@@ -149,8 +141,7 @@ private Q_SLOTS:
         row("punctuation stays in range", "##"_ba, 0);
     }
     void componentFromHexComponent() {
-        QFETCH(QByteArray, hex);
-        QFETCH(int, byte);
+        ROW(ComponentFromHexComponentRow, hex, byte);
         const float component = tintmere::colorComponentFromHexComponent(hex.toStdString());
         QCOMPARE(component, static_cast<float>(byte / 255.0));
     }

@@ -6,6 +6,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using tintmere::Color;
 
 namespace {
@@ -17,14 +18,16 @@ QByteArray written(const Color& color, const QByteArray& format) {
 }
 } // namespace
 
+using TokensRow = std::tuple<QByteArray, QByteArray, QByteArray>;
+using LiteralsRow = std::tuple<QByteArray, QByteArray>;
+using FractionsRoundLikePrintfRow = std::tuple<float, QByteArray, QByteArray>;
+
 class TestColorFormat : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void tokens_data() {
-        QTest::addColumn<QByteArray>("format");
-        QTest::addColumn<QByteArray>("shortColor");
-        QTest::addColumn<QByteArray>("unevenColor");
+        const Rows<TokensRow> row;
         row("stored colour text", "%Xr%Xg%Xb"_ba, "ff9933"_ba, "7f3fbf"_ba);
         row("uppercase letters", "%XR%XG%XB"_ba, "FF9933"_ba, "7F3FBF"_ba);
         row("shorthand", "%xr%xg%xb"_ba, "f93"_ba, "7f3fbf"_ba);
@@ -40,17 +43,14 @@ private Q_SLOTS:
         row("web fraction", "%w2g"_ba, "0.60"_ba, "0.20"_ba);
     }
     void tokens() {
-        QFETCH(QByteArray, format);
-        QFETCH(QByteArray, shortColor);
-        QFETCH(QByteArray, unevenColor);
+        ROW(TokensRow, format, shortColor, unevenColor);
         QCOMPARE(written(kShortColor, format), shortColor);
         QCOMPARE(written(kUnevenColor, format), unevenColor);
     }
 
     // Everything that is not a complete token becomes literal text.
     void literals_data() {
-        QTest::addColumn<QByteArray>("format");
-        QTest::addColumn<QByteArray>("expected");
+        const Rows<LiteralsRow> row;
         row("empty", ""_ba, ""_ba);
         row("no percent", "plain text"_ba, "plain text"_ba);
         row("unknown notation", "%qz"_ba, "qz"_ba);
@@ -81,15 +81,12 @@ private Q_SLOTS:
         row("non-ASCII literal text", "gr\u00fcn %0g"_ba, "gr\u00fcn 63"_ba);
     }
     void literals() {
-        QFETCH(QByteArray, format);
-        QFETCH(QByteArray, expected);
+        ROW(LiteralsRow, format, expected);
         QCOMPARE(written(kUnevenColor, format), expected);
     }
 
     void fractionsRoundLikePrintf_data() {
-        QTest::addColumn<float>("red");
-        QTest::addColumn<QByteArray>("format");
-        QTest::addColumn<QByteArray>("expected");
+        const Rows<FractionsRoundLikePrintfRow> row;
         row("exact tie rounds to even", 0.125f, "%2r"_ba, "0.12"_ba);
         row("float above the tie", 0.375f, "%2r"_ba, "0.38"_ba);
         row("float widened, not rounded first", 0.6f, "%5r"_ba, "0.60000"_ba);
@@ -97,9 +94,7 @@ private Q_SLOTS:
         row("out of range limited", 1.7f, "%1r %0r %Xr"_ba, "1.0 255 ff"_ba);
     }
     void fractionsRoundLikePrintf() {
-        QFETCH(float, red);
-        QFETCH(QByteArray, format);
-        QFETCH(QByteArray, expected);
+        ROW(FractionsRoundLikePrintfRow, red, format, expected);
         QCOMPARE(written(Color{red, 0.0f, 0.0f}, format), expected);
     }
 

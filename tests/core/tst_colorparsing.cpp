@@ -8,6 +8,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using tintmere::Color;
 
 namespace {
@@ -28,14 +29,17 @@ bool inRange(const Color& c) {
 }
 } // namespace
 
+using DropTextRow = std::tuple<QByteArray, int, QByteArray>;
+using OtherFormatsRow = std::tuple<QByteArray, QByteArray, QByteArray>;
+using ComponentsStayInRangeRow = std::tuple<QByteArray, QByteArray>;
+using HexRow = std::tuple<QByteArray, QByteArray>;
+
 class TestColorParsing : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void dropText_data() {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<int>("format"); // 1-based, 0 for none
-        QTest::addColumn<QByteArray>("color");
+        const Rows<DropTextRow> row; // format: 1-based, 0 for none
         row("six digits", "ff9933"_ba, 1, "ff9933"_ba);
         row("uppercase", "FF9933"_ba, 1, "ff9933"_ba);
         row("with #", "#ff9933"_ba, 2, "ff9933"_ba);
@@ -67,9 +71,7 @@ private Q_SLOTS:
         row("non-ASCII digit look-alike", "ff99\u0663\u0663"_ba, 0, "none"_ba);
     }
     void dropText() {
-        QFETCH(QByteArray, text);
-        QFETCH(int, format);
-        QFETCH(QByteArray, color);
+        ROW(DropTextRow, text, format, color);
         const auto index = tintmere::matchString(text.toStdString(), tintmere::kDropFormats);
         QCOMPARE(index ? int(*index) + 1 : 0, format);
         QCOMPARE(stored(fromDropText(text)), color);
@@ -99,9 +101,7 @@ private Q_SLOTS:
 
     // Any format can be read back, not only the drop formats.
     void otherFormats_data() {
-        QTest::addColumn<QByteArray>("format");
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QByteArray>("color");
+        const Rows<OtherFormatsRow> row;
         row("fractions", "%3r, %3g, %3b"_ba, "1.000, 0.600, 0.200"_ba, "ff9933"_ba);
         row("fractions without separators", "%1r%1g%1b"_ba, ".51.00"_ba, "7fff00"_ba);
         row("fraction suffix", "(%2r;%2g;%2b)"_ba, "(0.5f;1;.25F)"_ba, "7fff3f"_ba);
@@ -118,9 +118,7 @@ private Q_SLOTS:
         row("web tokens read plainly", "%wXr%w0g"_ba, "7f63"_ba, "7f3f00"_ba);
     }
     void otherFormats() {
-        QFETCH(QByteArray, format);
-        QFETCH(QByteArray, text);
-        QFETCH(QByteArray, color);
+        ROW(OtherFormatsRow, format, text, color);
         const std::string_view formats[] = {format.constData()};
         QCOMPARE(stored(Color::colorFromString(text.toStdString(), formats)), color);
     }
@@ -129,14 +127,12 @@ private Q_SLOTS:
     // from the pattern ("2551" matches as 255 and 1 but reads as 2 and 551); the components
     // still stay within 0..1.
     void componentsStayInRange_data() {
-        QTest::addColumn<QByteArray>("format");
-        QTest::addColumn<QByteArray>("text");
+        const Rows<ComponentsStayInRangeRow> row;
         row("decimal 551", "%0r%0g"_ba, "2551"_ba);
         row("fraction 5.5", "%1r%1g"_ba, "0.55.5"_ba);
     }
     void componentsStayInRange() {
-        QFETCH(QByteArray, format);
-        QFETCH(QByteArray, text);
+        ROW(ComponentsStayInRangeRow, format, text);
         const std::string_view formats[] = {format.constData()};
         const auto color = Color::colorFromString(text.toStdString(), formats);
         QVERIFY(color.has_value());
@@ -144,8 +140,7 @@ private Q_SLOTS:
     }
 
     void hex_data() {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QByteArray>("color");
+        const Rows<HexRow> row;
         row("three digits, uppercase, prefix", "#FFF"_ba, "ffffff"_ba);
         row("three digits", "fff"_ba, "ffffff"_ba);
         row("six digits", "ffffff"_ba, "ffffff"_ba);
@@ -176,8 +171,7 @@ private Q_SLOTS:
             "none"_ba);
     }
     void hex() {
-        QFETCH(QByteArray, text);
-        QFETCH(QByteArray, color);
+        ROW(HexRow, text, color);
         QCOMPARE(stored(Color::colorFromHex(text.toStdString())), color);
     }
 };

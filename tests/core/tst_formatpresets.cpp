@@ -6,20 +6,18 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using tintmere::Color;
 using tintmere::FormatSettings;
+
+using PresetsRow = std::tuple<int, int, bool, bool, QByteArray, QByteArray>;
 
 class TestFormatPresets : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void presets_data() {
-        QTest::addColumn<int>("family");
-        QTest::addColumn<int>("variant");
-        QTest::addColumn<bool>("shorthand");
-        QTest::addColumn<bool>("uppercase");
-        QTest::addColumn<QByteArray>("shortColor");
-        QTest::addColumn<QByteArray>("unevenColor");
+        const Rows<PresetsRow> row;
         row("hex 0", 0, 0, false, false, "#ff9933"_ba, "#7f3fbf"_ba);
         row("hex 0 uppercase keeps #", 0, 0, false, true, "#FF9933"_ba, "#7F3FBF"_ba);
         row("hex 0 shorthand", 0, 0, true, false, "#f93"_ba, "#7f3fbf"_ba);
@@ -48,12 +46,7 @@ private Q_SLOTS:
         row("negative family", -1, 0, false, false, "none"_ba, "none"_ba);
     }
     void presets() {
-        QFETCH(int, family);
-        QFETCH(int, variant);
-        QFETCH(bool, shorthand);
-        QFETCH(bool, uppercase);
-        QFETCH(QByteArray, shortColor);
-        QFETCH(QByteArray, unevenColor);
+        ROW(PresetsRow, family, variant, shorthand, uppercase, shortColor, unevenColor);
         const FormatSettings settings{variant, variant, variant, shorthand, uppercase};
         const auto text = [&](const Color& c) {
             const auto s = tintmere::stringOfColor(c, family, settings);

@@ -12,6 +12,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using tintmere::Color;
 using tintmere::GXGradient;
 using tintmere::GXGradientElement;
@@ -36,6 +37,10 @@ QByteArray describe(const Color& c) {
 }
 
 } // namespace
+
+using MissingStopsRaiseRow = std::tuple<int, float, QString>;
+using MadeGradientsRow = std::tuple<GXGradient, int, int, float, Color>;
+using HsvConversionsRow = std::tuple<Color, float, float, float>;
 
 class TestGXGradient : public QObject {
     Q_OBJECT
@@ -115,9 +120,8 @@ private Q_SLOTS:
     }
 
     void missingStopsRaise_data() {
-        QTest::addColumn<int>("operation"); // 0 remove at index, 1 remove at position, 2 read
-        QTest::addColumn<float>("argument");
-        QTest::addColumn<QString>("message");
+        const Rows<MissingStopsRaiseRow>
+            row; // operation: 0 remove at index, 1 remove at position, 2 read
         row("remove index", 0, 3.0f,
             u"-[GXGradient removeColorStopAtIndex:]: index (3) beyond bounds"_s);
         row("remove position", 1, 0.4f,
@@ -126,9 +130,7 @@ private Q_SLOTS:
     }
 
     void missingStopsRaise() {
-        QFETCH(int, operation);
-        QFETCH(float, argument);
-        QFETCH(QString, message);
+        ROW(MissingStopsRaiseRow, operation, argument, message);
         const GXGradient gradient = gradientFrom(u"0,0,0@0;0.5,0.5,0.5@0.3;1,1,1@1"_s);
         try {
             if (operation == 0)
@@ -154,11 +156,7 @@ private Q_SLOTS:
     }
 
     void madeGradients_data() {
-        QTest::addColumn<GXGradient>("gradient");
-        QTest::addColumn<int>("stops");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<float>("position");
-        QTest::addColumn<Color>("expected");
+        const Rows<MadeGradientsRow> row;
         row("aqua selected", GXGradient::aquaSelectedGradient(), 4, 0, 0.5f,
             Color{0.42f, 0.68f, 0.90f, 1});
         // Hydrogen: the bright line at hue 200, and nearly black between the lines.
@@ -177,11 +175,7 @@ private Q_SLOTS:
     }
 
     void madeGradients() {
-        QFETCH(GXGradient, gradient);
-        QFETCH(int, stops);
-        QFETCH(int, mode);
-        QFETCH(float, position);
-        QFETCH(Color, expected);
+        ROW(MadeGradientsRow, gradient, stops, mode, position, expected);
         QCOMPARE(gradient.elementCount(), std::size_t(stops));
         QCOMPARE(gradient.blendingMode(), mode);
         const Color actual = gradient.colorAtPosition(position);
@@ -190,10 +184,7 @@ private Q_SLOTS:
 
     // Hue in degrees (NaN for a grey), saturation and value, and back again.
     void hsvConversions_data() {
-        QTest::addColumn<Color>("rgb");
-        QTest::addColumn<float>("hue");
-        QTest::addColumn<float>("saturation");
-        QTest::addColumn<float>("value");
+        const Rows<HsvConversionsRow> row;
         row("red", Color{1, 0, 0, 1}, 0.0f, 1.0f, 1.0f);
         row("green", Color{0, 1, 0, 1}, 120.0f, 1.0f, 1.0f);
         row("blue", Color{0, 0, 1, 1}, 240.0f, 1.0f, 1.0f);
@@ -203,10 +194,7 @@ private Q_SLOTS:
     }
 
     void hsvConversions() {
-        QFETCH(Color, rgb);
-        QFETCH(float, hue);
-        QFETCH(float, saturation);
-        QFETCH(float, value);
+        ROW(HsvConversionsRow, rgb, hue, saturation, value);
         float c[3] = {rgb.red, rgb.green, rgb.blue};
         tintmere::transformRGB_HSV(c);
         QVERIFY2(near(c[0], hue) && near(c[1], saturation) && near(c[2], value),

@@ -6,18 +6,19 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using tintmere::CharacterSet;
 
 Q_DECLARE_METATYPE(CharacterSet)
+
+using RemovingRow = std::tuple<CharacterSet, QByteArray, QByteArray>;
 
 class TestStringExtensions : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void removing_data() {
-        QTest::addColumn<CharacterSet>("set");
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QByteArray>("expected");
+        const Rows<RemovingRow> row;
         const auto space = CharacterSet::WhitespaceAndNewline;
         const auto punctuation = CharacterSet::Punctuation;
         row("spaces, tab, line feed", space, "a b\tc\n"_ba, "abc"_ba);
@@ -35,9 +36,7 @@ private Q_SLOTS:
         row("malformed bytes copied unchanged", punctuation, "a\xff.\xc3"_ba, "a\xff\xc3"_ba);
     }
     void removing() {
-        QFETCH(CharacterSet, set);
-        QFETCH(QByteArray, text);
-        QFETCH(QByteArray, expected);
+        ROW(RemovingRow, set, text, expected);
         QCOMPARE(QByteArray::fromStdString(
                      tintmere::stringByRemovingCharactersInSet(text.toStdString(), set)),
                  expected);

@@ -10,6 +10,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using namespace tintmere;
 
 namespace {
@@ -27,6 +28,9 @@ void writeIni(const QString& path, const QByteArray& lines) {
 }
 
 } // namespace
+
+using TolerantReadsRow = std::tuple<QByteArray, int, bool, QString>;
+using ColoursRow = std::tuple<QString, QString>;
 
 class TestDefaults : public QObject {
     Q_OBJECT
@@ -65,10 +69,7 @@ private Q_SLOTS:
 
     // Whatever a hand-edited file holds, the typed reads answer without failing.
     void tolerantReads_data() {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<int>("intValue");
-        QTest::addColumn<bool>("boolValue");
-        QTest::addColumn<QString>("stringValue");
+        const Rows<TolerantReadsRow> row;
         row("number", "Float%20Format=2"_ba, 2, true, u"2"_s);
         row("negative", "Float%20Format=-4"_ba, -4, false, u"-4"_s);
         row("fraction", "Float%20Format=3.9"_ba, 3, true, u"3.9"_s);
@@ -80,10 +81,7 @@ private Q_SLOTS:
         row("invalid variant", "Float%20Format=@Invalid()"_ba, 3, true, u""_s);
     }
     void tolerantReads() {
-        QFETCH(QByteArray, line);
-        QFETCH(int, intValue);
-        QFETCH(bool, boolValue);
-        QFETCH(QString, stringValue);
+        ROW(TolerantReadsRow, line, intValue, boolValue, stringValue);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"t.conf"_s);
         writeIni(path, line);
@@ -95,14 +93,12 @@ private Q_SLOTS:
     }
 
     void colours_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("read");
+        const Rows<ColoursRow> row;
         row("uppercase", u"00FF7F"_s, u"00ff7f"_s);
         row("not a colour", u"purple"_s, u"ffffff"_s);
     }
     void colours() {
-        QFETCH(QString, stored);
-        QFETCH(QString, read);
+        ROW(ColoursRow, stored, read);
         auto defaults = Defaults::inMemory();
         defaults->setString(keys::ResetColor, stored);
         QCOMPARE(colorText(defaults->colorValue(keys::ResetColor)), read);

@@ -11,6 +11,7 @@ using namespace Qt::Literals::StringLiterals;
 using testrows::fixture;
 using testrows::readFile;
 using testrows::row;
+using testrows::Rows;
 using namespace tintmere;
 
 namespace {
@@ -66,6 +67,10 @@ const QStringList kFour{u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"ffffff"_s};
 
 } // namespace
 
+using FavoritesRoundTripRow = std::tuple<QList<int>, QStringList>;
+using FavoriteColorsBecomeStoredTextRow = std::tuple<QStringList, QStringList>;
+using RefusedRow = std::tuple<QString, QByteArray, QString>;
+
 class TestExchangeFiles : public QObject {
     Q_OBJECT
 
@@ -111,15 +116,13 @@ private Q_SLOTS:
     }
 
     void favoritesRoundTrip_data() {
-        QTest::addColumn<QList<int>>("flags");
-        QTest::addColumn<QStringList>("written");
+        const Rows<FavoritesRoundTripRow> row;
         row("second unticked", QList<int>{1, 0, 1}, QStringList{u"A"_s, u"C"_s});
         row("none", QList<int>{0, 0, 0}, QStringList{});
         row("flags other than 1", QList<int>{2, -1, 1}, QStringList{u"C"_s});
     }
     void favoritesRoundTrip() {
-        QFETCH(QList<int>, flags);
-        QFETCH(QStringList, written);
+        ROW(FavoritesRoundTripRow, flags, written);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"my.favorites.tnf"_s);
         const QList<FavoriteEntry> favorites{{u"A"_s, kFour}, {u"B"_s, kFour}, {u"C"_s, kFour}};
@@ -137,8 +140,7 @@ private Q_SLOTS:
 
     // Files made elsewhere spell colours in many ways; the favorites keep stored colour text.
     void favoriteColorsBecomeStoredText_data() {
-        QTest::addColumn<QStringList>("spelled");
-        QTest::addColumn<QStringList>("stored");
+        const Rows<FavoriteColorsBecomeStoredTextRow> row;
         row("capitals", QStringList{u"FF0000"_s, u"00FF00"_s, u"0000Ff"_s, u"FFFFFF"_s}, kFour);
         row("hash prefix", QStringList{u"#ff0000"_s, u"#00ff00"_s, u"#0000FF"_s, u"#fff"_s}, kFour);
         row("shorthand and spaces", QStringList{u"f00"_s, u" 00 ff 00 "_s, u"#00F"_s, u"ffffff"_s},
@@ -146,8 +148,7 @@ private Q_SLOTS:
         row("already stored", kFour, kFour);
     }
     void favoriteColorsBecomeStoredText() {
-        QFETCH(QStringList, spelled);
-        QFETCH(QStringList, stored);
+        ROW(FavoriteColorsBecomeStoredTextRow, spelled, stored);
         QTemporaryDir dir;
         const QString path =
             writeFile(dir, u"in.tnf"_s,
@@ -171,9 +172,7 @@ private Q_SLOTS:
     }
 
     void refused_data() {
-        QTest::addColumn<QString>("extension");
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("reason");
+        const Rows<RefusedRow> row;
         row("garbage", u"tnp"_s, "not an archive at all"_ba, u"property list"_s);
         row("a plain property list", u"tnp"_s, binaryPropertyList(QVariant(kFour)),
             u"not a keyed archive"_s);
@@ -220,9 +219,7 @@ private Q_SLOTS:
             u"no “Name”"_s);
     }
     void refused() {
-        QFETCH(QString, extension);
-        QFETCH(QByteArray, file);
-        QFETCH(QString, reason);
+        ROW(RefusedRow, extension, file, reason);
         QTemporaryDir dir;
         const QString path = writeFile(dir, u"bad."_s + extension, file);
         const std::optional<FileError> error = extension == u"tnp"

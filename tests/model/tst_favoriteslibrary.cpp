@@ -12,6 +12,7 @@ using namespace Qt::Literals::StringLiterals;
 using testrows::fixture;
 using testrows::readFile;
 using testrows::row;
+using testrows::Rows;
 using testrows::writeFile;
 using namespace tintmere;
 
@@ -37,13 +38,16 @@ const QString kNested = u"Root[Level 1[Level 2[Level 3+[Deep=102030 405060 70809
 
 } // namespace
 
+using LoadRow = std::tuple<QByteArray, QString>;
+using DamagedFileIsSetAsideRow = std::tuple<QByteArray, QString>;
+using SaveKeepsAVersionChangedElsewhereRow = std::tuple<QString, bool>;
+
 class TestFavoritesLibrary : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void load_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("tree");
+        const Rows<LoadRow> row;
         row("no file", QByteArray(), u"Root[]"_s);
         row("older array form", fixture(u"library-array-form.plist"_s),
             u"Root[Warm=FF0000 FF8000 FFFF00 FFFFFF]"_s);
@@ -62,8 +66,7 @@ private Q_SLOTS:
             u"Root[[], Bare=ffffff ffffff ffffff ffffff]"_s);
     }
     void load() {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, tree);
+        ROW(LoadRow, file, tree);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Favorites.plist"_s);
         if (!file.isEmpty()) {
@@ -84,8 +87,7 @@ private Q_SLOTS:
     }
 
     void damagedFileIsSetAside_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("reason");
+        const Rows<DamagedFileIsSetAsideRow> row;
         row("empty", QByteArray(), u"empty"_s);
         row("garbage", "\x89PNG\r\n\x1a\n"_ba, u"property list"_s);
         row("truncated", fixture(u"library-nested.plist"_s).left(900), u"truncated"_s);
@@ -94,8 +96,7 @@ private Q_SLOTS:
         row("cycle", fixture(u"cycle.plist"_s), u"itself"_s);
     }
     void damagedFileIsSetAside() {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, reason);
+        ROW(DamagedFileIsSetAsideRow, file, reason);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Favorites.plist"_s);
         QVERIFY(writeFile(path + u".damaged"_s, "an earlier one"_ba));
@@ -130,8 +131,8 @@ private Q_SLOTS:
     // A file that changed since this library read or wrote it (another copy of the program,
     // a sync tool) is never overwritten: it is kept beside the new one and the user is told.
     void saveKeepsAVersionChangedElsewhere_data() {
-        QTest::addColumn<QString>("elsewhere"); // what happens to the file between saves
-        QTest::addColumn<bool>("kept");
+        const Rows<SaveKeepsAVersionChangedElsewhereRow>
+            row; // elsewhere: what happens to the file between saves
         row("rewritten with other favorites", u"rewrite"_s, true);
         row("created after an empty start", u"create"_s, true);
         row("touched, same content", u"touch"_s, false);
@@ -139,8 +140,7 @@ private Q_SLOTS:
         row("nothing: our own saves", u"nothing"_s, false);
     }
     void saveKeepsAVersionChangedElsewhere() {
-        QFETCH(QString, elsewhere);
-        QFETCH(bool, kept);
+        ROW(SaveKeepsAVersionChangedElsewhereRow, elsewhere, kept);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Favorites.plist"_s);
         const QByteArray theirs = xmlPropertyList(QVariantMap{

@@ -8,6 +8,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using tintmere::GXGradient;
 using tintmere::test::gradientFrom;
 
@@ -26,6 +27,8 @@ public:
 };
 
 } // namespace
+
+using DamagedArchiveIsRefusedRow = std::tuple<int, int, int>;
 
 class TestGXGradientCoding : public QObject {
     Q_OBJECT
@@ -72,18 +75,14 @@ private Q_SLOTS:
     }
 
     void damagedArchiveIsRefused_data() {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("values");
+        const Rows<DamagedArchiveIsRefusedRow> row;
         row("more stops than values", 3, 0, 10);
         row("negative count", -1, 0, 0);
         row("unknown mode", 0, 7, 0);
     }
 
     void damagedArchiveIsRefused() {
-        QFETCH(int, count);
-        QFETCH(int, mode);
-        QFETCH(int, values);
+        ROW(DamagedArchiveIsRefusedRow, count, mode, values);
         tintmere::GXKeyedArchiver archiver;
         for (int i = 0; i < values; ++i)
             archiver.encodeFloat(0.5f);

@@ -4,7 +4,6 @@
 #include "datarows.h"
 #include "exchangefiles.h"
 #include "favoriteslibrary.h"
-#include "keyedarchive.h"
 #include "propertylist.h"
 #include "simpletreenode.h"
 
@@ -22,65 +21,12 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using namespace tintmere;
 
 namespace {
 
 constexpr qint64 kAnswerMs = 5000;
-
-QVariant uid(qsizetype index) {
-    return QVariant::fromValue(PlistUid{static_cast<quint64>(index)});
-}
-
-QVariantMap classRecord(const QString& name, QStringList classes) {
-    return {{u"$classname"_s, name}, {u"$classes"_s, classes << u"NSObject"_s}};
-}
-
-// The ways one favorite dictionary, named from every element of the root array, can be
-// large: many keys before "Name" and "Colors", a long colour array, a long class list.
-enum class Shared { Dictionary, Colors, ClassList };
-
-QByteArray sharedFavoriteArchive(int favorites, int size, Shared shape) {
-    QVariantList objects{u"$null"_s, QVariant()};
-    const auto add = [&objects](const QVariant& object) {
-        objects.append(object);
-        return uid(objects.size() - 1);
-    };
-    const QVariant arrayClass =
-        add(classRecord(u"NSMutableArray"_s, {u"NSMutableArray"_s, u"NSArray"_s}));
-    QStringList dictionaryClasses{u"NSMutableDictionary"_s};
-    for (int i = 0; shape == Shared::ClassList && i < size; ++i) {
-        dictionaryClasses.append(u"C%1"_s.arg(i));
-    }
-    const QVariant dictionaryClass =
-        add(classRecord(u"NSMutableDictionary"_s, dictionaryClasses << u"NSDictionary"_s));
-    QVariantList colorRefs;
-    for (const QString& color : {u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"ffffff"_s}) {
-        colorRefs.append(add(color));
-    }
-    for (int i = 0; shape == Shared::Colors && i < size; ++i) {
-        colorRefs.append(colorRefs.first());
-    }
-    QVariantList keys;
-    QVariantList values;
-    for (int i = 0; shape == Shared::Dictionary && i < size; ++i) {
-        keys.append(add(u"k%1"_s.arg(i)));
-        values.append(keys.last());
-    }
-    keys << add(u"Name"_s) << add(u"Colors"_s);
-    values << add(u"Shared"_s)
-           << add(QVariantMap{{u"NS.objects"_s, colorRefs}, {u"$class"_s, arrayClass}});
-    const QVariant favorite = add(QVariantMap{
-        {u"NS.keys"_s, keys}, {u"NS.objects"_s, values}, {u"$class"_s, dictionaryClass}});
-    objects[1] = QVariantMap{{u"NS.objects"_s, QVariantList(favorites, favorite)},
-                             {u"$class"_s, arrayClass}};
-    return binaryPropertyList(QVariantMap{
-        {u"$archiver"_s, u"NSKeyedArchiver"_s},
-        {u"$version"_s, 100000},
-        {u"$top"_s, QVariantMap{{u"root"_s, uid(1)}}},
-        {u"$objects"_s, objects},
-    });
-}
 
 // A small XML library with the given markup between the XML declaration and its root, and
 // `inside` as the first thing in the root's dictionary.
@@ -233,40 +179,19 @@ QList<FavoriteEntry> manyFavorites(int count) {
 
 } // namespace
 
+using XmlDocumentTypesRow = std::tuple<QByteArray, QString>;
+using ReadingStopsAtTheLimitRow = std::tuple<QString, qint64, qint64, QString>;
+using LibraryAtTheLimitsRow = std::tuple<TreeMaker, bool>;
+using FavoritesFileAtTheLimitsRow = std::tuple<int, bool>;
+
 class TestHostileFiles : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Every favorite refers to the same large object: each is looked at once, not once per
-    // favorite.
-    void sharedObjectsInFavoritesFiles_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<int>("favorites");
-        row("one dictionary of 20000 keys, 20000 times",
-            sharedFavoriteArchive(20000, 20000, Shared::Dictionary), 20000);
-        row("one colour array of 20000 elements, 20000 times",
-            sharedFavoriteArchive(20000, 20000, Shared::Colors), 20000);
-        row("one class of 20000 names, 20000 times",
-            sharedFavoriteArchive(20000, 20000, Shared::ClassList), 20000);
-    }
-    void sharedObjectsInFavoritesFiles() {
-        QFETCH(QByteArray, file);
-        QFETCH(int, favorites);
-        QElapsedTimer timer;
-        timer.start();
-        const Expected<QList<FavoriteEntry>> read = FavoritesFile::parse(file);
-        const qint64 elapsed = timer.elapsed();
-        QVERIFY2(read, qPrintable(read ? QString() : read.error()));
-        QCOMPARE(read->size(), favorites);
-        QCOMPARE(read->last().name, u"Shared"_s);
-        QVERIFY2(elapsed < kAnswerMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
-    }
-
     // One document type before the root, nothing else: every scan ends with the construct it
     // reads, so the size of the file bounds the time.
     void xmlDocumentTypes_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("answer");
+        const Rows<XmlDocumentTypesRow> row;
         const QByteArray many = "<!DOCTYPE plist>\n"_ba.repeated(980000); // 16 MB
         row("none", xmlLibrary({}), u"read"_s);
         row("one", xmlLibrary(kDocType), u"read"_s);
@@ -291,8 +216,7 @@ private Q_SLOTS:
             u"unknown reference"_s);
     }
     void xmlDocumentTypes() {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, answer);
+        ROW(XmlDocumentTypesRow, file, answer);
         QElapsedTimer timer;
         timer.start();
         const Expected<QVariant> read = readPropertyList(file);
@@ -326,10 +250,7 @@ private Q_SLOTS:
 
     // The limit holds, to the byte, whatever size the file reports: files of /proc report none.
     void readingStopsAtTheLimit_data() {
-        QTest::addColumn<QString>("path"); // empty: a file of `size` bytes
-        QTest::addColumn<qint64>("size");
-        QTest::addColumn<qint64>("limit");
-        QTest::addColumn<QString>("answer");
+        const Rows<ReadingStopsAtTheLimitRow> row; // path: empty: a file of `size` bytes
         const QString proc = u"/proc/self/status"_s;
         row("/proc file over the limit", proc, qint64(0), qint64(16), u"too large"_s);
         row("/proc file within it", proc, qint64(0), qint64(1 << 20), u"Name:"_s);
@@ -340,10 +261,7 @@ private Q_SLOTS:
         row("one byte over", QString(), qint64(100'001), qint64(100'000), u"too large"_s);
     }
     void readingStopsAtTheLimit() {
-        QFETCH(QString, path);
-        QFETCH(qint64, size);
-        QFETCH(qint64, limit);
-        QFETCH(QString, answer);
+        ROW(ReadingStopsAtTheLimitRow, path, size, limit, answer);
         QTemporaryDir dir;
         if (path.isEmpty())
             QVERIFY(make(Kind::Regular, path = dir.filePath(u"f"_s), QByteArray(size, 'x')));
@@ -382,8 +300,7 @@ private Q_SLOTS:
     // What is saved loads again: a library the reader would refuse is not written, and the
     // file already there stays as it was.
     void libraryAtTheLimits_data() {
-        QTest::addColumn<TreeMaker>("makeTree");
-        QTest::addColumn<bool>("saved");
+        const Rows<LibraryAtTheLimitsRow> row;
         const qsizetype maxBytes = PropertyListLimits::library().maxBytes;
         row("1,000,000 values", TreeMaker([] { return flatLibrary(142855, 3); }), true);
         row("1,000,001 values", TreeMaker([] { return flatLibrary(142854, 5); }), false);
@@ -393,8 +310,7 @@ private Q_SLOTS:
         row("64 MB and a byte", TreeMaker([=] { return libraryOfSize(maxBytes + 1); }), false);
     }
     void libraryAtTheLimits() {
-        QFETCH(TreeMaker, makeTree);
-        QFETCH(bool, saved);
+        ROW(LibraryAtTheLimitsRow, makeTree, saved);
         const std::unique_ptr<SimpleTreeNode> tree = makeTree();
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Favorites.plist"_s);
@@ -417,14 +333,12 @@ private Q_SLOTS:
     }
 
     void favoritesFileAtTheLimits_data() {
-        QTest::addColumn<int>("favorites");
-        QTest::addColumn<bool>("saved");
+        const Rows<FavoritesFileAtTheLimitsRow> row;
         row("40,000 favorites", 40000, true);
         row("50,000 favorites", 50000, false);
     }
     void favoritesFileAtTheLimits() {
-        QFETCH(int, favorites);
-        QFETCH(bool, saved);
+        ROW(FavoritesFileAtTheLimitsRow, favorites, saved);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Many.tnf"_s);
         const std::optional<FileError> error = FavoritesFile::write(path, manyFavorites(favorites));

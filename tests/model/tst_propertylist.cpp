@@ -9,6 +9,7 @@
 using namespace Qt::Literals::StringLiterals;
 using testrows::fixture;
 using testrows::row;
+using testrows::Rows;
 using namespace tintmere;
 
 namespace {
@@ -58,6 +59,9 @@ QByteArray nestedXmlArrays(int depth) {
 
 } // namespace
 
+using XmlAcceptedRow = std::tuple<QByteArray, QVariant>;
+using RefusedRow = std::tuple<QByteArray, QString>;
+
 class TestPropertyList : public QObject {
     Q_OBJECT
 
@@ -89,8 +93,7 @@ private Q_SLOTS:
 
     // What other writers put in XML property lists reads as they meant it.
     void xmlAccepted_data() {
-        QTest::addColumn<QByteArray>("xml");
-        QTest::addColumn<QVariant>("value");
+        const Rows<XmlAcceptedRow> row;
         row("references",
             "<plist><string>&lt;a&gt; &amp; &quot;b&quot; &#233;&#x263A;</string></plist>"_ba,
             QVariant(u"<a> & \"b\" é☺"_s));
@@ -114,8 +117,7 @@ private Q_SLOTS:
             QVariant::fromValue(PlistUid{7}));
     }
     void xmlAccepted() {
-        QFETCH(QByteArray, xml);
-        QFETCH(QVariant, value);
+        ROW(XmlAcceptedRow, xml, value);
         const Expected<QVariant> read = readPropertyList(xml);
         QVERIFY2(read.hasValue(), qPrintable(describe(read)));
         QCOMPARE(*read, value);
@@ -134,8 +136,7 @@ private Q_SLOTS:
     }
 
     void refused_data() {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("reason");
+        const Rows<RefusedRow> row;
         const QByteArray good = bplist({array("\1\1"_ba), ascii("ok")});
         row("empty", QByteArray(), u"empty"_s);
         row("garbage", "hello, world"_ba, u"property list"_s);
@@ -176,8 +177,7 @@ private Q_SLOTS:
         row("XML two values", "<plist><true/><false/></plist>"_ba, u"not closed"_s);
     }
     void refused() {
-        QFETCH(QByteArray, data);
-        QFETCH(QString, reason);
+        ROW(RefusedRow, data, reason);
         const Expected<QVariant> read = readPropertyList(data);
         QVERIFY2(!read.hasValue(), qPrintable(describe(read)));
         QVERIFY2(describe(read).contains(reason), qPrintable(describe(read)));

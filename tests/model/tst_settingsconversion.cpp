@@ -11,6 +11,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using testrows::writeFile;
 using namespace tintmere;
 
@@ -37,6 +38,9 @@ QVariantList legacyFavorites(const QStringList& names) {
 }
 
 } // namespace
+
+using SavedColorsRow = std::tuple<QVariant, QStringList>;
+using FavoritesMoveIntoTheLibraryRow = std::tuple<QByteArray, QStringList, bool>;
 
 class TestSettingsConversion : public QObject {
     Q_OBJECT
@@ -65,8 +69,7 @@ private Q_SLOTS:
     }
 
     void savedColors_data() {
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<QStringList>("palette");
+        const Rows<SavedColorsRow> row;
         const QStringList ordered{u"ff0000"_s, u"808080"_s, u"ffffff"_s, u"000000"_s};
         row("older dictionary",
             QVariant(QVariantMap{{u"4"_s, u"000000"_s},
@@ -90,8 +93,7 @@ private Q_SLOTS:
         row("a number", QVariant(12), QStringList(4, u"ffffff"_s));
     }
     void savedColors() {
-        QFETCH(QVariant, stored);
-        QFETCH(QStringList, palette);
+        ROW(SavedColorsRow, stored, palette);
         QTemporaryDir dir;
         FavoritesLibrary library(dir.filePath(u"Favorites.plist"_s));
         auto defaults = Defaults::inMemory();
@@ -102,9 +104,7 @@ private Q_SLOTS:
     }
 
     void favoritesMoveIntoTheLibrary_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("favorites");
-        QTest::addColumn<bool>("problem");
+        const Rows<FavoritesMoveIntoTheLibraryRow> row;
         const QVariantMap current{
             {u"Group"_s, u"Root"_s},
             {u"Entries"_s,
@@ -120,9 +120,7 @@ private Q_SLOTS:
         row("damaged library", "garbage"_ba, QStringList{u"Old 1"_s, u"Old 2"_s}, true);
     }
     void favoritesMoveIntoTheLibrary() {
-        QFETCH(QByteArray, file);
-        QFETCH(QStringList, favorites);
-        QFETCH(bool, problem);
+        ROW(FavoritesMoveIntoTheLibraryRow, file, favorites, problem);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"sub/Favorites.plist"_s);
         if (!file.isEmpty()) {

@@ -7,6 +7,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using namespace tintmere;
 
 namespace {
@@ -84,14 +85,16 @@ public:
 
 } // namespace
 
+using DescendantRow = std::tuple<QString, QString, bool>;
+using MinimumCoverRow = std::tuple<QStringList, QStringList>;
+using InsertChildrenRow = std::tuple<int, QStringList>;
+
 class TestTreeNode : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void descendant_data() {
-        QTest::addColumn<QString>("node");
-        QTest::addColumn<QString>("ancestor");
-        QTest::addColumn<bool>("descendant");
+        const Rows<DescendantRow> row;
         row("itself", u"C"_s, u"C"_s, true);
         row("grandparent", u"C"_s, u"A"_s, true);
         row("root of anything", u"Root"_s, u"A"_s, false);
@@ -99,9 +102,7 @@ private Q_SLOTS:
         row("parent of child", u"B"_s, u"C"_s, false);
     }
     void descendant() {
-        QFETCH(QString, node);
-        QFETCH(QString, ancestor);
-        QFETCH(bool, descendant);
+        ROW(DescendantRow, node, ancestor, descendant);
         SampleTree tree;
         QCOMPARE(tree.nodes[node]->isDescendantOfNode(tree.nodes[ancestor]), descendant);
         QCOMPARE(tree.nodes[node]->isDescendantOfNodeInArray(tree.list({u"E"_s, ancestor})),
@@ -110,8 +111,7 @@ private Q_SLOTS:
     }
 
     void minimumCover_data() {
-        QTest::addColumn<QStringList>("selected");
-        QTest::addColumn<QStringList>("cover");
+        const Rows<MinimumCoverRow> row;
         row("group then child", QStringList{u"B"_s, u"C"_s}, QStringList{u"B"_s});
         row("child then group", QStringList{u"C"_s, u"B"_s}, QStringList{u"B"_s});
         row("climbs a chain of parents", QStringList{u"C"_s, u"B"_s, u"A"_s}, QStringList{u"A"_s});
@@ -122,23 +122,20 @@ private Q_SLOTS:
         row("nothing", QStringList{}, QStringList{});
     }
     void minimumCover() {
-        QFETCH(QStringList, selected);
-        QFETCH(QStringList, cover);
+        ROW(MinimumCoverRow, selected, cover);
         SampleTree tree;
         QCOMPARE(namesOf(TreeNode::minimumNodeCoverFromNodesInArray(tree.list(selected))), cover);
     }
 
     void insertChildren_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QStringList>("children");
+        const Rows<InsertChildrenRow> row;
         row("middle", 1, QStringList{u"P"_s, u"X"_s, u"Y"_s, u"Q"_s});
         row("front", 0, QStringList{u"X"_s, u"Y"_s, u"P"_s, u"Q"_s});
         row("end", 2, QStringList{u"P"_s, u"Q"_s, u"X"_s, u"Y"_s});
         row("beyond the end appends", 9, QStringList{u"P"_s, u"Q"_s, u"X"_s, u"Y"_s});
     }
     void insertChildren() {
-        QFETCH(int, index);
-        QFETCH(QStringList, children);
+        ROW(InsertChildrenRow, index, children);
         auto parent = group(u"G"_s);
         parent->insertChild(favorite(u"P"_s), 0);
         parent->insertChild(favorite(u"Q"_s), 1);

@@ -8,6 +8,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using namespace tintmere::platform;
 
 namespace {
@@ -56,31 +57,29 @@ QImage expectedCapture(const QRect& wanted, const Screens& screens) {
 
 Q_DECLARE_METATYPE(Screens)
 
+using RectAroundPointerRow = std::tuple<QPoint, int, QRect>;
+using ComposedFromScreensRow = std::tuple<Screens, QRect>;
+
 class TestCaptureGeometry : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void rectAroundPointer_data() {
-        QTest::addColumn<QPoint>("pointer");
-        QTest::addColumn<int>("pixelsPerSide");
-        QTest::addColumn<QRect>("expected");
+        const Rows<RectAroundPointerRow> row;
         row("at the origin", QPoint(0, 0), 7, QRect(-3, -3, 7, 7));
         row("screen left of the primary", QPoint(-1, 5), 7, QRect(-4, 2, 7, 7));
         row("single pixel", QPoint(9, 9), 1, QRect(9, 9, 1, 1));
         row("even side", QPoint(10, 10), 8, QRect(6, 6, 8, 8));
     }
     void rectAroundPointer() {
-        QFETCH(QPoint, pointer);
-        QFETCH(int, pixelsPerSide);
-        QFETCH(QRect, expected);
+        ROW(RectAroundPointerRow, pointer, pixelsPerSide, expected);
         QCOMPARE(captureRectAround(pointer, pixelsPerSide), expected);
     }
 
     // Whatever the layout and scale, every pixel is the desktop's own or transparent, and
     // only small rectangles are grabbed.
     void composedFromScreens_data() {
-        QTest::addColumn<Screens>("screens");
-        QTest::addColumn<QRect>("wanted");
+        const Rows<ComposedFromScreensRow> row;
         const Screen single{{0, 0, 1280, 1024}, 1.0};
         const Screens sideBySide{{{0, 0, 1920, 1080}, 1.0}, {{1920, 0, 2560, 1440}, 2.0}};
         row("one screen, corner", Screens{single}, QRect(-3, -3, 7, 7));
@@ -97,8 +96,7 @@ private Q_SLOTS:
         row("wide strip", sideBySide, QRect(1900, 20, 40, 2));
     }
     void composedFromScreens() {
-        QFETCH(Screens, screens);
-        QFETCH(QRect, wanted);
+        ROW(ComposedFromScreensRow, screens, wanted);
         QList<QRect> requests;
         QList<CaptureSource> sources;
         for (const Screen& screen : screens) {

@@ -6,6 +6,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using namespace tintmere::platform::x11;
 
 namespace {
@@ -57,16 +58,14 @@ constexpr quint16 control = modifier::control, mod1 = 1 << 3, mod2 = 1 << 4, mod
 Q_DECLARE_METATYPE(Keys)
 Q_DECLARE_METATYPE(Modifiers)
 
+using HotKeyOnLayoutRow = std::tuple<Keys, Modifiers, int, int, int>;
+
 class TestX11Keymap : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void hotKeyOnLayout_data() {
-        QTest::addColumn<Keys>("keys");
-        QTest::addColumn<Modifiers>("mods");
-        QTest::addColumn<int>("keycode"); // 0: the layout has no L
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("numLock");
+        const Rows<HotKeyOnLayoutRow> row; // keycode: 0: the layout has no L
         Keys lAlsoShifted = usualKeys;
         lAlsoShifted.append({30, {0x0061, keysym::l}});
         Keys lMoved = usualKeys;
@@ -98,11 +97,7 @@ private Q_SLOTS:
         row("empty modifier table", usualKeys, Modifiers{}, 46, int(control | mod1 | mod4), 0);
     }
     void hotKeyOnLayout() {
-        QFETCH(Keys, keys);
-        QFETCH(Modifiers, mods);
-        QFETCH(int, keycode);
-        QFETCH(int, modifiers);
-        QFETCH(int, numLock);
+        ROW(HotKeyOnLayoutRow, keys, mods, keycode, modifiers, numLock);
         const auto key = controlAltSuperL(keyboard(keys), ::modifiers(mods));
         QCOMPARE(key.has_value(), keycode != 0);
         if (!key)

@@ -13,6 +13,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using tintmere::platform::GlobalHotKey;
 namespace xcb = tintmere::platform::xcb;
 
@@ -115,6 +116,8 @@ const QStringList hotKey{u"key"_s, u"ctrl+alt+super+l"_s};
 
 } // namespace
 
+using PressesActivateOnceRow = std::tuple<QStringList, Presses, int>;
+
 class TestXcbGlobalHotKey : public QObject {
     Q_OBJECT
 
@@ -122,9 +125,7 @@ private Q_SLOTS:
     void initTestCase() { QCOMPARE(QGuiApplication::platformName(), u"xcb"_s); }
 
     void pressesActivateOnce_data() {
-        QTest::addColumn<QStringList>("lockKeys");
-        QTest::addColumn<Presses>("presses");
-        QTest::addColumn<int>("activations");
+        const Rows<PressesActivateOnceRow> row;
         const QStringList numLock{u"key"_s, u"Num_Lock"_s};
         const QStringList capsLock{u"key"_s, u"Caps_Lock"_s};
         const QStringList bothLocks{u"key"_s, u"Num_Lock"_s, u"Caps_Lock"_s};
@@ -143,9 +144,7 @@ private Q_SLOTS:
             1);
     }
     void pressesActivateOnce() {
-        QFETCH(QStringList, lockKeys);
-        QFETCH(Presses, presses);
-        QFETCH(int, activations);
+        ROW(PressesActivateOnceRow, lockKeys, presses, activations);
         const std::unique_ptr<GlobalHotKey> key = tintmere::platform::createGlobalHotKey();
         QVERIFY2(key->isAvailable(), qPrintable(key->unavailableReason()));
         QVERIFY(key->unavailableReason().isEmpty());

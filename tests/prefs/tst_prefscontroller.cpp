@@ -22,6 +22,7 @@ using prefstest::defaults;
 using prefstest::key;
 using prefstest::PrefsUpdates;
 using testrows::row;
+using testrows::Rows;
 
 namespace {
 
@@ -51,6 +52,13 @@ QStringList storedKeys() {
 
 } // namespace
 
+using ControlWritesItsKeysRow = std::tuple<QString, int, QVariantMap, QString>;
+using FreeColorStoresBothKeysInOneStepRow = std::tuple<QString, QString, QString>;
+using ShowsStoredSettingsWithoutWritingRow = std::tuple<QString, QVariant, QString, QVariant>;
+using PaneSwitchKeepsTheTopEdgeRow = std::tuple<int, int>;
+using KeyboardClosesAndSwitchesPanesRow = std::tuple<QKeySequence, bool, QString>;
+using AboutPaneSaysWhereTheHotKeyStandsRow = std::tuple<bool, QString>;
+
 class TestPrefsController : public QObject {
     Q_OBJECT
 
@@ -62,10 +70,7 @@ private Q_SLOTS:
     // Each choice stores exactly its keys and announces one; a colour pop-up stores its item
     // and that item's colour.
     void controlWritesItsKeys_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<int>("choice"); // item of a pop-up; buttons are clicked
-        QTest::addColumn<QVariantMap>("stored");
-        QTest::addColumn<QString>("announced");
+        const Rows<ControlWritesItsKeysRow> row; // choice: item of a pop-up; buttons are clicked
         const auto one = [](const QString& control, int choice, const QString& key, QVariant v) {
             row(key.toLatin1(), control, choice, QVariantMap{{key, v}}, key);
         };
@@ -95,10 +100,7 @@ private Q_SLOTS:
     }
 
     void controlWritesItsKeys() {
-        QFETCH(QString, control);
-        QFETCH(int, choice);
-        QFETCH(QVariantMap, stored);
-        QFETCH(QString, announced);
+        ROW(ControlWritesItsKeysRow, control, choice, stored, announced);
 
         PrefsController prefs;
         PrefsUpdates updates;
@@ -115,9 +117,7 @@ private Q_SLOTS:
     }
 
     void freeColorStoresBothKeysInOneStep_data() {
-        QTest::addColumn<QString>("popUp");
-        QTest::addColumn<QString>("otherKey");
-        QTest::addColumn<QString>("colorKey");
+        const Rows<FreeColorStoresBothKeysInOneStepRow> row;
         row("reset", u"resetColorPopUp"_s, u"Reset Other Color"_s, u"Reset Color"_s);
         row("zoom", u"zoomBorderColorPopUp"_s, u"Zoom Other Color"_s, u"Zoom Border Color"_s);
         row("global", u"globalBorderColorPopUp"_s, u"Global Other Color"_s,
@@ -125,9 +125,7 @@ private Q_SLOTS:
     }
 
     void freeColorStoresBothKeysInOneStep() {
-        QFETCH(QString, popUp);
-        QFETCH(QString, otherKey);
-        QFETCH(QString, colorKey);
+        ROW(FreeColorStoresBothKeysInOneStepRow, popUp, otherKey, colorKey);
 
         PrefsController prefs;
         PrefsUpdates updates({otherKey, colorKey});
@@ -155,10 +153,7 @@ private Q_SLOTS:
     }
 
     void showsStoredSettingsWithoutWriting_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QVariant>("stored"); // invalid: nothing stored
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QVariant>("shown");
+        const Rows<ShowsStoredSettingsWithoutWritingRow> row; // stored: invalid: nothing stored
         row("fresh float", u"Float Format"_s, QVariant(), u"floatFormatPopUp"_s, QVariant(3));
         row("uppercase", u"Uppercase Hex"_s, QVariant(true), u"uppercaseHexCheckBox"_s,
             QVariant(true));
@@ -176,10 +171,7 @@ private Q_SLOTS:
     }
 
     void showsStoredSettingsWithoutWriting() {
-        QFETCH(QString, key);
-        QFETCH(QVariant, stored);
-        QFETCH(QString, control);
-        QFETCH(QVariant, shown);
+        ROW(ShowsStoredSettingsWithoutWritingRow, key, stored, control, shown);
 
         if (stored.isValid())
             defaults().setValue(prefstest::key(key), stored);
@@ -210,15 +202,13 @@ private Q_SLOTS:
     }
 
     void paneSwitchKeepsTheTopEdge_data() {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
+        const Rows<PaneSwitchKeepsTheTopEdgeRow> row;
         row("tall to short", 0, 4);
         row("short to tall", 4, 0);
     }
 
     void paneSwitchKeepsTheTopEdge() {
-        QFETCH(int, from);
-        QFETCH(int, to);
+        ROW(PaneSwitchKeepsTheTopEdgeRow, from, to);
 
         defaults().setInt(key(u"Prefs Recent Page"), from);
         PrefsController prefs;
@@ -266,18 +256,14 @@ private Q_SLOTS:
     }
 
     void keyboardClosesAndSwitchesPanes_data() {
-        QTest::addColumn<QKeySequence>("keys");
-        QTest::addColumn<bool>("closes");
-        QTest::addColumn<QString>("title");
+        const Rows<KeyboardClosesAndSwitchesPanesRow> row;
         row("escape", QKeySequence(Qt::Key_Escape), true, u"General"_s);
         row("ctrl+w", QKeySequence(Qt::CTRL | Qt::Key_W), true, u"General"_s);
         row("ctrl+6", QKeySequence(Qt::CTRL | Qt::Key_6), false, u"About"_s);
     }
 
     void keyboardClosesAndSwitchesPanes() {
-        QFETCH(QKeySequence, keys);
-        QFETCH(bool, closes);
-        QFETCH(QString, title);
+        ROW(KeyboardClosesAndSwitchesPanesRow, keys, closes, title);
         PrefsController prefs;
         prefs.showWindow();
         QVERIFY(QTest::qWaitForWindowActive(prefs.window()));
@@ -308,15 +294,13 @@ private Q_SLOTS:
     }
 
     void aboutPaneSaysWhereTheHotKeyStands_data() {
-        QTest::addColumn<bool>("available");
-        QTest::addColumn<QString>("reason");
+        const Rows<AboutPaneSaysWhereTheHotKeyStandsRow> row;
         row("available", true, QString());
         row("held elsewhere", false, u"Another program holds it."_s);
     }
 
     void aboutPaneSaysWhereTheHotKeyStands() {
-        QFETCH(bool, available);
-        QFETCH(QString, reason);
+        ROW(AboutPaneSaysWhereTheHotKeyStandsRow, available, reason);
         PrefsController prefs;
         prefs.setHotKeyStatus(available, reason);
         const QString text =

@@ -17,6 +17,7 @@ using namespace Qt::Literals::StringLiterals;
 using prefstest::defaults;
 using prefstest::key;
 using testrows::row;
+using testrows::Rows;
 
 namespace {
 
@@ -45,6 +46,9 @@ struct PrefsWindow {
 
 } // namespace
 
+using OpensOnTheLastPaneRow = std::tuple<QVariant, int, QString>;
+using ChoosingAnItemShowsAndRemembersItsPaneRow = std::tuple<QStringList, QString, int, QString>;
+
 class TestZRPrefsPanel : public QObject {
     Q_OBJECT
 
@@ -52,9 +56,7 @@ private Q_SLOTS:
     void init() { tintmere::Defaults::setStandardForTesting(tintmere::Defaults::inMemory()); }
 
     void opensOnTheLastPane_data() {
-        QTest::addColumn<QVariant>("stored"); // invalid: never chosen
-        QTest::addColumn<int>("pane");
-        QTest::addColumn<QString>("checked");
+        const Rows<OpensOnTheLastPaneRow> row; // stored: invalid: never chosen
         row("empty store", QVariant(), 0, u"0"_s);
         row("third pane", QVariant(2), 2, u"2"_s);
         row("last pane", QVariant(5), 5, QString());
@@ -63,9 +65,7 @@ private Q_SLOTS:
     }
 
     void opensOnTheLastPane() {
-        QFETCH(QVariant, stored);
-        QFETCH(int, pane);
-        QFETCH(QString, checked);
+        ROW(OpensOnTheLastPaneRow, stored, pane, checked);
         if (stored.isValid())
             defaults().setValue(key(u"Prefs Recent Page"), stored);
         PrefsWindow prefs;
@@ -75,10 +75,7 @@ private Q_SLOTS:
     }
 
     void choosingAnItemShowsAndRemembersItsPane_data() {
-        QTest::addColumn<QStringList>("identifiers");
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<int>("pane");
-        QTest::addColumn<QString>("checked");
+        const Rows<ChoosingAnItemShowsAndRemembersItsPaneRow> row;
         const QStringList numbered{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s};
         row("identified 5", numbered, u"5"_s, 5, QString());
         // The rule follows the identifier, wherever its pane stands.
@@ -88,10 +85,7 @@ private Q_SLOTS:
     }
 
     void choosingAnItemShowsAndRemembersItsPane() {
-        QFETCH(QStringList, identifiers);
-        QFETCH(QString, chosen);
-        QFETCH(int, pane);
-        QFETCH(QString, checked);
+        ROW(ChoosingAnItemShowsAndRemembersItsPaneRow, identifiers, chosen, pane, checked);
         {
             PrefsWindow prefs(identifiers);
             prefs.panel->itemForIdentifier(identifiers.at(0))->trigger();

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include <initializer_list>
+#include <tuple>
 #include <utility>
 
 // Short forms for data-driven tests and the files they read and write.
@@ -16,6 +17,18 @@ void row(const QByteArray& name, const T&... values) {
     QTestData& data = QTest::newRow(name.constData());
     ((data << values), ...);
 }
+
+// A table of one tuple column "c": `const Rows<Row> row;` in the data function adds the
+// column and row("name", values...) its rows; ROW(Row, names...) unpacks the current row.
+template <typename Row>
+struct Rows;
+template <typename... T>
+struct Rows<std::tuple<T...>> {
+    Rows() { QTest::addColumn<std::tuple<T...>>("c"); }
+    void operator()(const QByteArray& name, const T&... values) const {
+        QTest::newRow(name.constData()) << std::tuple<T...>(values...);
+    }
+};
 
 // Rows of one tuple column "c", written as brace lists; ROW unpacks the current one.
 template <typename T>

@@ -9,6 +9,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using tintmere::Color;
 namespace blend = tintmere::blend;
 
@@ -37,15 +38,17 @@ bool liesAt(const Color& c, double fraction) {
 
 } // namespace
 
+using SliderSnapAndLabelsRow = std::tuple<int, int, QString, QString>;
+using MidpointsRow = std::tuple<int, float, QList<double>>;
+using ToggleModeRow = std::tuple<int, int>;
+using PaintingRow = std::tuple<qreal, int, int, QString>;
+
 class TestBlendView : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void sliderSnapAndLabels_data() {
-        QTest::addColumn<int>("slider");
-        QTest::addColumn<int>("snapped");
-        QTest::addColumn<QString>("left");
-        QTest::addColumn<QString>("right");
+        const Rows<SliderSnapAndLabelsRow> row;
         row("0 stays", 0, 0, u"100%"_s, u"0%"_s);
         row("44 stays", 44, 44, u"56%"_s, u"44%"_s);
         row("45 snaps", 45, 50, u"50%"_s, u"50%"_s);
@@ -55,10 +58,7 @@ private Q_SLOTS:
     }
 
     void sliderSnapAndLabels() {
-        QFETCH(int, slider);
-        QFETCH(int, snapped);
-        QFETCH(QString, left);
-        QFETCH(QString, right);
+        ROW(SliderSnapAndLabelsRow, slider, snapped, left, right);
         const int value = blend::snappedAmount(slider);
         QCOMPARE(value, snapped);
         QCOMPARE(blend::shareText(100 - value), left);
@@ -66,9 +66,7 @@ private Q_SLOTS:
     }
 
     void midpoints_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<float>("percent");
-        QTest::addColumn<QList<double>>("fractions"); // of the way, per midpoint
+        const Rows<MidpointsRow> row; // fractions: of the way, per midpoint
         row("one at 0 is the start", 0, 0.0f, QList<double>{0.0});
         row("one at 100 is the end", 0, 100.0f, QList<double>{1.0});
         row("one at 50 is the average", 0, 50.0f, QList<double>{0.5});
@@ -81,9 +79,7 @@ private Q_SLOTS:
     }
 
     void midpoints() {
-        QFETCH(int, mode);
-        QFETCH(float, percent);
-        QFETCH(QList<double>, fractions);
+        ROW(MidpointsRow, mode, percent, fractions);
         QVBlendView view;
         view.setColorOne(kStart);
         view.setColorTwo(kEnd);
@@ -114,16 +110,14 @@ private Q_SLOTS:
     }
 
     void toggleMode_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("toggled");
+        const Rows<ToggleModeRow> row;
         row("one becomes two", 0, 1);
         row("two becomes one", 1, 0);
         row("2 stays", 2, 2);
     }
 
     void toggleMode() {
-        QFETCH(int, mode);
-        QFETCH(int, toggled);
+        ROW(ToggleModeRow, mode, toggled);
         QVBlendView view;
         view.setMode(mode);
         view.toggleMode();
@@ -131,10 +125,7 @@ private Q_SLOTS:
     }
 
     void painting_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<QString>("expected"); // "black", "unpainted", or a swatch number
+        const Rows<PaintingRow> row; // expected: "black", "unpainted", or a swatch number
         row("left frame", 1.0, 0, 0, u"black"_s);
         row("start swatch", 1.0, 0, 1, u"0"_s);
         row("first separator", 1.0, 0, 33, u"black"_s);
@@ -153,10 +144,7 @@ private Q_SLOTS:
     }
 
     void painting() {
-        QFETCH(qreal, dpr);
-        QFETCH(int, mode);
-        QFETCH(int, x);
-        QFETCH(QString, expected);
+        ROW(PaintingRow, dpr, mode, x, expected);
         QVBlendView view;
         view.resize(100, 20);
         view.setColorOne(Color{1, 0, 0, 1});

@@ -21,6 +21,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using tintmere::Color;
 using viewtest::over;
 using viewtest::pixel;
@@ -63,6 +64,11 @@ bool drop(QWidget* well, QMimeData* mime) {
     return dropEvent.isAccepted() && copies(enter) && copies(move) && copies(dropEvent);
 }
 
+// A row name with its scale: "@2x name".
+QByteArray atScale(qreal dpr, const char* name) {
+    return "@" + QByteArray::number(dpr) + "x " + name;
+}
+
 std::unique_ptr<QVColorWellBase> makeWell(const QString& kind) {
     if (kind == u"plain")
         return std::make_unique<QVColorWell>();
@@ -80,6 +86,13 @@ void setWellColor(QVColorWellBase* well, const Color& color) {
 
 } // namespace
 
+using GlossAndWebTriangleRow = std::tuple<qreal, QPointF, QString>;
+using SelectedWellDrawingRow = std::tuple<qreal, bool, QPointF, QString>;
+using BorderWidthRow = std::tuple<int, int, QRect>;
+using OneChangePerPanelActivationRow = std::tuple<QList<QColor>, int>;
+using DropsRow = std::tuple<QString, QString, QString, bool>;
+using DragCarriesColorAndTextRow = std::tuple<QString, int, int, QString>;
+
 class TestColorWell : public QObject {
     Q_OBJECT
 
@@ -90,15 +103,12 @@ private Q_SLOTS:
     void cleanupTestCase() { QVColorPanel::shared().orderFront(); }
 
     void glossAndWebTriangle_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<QPointF>("point");
-        QTest::addColumn<QString>("expected");
+        const Rows<GlossAndWebTriangleRow> rows;
         // Every place at 1x; at 2x one row per feature, and the half-point rows where 2x differs.
         for (const qreal dpr : {1.0, 2.0}) {
-            const auto row = [dpr](const char* name, QPointF at, const char* expected, bool at2x) {
+            const auto row = [&](const char* name, QPointF at, const char* expected, bool at2x) {
                 if (dpr == 1 || at2x)
-                    QTest::addRow("@%gx %s", dpr, name)
-                        << dpr << at << QString::fromLatin1(expected);
+                    rows(atScale(dpr, name), dpr, at, QString::fromLatin1(expected));
             };
             row("top line of the gloss", {20, 7}, "line", false);
             row("top line, lower half", {20, 7.5}, "line", true);
@@ -111,9 +121,7 @@ private Q_SLOTS:
     }
 
     void glossAndWebTriangle() {
-        QFETCH(qreal, dpr);
-        QFETCH(QPointF, point);
-        QFETCH(QString, expected);
+        ROW(GlossAndWebTriangleRow, dpr, point, expected);
         // Red lifted by 0.3 goes past 1 and must draw as 1.
         const Color color{0.93f, 0.07f, 0.55f, 1.0f};
         const Color lifted{1.0f, 0.37f, 0.85f, 1.0f};
@@ -136,16 +144,12 @@ private Q_SLOTS:
     }
 
     void selectedWellDrawing_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<bool>("selected");
-        QTest::addColumn<QPointF>("point");
-        QTest::addColumn<QString>("expected");
+        const Rows<SelectedWellDrawingRow> rows;
         for (const qreal dpr : {1.0, 2.0}) {
-            const auto row = [dpr](const char* name, bool on, QPointF at, const char* expected,
-                                   bool at2x) {
+            const auto row = [&](const char* name, bool on, QPointF at, const char* expected,
+                                 bool at2x) {
                 if (dpr == 1 || at2x)
-                    QTest::addRow("@%gx %s", dpr, name)
-                        << dpr << on << at << QString::fromLatin1(expected);
+                    rows(atScale(dpr, name), dpr, on, at, QString::fromLatin1(expected));
             };
             row("unselected: no border", false, {1, 20}, "none", false);
             row("unselected: inner starts at x 2", false, {2, 36}, "color", true);
@@ -163,10 +167,7 @@ private Q_SLOTS:
     }
 
     void selectedWellDrawing() {
-        QFETCH(qreal, dpr);
-        QFETCH(bool, selected);
-        QFETCH(QPointF, point);
-        QFETCH(QString, expected);
+        ROW(SelectedWellDrawingRow, dpr, selected, point, expected);
         const Color color{0.2f, 0.45f, 0.05f, 1.0f};
         const Color border{0.9f, 0.1f, 0.1f, 1.0f};
         QVSelectedColorWell well;
@@ -191,9 +192,7 @@ private Q_SLOTS:
     }
 
     void borderWidth_data() {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QRect>("inner");
+        const Rows<BorderWidthRow> row;
         row("default", -1, -1, QRect(3, 3, 34, 34));
         row("width 1", 1, -1, QRect(1, 1, 38, 38));
         row("index 0", -1, 0, QRect(1, 1, 38, 38));
@@ -201,9 +200,7 @@ private Q_SLOTS:
     }
 
     void borderWidth() {
-        QFETCH(int, width);
-        QFETCH(int, index);
-        QFETCH(QRect, inner);
+        ROW(BorderWidthRow, width, index, inner);
         QVSelectedColorWell well;
         well.resize(40, 40);
         well.setIsSelected(true);
@@ -215,10 +212,7 @@ private Q_SLOTS:
     }
 
     void drops_data() {
-        QTest::addColumn<QString>("wellKind");
-        QTest::addColumn<QString>("payload");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("accepted");
+        const Rows<DropsRow> row;
         for (const QString& well : {u"plain"_s, u"palette"_s, u"selected"_s}) {
             const QByteArray on = well.toLatin1() + ": ";
             row(on + "colour", well, u"color"_s, QString(), true);
@@ -236,10 +230,7 @@ private Q_SLOTS:
     }
 
     void drops() {
-        QFETCH(QString, wellKind);
-        QFETCH(QString, payload);
-        QFETCH(QString, text);
-        QFETCH(bool, accepted);
+        ROW(DropsRow, wellKind, payload, text, accepted);
         auto well = makeWell(wellKind);
         setWellColor(well.get(), kBlue);
         QSignalSpy actions(well.get(), &QVColorWellBase::triggered);
@@ -271,10 +262,7 @@ private Q_SLOTS:
     }
 
     void dragCarriesColorAndText_data() {
-        QTest::addColumn<QString>("wellKind");
-        QTest::addColumn<int>("dragFormat");
-        QTest::addColumn<int>("rgbVariant");
-        QTest::addColumn<QString>("text");
+        const Rows<DragCarriesColorAndTextRow> row;
         for (const QString& well : {u"plain"_s, u"selected"_s}) {
             const QByteArray from = well.toLatin1() + ": ";
             row(from + "hex", well, 0, 0, u"#ff9933"_s);
@@ -286,10 +274,7 @@ private Q_SLOTS:
     }
 
     void dragCarriesColorAndText() {
-        QFETCH(QString, wellKind);
-        QFETCH(int, dragFormat);
-        QFETCH(int, rgbVariant);
-        QFETCH(QString, text);
+        ROW(DragCarriesColorAndTextRow, wellKind, dragFormat, rgbVariant, text);
         tintmere::FormatSettings formats;
         formats.rgbVariant = rgbVariant;
         QVColorWellBase::setTransferFormats(formats, dragFormat);
@@ -317,8 +302,7 @@ private Q_SLOTS:
     }
 
     void oneChangePerPanelActivation_data() {
-        QTest::addColumn<QList<QColor>>("picks");
-        QTest::addColumn<int>("changes");
+        const Rows<OneChangePerPanelActivationRow> row;
         row("opened and closed", QList<QColor>{}, 0);
         row("one pick", QList<QColor>{Qt::red}, 1);
         row("a burst of picks", QList<QColor>{Qt::red, Qt::green, Qt::yellow}, 1);
@@ -326,8 +310,7 @@ private Q_SLOTS:
     }
 
     void oneChangePerPanelActivation() {
-        QFETCH(QList<QColor>, picks);
-        QFETCH(int, changes);
+        ROW(OneChangePerPanelActivationRow, picks, changes);
         QVPaletteColorWell well;
         well.setColorWithNoAction(kBlue);
         QSignalSpy actions(&well, &QVColorWellBase::triggered);

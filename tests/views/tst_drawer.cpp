@@ -10,6 +10,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 
 Q_DECLARE_METATYPE(Qt::Edge)
 
@@ -50,6 +51,8 @@ struct Window {
 };
 
 } // namespace
+
+using PlacementRow = std::tuple<Qt::Edge, QRect, QRect>;
 
 class TestDrawer : public QObject {
     Q_OBJECT
@@ -140,9 +143,7 @@ private Q_SLOTS:
     }
 
     void placement_data() {
-        QTest::addColumn<Qt::Edge>("edge");
-        QTest::addColumn<QRect>("openGeometry");
-        QTest::addColumn<QRect>("grownGeometry"); // once the area is 500 by 400
+        const Rows<PlacementRow> row; // grownGeometry: once the area is 500 by 400
         // Content 200 by 80 plus 8 of margin each side, in a 400 by 300 area.
         row("bottom", Qt::BottomEdge, QRect(0, 204, 400, 96), QRect(0, 304, 500, 96));
         row("top", Qt::TopEdge, QRect(0, 0, 400, 96), QRect(0, 0, 500, 96));
@@ -151,9 +152,7 @@ private Q_SLOTS:
     }
 
     void placement() {
-        QFETCH(Qt::Edge, edge);
-        QFETCH(QRect, openGeometry);
-        QFETCH(QRect, grownGeometry);
+        ROW(PlacementRow, edge, openGeometry, grownGeometry);
         Window window(edge);
         window.drawer->open();
         QCOMPARE(window.drawer->geometry(), openGeometry);

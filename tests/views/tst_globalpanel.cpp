@@ -15,6 +15,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
+
+using FirstRunPositionRow = std::tuple<QRect, QSize, QPoint>;
+using FrameRestoreRow = std::tuple<QString, bool>;
 
 class TestGlobalPanel : public QObject {
     Q_OBJECT
@@ -43,9 +47,7 @@ private Q_SLOTS:
     }
 
     void firstRunPosition_data() {
-        QTest::addColumn<QRect>("screen");
-        QTest::addColumn<QSize>("content");
-        QTest::addColumn<QPoint>("topLeft");
+        const Rows<FirstRunPositionRow> row;
         // The content's lower-left corner is 200 left of the right edge and 200 above the
         // bottom edge, measured from the screen's lower-left corner.
         row("1920 x 1080", QRect(0, 0, 1920, 1080), QSize(115, 80), QPoint(1720, 120));
@@ -57,9 +59,7 @@ private Q_SLOTS:
     }
 
     void firstRunPosition() {
-        QFETCH(QRect, screen);
-        QFETCH(QSize, content);
-        QFETCH(QPoint, topLeft);
+        ROW(FirstRunPositionRow, screen, content, topLeft);
         QCOMPARE(QVGlobalPanel::firstRunPosition(screen, content), topLeft);
     }
 
@@ -72,16 +72,14 @@ private Q_SLOTS:
     }
 
     void frameRestore_data() {
-        QTest::addColumn<QString>("stored"); // "saved", "nothing" or "damaged"
-        QTest::addColumn<bool>("restored");
+        const Rows<FrameRestoreRow> row; // stored: "saved", "nothing" or "damaged"
         row("saved frame comes back", u"saved"_s, true);
         row("nothing saved", u"nothing"_s, false);
         row("damaged frame is ignored", u"damaged"_s, false);
     }
 
     void frameRestore() {
-        QFETCH(QString, stored);
-        QFETCH(bool, restored);
+        ROW(FrameRestoreRow, stored, restored);
         const QRect savedFrame(300, 220, 0, 0);
         QByteArray frame;
         if (stored == u"saved") {

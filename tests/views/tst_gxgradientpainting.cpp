@@ -14,6 +14,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using tintmere::Color;
 using tintmere::GXGradient;
 using tintmere::test::gradientFrom;
@@ -32,15 +33,15 @@ QImage rendered(const std::function<void(QPainter&, const QRectF&)>& fill, QSize
 
 } // namespace
 
+using AxialAxisRow = std::tuple<QRectF, float, QPointF, QPointF>;
+using PaintedFillsRow = std::tuple<qreal, int, QPointF, int>;
+
 class TestGXGradientPainting : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void axialAxis_data() {
-        QTest::addColumn<QRectF>("rect");
-        QTest::addColumn<float>("angle");
-        QTest::addColumn<QPointF>("start");
-        QTest::addColumn<QPointF>("end");
+        const Rows<AxialAxisRow> row;
         const QRectF square(0, 0, 1, 1);
         const QRectF wide(0, 0, 2, 1);
         row("0 runs left to right", wide, 0.0f, QPointF(0, 0), QPointF(2, 0));
@@ -54,10 +55,7 @@ private Q_SLOTS:
     }
 
     void axialAxis() {
-        QFETCH(QRectF, rect);
-        QFETCH(float, angle);
-        QFETCH(QPointF, start);
-        QFETCH(QPointF, end);
+        ROW(AxialAxisRow, rect, angle, start, end);
         const QLineF axis = tintmere::axialAxis(rect, angle);
         const auto close = [](QPointF a, QPointF b) { return QLineF(a, b).length() < 1e-5; };
         QVERIFY2(close(axis.p1(), start) && close(axis.p2(), end),
@@ -66,10 +64,8 @@ private Q_SLOTS:
     }
 
     void paintedFills_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<int>("kind");   // 0: 90 degrees, 1: 45 on 2 by 1, 2: radial, 3: 0 degrees
-        QTest::addColumn<QPointF>("at"); // logical point to read
-        QTest::addColumn<int>("grey");
+        // kind: 0: 90 degrees, 1: 45 on 2 by 1, 2: radial, 3: 0 degrees; at: logical point to read
+        const Rows<PaintedFillsRow> row;
         // Vertical light-to-dark background: 0.99 on top, 0.93 at the bottom.
         row("90 top", 1.0, 0, QPointF(20, 0.2), 252);
         row("90 bottom", 1.0, 0, QPointF(20, 19.8), 237);
@@ -88,10 +84,7 @@ private Q_SLOTS:
     }
 
     void paintedFills() {
-        QFETCH(qreal, dpr);
-        QFETCH(int, kind);
-        QFETCH(QPointF, at);
-        QFETCH(int, grey);
+        ROW(PaintedFillsRow, dpr, kind, at, grey);
         const GXGradient background = GXGradient::gradientWithBeginningColor(
             Color{0.99f, 0.99f, 0.99f, 1}, Color{0.93f, 0.93f, 0.93f, 1});
         const GXGradient blackToWhite = gradientFrom(u"0,0,0@0;1,1,1@1"_s);

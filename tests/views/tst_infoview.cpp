@@ -16,6 +16,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using viewtest::pixel;
 using viewtest::sameColor;
 
@@ -41,16 +42,18 @@ void hover(QWidget* widget) {
 
 } // namespace
 
+using TrimmingRow = std::tuple<QString, qreal, bool, QString>;
+using MouseRow = std::tuple<int, bool, bool, bool>;
+using PillRow = std::tuple<qreal, QString, qreal>;
+
 class TestInfoView : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
 
     void trimming_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qreal>("maxWidth");
-        QTest::addColumn<bool>("relative"); // maxWidth is added to the width the text needs
-        QTest::addColumn<QString>("shape"); // whole, cut, dots
+        const Rows<TrimmingRow>
+            row; // relative: maxWidth is added to the width the text needs; shape: whole, cut, dots
         row("no limit", kLong, 0.0, false, u"whole"_s);
         row("fits exactly", kLong, 0.0, true, u"whole"_s);
         row("a little short", kLong, -1.0, true, u"cut"_s);
@@ -60,10 +63,7 @@ private Q_SLOTS:
     }
 
     void trimming() {
-        QFETCH(QString, text);
-        QFETCH(qreal, maxWidth);
-        QFETCH(bool, relative);
-        QFETCH(QString, shape);
+        ROW(TrimmingRow, text, maxWidth, relative, shape);
         QVColorInfo row;
         row.setFontSize(9);
         row.setString(text);
@@ -90,20 +90,14 @@ private Q_SLOTS:
     // A left click copies the full string (not the trimmed one) on release; a drag takes it
     // along instead; a right click only tells of itself.
     void mouse_data() {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<bool>("drag");
-        QTest::addColumn<bool>("copied");
-        QTest::addColumn<bool>("rightClickNote");
+        const Rows<MouseRow> row;
         row("click copies", int(Qt::LeftButton), false, true, false);
         row("drag does not copy", int(Qt::LeftButton), true, false, false);
         row("right click posts once", int(Qt::RightButton), false, false, true);
     }
 
     void mouse() {
-        QFETCH(int, button);
-        QFETCH(bool, drag);
-        QFETCH(bool, copied);
-        QFETCH(bool, rightClickNote);
+        ROW(MouseRow, button, drag, copied, rightClickNote);
         QVColorInfo row;
         row.setString(kLong);
         row.setMaxWidth(40);
@@ -159,9 +153,7 @@ private Q_SLOTS:
     }
 
     void pill_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<qreal>("fill"); // grey level, < 0 for none
+        const Rows<PillRow> row; // fill: grey level, < 0 for none
         row("pointer away", 1.0, u"away"_s, -1.0);
         row("pointer over", 1.0, u"over"_s, 0.6);
         row("button down", 1.0, u"down"_s, 0.5);
@@ -169,9 +161,7 @@ private Q_SLOTS:
     }
 
     void pill() {
-        QFETCH(qreal, dpr);
-        QFETCH(QString, state);
-        QFETCH(qreal, fill);
+        ROW(PillRow, dpr, state, fill);
         QVColorInfo row;
         row.resize(100, 16);
         row.setString(kLong);

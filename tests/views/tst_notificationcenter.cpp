@@ -9,6 +9,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using tintmere::Notification;
 using tintmere::NotificationCenter;
 
@@ -30,6 +31,9 @@ QVariantMap payload(const QString& value) {
 }
 
 } // namespace
+
+using FilteringRow = std::tuple<QString, bool>;
+using QueueCoalescesRow = std::tuple<QStringList, QStringList>;
 
 class TestNotificationCenter : public QObject {
     Q_OBJECT
@@ -58,8 +62,7 @@ private Q_SLOTS:
     }
 
     void filtering_data() {
-        QTest::addColumn<QString>("observedAndPosted"); // "name:sender name:sender", empty = any
-        QTest::addColumn<bool>("delivered");
+        const Rows<FilteringRow> row; // observedAndPosted: "name:sender name:sender", empty = any
         row("same name, any sender", u"X: X:A"_s, true);
         row("other name", u"X: Y:A"_s, false);
         row("any name", u": Y:B"_s, true);
@@ -71,8 +74,7 @@ private Q_SLOTS:
     }
 
     void filtering() {
-        QFETCH(QString, observedAndPosted);
-        QFETCH(bool, delivered);
+        ROW(FilteringRow, observedAndPosted, delivered);
         const QStringList observed = observedAndPosted.section(u' ', 0, 0).split(u':');
         const QStringList posted = observedAndPosted.section(u' ', 1, 1).split(u':');
         NotificationCenter center;
@@ -126,8 +128,7 @@ private Q_SLOTS:
     }
 
     void queueCoalesces_data() {
-        QTest::addColumn<QStringList>("enqueued"); // name:sender:payload, "|" runs the loop
-        QTest::addColumn<QStringList>("expected");
+        const Rows<QueueCoalescesRow> row; // enqueued: name:sender:payload, "|" runs the loop
         row("burst keeps the first payload", QStringList{u"S:A:1"_s, u"S:A:2"_s, u"S:A:3"_s},
             QStringList{u"S:A:1"_s});
         row("senders kept apart", QStringList{u"S:A:1"_s, u"S:B:2"_s, u"S:A:3"_s},
@@ -142,8 +143,7 @@ private Q_SLOTS:
     }
 
     void queueCoalesces() {
-        QFETCH(QStringList, enqueued);
-        QFETCH(QStringList, expected);
+        ROW(QueueCoalescesRow, enqueued, expected);
         NotificationCenter center;
         QObject context;
         Recorder recorder;

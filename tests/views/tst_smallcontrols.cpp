@@ -15,6 +15,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 using testrows::row;
+using testrows::Rows;
 using tintmere::Color;
 
 namespace {
@@ -46,14 +47,15 @@ int darkPixelsIn(const QImage& image, const QRectF& logical) {
 
 } // namespace
 
+using GradientBarPaintingRow = std::tuple<qreal, QPointF, int>;
+using ScrollSliderRow = std::tuple<QList<QPointF>, int>;
+
 class TestSmallControls : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void gradientBarPainting_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<QPointF>("at");
-        QTest::addColumn<int>("grey");
+        const Rows<GradientBarPaintingRow> row;
         row("top line", 1.0, QPointF(50, 0.5), 128);
         row("light under the line", 1.0, QPointF(50, 1.2), 252);
         row("dark bottom edge", 1.0, QPointF(50, 29.9), 237);
@@ -62,9 +64,7 @@ private Q_SLOTS:
     }
 
     void gradientBarPainting() {
-        QFETCH(qreal, dpr);
-        QFETCH(QPointF, at);
-        QFETCH(int, grey);
+        ROW(GradientBarPaintingRow, dpr, at, grey);
         QVGradientBar bar;
         bar.resize(100, 30);
         const QColor pixel = viewtest::pixel(rendered(bar, dpr), at);
@@ -84,8 +84,7 @@ private Q_SLOTS:
     }
 
     void scrollSlider_data() {
-        QTest::addColumn<QList<QPointF>>("scrolls"); // notches (dx, dy), one event each
-        QTest::addColumn<int>("expected");
+        const Rows<ScrollSliderRow> row; // scrolls: notches (dx, dy), one event each
         // The slider starts at 50 within 0..100.
         row("down two lowers by two", QList<QPointF>{{0, 2}}, 48);
         row("up one raises by one", QList<QPointF>{{0, -1}}, 51);
@@ -97,8 +96,7 @@ private Q_SLOTS:
     }
 
     void scrollSlider() {
-        QFETCH(QList<QPointF>, scrolls);
-        QFETCH(int, expected);
+        ROW(ScrollSliderRow, scrolls, expected);
         QVScrollSlider slider;
         slider.setRange(0, 100);
         slider.setValue(50);

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 using testrows::row;
+using testrows::Rows;
 using tintmere::clampedFrame;
 using tintmere::restoreFrameOnScreens;
 
@@ -26,13 +27,14 @@ QByteArray savedFrame(const QRect& rect) {
 
 } // namespace
 
+using ClampingRow = std::tuple<QRect, QRect>;
+
 class TestWindowFrames : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void clamping_data() {
-        QTest::addColumn<QRect>("frame");
-        QTest::addColumn<QRect>("clamped");
+        const Rows<ClampingRow> row;
         const QRect screen(0, 0, 800, 600);
         row("inside stays", QRect(10, 20, 300, 200), QRect(10, 20, 300, 200));
         row("past the right edge", QRect(700, 20, 300, 200), QRect(500, 20, 300, 200));
@@ -41,8 +43,7 @@ private Q_SLOTS:
         row("larger than the screen", QRect(-1000000000, 5, 1000000000, 1000000000), screen);
     }
     void clamping() {
-        QFETCH(QRect, frame);
-        QFETCH(QRect, clamped);
+        ROW(ClampingRow, frame, clamped);
         QCOMPARE(clampedFrame(frame, QRect(0, 0, 800, 600)), clamped);
     }
 
