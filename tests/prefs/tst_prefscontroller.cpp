@@ -71,7 +71,7 @@ private Q_SLOTS:
     // and that item's colour.
     void controlWritesItsKeys_data() {
         const Rows<ControlWritesItsKeysRow> row; // choice: item of a pop-up; buttons are clicked
-        const auto one = [](const QString& control, int choice, const QString& key, QVariant v) {
+        const auto one = [&](const QString& control, int choice, const QString& key, QVariant v) {
             row(key.toLatin1(), control, choice, QVariantMap{{key, v}}, key);
         };
         one(u"tooltipFormatPopUp"_s, 2, u"Tooltip Format"_s, 2);
@@ -83,8 +83,8 @@ private Q_SLOTS:
         one(u"floatFormatPopUp"_s, 4, u"Float Format"_s, 4);
         one(u"zoomSizePopUp"_s, 2, u"Zoom Size"_s, 2);
         one(u"gridLinesCheckBox"_s, 0, u"Draw Grid"_s, false);
-        const auto color = [](const char* name, const QString& control, int choice,
-                              const QString& indexKey, const QString& key, const QString& text) {
+        const auto color = [&](const char* name, const QString& control, int choice,
+                               const QString& indexKey, const QString& key, const QString& text) {
             row(name, control, choice, QVariantMap{{indexKey, choice}, {key, text}}, key);
         };
         // Grey 0.5 is byte 127: choosing "Gray" stores 7f7f7f, one step below the registered
