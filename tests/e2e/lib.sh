@@ -45,7 +45,8 @@ wait_window() {
             echo "$id"
             return 0
         fi
-        kill -0 "$APP_PID" 2>/dev/null || fail "the program exited: $(cat "$E2E_HOME/app.log")"
+        [ -z "$APP_PID" ] || kill -0 "$APP_PID" 2>/dev/null ||
+            fail "the program exited: $(cat "$E2E_HOME/app.log")"
         sleep 0.1
     done
     fail "no window titled '$title' within ${seconds}s"

@@ -195,17 +195,11 @@ private Q_SLOTS:
         tree.root->insertChild(std::move(a), 1);
         tree.nodes[u"E"_s]->setNodeData(SimpleNodeData::groupDataWithName(u"E2"_s));
         tree.root->recursiveSortChildren();
-        QCOMPARE(observer.events, (QStringList{
-                                      u"will insert B 0-0"_s,
-                                      u"inserted B 0-0 (2)"_s,
-                                      u"will remove Root 0"_s,
-                                      u"removed Root 0 (1)"_s,
-                                      u"will insert Root 1-1"_s,
-                                      u"inserted Root 1-1 (2)"_s,
-                                      u"changed E2"_s,
-                                      u"will sort Root"_s,
-                                      u"sorted Root"_s,
-                                  }));
+        QCOMPARE(observer.events,
+                 (QStringList{u"will insert B 0-0"_s, u"inserted B 0-0 (2)"_s,
+                              u"will remove Root 0"_s, u"removed Root 0 (1)"_s,
+                              u"will insert Root 1-1"_s, u"inserted Root 1-1 (2)"_s,
+                              u"changed E2"_s, u"will sort Root"_s, u"sorted Root"_s}));
     }
 };
 
