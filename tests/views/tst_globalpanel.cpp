@@ -35,10 +35,7 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(panel.infoView()->labelAtIndex(i),
                      (QStringList{u"hex"_s, u"rgb"_s, u"web"_s}[i]));
-            const QVColorInfo* row = panel.infoView()->colorInfoAtIndex(i);
-            QVERIFY(row);
-            QCOMPARE(row->fontColor(), QColor(Qt::white));
-            QCOMPARE(row->backgroundColor(), QColor::fromRgbF(0.443f, 0.443f, 0.443f));
+            QVERIFY(panel.infoView()->colorInfoAtIndex(i));
         }
         QCOMPARE(panel.infoView()->stringAtIndex(1), u"RGB(255,153,51)"_s);
         // The panel grows with the rows it shows.

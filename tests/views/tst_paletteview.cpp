@@ -280,10 +280,10 @@ private Q_SLOTS:
         }
     }
 
-    void background_data() { table<std::tuple<qreal>>({{"@1x", {1.0}}, {"@2x", {2.0}}}); }
+    void background_data() { viewtest::scales(); }
 
     void background() {
-        ROW(std::tuple<qreal>, dpr);
+        QFETCH(qreal, dpr);
         QVPaletteView view;
         fill(view, u"ABCD"_s);
         view.resize(240, int(view.heightToFit()));
@@ -300,9 +300,6 @@ private Q_SLOTS:
         cell.resize(45, 68);
         cell.setTag(2);
         cell.show();
-        QCOMPARE(cell.colorWell()->geometry(), QRect(0, 0, 45, 45));
-        QCOMPARE(cell.radioButton()->geometry().bottom(), 67);
-        QCOMPARE(cell.radioButton()->geometry().height(), 18);
         QCOMPARE(cell.colorWell()->tag(), 2);
         QSignalSpy clicks(&cell, &QVRadioColorWell::radioButtonTriggered);
         cell.setState(true);

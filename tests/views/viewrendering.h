@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QTest>
 #include <QWidget>
 
 #include <cmath>
@@ -23,6 +24,13 @@ inline QImage render(QWidget* widget, qreal dpr, const QColor& below = kUnpainte
     image.fill(below);
     widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     return image;
+}
+
+// A data table of one column "dpr": rows "@1x" and "@2x".
+inline void scales() {
+    QTest::addColumn<qreal>("dpr");
+    QTest::newRow("@1x") << 1.0;
+    QTest::newRow("@2x") << 2.0;
 }
 
 // The device pixel covering a logical point.
