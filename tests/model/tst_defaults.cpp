@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datarows.h"
 #include "defaults.h"
-#include "favoriteslibrary.h"
 
+#include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,28 +35,6 @@ class TestDefaults : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-    void standardStoreAndLibraryLiveInTheUsersFolders() {
-        const QString config =
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        QFile::remove(config + u"/Tintmere/Tintmere.conf"_s);
-        Defaults::setStandardForTesting(nullptr);
-        Defaults::standard().setInt(keys::ZoomSize, 4);
-        Defaults::standard().sync();
-        QVERIFY(QFile::exists(config + u"/Tintmere/Tintmere.conf"_s));
-
-        Defaults::setStandardForTesting(Defaults::inMemory());
-        QCOMPARE(Defaults::standard().intValue(keys::ZoomSize), 1);
-        Defaults::setStandardForTesting(nullptr);
-        QCOMPARE(Defaults::standard().intValue(keys::ZoomSize), 4);
-        Defaults::standard().removeValue(keys::ZoomSize);
-
-        QCOMPARE(FavoritesLibrary::standardPath(),
-                 QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                     u"/Tintmere/Favorites.plist"_s);
-    }
-
     void freshStore() {
         auto defaults = Defaults::inMemory();
         QCOMPARE(defaults->stringArrayValue(keys::SavedColors), QStringList(4, u"ffffff"_s));

@@ -75,20 +75,6 @@ class TestExchangeFiles : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void paletteRoundTrip() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"p.tnp"_s);
-        const Palette palette{Color{0, 0, 0}, Color{1, 1, 1}, Color{1, 0, 0},
-                              Color{0.2f, 0.4f, 0.6f}};
-        QVERIFY(!PaletteFile::write(path, palette));
-        const Expected<KeyedUnarchiver> archive = KeyedUnarchiver::fromData(readFile(path));
-        QVERIFY(archive);
-        QCOMPARE(archive->className(archive->root()), u"NSMutableArray"_s);
-        const FileResult<Palette> read = PaletteFile::read(path);
-        QVERIFY(read);
-        QCOMPARE(texts(*read), (QStringList{u"000000"_s, u"ffffff"_s, u"ff0000"_s, u"336699"_s}));
-    }
-
     void olderPaletteIsConvertedInPlace() {
         QTemporaryDir dir;
         const QString path = writeFile(dir, u"old.tnp"_s, fixture(u"old-palette.tnp"_s));
