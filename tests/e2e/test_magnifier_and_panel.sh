@@ -22,11 +22,8 @@ command -v openbox >/dev/null || fail "openbox is missing: run scripts/install-d
 openbox --sm-disable >"$E2E_HOME/wm.log" 2>&1 &
 WM_PID=$!
 trap 'kill $WM_PID 2>/dev/null || true; cleanup' EXIT
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "the window manager did not start"
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+eventually wm_running || fail "the window manager did not start"
 
 # origin WINDOW: sets WX and WY to the window's content corner on the screen (the frame's
 # decorations excluded).
@@ -49,13 +46,7 @@ pattern_pixel() { printf '%02x%02x%02x' $(pattern_rgb "$1" "$2"); }
 display -title pattern -geometry +850+400 "$E2E_HOME/pattern.ppm" &
 DISPLAY_PID=$!
 trap 'kill $DISPLAY_PID $WM_PID 2>/dev/null || true; cleanup' EXIT
-pattern=
-for _ in $(seq 100); do
-    pattern=$(xdotool search --onlyvisible --name '^pattern$' 2>/dev/null | head -n 1) || true
-    [ -n "$pattern" ] && break
-    sleep 0.1
-done
-[ -n "$pattern" ] || fail "the window of known colours did not show"
+pattern=$(wait_window pattern)
 origin "$pattern"
 PX=$WX PY=$WY
 
