@@ -49,4 +49,12 @@ QString noLKey() {
     return tr("The keyboard layout has no L key; use the Tools menu.");
 }
 
+QString pointerGrabTaken() {
+    return tr("Another program is holding the pointer or the keyboard; try again.");
+}
+
+QString pointerGrabRefused() {
+    return tr("The pointer could not be taken for picking.");
+}
+
 } // namespace tintmere::platform::reasons

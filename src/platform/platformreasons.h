@@ -13,5 +13,7 @@ QString hotKeyUnsupported(const QString& platformName);
 QString hotKeyTaken();
 QString hotKeyRefused(int errorCode);
 QString noLKey();
+QString pointerGrabTaken();
+QString pointerGrabRefused();
 
 } // namespace tintmere::platform::reasons
