@@ -77,12 +77,12 @@ for scale in 1 2; do
     kill -KILL "$APP_PID"
     wait "$APP_PID" 2>/dev/null || true
     APP_PID=
-    import "$E2E_HOME/clicked.png" >"$E2E_HOME/import.log" 2>&1 &
-    import_pid=$!
+    xdotool selectwindow >"$E2E_HOME/selected" 2>&1 &
+    selector=$!
     sleep 1
     xdotool mousemove $((PX + 50)) $((PY + 50)) click 1
-    for _ in $(seq 50); do kill -0 $import_pid 2>/dev/null || break; sleep 0.1; done
-    kill -0 $import_pid 2>/dev/null && kill $import_pid
-    wait $import_pid || fail "no pointer grab after the kill: $(cat "$E2E_HOME/import.log")"
+    for _ in $(seq 50); do kill -0 $selector 2>/dev/null || break; sleep 0.1; done
+    kill -0 $selector 2>/dev/null && kill $selector
+    wait $selector || fail "no pointer grab after the kill: $(cat "$E2E_HOME/selected")"
     rm "$XDG_CONFIG_HOME/Tintmere/Tintmere.conf" # the next round starts white
 done
