@@ -23,6 +23,11 @@ QList<LoupeScreen> loupeScreens() {
     return screens;
 }
 
+// Never a black pick: where nothing could be read, nothing is picked.
+QString unreadableMessage() {
+    return PickMode::tr("The screen could not be read under the pointer; nothing was picked.");
+}
+
 } // namespace
 
 PickMode::PickMode(std::function<platform::ScreenCapture*()> capture,
@@ -67,6 +72,7 @@ bool PickMode::start(PickRequest request) {
         return false;
     m_request = std::move(request);
     m_active = true;
+    m_leftDown = false;
     m_pressed.reset();
     m_capture = m_captureSource ? m_captureSource() : nullptr;
     if (!m_capture || !m_capture->isAvailable()) {
@@ -100,15 +106,18 @@ void PickMode::cancel() {
 void PickMode::pick() {
     if (!m_active)
         return;
-    // Read afresh, one pixel: exactly what is under the pointer now.
+    if (const std::optional<Color> color = colorUnderPointer())
+        finish(PickResult::Outcome::Picked, *color);
+    else
+        finish(PickResult::Outcome::Failed, {}, unreadableMessage());
+}
+
+std::optional<Color> PickMode::colorUnderPointer() {
     const QImage pixel = capture().capture(QRect(capture().pointerPosition(), QSize(1, 1)));
-    if (pixel.isNull() || qAlpha(pixel.pixel(0, 0)) == 0) {
-        finish(PickResult::Outcome::Failed, {},
-               tr("The screen could not be read under the pointer; nothing was picked."));
-        return;
-    }
+    if (pixel.isNull() || qAlpha(pixel.pixel(0, 0)) == 0)
+        return std::nullopt;
     const QRgb rgb = pixel.pixel(0, 0);
-    finish(PickResult::Outcome::Picked, Color::fromBytes(qRed(rgb), qGreen(rgb), qBlue(rgb)));
+    return Color::fromBytes(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
 
 void PickMode::nudge(QPoint devicePixels) {
@@ -164,6 +173,7 @@ bool PickMode::captureFrame() {
 void PickMode::finish(PickResult::Outcome outcome, const Color& color, const QString& message) {
     m_frameTimer.stop();
     m_frameWanted = false;
+    m_leftDown = false;
     m_pressed.reset();
     m_active = false;
     if (QWidget::keyboardGrabber() == m_loupe.get())
@@ -190,11 +200,8 @@ bool PickMode::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            const QImage pixel = capture().capture(QRect(capture().pointerPosition(), QSize(1, 1)));
-            if (!pixel.isNull() && qAlpha(pixel.pixel(0, 0)) != 0) {
-                const QRgb rgb = pixel.pixel(0, 0);
-                m_pressed = Color::fromBytes(qRed(rgb), qGreen(rgb), qBlue(rgb));
-            }
+            m_leftDown = true;
+            m_pressed = colorUnderPointer();
         }
         return true;
     case QEvent::MouseButtonRelease: {
@@ -202,11 +209,11 @@ bool PickMode::eventFilter(QObject* watched, QEvent* event) {
         const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
         if (button == Qt::RightButton)
             cancel();
-        else if (button == Qt::LeftButton && m_pressed)
+        else if (button == Qt::LeftButton && m_leftDown && m_pressed)
             finish(PickResult::Outcome::Picked, *m_pressed);
-        else if (button == Qt::LeftButton)
-            finish(PickResult::Outcome::Failed, {},
-                   tr("The screen could not be read under the pointer; nothing was picked."));
+        else if (button == Qt::LeftButton && m_leftDown)
+            finish(PickResult::Outcome::Failed, {}, unreadableMessage());
+        // A release whose press came before pick mode is not a pick.
         return true;
     }
     case QEvent::Wheel: {

@@ -95,6 +95,9 @@ protected:
 
 private:
     bool captureFrame();
+    // Read afresh, one pixel: exactly what is under the pointer now; none where the screen
+    // cannot be read.
+    std::optional<Color> colorUnderPointer();
     void finish(PickResult::Outcome outcome, const Color& color = {}, const QString& message = {});
 
     // The source in use while pick mode is on.
@@ -109,8 +112,10 @@ private:
     QTimer m_frameTimer;
     bool m_active = false;
     bool m_frameWanted = false;
-    // The colour under the pointer when the left button went down; picked on release, so
-    // that the release does not reach the program below either.
+    // The left button went down in pick mode, and the colour then under the pointer (none
+    // where the screen could not be read); picked on release, so that the release does not
+    // reach the program below either.
+    bool m_leftDown = false;
     std::optional<Color> m_pressed;
 };
 

@@ -58,13 +58,16 @@ void sendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button) {
 }
 
 // The user's steps, each a word: a key name ("Right", "Shift+Down", "Escape", "Return"),
-// "click" or "rightclick", "wheel+" or "wheel-", or "move:X,Y" (the pointer moves there).
+// "click" or "rightclick", "release" (of a press before pick mode), "wheel+" or "wheel-", or
+// "move:X,Y" (the pointer moves there).
 void perform(QWidget* loupe, FakeScreenCapture& screen, const QStringList& steps) {
     for (const QString& step : steps) {
         if (step == u"click" || step == u"rightclick") {
             const Qt::MouseButton button = step == u"click" ? Qt::LeftButton : Qt::RightButton;
             sendMouse(loupe, QEvent::MouseButtonPress, button);
             sendMouse(loupe, QEvent::MouseButtonRelease, button);
+        } else if (step == u"release") {
+            sendMouse(loupe, QEvent::MouseButtonRelease, Qt::LeftButton);
         } else if (step.startsWith(u"wheel")) {
             QWheelEvent wheel(QPointF(), QPointF(), QPoint(),
                               QPoint(0, step.endsWith(u'+') ? 120 : -120), Qt::NoButton,
@@ -123,6 +126,8 @@ private Q_SLOTS:
         QTest::newRow("escape") << QStringList{u"Right"_s, u"Escape"_s} << Outcome::Cancelled
                                 << none;
         QTest::newRow("right click") << QStringList{u"rightclick"_s} << Outcome::Cancelled << none;
+        QTest::newRow("release of an earlier press")
+            << QStringList{u"release"_s, u"Escape"_s} << Outcome::Cancelled << none;
         // Beyond the screen's edge nothing can be read: no black pick.
         QTest::newRow("off the screen")
             << QStringList{u"move:45,10"_s, u"click"_s} << Outcome::Failed << none;
