@@ -6,7 +6,7 @@
 #include "qvloupe.h"
 #include "screencapture.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
@@ -74,6 +74,12 @@ bool PickMode::start(PickRequest request) {
     m_active = true;
     m_leftDown = false;
     m_pressed.reset();
+    // A dialog that blocks every other window would leave the loupe deaf to Escape with the
+    // pointer taken.
+    if (QApplication::activeModalWidget()) {
+        finish(PickResult::Outcome::Failed, {}, tr("Close the open dialog first, then pick."));
+        return true;
+    }
     m_capture = m_captureSource ? m_captureSource() : nullptr;
     if (!m_capture || !m_capture->isAvailable()) {
         finish(PickResult::Outcome::Failed, {},
