@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Pick mode against the real screen, at scale 1 and 2: Ctrl+Shift+P and one click put the
 # exact screen pixel into the selected well as one undo step, and the click never reaches
-# the window below; Escape changes nothing; the arrow keys move by one device pixel. After
-# the program is killed in pick mode, the pointer is free for any other program.
+# the window below; Escape changes nothing; the arrow keys move by one device pixel; the hot
+# key picks while another program is in front. After the program is killed in pick mode,
+# the pointer is free for any other program.
 source "$E2E_LIB"
 
 start_window_manager
@@ -71,6 +72,14 @@ for scale in 1 2; do
     xdotool key Return
     eventually first_well_is "$(pattern_pixel 32 31)" ||
         fail "arrow keys did not move one pixel: $(conf_value 'Saved Colors') (scale $scale)"
+
+    # The hot key picks while another program is in front.
+    xdotool windowactivate --sync "$pattern"
+    sleep 0.6 # Qt lets a window go inactive only after a moment, in case the focus returns
+    xdotool key ctrl+alt+super+l
+    eventually loupe_shown || fail "the hot key did not start pick mode (scale $scale)"
+    xdotool key Escape
+    eventually loupe_gone || fail "Escape did not end the hot key's pick mode (scale $scale)"
 
     # Killed while picking: the server drops the grab, another program can take the pointer.
     start_pick $((PX + 10)) $((PY + 10))
