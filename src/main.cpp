@@ -5,7 +5,6 @@
 #include "pickmode.h"
 #include "pointergrab.h"
 #include "screencapture.h"
-#include "settingskeys.h"
 #include "singleinstance.h"
 #include "terminationroutine.h"
 #include "terminationwatcher.h"
@@ -32,10 +31,7 @@ int pickAlone() {
     tintmere::PickMode pickMode([&capture] { return capture.get(); },
                                 tintmere::platform::createPointerGrab());
     const tintmere::Defaults& defaults = tintmere::Defaults::standard();
-    pickMode.setSettings(
-        {defaults.intValue(tintmere::keys::ZoomSize), defaults.boolValue(tintmere::keys::DrawGrid),
-         defaults.colorValue(tintmere::keys::ZoomBorderColor).value_or(tintmere::Color{}),
-         defaults.formatSettings()});
+    pickMode.setSettings(tintmere::PickSettings::fromDefaults(defaults));
     int status = 1;
     QObject::connect(
         &pickMode, &tintmere::PickMode::finished, &pickMode,

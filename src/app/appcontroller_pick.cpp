@@ -68,10 +68,7 @@ bool AppController::pickForCaller(std::function<void(const std::optional<QString
 void AppController::startPick(PickRequest request) {
     if (m_pickMode->isActive())
         return;
-    const Defaults& defaults = Defaults::standard();
-    m_pickMode->setSettings({defaults.intValue(keys::ZoomSize), defaults.boolValue(keys::DrawGrid),
-                             defaults.colorValue(keys::ZoomBorderColor).value_or(Color{}),
-                             m_formats});
+    m_pickMode->setSettings(PickSettings::fromDefaults(Defaults::standard()));
     m_pickMode->start(std::move(request));
 }
 

@@ -2,9 +2,11 @@
 #include "pickmode.h"
 
 #include "capturegeometry.h"
+#include "defaults.h"
 #include "pointergrab.h"
 #include "qvloupe.h"
 #include "screencapture.h"
+#include "settingskeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -29,6 +31,12 @@ QString unreadableMessage() {
 }
 
 } // namespace
+
+PickSettings PickSettings::fromDefaults(const Defaults& defaults) {
+    return {defaults.intValue(keys::ZoomSize), defaults.boolValue(keys::DrawGrid),
+            defaults.colorValue(keys::ZoomBorderColor).value_or(Color{}),
+            defaults.formatSettings()};
+}
 
 PickMode::PickMode(std::function<platform::ScreenCapture*()> capture,
                    std::unique_ptr<platform::PointerGrab> grab, QObject* parent)

@@ -17,6 +17,8 @@ class QVLoupe;
 
 namespace tintmere {
 
+class Defaults;
+
 namespace platform {
 class PointerGrab;
 class ScreenCapture;
@@ -28,6 +30,9 @@ struct PickSettings {
     bool drawGrid = true;
     Color borderColor{1.0f, 0.0f, 0.0f, 1.0f};
     FormatSettings formats;
+
+    // As the user set them.
+    static PickSettings fromDefaults(const Defaults& defaults);
 };
 
 // Who asked for a pick and where its colour goes.
