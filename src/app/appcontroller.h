@@ -13,7 +13,9 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QDialog;
@@ -39,11 +41,14 @@ class FavoritesPane;
 class LibraryAutosaver;
 class MagnifierControl;
 class MagnifyViewControl;
+class PickMode;
 class SimpleTreeNode;
 class UserPrompts;
 struct FavoritesImport;
 struct MenuState;
 struct Notification;
+struct PickRequest;
+struct PickResult;
 
 namespace platform {
 class GlobalHotKey;
@@ -173,6 +178,16 @@ public:
     // whether it works.
     void setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotKey);
 
+    // --- pick mode
+    // Turns on pick mode; the picked colour goes into the well (-1: the selected one) as one
+    // undo step. Ignored while pick mode is on.
+    void pickColorFromScreen(int well = -1);
+    // Pick mode for a command line: reply gets the colour as the user's hex string, or
+    // nothing when the pick did not happen; the palette is left alone. False, and no pick,
+    // while one is under way.
+    bool pickForCaller(std::function<void(const std::optional<QString>&)> reply);
+    PickMode* pickMode() const { return m_pickMode.get(); }
+
     // --- favorites outline
     FavoritesPane* favoritesPane() const { return m_favoritesPane; }
     FavoritesModel* favoritesModel() const { return m_favoritesModel.get(); }
@@ -246,6 +261,13 @@ private:
 private:
     void setUpMagnifier();
     void reportHotKeyStatus();
+    void setUpPickMode();
+    // The system-wide key: locks the magnifier while its drawer is out, picks otherwise
+    // when Tintmere is not in front.
+    void hotKeyPressed();
+    void startPick(PickRequest request);
+    void pickFinished(const PickResult& result);
+    std::unique_ptr<PickMode> m_pickMode;
 
     QPointer<QVMagnifyView> m_magnifyView;
     std::unique_ptr<MagnifyViewControl> m_magnifyControl;

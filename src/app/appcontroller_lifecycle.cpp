@@ -12,6 +12,7 @@
 #include "menuvalidation.h"
 #include "notificationcenter.h"
 #include "notificationnames.h"
+#include "pickmode.h"
 #include "prefscontroller.h"
 #include "qvcolorwell.h"
 #include "qvdrawer.h"
@@ -91,6 +92,7 @@ void AppController::awakeFromNib() {
     m_shortcuts = std::make_unique<ApplicationShortcuts>(m_mainWindow.get());
     connectMainWindow();
     setUpMagnifier();
+    setUpPickMode();
 
     for (const QString& text : defaults.paletteValue(keys::SavedColors))
         o.paletteView->addColorWellwithColor(colorFromStoredText(text).value_or(Color{1, 1, 1, 1}));

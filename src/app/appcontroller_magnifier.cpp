@@ -68,7 +68,7 @@ void AppController::setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotK
         // Queued: the key arrives inside the display connection's event dispatch, and
         // locking reads the screen through that same connection.
         connect(m_hotKey.get(), &platform::GlobalHotKey::activated, this,
-                &AppController::toggleMagnify, Qt::QueuedConnection);
+                &AppController::hotKeyPressed, Qt::QueuedConnection);
     }
     reportHotKeyStatus();
 

@@ -117,4 +117,12 @@ QString pickInvalidColor() {
     return tr("The desktop returned a color that is not valid.");
 }
 
+QString pointerGrabTaken() {
+    return tr("Another program is holding the pointer or the keyboard; try again.");
+}
+
+QString pointerGrabRefused() {
+    return tr("The pointer could not be taken for picking.");
+}
+
 } // namespace tintmere::platform::reasons

@@ -16,6 +16,8 @@ QString hotKeyUnsupported(const QString& platformName);
 QString hotKeyTaken();
 QString hotKeyRefused(int errorCode);
 QString noLKey();
+QString pointerGrabTaken();
+QString pointerGrabRefused();
 
 // The hot key through the desktop portal.
 QString hotKeyNoPortal();

@@ -10,6 +10,8 @@ export XDG_RUNTIME_DIR=$E2E_HOME/run
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 APP_PID=
+# Other programs the test started (window manager, windows of known colours), ended with it.
+HELPER_PIDS=()
 
 fail() {
     echo "FAIL: $*" >&2
@@ -32,6 +34,7 @@ stop_app() {
 
 cleanup() {
     stop_app
+    [ ${#HELPER_PIDS[@]} -eq 0 ] || kill "${HELPER_PIDS[@]}" 2>/dev/null || true
     rm -rf "$E2E_HOME"
 }
 trap cleanup EXIT
@@ -200,3 +203,55 @@ answer_box() {
     sleep 0.2
     xdotool key "$@"
 }
+
+# start_window_manager: runs openbox, as on a desktop, until the script ends.
+start_window_manager() {
+    command -v openbox >/dev/null || fail "openbox is missing: run scripts/install-deps"
+    openbox --sm-disable >"$E2E_HOME/wm.log" 2>&1 &
+    HELPER_PIDS+=($!)
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    fail "the window manager did not start"
+}
+
+# origin WINDOW: sets WX and WY to the window's content corner on the screen (the frame's
+# decorations excluded).
+origin() {
+    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ { print "WX=" $4 }
+                                     /Absolute upper-left Y/ { print "WY=" $4 }')"
+}
+
+# The known colours: a window of 160 x 100 pixels, each pixel of any 21 x 21 square its own.
+pattern_rgb() { echo $(($1 * 12 % 256)) $(($2 * 12 % 256)) $((($1 * 7 + $2 * 5) % 256)); }
+pattern_pixel() { printf '%02x%02x%02x' $(pattern_rgb "$1" "$2"); }
+# show_pattern [X Y]: shows the window of known colours; sets $pattern to its id and PX, PY
+# to its content's top left corner.
+show_pattern() {
+    {
+        echo P3 160 100 255
+        for y in $(seq 0 99); do
+            for x in $(seq 0 159); do
+                pattern_rgb "$x" "$y"
+            done
+        done
+    } >"$E2E_HOME/pattern.ppm"
+    display -title pattern -geometry "+${1:-850}+${2:-400}" "$E2E_HOME/pattern.ppm" &
+    HELPER_PIDS+=($!)
+    pattern=
+    for _ in $(seq 100); do
+        pattern=$(xdotool search --onlyvisible --name '^pattern$' 2>/dev/null | head -n 1) || true
+        [ -n "$pattern" ] && break
+        sleep 0.1
+    done
+    [ -n "$pattern" ] || fail "the window of known colours did not show"
+    origin "$pattern"
+    PX=$WX PY=$WY
+}
+
+# Pick mode's loupe, a window of its own while picking.
+loupe_shown() { [ -n "$(xdotool search --onlyvisible --name '^Pick Color$' 2>/dev/null)" ]; }
+loupe_gone() { ! loupe_shown; }
+# first_well_is HEX: the stored palette's first well holds the colour.
+first_well_is() { [ "$(conf_value 'Saved Colors' | cut -d, -f1)" = "$1" ]; }
