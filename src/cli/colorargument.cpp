@@ -2,6 +2,7 @@
 #include "colorargument.h"
 
 #include "commandline.h"
+#include "csscolor.h"
 
 #include <array>
 #include <charconv>
@@ -76,9 +77,13 @@ Color readColorArgument(std::string_view text, const std::string& origin) {
     if (const auto color = Color::colorFromHex(text)) {
         return *color;
     }
+    if (const auto color = tintmere::colorFromCSS(text)) {
+        return *color;
+    }
     throw UsageError(prefixed(origin) + "cannot read colour " + quoted(text) +
-                     ": give three components from 0 to 1 (\"1,0.6,0.2\") or hex digits "
-                     "(\"ff9933\", \"#f93\")");
+                     ": give three components from 0 to 1 (\"1,0.6,0.2\"), hex digits "
+                     "(\"ff9933\", \"#f93\") or CSS colour text (\"rebeccapurple\", "
+                     "\"hsl(210 50% 40%)\")");
 }
 
 } // namespace tintmere::cli

@@ -32,17 +32,40 @@ constexpr std::array kSubcommands = {
                "punctuation ignored (\"#FF 99 33\", \"f93\"), and prints the colour as six hex\n"
                "digits, or \"none\". Exit status 1 when any text gave none.\n",
                runHex},
-    Subcommand{"palette", "FILE | --write OUT.tnp COLOR COLOR COLOR COLOR",
-               "Prints a palette file (.tnp) as its four colours on one line, or a favorites\n"
-               "file (.tnf) as one line per favorite: the name, a tab and the four colours.\n"
-               "--write writes the four colours as a palette file. A file that cannot be read\n"
-               "or written is reported on standard error with exit status 1.\n"
-               "So that each favorite stays on one line and nothing in a name can drive the\n"
-               "terminal, names and messages are written with a backslash as \"\\\\\", tab,\n"
-               "line feed and carriage return as \"\\t\", \"\\n\" and \"\\r\", and other control\n"
-               "characters (U+0000-U+001F, U+007F-U+009F, U+2028, U+2029) as \"\\uHHHH\",\n"
-               "for example ESC as \"\\u001b\".\n",
-               runPalette},
+    Subcommand{"convert", "--to css-rgb|hsl|oklch|hexa|name [COLOR...]",
+               "Writes each colour as CSS text, one line per colour: css-rgb \"rgb(51 102 153)\",\n"
+               "hsl \"hsl(210 50% 40%)\", oklch \"oklch(0.499 0.099 250.4)\", hexa \"#336699ff\",\n"
+               "name the nearest CSS named colour with its distance in OKLab (deltaEOK; 0.02\n"
+               "is about the smallest difference the eye sees), e.g. \"steelblue (ΔEOK 0.089)\".\n"
+               "A colour with alpha below 1 gets \" / ALPHA\". COLOR may be any CSS colour:\n"
+               "\"rebeccapurple\", \"oklch(0.7 0.1 200)\", \"hsl(210deg, 50%, 40%)\".\n",
+               runConvert},
+    Subcommand{"contrast", "FG BG",
+               "Prints the WCAG 2 contrast ratio of the two colours (cut to two decimals) with\n"
+               "pass or fail for AA and AAA, body and large text, then the APCA Lc (APCA-W3\n"
+               "0.0.98G-4g) of FG text on BG and of BG text on FG: positive for dark text on\n"
+               "light, negative for light on dark.\n",
+               runContrast},
+    Subcommand{
+        "palette",
+        "FILE [--to gpl|css|json|tnp|tnf [OUT]] | --write OUT.tnp COLOR COLOR COLOR COLOR",
+        "Prints a palette file (.tnp) as its four colours on one line, or a favorites\n"
+        "file (.tnf), GIMP palette (.gpl), CSS (.css) or JSON (.json) file as one line\n"
+        "per favorite: the name, a tab and the four colours.\n"
+        "--to converts FILE to another of these forms, written to OUT or, for gpl, css\n"
+        "and json, to standard output. GIMP palette rows and CSS custom properties are\n"
+        "taken four to a favorite; tnp takes the first four colours, tnf leaves groups\n"
+        "out. The JSON form is {\"format\": \"tintmere-palette\", \"version\": 1, \"name\",\n"
+        "\"colors\": [four colours]} or {\"format\": \"tintmere-favorites\", \"version\": 1,\n"
+        "\"name\", \"favorites\": [{\"name\", \"colors\"}, {\"group\", \"favorites\": [...]}]}.\n"
+        "--write writes the four colours as a palette file. A file that cannot be read\n"
+        "or written is reported on standard error with exit status 1.\n"
+        "So that each favorite stays on one line and nothing in a name can drive the\n"
+        "terminal, names and messages are written with a backslash as \"\\\\\", tab,\n"
+        "line feed and carriage return as \"\\t\", \"\\n\" and \"\\r\", and other control\n"
+        "characters (U+0000-U+001F, U+007F-U+009F, U+2028, U+2029) as \"\\uHHHH\",\n"
+        "for example ESC as \"\\u001b\".\n",
+        runPalette},
 };
 
 } // namespace

@@ -20,23 +20,23 @@ InterchangeContents InterchangeContents::ofFavorites(const QString& title,
 }
 
 Expected<std::array<Color, kPaletteSize>> InterchangeContents::firstPalette() const {
-    std::array<Color, kPaletteSize> palette;
+    std::array<Color, kPaletteSize> wells;
     std::size_t count = 0;
     for (const FavoriteGroup& group : groups) {
         for (const FavoriteEntry& favorite : group.favorites) {
             for (const QString& text : favorite.colors) {
-                if (count == palette.size()) {
-                    return palette;
+                if (count == wells.size()) {
+                    return wells;
                 }
-                palette[count++] = colorFromStoredText(text).value_or(Color{1, 1, 1, 1});
+                wells[count++] = colorFromStoredText(text).value_or(Color{1, 1, 1, 1});
             }
         }
     }
-    if (count < palette.size()) {
+    if (count < wells.size()) {
         return Expected<std::array<Color, kPaletteSize>>::failure(
             u"it holds fewer than four colours"_s);
     }
-    return palette;
+    return wells;
 }
 
 QList<FavoriteEntry> InterchangeContents::allFavorites() const {
