@@ -46,26 +46,25 @@ constexpr std::array kSubcommands = {
                "0.0.98G-4g) of FG text on BG and of BG text on FG: positive for dark text on\n"
                "light, negative for light on dark.\n",
                runContrast},
-    Subcommand{
-        "palette",
-        "FILE [--to gpl|css|json|tnp|tnf [OUT]] | --write OUT.tnp COLOR COLOR COLOR COLOR",
-        "Prints a palette file (.tnp) as its four colours on one line, or a favorites\n"
-        "file (.tnf), GIMP palette (.gpl), CSS (.css) or JSON (.json) file as one line\n"
-        "per favorite: the name, a tab and the four colours.\n"
-        "--to converts FILE to another of these forms, written to OUT or, for gpl, css\n"
-        "and json, to standard output. GIMP palette rows and CSS custom properties are\n"
-        "taken four to a favorite; tnp takes the first four colours, tnf leaves groups\n"
-        "out. The JSON form is {\"format\": \"tintmere-palette\", \"version\": 1, \"name\",\n"
-        "\"colors\": [four colours]} or {\"format\": \"tintmere-favorites\", \"version\": 1,\n"
-        "\"name\", \"favorites\": [{\"name\", \"colors\"}, {\"group\", \"favorites\": [...]}]}.\n"
-        "--write writes the four colours as a palette file. A file that cannot be read\n"
-        "or written is reported on standard error with exit status 1.\n"
-        "So that each favorite stays on one line and nothing in a name can drive the\n"
-        "terminal, names and messages are written with a backslash as \"\\\\\", tab,\n"
-        "line feed and carriage return as \"\\t\", \"\\n\" and \"\\r\", and other control\n"
-        "characters (U+0000-U+001F, U+007F-U+009F, U+2028, U+2029) as \"\\uHHHH\",\n"
-        "for example ESC as \"\\u001b\".\n",
-        runPalette},
+    Subcommand{"palette", "FILE [--to FORMAT [OUT]] | --write OUT.tnp COLOR COLOR COLOR COLOR",
+               "Prints a palette file (.tnp) as its four colours on one line, or a favorites\n"
+               "file (.tnf), GIMP palette (.gpl), CSS (.css) or JSON (.json) file as one line\n"
+               "per favorite: the name, a tab and the four colours.\n"
+               "--to converts FILE to FORMAT (gpl, css, json, tnp or tnf), written to OUT or,\n"
+               "for gpl, css and json, to standard output. GIMP palette rows and CSS custom\n"
+               "properties are taken four to a favorite; tnp takes the first four colours, tnf\n"
+               "leaves groups out. The JSON form is {\"format\": \"tintmere-palette\",\n"
+               "\"version\": 1, \"name\", \"colors\": [four colours]} or {\"format\":\n"
+               "\"tintmere-favorites\", \"version\": 1, \"name\", \"favorites\": [{\"name\",\n"
+               "\"colors\"}, {\"group\", \"favorites\": [...]}]}.\n"
+               "--write writes the four colours as a palette file. A file that cannot be read\n"
+               "or written is reported on standard error with exit status 1.\n"
+               "So that each favorite stays on one line and nothing in a name can drive the\n"
+               "terminal, names and messages are written with a backslash as \"\\\\\", tab,\n"
+               "line feed and carriage return as \"\\t\", \"\\n\" and \"\\r\", and other control\n"
+               "characters (U+0000-U+001F, U+007F-U+009F, U+2028, U+2029) as \"\\uHHHH\",\n"
+               "for example ESC as \"\\u001b\".\n",
+               runPalette},
 };
 
 } // namespace

@@ -336,7 +336,8 @@ std::string cssNameString(const Color& color) {
     const NamedColorMatch match = nearestNamedColor(color);
     std::string text(match.name);
     if (match.distance > 0.0) {
-        text += " (ΔEOK " + (match.distance < 0.0005 ? "< 0.001" : number(match.distance, 3)) + ')';
+        const bool tiny = match.distance < 0.0005;
+        text += " (ΔEOK " + (tiny ? "< 0.001" : number(match.distance, 3)) + ')';
     }
     return text;
 }

@@ -48,8 +48,8 @@ public:
             ok = favorites(root.value(u"favorites"_s), {}, contents.groups, true);
         } else if (ok) {
             return Result::failure(
-                u"it is not a Tintmere palette or favorites file (its “format” is neither “%1” nor “%2”)"_s
-                    .arg(kPaletteFormat, kFavoritesFormat));
+                u"it is not a Tintmere palette or favorites file (its “format” is neither "
+                u"“%1” nor “%2”)"_s.arg(kPaletteFormat, kFavoritesFormat));
         }
         if (!ok) {
             return Result::failure(ok.error());

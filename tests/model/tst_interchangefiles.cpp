@@ -141,10 +141,10 @@ private Q_SLOTS:
             << u"a.json"_s
             << "{\"format\": \"tintmere-palette\", \"colors\": [\"red\", \"red\", \"red\"]}"_ba
             << u"does not have four"_s;
-        QTest::newRow("json not a colour")
-            << u"a.json"_s
-            << "{\"format\": \"tintmere-favorites\", \"favorites\": [{\"colors\": [\"red\", 5, \"red\", \"red\"]}]}"_ba
-            << u"favorite 1 has “”"_s;
+        QTest::newRow("json not a colour") << u"a.json"_s
+                                           << "{\"format\": \"tintmere-favorites\", \"favorites\": "
+                                              "[{\"colors\": [\"red\", 5, \"red\", \"red\"]}]}"_ba
+                                           << u"favorite 1 has “”"_s;
         QTest::newRow("json no favorites")
             << u"a.json"_s << "{\"format\": \"tintmere-favorites\"}"_ba << u"no list"_s;
         QTest::newRow("json 10 MB name")
