@@ -35,8 +35,9 @@ constexpr std::array kSubcommands = {
     Subcommand{"convert", "--to css-rgb|hsl|oklch|hexa|name [COLOR...]",
                "Writes each colour as CSS text, one line per colour: css-rgb \"rgb(51 102 153)\",\n"
                "hsl \"hsl(210 50% 40%)\", oklch \"oklch(0.499 0.099 250.4)\", hexa \"#336699ff\",\n"
-               "name the nearest CSS named colour with its distance in OKLab (deltaEOK; 0.02\n"
-               "is about the smallest difference the eye sees), e.g. \"steelblue (ΔEOK 0.089)\".\n"
+               "name the nearest CSS named colour, then, unless it is that very colour, its\n"
+               "distance in OKLab (deltaEOK; 0.02 is about the smallest difference the eye sees)\n"
+               "in parentheses.\n"
                "A colour with alpha below 1 gets \" / ALPHA\". COLOR may be any CSS colour:\n"
                "\"rebeccapurple\", \"oklch(0.7 0.1 200)\", \"hsl(210deg, 50%, 40%)\".\n",
                runConvert},
