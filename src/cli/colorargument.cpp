@@ -74,10 +74,12 @@ Color readColorArgument(std::string_view text, const std::string& origin) {
         return Color{(*components)[0] + 0.0f, (*components)[1] + 0.0f, (*components)[2] + 0.0f,
                      1.0f};
     }
-    if (const auto color = Color::colorFromHex(text)) {
+    // CSS first, so that "#ff993380" keeps its alpha; the hex reader takes what CSS does not
+    // ("ff9933", "# ff 99 33").
+    if (const auto color = tintmere::colorFromCSS(text)) {
         return *color;
     }
-    if (const auto color = tintmere::colorFromCSS(text)) {
+    if (const auto color = Color::colorFromHex(text)) {
         return *color;
     }
     throw UsageError(prefixed(origin) + "cannot read colour " + quoted(text) +

@@ -32,15 +32,16 @@ constexpr std::array kSubcommands = {
                "punctuation ignored (\"#FF 99 33\", \"f93\"), and prints the colour as six hex\n"
                "digits, or \"none\". Exit status 1 when any text gave none.\n",
                runHex},
-    Subcommand{"convert", "--to css-rgb|hsl|oklch|hexa|name [COLOR...]",
-               "Writes each colour as CSS text, one line per colour: css-rgb \"rgb(51 102 153)\",\n"
-               "hsl \"hsl(210 50% 40%)\", oklch \"oklch(0.499 0.099 250.4)\", hexa \"#336699ff\",\n"
-               "name the nearest CSS named colour, then, unless it is that very colour, its\n"
-               "distance in OKLab (deltaEOK; 0.02 is about the smallest difference the eye sees)\n"
-               "in parentheses.\n"
-               "A colour with alpha below 1 gets \" / ALPHA\". COLOR may be any CSS colour:\n"
-               "\"rebeccapurple\", \"oklch(0.7 0.1 200)\", \"hsl(210deg, 50%, 40%)\".\n",
-               runConvert},
+    Subcommand{
+        "convert", "--to css-rgb|hsl|oklch|hexa|name [COLOR...]",
+        "Writes each colour as CSS text, one line per colour: css-rgb \"rgb(51 102 153)\",\n"
+        "hsl \"hsl(210 50% 40%)\", oklch \"oklch(0.49931 0.09866 250.43)\", hexa \"#336699ff\",\n"
+        "name the nearest CSS named colour, then, unless it is that very colour, its\n"
+        "distance in OKLab (deltaEOK; 0.02 is about the smallest difference the eye sees)\n"
+        "in parentheses.\n"
+        "A colour with alpha below 1 gets \" / ALPHA\". COLOR may be any CSS colour:\n"
+        "\"rebeccapurple\", \"oklch(0.7 0.1 200)\", \"hsl(210deg, 50%, 40%)\".\n",
+        runConvert},
     Subcommand{"contrast", "FG BG",
                "Prints the WCAG 2 contrast ratio of the two colours (cut to two decimals) with\n"
                "pass or fail for AA and AAA, body and large text, then the APCA Lc (APCA-W3\n"

@@ -298,10 +298,10 @@ std::string cssHSLString(const Color& color) {
 
 std::string cssOKLCHString(const Color& color) {
     const OKLCH lch = oklchFromColor(color);
-    const std::string chroma = number(lch.chroma, 3);
+    const std::string chroma = number(lch.chroma, 5);
     // A hue that cannot be seen is written as 0.
-    const std::string hue = chroma == "0" ? "0" : number(lch.hue, 1);
-    return "oklch(" + number(lch.lightness, 3) + ' ' + chroma + ' ' + (hue == "360" ? "0" : hue) +
+    const std::string hue = chroma == "0" ? "0" : number(lch.hue, 2);
+    return "oklch(" + number(lch.lightness, 5) + ' ' + chroma + ' ' + (hue == "360" ? "0" : hue) +
            alphaSuffix(color) + ')';
 }
 

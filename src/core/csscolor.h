@@ -10,11 +10,12 @@
 namespace tintmere {
 
 // The colour as CSS text. The byte forms use the same byte values as every other string;
-// the others give as many decimals as tell bytes apart, without trailing zeros. Alpha below 1
-// is written after a slash (or as the last two hex digits).
+// the others give the decimals that bring every colour back within one byte (HSL one,
+// OKLCH five for lightness and chroma and two for hue), without trailing zeros. Alpha below
+// 1 is written after a slash (or as the last two hex digits).
 std::string cssRGBString(const Color& color);      // "rgb(51 102 153)"
 std::string cssHSLString(const Color& color);      // "hsl(210 50% 40%)"
-std::string cssOKLCHString(const Color& color);    // "oklch(0.484 0.09 250.6)"
+std::string cssOKLCHString(const Color& color);    // "oklch(0.49931 0.09866 250.43)"
 std::string cssHexAlphaString(const Color& color); // "#336699ff"
 
 // The CSS named colour closest to a colour, and how far it is in OKLab (deltaEOK: 0 for the

@@ -30,27 +30,27 @@ private Q_SLOTS:
         QTest::newRow("steel") << "#336699ff"_ba
                                << "rgb(51 102 153)"_ba
                                << "hsl(210 50% 40%)"_ba
-                               << "oklch(0.499 0.099 250.4)"_ba
+                               << "oklch(0.49931 0.09866 250.43)"_ba
                                << "steelblue (ΔEOK 0.089)"_ba;
         QTest::newRow("named") << "#663399ff"_ba
                                << "rgb(102 51 153)"_ba
                                << "hsl(270 50% 40%)"_ba
-                               << "oklch(0.44 0.16 303.4)"_ba
+                               << "oklch(0.44027 0.1603 303.37)"_ba
                                << "rebeccapurple"_ba;
         QTest::newRow("first of two names") << "#00ffffff"_ba
                                             << "rgb(0 255 255)"_ba
                                             << "hsl(180 100% 50%)"_ba
-                                            << "oklch(0.905 0.155 194.8)"_ba
+                                            << "oklch(0.9054 0.15455 194.77)"_ba
                                             << "aqua"_ba;
         QTest::newRow("grey has hue 0") << "#808080ff"_ba
                                         << "rgb(128 128 128)"_ba
                                         << "hsl(0 0% 50.2%)"_ba
-                                        << "oklch(0.6 0 0)"_ba
+                                        << "oklch(0.59987 0 0)"_ba
                                         << "gray"_ba;
         QTest::newRow("half transparent") << "#ff993380"_ba
                                           << "rgb(255 153 51 / 0.502)"_ba
                                           << "hsl(30 100% 60% / 0.502)"_ba
-                                          << "oklch(0.774 0.163 60.3 / 0.502)"_ba
+                                          << "oklch(0.77369 0.16292 60.28 / 0.502)"_ba
                                           << "darkorange (ΔEOK 0.029)"_ba;
         QTest::newRow("black") << "#000000ff"_ba
                                << "rgb(0 0 0)"_ba
