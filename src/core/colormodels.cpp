@@ -117,10 +117,13 @@ Triple mappedIntoGamut(const OKLCH& origin) {
     if (origin.lightness >= 1.0) {
         return {1.0, 1.0, 1.0};
     }
-    if (origin.lightness <= 0.0) {
+    if (!(origin.lightness > 0.0)) { // NaN too
         return {0.0, 0.0, 0.0};
     }
-    OKLCH current = origin;
+    // No colour has a chroma near 1, and the search below must start from a finite one.
+    OKLCH current{origin.lightness,
+                  std::isnan(origin.chroma) ? 0.0 : std::clamp(origin.chroma, 0.0, 1.0),
+                  origin.hue};
     const auto encodedOf = [](const OKLCH& lch) {
         return encoded(linearFromOKLab(oklabFromOKLCH(lch)));
     };
@@ -133,7 +136,7 @@ Triple mappedIntoGamut(const OKLCH& origin) {
         return clip;
     }
     double min = 0.0;
-    double max = origin.chroma;
+    double max = current.chroma;
     bool minInGamut = true;
     while (max - min > kEpsilon) {
         current.chroma = (min + max) / 2.0;

@@ -111,6 +111,7 @@ private Q_SLOTS:
         // The search on chroma may land a byte either way; what it keeps is checked below.
         QTest::newRow("too vivid green") << QList{0.9, 0.4, 145.0} << QByteArray();
         QTest::newRow("too vivid blue") << QList{0.5, 0.4, 264.0} << QByteArray();
+        QTest::newRow("huge chroma") << QList{0.7, 1e300 * 1e300, 30.0} << QByteArray();
         QTest::newRow("beyond white") << QList{1.2, 0.1, 30.0} << "ffffff"_ba;
         QTest::newRow("below black") << QList{-0.1, 0.1, 30.0} << "000000"_ba;
     }
