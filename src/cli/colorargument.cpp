@@ -2,6 +2,7 @@
 #include "colorargument.h"
 
 #include "commandline.h"
+#include "csscolor.h"
 
 #include <array>
 #include <charconv>
@@ -73,12 +74,18 @@ Color readColorArgument(std::string_view text, const std::string& origin) {
         return Color{(*components)[0] + 0.0f, (*components)[1] + 0.0f, (*components)[2] + 0.0f,
                      1.0f};
     }
+    // CSS first, so that "#ff993380" keeps its alpha; the hex reader takes what CSS does not
+    // ("ff9933", "# ff 99 33").
+    if (const auto color = tintmere::colorFromCSS(text)) {
+        return *color;
+    }
     if (const auto color = Color::colorFromHex(text)) {
         return *color;
     }
     throw UsageError(prefixed(origin) + "cannot read colour " + quoted(text) +
-                     ": give three components from 0 to 1 (\"1,0.6,0.2\") or hex digits "
-                     "(\"ff9933\", \"#f93\")");
+                     ": give three components from 0 to 1 (\"1,0.6,0.2\"), hex digits "
+                     "(\"ff9933\", \"#f93\") or CSS colour text (\"rebeccapurple\", "
+                     "\"hsl(210 50% 40%)\")");
 }
 
 } // namespace tintmere::cli

@@ -43,6 +43,11 @@ CommandLine::CommandLine(std::span<const std::string_view> arguments,
     }
 }
 
+std::string_view CommandLine::value(std::string_view option) const {
+    const auto found = values_.find(option);
+    return found == values_.end() ? std::string_view() : found->second;
+}
+
 int CommandLine::intValue(std::string_view option, int fallback) const {
     const auto found = values_.find(option);
     if (found == values_.end()) {

@@ -35,6 +35,8 @@ public:
     CommandLine(std::span<const std::string_view> arguments, std::span<const OptionSpec> options);
 
     bool has(std::string_view option) const { return values_.contains(option); }
+    // The option's value; empty when the option is absent.
+    std::string_view value(std::string_view option) const;
     // The option's value as an integer; `fallback` when the option is absent.
     int intValue(std::string_view option, int fallback) const;
 

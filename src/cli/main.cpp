@@ -21,9 +21,11 @@ void printUsage(std::ostream& out) {
     out << "  " << kProgram << " [COMMAND] --help\n"
         << "\n"
         << "Writes colours as text and reads colour text back.\n"
-        << "COLOR is three components from 0 to 1 separated by commas (\"1,0.6,0.2\") or hex\n"
-        << "digits (\"ff9933\", \"#f93\"). Without COLOR or TEXT arguments, each line of standard\n"
-        << "input is one. Bad usage or an unreadable COLOR exits with status 2.\n";
+        << "COLOR is three components from 0 to 1 separated by commas (\"1,0.6,0.2\"), hex\n"
+        << "digits (\"ff9933\", \"#f93\") or CSS colour text (\"rebeccapurple\", \"hsl(210 50% "
+           "40%)\").\n"
+        << "Without COLOR or TEXT arguments, each line of standard input is one. Bad usage or\n"
+        << "an unreadable COLOR exits with status 2.\n";
 }
 
 bool asksForHelp(std::span<const std::string_view> arguments) {

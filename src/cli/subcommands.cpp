@@ -32,9 +32,33 @@ constexpr std::array kSubcommands = {
                "punctuation ignored (\"#FF 99 33\", \"f93\"), and prints the colour as six hex\n"
                "digits, or \"none\". Exit status 1 when any text gave none.\n",
                runHex},
-    Subcommand{"palette", "FILE | --write OUT.tnp COLOR COLOR COLOR COLOR",
+    Subcommand{
+        "convert", "--to css-rgb|hsl|oklch|hexa|name [COLOR...]",
+        "Writes each colour as CSS text, one line per colour: css-rgb \"rgb(51 102 153)\",\n"
+        "hsl \"hsl(210 50% 40%)\", oklch \"oklch(0.49931 0.09866 250.43)\", hexa \"#336699ff\",\n"
+        "name the nearest CSS named colour, then, unless it is that very colour, its\n"
+        "distance in OKLab (deltaEOK; 0.02 is about the smallest difference the eye sees)\n"
+        "in parentheses.\n"
+        "A colour with alpha below 1 gets \" / ALPHA\". COLOR may be any CSS colour:\n"
+        "\"rebeccapurple\", \"oklch(0.7 0.1 200)\", \"hsl(210deg, 50%, 40%)\".\n",
+        runConvert},
+    Subcommand{"contrast", "FG BG",
+               "Prints the WCAG 2 contrast ratio of the two colours (cut to two decimals) with\n"
+               "pass or fail for AA and AAA, body and large text, then the APCA Lc (APCA-W3\n"
+               "0.0.98G-4g) of FG text on BG and of BG text on FG: positive for dark text on\n"
+               "light, negative for light on dark.\n",
+               runContrast},
+    Subcommand{"palette", "FILE [--to FORMAT [OUT]] | --write OUT.tnp COLOR COLOR COLOR COLOR",
                "Prints a palette file (.tnp) as its four colours on one line, or a favorites\n"
-               "file (.tnf) as one line per favorite: the name, a tab and the four colours.\n"
+               "file (.tnf), GIMP palette (.gpl), CSS (.css) or JSON (.json) file as one line\n"
+               "per favorite: the name, a tab and the four colours.\n"
+               "--to converts FILE to FORMAT (gpl, css, json, tnp or tnf), written to OUT or,\n"
+               "for gpl, css and json, to standard output. GIMP palette rows and CSS custom\n"
+               "properties are taken four to a favorite; tnp takes the first four colours, tnf\n"
+               "leaves groups out. The JSON form is {\"format\": \"tintmere-palette\",\n"
+               "\"version\": 1, \"name\", \"colors\": [four colours]} or {\"format\":\n"
+               "\"tintmere-favorites\", \"version\": 1, \"name\", \"favorites\": [{\"name\",\n"
+               "\"colors\"}, {\"group\", \"favorites\": [...]}]}.\n"
                "--write writes the four colours as a palette file. A file that cannot be read\n"
                "or written is reported on standard error with exit status 1.\n"
                "So that each favorite stays on one line and nothing in a name can drive the\n"

@@ -23,6 +23,8 @@ int runFormat(std::span<const std::string_view> arguments, Streams& streams);
 int runPreset(std::span<const std::string_view> arguments, Streams& streams);
 int runParse(std::span<const std::string_view> arguments, Streams& streams);
 int runHex(std::span<const std::string_view> arguments, Streams& streams);
+int runConvert(std::span<const std::string_view> arguments, Streams& streams);
+int runContrast(std::span<const std::string_view> arguments, Streams& streams);
 int runPalette(std::span<const std::string_view> arguments, Streams& streams);
 
 } // namespace tintmere::cli

@@ -2,6 +2,7 @@
 #include "colorparsing.h"
 
 #include "color.h"
+#include "csscolor.h"
 #include "formatpattern.h"
 #include "stringextensions.h"
 #include "utf8.h"
@@ -77,6 +78,13 @@ std::optional<Color> Color::colorFromString(std::string_view text,
                                             std::span<const std::string_view> formats) {
     const auto match = findMatch(text, formats, true);
     return match ? std::optional(match->color) : std::nullopt;
+}
+
+std::optional<Color> colorFromPastedText(std::string_view text) {
+    if (const std::optional<Color> color = Color::colorFromString(text, kDropFormats)) {
+        return color;
+    }
+    return colorFromCSS(text);
 }
 
 std::optional<Color> Color::colorFromHex(std::string_view text) {

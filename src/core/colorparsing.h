@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "color.h"
+
 #include <array>
 #include <optional>
 #include <span>
@@ -17,5 +19,10 @@ inline constexpr std::array<std::string_view, 5> kDropFormats = {
 // or no value when none matches.
 std::optional<std::size_t> matchString(std::string_view text,
                                        std::span<const std::string_view> formats);
+
+// Colour text from the clipboard or a drop, read the widest way: the drop formats first, so
+// that whatever they read reads the same, then CSS colour text ("oklch(0.7 0.1 200)",
+// "rebeccapurple", "hsl(210 50% 40%)"; see csscolor.h).
+std::optional<Color> colorFromPastedText(std::string_view text);
 
 } // namespace tintmere

@@ -40,6 +40,23 @@ CASES = [
     (["hex", "#FFF", " 80 80 80 ", "ff-99-33"], None, "ffffff\n808080\nff9933\n", 0, ""),
     (["hex", "ff99", "#ff9933"], None, "none\nff9933\n", 1, ""),
     (["hex"], "", "", 0, ""),
+    (["convert", "--to", "css-rgb", "#336699", "rebeccapurple"], None,
+     "rgb(51 102 153)\nrgb(102 51 153)\n", 0, ""),
+    (["convert", "--to", "hsl"], "0.2,0.4,0.6\n", "hsl(210 50% 40%)\n", 0, ""),
+    (["convert", "--to=oklch", "oklch(0.7 0.1 200)", "hsla(0, 100%, 50%, .5)"], None,
+     "oklch(0.7 0.1 200)\noklch(0.62796 0.25768 29.23 / 0.5)\n", 0, ""),
+    (["convert", "--to", "hexa", "#f938", "#ff993380", "ff9933"], None,
+     "#ff993388\n#ff993380\n#ff9933ff\n", 0, ""),
+    (["convert", "--to", "name", "336699", "aqua"], None, "steelblue (ΔEOK 0.089)\naqua\n", 0, ""),
+    (["convert", "ff9933"], None, "", 2, "convert needs --to"),
+    (["convert", "--to", "lab", "ff9933"], None, "", 2, 'unknown target "lab"'),
+    (["convert", "--to", "hsl", "rgb(1 2)"], None, "", 2, 'cannot read colour "rgb(1 2)"'),
+    (["contrast", "#777", "white"], None,
+     "WCAG contrast ratio 4.47:1\nAA body text fail (4.5:1)\nAA large text pass (3:1)\n"
+     "AAA body text fail (7:1)\nAAA large text fail (4.5:1)\n"
+     "APCA Lc 71.1 (#777777 text on #ffffff)\nAPCA Lc -76.6 (#ffffff text on #777777)\n", 0, ""),
+    (["contrast", "red"], None, "", 2, "missing BG"),
+    (["palette", "colours.doc"], None, "", 2, "FILE must be"),
     (["frobnicate"], None, "", 2, 'unknown command "frobnicate"'),
     ([], None, "", 2, "Usage:"),
 ]
@@ -92,7 +109,7 @@ def check_escaped_names(tool):
 
 def run(tool, arguments, stdin):
     return subprocess.run([tool] + arguments, input=stdin if stdin is not None else "",
-                          capture_output=True, text=True, timeout=20)
+                          capture_output=True, text=True, encoding="utf-8", timeout=20)
 
 
 def main():
@@ -108,7 +125,8 @@ def main():
                   f"  stderr {result.stderr!r} (want to contain {err!r})")
 
     # Help is on standard output and succeeds, for the tool and for each command.
-    for arguments in (["--help"], ["format", "--help"], ["preset", "--help"], ["parse", "-h"]):
+    for arguments in (["--help"], ["format", "--help"], ["preset", "--help"], ["parse", "-h"],
+                      ["convert", "--help"], ["contrast", "-h"]):
         result = run(tool, arguments, None)
         if result.returncode != 0 or "Usage" not in result.stdout:
             failures += 1
@@ -127,7 +145,7 @@ def main():
         failures += 1
         print("FAIL round trip of 5120 colours through standard input")
 
-    print(f"{len(CASES) + 7 - failures} of {len(CASES) + 7} checks passed")
+    print(f"{len(CASES) + 9 - failures} of {len(CASES) + 9} checks passed")
     return 1 if failures else 0
 
 

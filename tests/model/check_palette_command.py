@@ -45,6 +45,28 @@ def main():
                    "Meadow\t7cfc00 228b22 f0e68c 87ceeb\n"
                    "Rain\t708090 b0c4de 4682b4 f8f8ff\n", ""))
 
+        # The favorites go round every format and come back as they were.
+        spring = run(DATA / "Spring Colors.tnf")[1]
+        source = DATA / "Spring Colors.tnf"
+        for target in ["gpl", "json", "css", "tnf"]:
+            converted = temp / f"round.{target}"
+            expect(f"to {target}", run(source, "--to", target, converted), (0, "", ""))
+            expect(f"{target} favorites", run(converted), (0, spring, ""))
+            source = converted
+        expect("gpl to standard output", run(source, "--to", "gpl")[1].splitlines()[:3],
+               ["GIMP Palette", "Name: round", "Columns: 4"])
+        expect("palette to json", run(written, "--to", "json", temp / "p.json")[0], 0)
+        expect("json palette", run(temp / "p.json"), (0, "ff0000 00ff00 0000ff ffffff\n", ""))
+        expect("json palette to tnp", run(temp / "p.json", "--to", "tnp", temp / "p.tnp")[0], 0)
+        expect("tnp again", run(temp / "p.tnp")[1], "ff0000 00ff00 0000ff ffffff\n")
+        for case, arguments in [("binary to standard output", [written, "--to", "tnp"]),
+                                ("unknown target", [written, "--to", "ase"])]:
+            expect(f"{case} status", run(*arguments)[0], 2)
+        (temp / "bad.gpl").write_text("GIMP Palette\n1 2 x\n")
+        expect("bad gpl", run(temp / "bad.gpl", "--to", "json"),
+               (1, "", "tintmere-color: The file “bad.gpl” could not be opened: "
+                       "line 2 has “x” where a value from 0 to 255 belongs.\n"))
+
         older = temp / "older.tnp"
         shutil.copy(DATA / "old-palette.tnp", older)
         before = older.read_bytes()

@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "interchangefiles.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace tintmere;
+
+Q_DECLARE_METATYPE(InterchangeContents)
+
+namespace {
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes);
+    }
+    return path;
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const QStringList kFour{u"336699"_s, u"ff9933"_s, u"ffffff"_s, u"000000"_s};
+
+InterchangeContents favorites() {
+    return {u"Spring “mix”"_s,
+            {FavoriteGroup{{}, {FavoriteEntry{u"Loose"_s, kFour}}},
+             FavoriteGroup{
+                 u"Flowers */ \\ und Blätter"_s,
+                 {FavoriteEntry{u"Sky"_s, {u"87ceeb"_s, u"663399"_s, u"010203"_s, u"fefefe"_s}},
+                  FavoriteEntry{u"Sky"_s, kFour}, FavoriteEntry{u"#1 ✿"_s, kFour}}},
+             FavoriteGroup{{}, {FavoriteEntry{u"Loose again"_s, kFour}}}},
+            false};
+}
+
+QString sizeOfRows(int rows, const QString& row) {
+    QString text;
+    text.reserve(rows * row.size());
+    for (int i = 0; i < rows; ++i) {
+        text += row;
+    }
+    return text;
+}
+
+} // namespace
+
+class TestInterchangeFiles : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void roundTrip_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<InterchangeContents>("contents");
+        const InterchangeContents palette = InterchangeContents::ofPalette(
+            u"Wells"_s, {Color::fromBytes(51, 102, 153), Color::fromBytes(255, 153, 51),
+                         Color::fromBytes(0, 0, 0), Color::fromBytes(255, 255, 255)});
+        for (const QString& extension : {u"gpl"_s, u"css"_s, u"json"_s}) {
+            QTest::addRow("palette %s", qPrintable(extension)) << u"p."_s + extension << palette;
+            QTest::addRow("favorites %s", qPrintable(extension))
+                << u"f."_s + extension << favorites();
+        }
+    }
+    void roundTrip() {
+        QFETCH(QString, file);
+        QFETCH(InterchangeContents, contents);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(file);
+        QVERIFY(!InterchangeFile::write(path, contents));
+        const FileResult<InterchangeContents> read = InterchangeFile::read(path);
+        QVERIFY2(read, qPrintable(read ? QString() : read.error().text()));
+        QCOMPARE(read->title, contents.title);
+        QCOMPARE(read->groups, contents.groups);
+        // Only JSON says whether it holds a palette; any file gives one.
+        QCOMPARE(read->palette, contents.palette && file.endsWith(u"json"));
+        QCOMPARE(storedColorText(read->firstPalette()->at(0)), u"336699"_s);
+    }
+
+    // Rows as GIMP writes them come in as they are: four to a favorite, named by the first.
+    void gimpPaletteImportsUnchanged() {
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, u"gimp.gpl"_s,
+                                       "GIMP Palette\r\nName: Bright\r\nColumns: 16\r\n#\r\n"
+                                       "255   0   0\tRed\r\n  0 255   0\tGreen\r\n"
+                                       "  0   0 255\tBlue\r\n\r\n# a comment\r\n"
+                                       " 10  20  30\tUntitled\r\n255 255 255 White\r\n"_ba);
+        const FileResult<InterchangeContents> read = InterchangeFile::read(path);
+        QVERIFY(read);
+        QCOMPARE(read->title, u"Bright"_s);
+        const QList<FavoriteEntry> expected{
+            {u"Red"_s, {u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"0a141e"_s}},
+            {u"White"_s, {u"ffffff"_s, u"ffffff"_s, u"ffffff"_s, u"ffffff"_s}}};
+        QCOMPARE(read->allFavorites(), expected);
+        // Line breaks cannot be in a row; they become spaces.
+        const InterchangeContents odd{u"a\nb"_s,
+                                      {FavoriteGroup{u"g\tx"_s, {{u"n\r\nm"_s, kFour}}}}};
+        const QByteArray written = *InterchangeFile::encode(InterchangeFormat::GimpPalette, odd);
+        QVERIFY(written.startsWith("GIMP Palette\nName: a b\nColumns: 4\n"));
+        QVERIFY(written.contains("# Group: g x\n") && written.contains(" 51 102 153\tn  m\n"));
+    }
+
+    void hostileFiles_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        const QByteArray tenMB(10 << 20, 'x');
+        const QByteArray gpl = "GIMP Palette\n"_ba;
+        QTest::newRow("gpl missing header")
+            << u"a.gpl"_s << "Name: x\n1 2 3\n"_ba << u"not a GIMP palette"_s;
+        QTest::newRow("gpl empty") << u"a.gpl"_s << ""_ba << u"empty"_s;
+        QTest::newRow("gpl no rows") << u"a.gpl"_s << gpl << u"no colours"_s;
+        QTest::newRow("gpl non-numeric") << u"a.gpl"_s << gpl + "1 2 3\n1 two 3\n"
+                                         << u"line 3 has “two”"_s;
+        QTest::newRow("gpl beyond 255") << u"a.gpl"_s << gpl + "1 256 3\n" << u"“256”"_s;
+        QTest::newRow("gpl short row") << u"a.gpl"_s << gpl + "1 2\n" << u"fewer than three"_s;
+        QTest::newRow("gpl huge row")
+            << u"a.gpl"_s << gpl + tenMB.left(1 << 20).replace('x', '9') << u"where a value"_s;
+        QTest::newRow("gpl 10 MB name") << u"a.gpl"_s << gpl + "1 2 3 " + tenMB << u"longer than"_s;
+        QTest::newRow("gpl a million rows")
+            << u"a.gpl"_s << gpl + sizeOfRows(1000000, u"1 2 3\n"_s).toLatin1()
+            << u"more than 100000"_s;
+        QTest::newRow("css no colours")
+            << u"a.css"_s << ":root { --gap: 4px; color: red; }"_ba << u"no colour properties"_s;
+        QTest::newRow("css 10 MB name")
+            << u"a.css"_s << "--" + tenMB + ": red;" << u"longer than"_s;
+        QTest::newRow("css 10 MB comment")
+            << u"a.css"_s << "--a: red; /* Group: " + tenMB + " */" << u"longer than"_s;
+        QTest::newRow("css a million rows")
+            << u"a.css"_s << sizeOfRows(1000000, u"--a:red;"_s).toLatin1() << u"more than 100000"_s;
+        QTest::newRow("json broken") << u"a.json"_s << "{\"format\": "_ba << u"not valid JSON"_s;
+        QTest::newRow("json array") << u"a.json"_s << "[]"_ba << u"JSON object"_s;
+        QTest::newRow("json other format")
+            << u"a.json"_s << "{\"colors\": []}"_ba << u"“format” is neither"_s;
+        QTest::newRow("json three colours")
+            << u"a.json"_s
+            << "{\"format\": \"tintmere-palette\", \"colors\": [\"red\", \"red\", \"red\"]}"_ba
+            << u"does not have four"_s;
+        QTest::newRow("json not a colour") << u"a.json"_s
+                                           << "{\"format\": \"tintmere-favorites\", \"favorites\": "
+                                              "[{\"colors\": [\"red\", 5, \"red\", \"red\"]}]}"_ba
+                                           << u"favorite 1 has “”"_s;
+        QTest::newRow("json no favorites")
+            << u"a.json"_s << "{\"format\": \"tintmere-favorites\"}"_ba << u"no list"_s;
+        QTest::newRow("json 10 MB name")
+            << u"a.json"_s << "{\"format\": \"tintmere-palette\", \"name\": \"" + tenMB + "\"}"
+            << u"longer than"_s;
+        QTest::newRow("json a million rows")
+            << u"a.json"_s
+            << "{\"format\": \"tintmere-favorites\", \"favorites\": [" +
+                   sizeOfRows(300000, u"{\"colors\":[\"red\",\"red\",\"red\",\"red\"]},"_s)
+                       .toLatin1() +
+                   "{}]}"
+            << u"more than 100000"_s;
+        QTest::newRow("too large") << u"a.json"_s << QByteArray(17 << 20, ' ') << u"too large"_s;
+        QTest::newRow("unknown kind") << u"a.txt"_s << "1 2 3"_ba << u"not a GIMP palette (.gpl)"_s;
+    }
+    void hostileFiles() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, file, bytes);
+        QElapsedTimer timer;
+        timer.start();
+        const FileResult<InterchangeContents> read = InterchangeFile::read(path);
+        QVERIFY(timer.elapsed() < 5000);
+        QVERIFY(!read);
+        QVERIFY2(read.error().text().contains(message), qPrintable(read.error().text().left(300)));
+        QCOMPARE(readFile(path), bytes);
+    }
+
+    // Nothing is written that could not be read back.
+    void writeRefusesWhatCannotBeRead() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"long.gpl"_s);
+        const std::optional<FileError> error = InterchangeFile::write(
+            path, InterchangeContents::ofFavorites(u"t"_s, {{QString(2000, u'n'), kFour}}));
+        QVERIFY(error && error->kind == FileError::Kind::BeyondReadLimits);
+        QVERIFY(!QFile::exists(path));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInterchangeFiles)
+#include "tst_interchangefiles.moc"
