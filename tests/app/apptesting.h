@@ -2,6 +2,8 @@
 #pragma once
 
 #include "color.h"
+#include "colorundocommands.h"
+#include "magnifiercontrol.h"
 #include "storedcolors.h"
 #include "userprompts.h"
 
@@ -46,3 +48,34 @@ inline QString paletteText(const QList<tintmere::Color>& colors) {
         texts << tintmere::storedColorText(color);
     return texts.join(u' ');
 }
+
+// A palette of four white wells in memory, as the role classes reach it.
+class FakePaletteEditor : public tintmere::PaletteEditor {
+public:
+    QList<tintmere::Color> colors = QList<tintmere::Color>(4, tintmere::Color{1, 1, 1, 1});
+
+    QList<tintmere::Color> colorArray() const override { return colors; }
+    void applyColor(int index, const tintmere::Color& color) override { colors[index] = color; }
+    void applyPalette(const QList<tintmere::Color>& palette) override { colors = palette; }
+};
+
+// Keeps what the magnifier was asked to do.
+class FakeMagnifier : public tintmere::MagnifierControl {
+public:
+    QStringList calls;
+    bool stopped = true;
+    int boxSize = -1;
+
+    void setDrawLoading(bool loading) override {
+        calls << QString::fromLatin1(loading ? "loading" : "loaded");
+    }
+    void beginMagnify() override { stopped = false, calls << QStringLiteral("begin"); }
+    void stopMagnify() override { stopped = true, calls << QStringLiteral("stop"); }
+    bool isStopped() const override { return stopped; }
+    bool hasSelectedColor() const override { return false; }
+    std::optional<tintmere::Color> selectedColor() const override { return std::nullopt; }
+    void updateToolTip() override {}
+    void setBoxSize(int sizeIndex) override { boxSize = sizeIndex; }
+    void setDrawGrid(bool) override {}
+    void setBorderColor(const tintmere::Color&) override {}
+};
