@@ -3,7 +3,10 @@
 
 #include "color.h"
 #include "colorundocommands.h"
+#include "favoritesmodel.h"
 #include "magnifiercontrol.h"
+#include "qvcustomtableview.h"
+#include "simpletreenode.h"
 #include "storedcolors.h"
 #include "userprompts.h"
 
@@ -79,3 +82,49 @@ public:
     void setDrawGrid(bool) override {}
     void setBorderColor(const tintmere::Color&) override {}
 };
+
+inline QString nameOf(const tintmere::TreeNode* node) {
+    return tintmere::SimpleTreeNode::dataOf(node)->name();
+}
+
+inline QString topLevelNames(const tintmere::TreeNode* root) {
+    QStringList names;
+    for (const tintmere::TreeNode* node : root->children())
+        names << nameOf(node);
+    return names.join(u',');
+}
+
+// Adds two groups, "A" (favorites a1, a2) and "B" (b1), and the favorite "top".
+inline void addTestLibrary(tintmere::TreeNode* root) {
+    const auto favorite = [](const char* name, const char* colors) {
+        return QVariantMap{{QStringLiteral("Name"), QString::fromLatin1(name)},
+                           {QStringLiteral("Colors"), QString::fromLatin1(colors).split(u' ')}};
+    };
+    const auto group = [](const char* name, const QVariantList& entries) {
+        return QVariantMap{{QStringLiteral("Group"), QString::fromLatin1(name)},
+                           {QStringLiteral("Entries"), entries}};
+    };
+    const auto library = tintmere::SimpleTreeNode::treeFromDictionary(
+        group("Root", {group("A", {favorite("a1", "ff0000 00ff00 0000ff 000000"),
+                                   favorite("a2", "111111 222222 333333 444444")}),
+                       group("B", {favorite("b1", "aaaaaa bbbbbb cccccc dddddd")}),
+                       favorite("top", "123456 654321 abcdef fedcba")}));
+    root->insertChildren(library->removeChildrenIdenticalTo(library->children()), 0);
+}
+
+// Selects the nodes at the paths of child indexes ("0/1"), opening the groups on the way.
+inline void selectPaths(QVCustomTableView* outline, tintmere::FavoritesModel* model,
+                        const QStringList& paths) {
+    tintmere::TreeNode* root = model->root();
+    QList<tintmere::TreeNode*> nodes;
+    for (const QString& path : paths) {
+        tintmere::TreeNode* node = root;
+        for (QStringView step : QStringView(path).split(u'/')) {
+            if (node != root)
+                outline->expand(model->indexOfNode(node));
+            node = node->childAtIndex(step.toInt());
+        }
+        nodes << node;
+    }
+    outline->selectNodes(nodes);
+}
