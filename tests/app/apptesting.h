@@ -68,6 +68,7 @@ public:
     QStringList calls;
     bool stopped = true;
     int boxSize = -1;
+    std::optional<tintmere::Color> picked;
 
     void setDrawLoading(bool loading) override {
         calls << QString::fromLatin1(loading ? "loading" : "loaded");
@@ -75,8 +76,8 @@ public:
     void beginMagnify() override { stopped = false, calls << QStringLiteral("begin"); }
     void stopMagnify() override { stopped = true, calls << QStringLiteral("stop"); }
     bool isStopped() const override { return stopped; }
-    bool hasSelectedColor() const override { return false; }
-    std::optional<tintmere::Color> selectedColor() const override { return std::nullopt; }
+    bool hasSelectedColor() const override { return picked.has_value(); }
+    std::optional<tintmere::Color> selectedColor() const override { return picked; }
     void updateToolTip() override {}
     void setBoxSize(int sizeIndex) override { boxSize = sizeIndex; }
     void setDrawGrid(bool) override {}

@@ -2,24 +2,13 @@
 #include "appcontroller.h"
 #include "apptesting.h"
 #include "defaults.h"
-#include "exchangefiles.h"
-#include "exportsheet.h"
 #include "favoritesmodel.h"
 #include "favoritespane.h"
-#include "favoritesselectionsheet.h"
 #include "qvcustomtableview.h"
-#include "qvpalettecolorwell.h"
-#include "qvpaletteview.h"
-#include "qvradiocolorwell.h"
 #include "simpletreenode.h"
-#include "storedcolors.h"
 
 #include <QAction>
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -27,6 +16,7 @@
 using namespace Qt::Literals::StringLiterals;
 using namespace tintmere;
 
+// The outline's commands as the menus enable them and the palette takes a favorite.
 class TestFavoritesCommands : public QObject {
     Q_OBJECT
 
@@ -42,14 +32,6 @@ class TestFavoritesCommands : public QObject {
     void addLibrary() { addTestLibrary(root()); }
     void select(const QStringList& paths) {
         selectPaths(outline(), m_controller->favoritesModel(), paths);
-    }
-    template <typename Sheet>
-    Sheet* waitForSheet() const {
-        // Sheets that follow another one show once it has gone.
-        QDeadlineTimer deadline(2000);
-        while (!qobject_cast<Sheet*>(m_controller->sheet()) && !deadline.hasExpired())
-            QTest::qWait(10);
-        return qobject_cast<Sheet*>(m_controller->sheet());
     }
     QString hexes() const { return paletteText(m_controller->colorArray()); }
 
