@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appcontroller.h"
+#include "defaults.h"
 #include "favoriteslibrary.h"
+#include "pickmode.h"
+#include "pointergrab.h"
+#include "screencapture.h"
 #include "singleinstance.h"
 #include "terminationroutine.h"
 #include "terminationwatcher.h"
@@ -9,10 +13,71 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using tintmere::SingleInstance;
+
+// `--pick --print` with no Tintmere running: only pick mode, no main window, the library
+// untouched; the settings are read for the hex variant and the loupe.
+int pickAlone() {
+    std::unique_ptr<tintmere::platform::ScreenCapture> capture =
+        tintmere::platform::createScreenCapture();
+    tintmere::PickMode pickMode([&capture] { return capture.get(); },
+                                tintmere::platform::createPointerGrab());
+    const tintmere::Defaults& defaults = tintmere::Defaults::standard();
+    pickMode.setSettings(tintmere::PickSettings::fromDefaults(defaults));
+    int status = 1;
+    QObject::connect(
+        &pickMode, &tintmere::PickMode::finished, &pickMode,
+        [&status, &defaults](const tintmere::PickResult& result) {
+            if (result.outcome == tintmere::PickResult::Outcome::Picked) {
+                std::printf(
+                    "%s\n",
+                    tintmere::hexStringOfColor(result.color, defaults.formatSettings()).c_str());
+                status = 0;
+            } else if (!result.message.isEmpty()) {
+                std::fprintf(stderr, "tintmere: %s\n", qUtf8Printable(result.message));
+            }
+            QCoreApplication::exit(status);
+        });
+    // Started from the event loop, so that a pick that cannot start still ends it.
+    QTimer::singleShot(0, &pickMode, [&pickMode] { pickMode.start(); });
+    QApplication::exec();
+    return status;
+}
+
+// `--pick --print`: the running Tintmere picks, or this process alone.
+int pickAndPrint(SingleInstance& instance) {
+    QString text;
+    switch (instance.pickFromRunningInstance(&text)) {
+    case SingleInstance::PickAnswer::Picked:
+        std::printf("%s\n", qUtf8Printable(text));
+        return 0;
+    case SingleInstance::PickAnswer::Cancelled:
+        return 1;
+    case SingleInstance::PickAnswer::Busy:
+        std::fprintf(
+            stderr, "tintmere: %s\n",
+            qUtf8Printable(QApplication::translate("main", "A pick is already under way.")));
+        return 1;
+    case SingleInstance::PickAnswer::NotResponding:
+        std::fprintf(
+            stderr, "tintmere: %s\n",
+            qUtf8Printable(SingleInstance::explanation(SingleInstance::Launch::NotResponding)));
+        return 1;
+    case SingleInstance::PickAnswer::NoInstance:
+        break;
+    }
+    return pickAlone();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -32,11 +97,30 @@ int main(int argc, char* argv[]) {
     arguments.addPositionalArgument(
         u"files"_s, QApplication::translate("main", "Palette (.tnp) or favorites (.tnf) files."),
         u"[files...]"_s);
+    const QCommandLineOption pickOption(
+        u"pick"_s,
+        QApplication::translate("main", "Pick a color from the screen into the selected well "
+                                        "(in the running Tintmere, or after starting it)."));
+    const QCommandLineOption printOption(
+        u"print"_s,
+        QApplication::translate("main", "With --pick: print the picked color's hex string "
+                                        "instead; exit status 1 when the pick is cancelled."));
+    arguments.addOption(pickOption);
+    arguments.addOption(printOption);
     arguments.process(app); // --help and --version answer and exit here
     const QStringList files = arguments.positionalArguments();
+    const bool pick = arguments.isSet(pickOption);
+    if (arguments.isSet(printOption) && !pick) {
+        std::fprintf(stderr, "tintmere: %s\n",
+                     qUtf8Printable(QApplication::translate("main", "--print goes with --pick.")));
+        return 2;
+    }
     tintmere::SingleInstance instance(tintmere::SingleInstance::defaultServerName(),
                                       tintmere::FavoritesLibrary::standardPath() + u".lock"_s);
-    switch (const auto launch = instance.handOverOrListen(files)) {
+    if (pick && arguments.isSet(printOption))
+        return pickAndPrint(instance);
+    const auto action = pick ? SingleInstance::Action::Pick : SingleInstance::Action::Open;
+    switch (const auto launch = instance.handOverOrListen(files, action)) {
     case tintmere::SingleInstance::Launch::Listening:
         break;
     case tintmere::SingleInstance::Launch::HandedOver:
@@ -67,8 +151,26 @@ int main(int argc, char* argv[]) {
                          controller.openFiles(handedOver);
                      });
 
+    QObject::connect(&instance, &tintmere::SingleInstance::pickRequested, &controller,
+                     [&controller](const SingleInstance::PickReply& reply) {
+                         if (!reply) {
+                             controller.pickColorFromScreen();
+                             return;
+                         }
+                         const bool started =
+                             controller.pickForCaller([reply](const std::optional<QString>& text) {
+                                 reply(text ? SingleInstance::PickAnswer::Picked
+                                            : SingleInstance::PickAnswer::Cancelled,
+                                       text.value_or(QString()));
+                             });
+                         if (!started)
+                             reply(SingleInstance::PickAnswer::Busy, {});
+                     });
+
     controller.openMainWindow();
     controller.openFiles(files);
+    if (pick)
+        QTimer::singleShot(0, &controller, [&controller] { controller.pickColorFromScreen(); });
     const int status = QApplication::exec();
     if (termination.hasRun())
         controller.abandonLibraryForExit();

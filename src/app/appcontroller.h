@@ -13,7 +13,9 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QDialog;
@@ -43,10 +45,13 @@ class GlobalPanelTool;
 class HelpViewer;
 class MagnifierControl;
 class MagnifierTool;
+class PickMode;
 class SimpleTreeNode;
 class UserPrompts;
 struct MenuState;
 struct Notification;
+struct PickRequest;
+struct PickResult;
 
 namespace platform {
 class GlobalHotKey;
@@ -175,6 +180,16 @@ public:
     // whether it works.
     void setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotKey);
 
+    // --- pick mode
+    // Turns on pick mode; the picked colour goes into the well (-1: the selected one) as one
+    // undo step. Ignored while pick mode is on.
+    void pickColorFromScreen(int well = -1);
+    // Pick mode for a command line: reply gets the colour as the user's hex string, or
+    // nothing when the pick did not happen; the palette is left alone. False, and no pick,
+    // while one is under way.
+    bool pickForCaller(std::function<void(const std::optional<QString>&)> reply);
+    PickMode* pickMode() const { return m_pickMode.get(); }
+
     // --- favorites outline
     FavoritesPane* favoritesPane() const;
     FavoritesModel* favoritesModel() const;
@@ -216,6 +231,12 @@ private:
     void connectPaletteCommands();
     void reportLibraryProblem(const QString& text);
     void reportHotKeyStatus();
+    void setUpPickMode();
+    // The system-wide key: locks the magnifier while its drawer is out, picks otherwise
+    // when Tintmere is not in front.
+    void hotKeyPressed();
+    void startPick(PickRequest request);
+    void pickFinished(const PickResult& result);
     // Quit, Preferences, Help and the like answer their keys in every window of the program.
     void setUpApplicationShortcuts();
     void addApplicationShortcutsTo(QWidget* window);
@@ -246,6 +267,7 @@ private:
     std::unique_ptr<GlobalPanelTool> m_globalPanel;
     std::unique_ptr<FavoritesOutline> m_favorites;
     std::unique_ptr<FileCommands> m_files;
+    std::unique_ptr<PickMode> m_pickMode;
 };
 
 } // namespace tintmere

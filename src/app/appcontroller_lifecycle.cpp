@@ -14,6 +14,7 @@
 #include "menuvalidation.h"
 #include "notificationcenter.h"
 #include "notificationnames.h"
+#include "pickmode.h"
 #include "prefscontroller.h"
 #include "qvcolorwell.h"
 #include "qvdrawer.h"
@@ -92,6 +93,10 @@ void AppController::awakeFromNib() {
         MagnifierToolWidgets{o.magnifyArea, o.magnifyDrawer, o.lockStatus, o.lockMagnify});
     connect(m_magnifierTool.get(), &MagnifierTool::useRequested, this,
             [this] { sendToCurrent(SendSource::Magnifier); });
+    // The system-wide key locks the magnifier or, with its drawer in, picks.
+    connect(m_magnifierTool.get(), &MagnifierTool::hotKeyPressed, this,
+            &AppController::hotKeyPressed);
+    setUpPickMode();
 
     for (const QString& text : defaults.paletteValue(keys::SavedColors))
         o.paletteView->addColorWellwithColor(colorFromStoredText(text).value_or(Color{1, 1, 1, 1}));

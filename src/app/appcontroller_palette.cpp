@@ -85,6 +85,9 @@ void AppController::colorMenuItemSelected(const QAction* item) {
     const bool choosesWell = chosen >= 0 && chosen < int(palette.size());
 
     switch (menuCommandOf(item)) {
+    case MenuCommand::PickColor:
+        pickColorFromScreen(target);
+        return;
     case MenuCommand::CopyHex:
         copyColorStringOf(color, 0);
         break;

@@ -51,6 +51,10 @@ QList<QAction*> addCopyCommands(QMenu* copy) {
 QList<QAction*> addColorCommands(QMenu* menu, ColorMenuPlace place) {
     QList<QAction*> commands;
     menu->setToolTipsVisible(true);
+    QAction* pick = addCommand(menu, tr("Pick Color from Screen"), MenuCommand::PickColor);
+    pick->setToolTip(tr("Click any pixel on the screen to take its color; Escape cancels"));
+    commands << pick;
+    menu->addSeparator();
     if (place == ColorMenuPlace::Well) {
         QMenu* copy = menu->addMenu(u"Copy"_s);
         setMenuFamily(copy, MenuFamily::Copy);

@@ -72,7 +72,7 @@ void MagnifierTool::setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotK
         // Queued: the key arrives inside the display connection's event dispatch, and
         // locking reads the screen through that same connection.
         connect(m_hotKey.get(), &platform::GlobalHotKey::activated, this,
-                &MagnifierTool::toggleMagnify, Qt::QueuedConnection);
+                &MagnifierTool::hotKeyPressed, Qt::QueuedConnection);
     }
     // Help goes on the indicator: a tooltip over the pixels would hide what is picked.
     const QString pick = tr("click a locked pixel, or move with the arrow keys and press "

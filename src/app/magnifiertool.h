@@ -48,7 +48,8 @@ public:
 
     QVMagnifyView* magnifyView() const;
     void setScreenCapture(std::unique_ptr<platform::ScreenCapture> capture);
-    // The preferences say whether it works; null: none.
+    // The preferences say whether it works; null: none. Its presses come out as
+    // hotKeyPressed.
     void setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotKey);
     const platform::GlobalHotKey* globalHotKey() const { return m_hotKey.get(); }
 
@@ -73,6 +74,8 @@ public:
 Q_SIGNALS:
     // "Use": the picked colour should go into the selected well.
     void useRequested();
+    // The system-wide key was pressed; the owner locks the magnifier or picks.
+    void hotKeyPressed();
 
 private:
     void buildView();

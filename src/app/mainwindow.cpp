@@ -20,6 +20,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHideEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -165,6 +166,13 @@ QWidget* MainWindow::buildToolsBar() {
         m_outlets.toolButtons->addButton(button, tag);
         row->addWidget(button);
     }
+    row->addSpacing(8);
+    m_outlets.pickButton = new QToolButton(m_outlets.toolsView);
+    m_outlets.pickButton->setObjectName(u"pickColorButton"_s);
+    m_outlets.pickButton->setAutoRaise(true);
+    m_outlets.pickButton->setFocusPolicy(Qt::TabFocus);
+    m_outlets.pickButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    row->addWidget(m_outlets.pickButton);
     row->addStretch();
     return m_outlets.toolsView;
 }
@@ -376,6 +384,11 @@ void MainWindow::buildMenus() {
     o.copyItems[0]->setShortcut(QKeySequence(u"Ctrl+Shift+C"_s));
     o.colorMenu->addSeparator();
     o.colorCommands = addColorCommands(o.colorMenu, ColorMenuPlace::MenuBar);
+    o.pickColor = o.colorCommands.front();
+    o.pickColor->setShortcut(QKeySequence(u"Ctrl+Shift+P"_s));
+    o.pickColor->setIcon(QIcon(u":/images/eyedropper.svg"_s));
+    o.pickButton->setDefaultAction(o.pickColor);
+    o.pickButton->setAccessibleName(tr("Pick Color from Screen"));
 
     QMenu* palette = bar->addMenu(u"&Palette"_s);
     setMenuFamily(palette, MenuFamily::Palette);

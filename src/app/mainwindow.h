@@ -22,6 +22,7 @@ class QVLockView;
 class QVPaletteView;
 class QVScrollSlider;
 class QVToolsView;
+class QToolButton;
 
 namespace tintmere {
 
@@ -79,6 +80,9 @@ struct MainWindowOutlets {
     QAction* webPreview = nullptr;
     std::array<QAction*, 5> toolItems{}; // by tool tag
     QAction* lockMagnify = nullptr;
+    // "Pick Color from Screen" of the Color menu, also behind the eyedropper button.
+    QAction* pickColor = nullptr;
+    QToolButton* pickButton = nullptr;
     QAction* minimize = nullptr;
     QAction* mainWindowItem = nullptr;
     QAction* releaseNotes = nullptr;

@@ -33,6 +33,7 @@ enum class MenuCommand {
     ResetPalette,
     RandomizePalette,
     MakePaletteWebSafe,
+    PickColor,
     WebPreview,
 };
 

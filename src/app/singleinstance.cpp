@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QThread>
@@ -62,7 +63,7 @@ QString SingleInstance::explanation(Launch launch) {
     }
 }
 
-SingleInstance::Launch SingleInstance::handOverOrListen(const QStringList& files) {
+SingleInstance::Launch SingleInstance::handOverOrListen(const QStringList& files, Action action) {
     // The start lock closes the gap between "nobody answers" and "I listen" when two
     // launches race.
     m_startLock = std::make_unique<QLockFile>(m_serverName + u".lock"_s);
@@ -89,9 +90,7 @@ SingleInstance::Launch SingleInstance::handOverOrListen(const QStringList& files
     for (const QString& file : files) {
         absolute.append(QFileInfo(file).absoluteFilePath());
     }
-    QByteArray request;
-    QDataStream requestStream(&request, QIODevice::WriteOnly);
-    requestStream << absolute;
+    const QByteArray request = encodeRequest(absolute, action);
     // The running instance refuses more than the limit, counting the length in front.
     if (request.size() + qint64(sizeof(quint32)) > kMaxRequestBytes) {
         return Launch::TooManyFiles;
@@ -114,12 +113,51 @@ SingleInstance::Launch SingleInstance::handOverOrListen(const QStringList& files
     return Launch::Listening;
 }
 
+QByteArray SingleInstance::encodeRequest(const QStringList& files, Action action) {
+    QByteArray request;
+    QDataStream requestStream(&request, QIODevice::WriteOnly);
+    // The action follows the files, where an older instance stops reading.
+    requestStream << files;
+    if (action != Action::Open)
+        requestStream << quint8(action);
+    return request;
+}
+
+SingleInstance::PickAnswer SingleInstance::pickFromRunningInstance(QString* text) {
+    bool alive = false;
+    if (!m_lockPath.isEmpty()) {
+        QLockFile lock(m_lockPath);
+        lock.setStaleLockTime(0);
+        alive = !lock.tryLock(0) && lock.error() == QLockFile::LockFailedError;
+    }
+    QByteArray answer;
+    switch (handOver(encodeRequest({}, Action::PickAndPrint), alive, &answer)) {
+    case HandOver::NoInstance:
+        return PickAnswer::NoInstance;
+    case HandOver::NoAnswer:
+        return PickAnswer::NotResponding;
+    case HandOver::Accepted:
+        break;
+    }
+    QDataStream stream(answer);
+    quint8 kind = quint8(PickAnswer::Cancelled);
+    QString picked;
+    stream >> kind >> picked;
+    // A hang-up without an answer (the instance ended) is a pick that did not happen.
+    if (stream.status() != QDataStream::Ok || kind > quint8(PickAnswer::Busy))
+        return PickAnswer::Cancelled;
+    if (text)
+        *text = picked;
+    return PickAnswer(kind);
+}
+
 bool SingleInstance::listen() {
     QLocalServer::removeServer(m_serverName); // a socket left behind by a crash
     return m_server.listen(m_serverName);
 }
 
-SingleInstance::HandOver SingleInstance::handOver(const QByteArray& request, bool instanceIsAlive) {
+SingleInstance::HandOver SingleInstance::handOver(const QByteArray& request, bool instanceIsAlive,
+                                                  QByteArray* answer) {
     QDeadlineTimer deadline(instanceIsAlive ? m_patience : std::chrono::milliseconds(kTimeoutMs));
     QLocalSocket socket;
     // A living instance that is just starting may not listen yet; keep knocking until it
@@ -144,7 +182,15 @@ SingleInstance::HandOver SingleInstance::handOver(const QByteArray& request, boo
         }
         socket.waitForReadyRead(int(std::min<qint64>(kTimeoutMs, deadline.remainingTime())));
     }
-    return socket.read(1).front() == kAcknowledgement ? HandOver::Accepted : HandOver::NoAnswer;
+    if (socket.read(1).front() != kAcknowledgement)
+        return HandOver::NoAnswer;
+    if (answer) {
+        // The user may take their time; the instance hangs up once it has answered.
+        while (socket.state() == QLocalSocket::ConnectedState)
+            socket.waitForReadyRead(-1);
+        *answer = socket.readAll();
+    }
+    return HandOver::Accepted;
 }
 
 void SingleInstance::readRequest(QLocalSocket* socket) {
@@ -162,10 +208,35 @@ void SingleInstance::readRequest(QLocalSocket* socket) {
     QStringList files;
     QDataStream requestStream(request);
     requestStream >> files;
+    quint8 action = quint8(Action::Open);
+    if (!requestStream.atEnd())
+        requestStream >> action;
     socket->write(&kAcknowledgement, 1);
     socket->flush();
-    socket->disconnectFromServer();
-    Q_EMIT activated(files);
+    switch (Action(action)) {
+    case Action::Pick:
+        socket->disconnectFromServer();
+        Q_EMIT pickRequested({});
+        return;
+    case Action::PickAndPrint: {
+        QPointer<QLocalSocket> caller(socket);
+        Q_EMIT pickRequested([caller](PickAnswer answer, const QString& text) {
+            if (!caller)
+                return; // the launch gave up waiting
+            QByteArray reply;
+            QDataStream replyStream(&reply, QIODevice::WriteOnly);
+            replyStream << quint8(answer) << text;
+            caller->write(reply);
+            caller->flush();
+            caller->disconnectFromServer();
+        });
+        return;
+    }
+    default:
+        socket->disconnectFromServer();
+        Q_EMIT activated(files);
+        return;
+    }
 }
 
 } // namespace tintmere

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 namespace tintmere {
@@ -39,8 +40,22 @@ public:
         NotResponding, // an instance runs but did not answer in time; tell the user, exit
         TooManyFiles,  // the file list is beyond what a hand-over carries; tell the user
     };
+    // What a launch asks of the running instance besides opening its files.
+    enum class Action : quint8 {
+        Open,         // show the main window and open the files
+        Pick,         // start pick mode
+        PickAndPrint, // start pick mode and answer with the picked colour's text
+    };
     // Files are made absolute before they are handed over.
-    Launch handOverOrListen(const QStringList& files);
+    Launch handOverOrListen(const QStringList& files, Action action = Action::Open);
+
+    // How a pick asked of the running instance ended.
+    enum class PickAnswer : quint8 { Picked, Cancelled, Busy, NoInstance, NotResponding };
+    // Asks the running instance to pick and waits, as long as the user takes, for the
+    // colour's text. Never becomes the instance: NoInstance when none runs.
+    PickAnswer pickFromRunningInstance(QString* text);
+    // How the running instance answers a PickAndPrint launch; text only with Picked.
+    using PickReply = std::function<void(PickAnswer answer, const QString& text)>;
 
     // What to tell the user after NotResponding or TooManyFiles.
     static QString explanation(Launch launch);
@@ -48,11 +63,17 @@ public:
 Q_SIGNALS:
     // Another launch asked this instance to show itself and open these files.
     void activated(const QStringList& files);
+    // Another launch asked for a pick; reply is empty when it does not wait for the colour.
+    void pickRequested(const tintmere::SingleInstance::PickReply& reply);
 
 private:
     enum class HandOver { Accepted, NoInstance, NoAnswer };
     // instanceIsAlive: a living process holds the lock, so it is worth waiting for.
-    HandOver handOver(const QByteArray& request, bool instanceIsAlive);
+    // answer: where the instance's later answer goes, read until it hangs up; none: the
+    // acknowledgement is all.
+    HandOver handOver(const QByteArray& request, bool instanceIsAlive,
+                      QByteArray* answer = nullptr);
+    static QByteArray encodeRequest(const QStringList& files, Action action);
     bool listen();
     void readRequest(class QLocalSocket* socket);
 

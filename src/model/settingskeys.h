@@ -68,6 +68,8 @@ inline constexpr SettingKey ZoomBorderIndex{u"Zoom Border Index", SettingType::I
 inline constexpr SettingKey GlobalBorderColor{u"Global Border Color", SettingType::ColorString,
                                               u"808080"};
 inline constexpr SettingKey GlobalBorderIndex{u"Global Border Index", SettingType::Integer, u"0"};
+// A pick from the screen also puts the colour's hex string on the clipboard.
+inline constexpr SettingKey CopyPickedHex{u"Copy Picked Hex", SettingType::Boolean, u"false"};
 
 // Not registered: absent reads as false, 0 or no colour.
 inline constexpr SettingKey DrawWebPreview =
@@ -133,6 +135,7 @@ inline constexpr std::array allKeys{
     ZoomBorderIndex,
     GlobalBorderColor,
     GlobalBorderIndex,
+    CopyPickedHex,
     DrawWebPreview,
     ResetOtherColor,
     ZoomOtherColor,

@@ -7,12 +7,16 @@ namespace tintmere::platform::reasons {
 
 namespace {
 
-bool isWayland(const QString& platformName) {
-    return platformName.startsWith(u"wayland");
-}
-
 QString tr(const char* text) {
     return QCoreApplication::translate("tintmere::platform", text);
+}
+
+QString bindCommand() {
+    return tr("bind the command tintmere --pick to a key in the desktop's keyboard settings.");
+}
+
+QString sizeText(QSize size) {
+    return tr("%1×%2").arg(size.width()).arg(size.height());
 }
 
 } // namespace
@@ -22,15 +26,15 @@ QString noX11Connection() {
 }
 
 QString captureUnsupported(const QString& platformName) {
-    if (isWayland(platformName))
-        return tr("The screen cannot be read in this Wayland session.");
     return tr("The screen cannot be read on the \"%1\" display platform.").arg(platformName);
 }
 
+QString captureOnWayland() {
+    return tr("Wayland does not let programs read the screen; the magnifier shows the pixels "
+              "around the pointer while pick mode is on.");
+}
+
 QString hotKeyUnsupported(const QString& platformName) {
-    if (isWayland(platformName))
-        return tr("Global shortcuts are not available in this Wayland session; use the Tools "
-                  "menu.");
     return tr("Global shortcuts are not available on the \"%1\" display platform; use the "
               "Tools menu.")
         .arg(platformName);
@@ -47,6 +51,78 @@ QString hotKeyRefused(int errorCode) {
 
 QString noLKey() {
     return tr("The keyboard layout has no L key; use the Tools menu.");
+}
+
+QString hotKeyNoPortal() {
+    return tr("This desktop does not offer global shortcuts to programs; ") + bindCommand();
+}
+
+QString hotKeyRegistering() {
+    return tr("Waiting for the desktop to register the shortcut.");
+}
+
+QString hotKeyPortalRefused(const QString& detail) {
+    return tr("The desktop did not register the shortcut (%1); ").arg(detail) + bindCommand();
+}
+
+QString hotKeyNotAssigned() {
+    return tr("The desktop has not given the shortcut \"Lock magnifier / pick\" a key; choose "
+              "one in its keyboard settings, or ") +
+           bindCommand();
+}
+
+QString portalMissing() {
+    return tr(
+        "The desktop does not offer screenshots or color picking to programs (no desktop portal).");
+}
+
+QString portalCallFailed(const QString& detail) {
+    return tr("The desktop portal refused the request: %1").arg(detail);
+}
+
+QString portalTimedOut() {
+    return tr("The desktop portal did not answer in time.");
+}
+
+QString screenshotCancelled() {
+    return tr("The screenshot was cancelled.");
+}
+
+QString screenshotFailed() {
+    return tr("The desktop could not take a screenshot.");
+}
+
+QString screenshotNotLocal(const QString& uri) {
+    return tr("The desktop returned the screenshot at \"%1\", which is not a local file.").arg(uri);
+}
+
+QString screenshotUnreadable(const QString& path, const QString& detail) {
+    return tr("The screenshot \"%1\" cannot be read: %2").arg(path, detail);
+}
+
+QString screenshotWrongSize(QSize actual, QSize expected) {
+    return tr("The screenshot is %1 pixels, but the screens are %2 pixels.")
+        .arg(sizeText(actual), sizeText(expected));
+}
+
+QString pickCancelled() {
+    return tr("Picking a color was cancelled.");
+}
+
+QString pickFailed() {
+    return tr("The desktop could not pick a color.");
+}
+
+QString pickInvalidColor() {
+    return tr("The desktop returned a color that is not valid.");
+}
+
+QString pointerGrabTaken() {
+    return tr("Another program is holding the pointer or the keyboard; try again.");
+}
+
+QString pointerGrabRefused() {
+    return tr("The pointer could not be taken for picking.");
 }
 
 } // namespace tintmere::platform::reasons

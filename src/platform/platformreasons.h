@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 // What the user is told when a platform facility does not work, in one place so that the
@@ -9,9 +10,32 @@ namespace tintmere::platform::reasons {
 
 QString noX11Connection();
 QString captureUnsupported(const QString& platformName);
+// Wayland, natively or through XWayland: no client may read the screen.
+QString captureOnWayland();
 QString hotKeyUnsupported(const QString& platformName);
 QString hotKeyTaken();
 QString hotKeyRefused(int errorCode);
 QString noLKey();
+QString pointerGrabTaken();
+QString pointerGrabRefused();
+
+// The hot key through the desktop portal.
+QString hotKeyNoPortal();
+QString hotKeyRegistering();
+QString hotKeyPortalRefused(const QString& detail);
+QString hotKeyNotAssigned();
+
+// Answers of the desktop portal to a screenshot or a colour pick.
+QString portalMissing();
+QString portalCallFailed(const QString& detail);
+QString portalTimedOut();
+QString screenshotCancelled();
+QString screenshotFailed();
+QString screenshotNotLocal(const QString& uri);
+QString screenshotUnreadable(const QString& path, const QString& detail);
+QString screenshotWrongSize(QSize actual, QSize expected);
+QString pickCancelled();
+QString pickFailed();
+QString pickInvalidColor();
 
 } // namespace tintmere::platform::reasons

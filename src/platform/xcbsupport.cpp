@@ -33,6 +33,12 @@ x11::ModifierMapping modifierMapping(xcb_connection_t* connection) {
 
 } // namespace
 
+bool hasExtension(xcb_connection_t* connection, std::string_view name) {
+    const xcb::Reply<xcb_query_extension_reply_t> reply(xcb_query_extension_reply(
+        connection, xcb_query_extension(connection, quint16(name.size()), name.data()), nullptr));
+    return reply && reply->present;
+}
+
 xcb_connection_t* applicationConnection() {
     const auto* x11 =
         qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <xcb/xcb.h>
 
 // Small helpers over Qt's own X11 connection, shared by the X11 backends.
@@ -16,6 +17,9 @@ xcb_connection_t* applicationConnection();
 
 // The root window of the X screen the application shows its windows on.
 xcb_window_t rootWindow(xcb_connection_t* connection);
+
+// Whether the X server offers the named extension.
+bool hasExtension(xcb_connection_t* connection, std::string_view name);
 
 // Control+Alt+Super+L as the server's current keyboard tables define it.
 std::optional<x11::HotKey> controlAltSuperL(xcb_connection_t* connection);

@@ -157,8 +157,8 @@ void PrefsController::connectControls() {
          {c.tooltipFormatPopUp, c.dragFormatPopUp, c.floatFormatPopUp, c.zoomSizePopUp}) {
         connect(popUp, &QComboBox::activated, this, [this, popUp] { prefsItemChanged(popUp); });
     }
-    for (QCheckBox* box :
-         {c.glossCheckBox, c.uppercaseHexCheckBox, c.shorthandHexCheckBox, c.gridLinesCheckBox}) {
+    for (QCheckBox* box : {c.glossCheckBox, c.uppercaseHexCheckBox, c.shorthandHexCheckBox,
+                           c.gridLinesCheckBox, c.copyPickedHexCheckBox}) {
         connect(box, &QCheckBox::clicked, this, [this, box] { prefsItemChanged(box); });
     }
     connect(c.quickBlendMatrix, &QButtonGroup::idClicked, this,
@@ -180,11 +180,11 @@ void PrefsController::connectControls() {
         });
 }
 
-std::array<QObject*, 9> PrefsController::plainControls() const {
+std::array<QObject*, 10> PrefsController::plainControls() const {
     const PrefsControls& c = m_panes.controls;
-    return {c.tooltipFormatPopUp, c.quickBlendMatrix,     c.dragFormatPopUp,
-            c.glossCheckBox,      c.uppercaseHexCheckBox, c.shorthandHexCheckBox,
-            c.floatFormatPopUp,   c.zoomSizePopUp,        c.gridLinesCheckBox};
+    return {c.tooltipFormatPopUp,   c.quickBlendMatrix,     c.dragFormatPopUp,  c.glossCheckBox,
+            c.uppercaseHexCheckBox, c.shorthandHexCheckBox, c.floatFormatPopUp, c.zoomSizePopUp,
+            c.gridLinesCheckBox,    c.copyPickedHexCheckBox};
 }
 
 void PrefsController::showWindow() {

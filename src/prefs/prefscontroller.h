@@ -75,7 +75,7 @@ private:
     void restoreWindowFrame();
     void tabViewDidSelect(int index);
     void saveWindowFrame();
-    std::array<QObject*, 9> plainControls() const;
+    std::array<QObject*, 10> plainControls() const;
     const tintmere::prefs::ColorPopUpSetting* settingOfPopUp(const QVColorPopUpButton* popUp) const;
 
     std::unique_ptr<QMainWindow> m_window;

@@ -125,6 +125,10 @@ QWidget* colorFormatsPane(PrefsControls& controls) {
         checkBox(u"shorthandHexCheckBox"_s, tr("Use &shorthand hex where possible (#FC0)"), 11,
                  tr("Hex strings of colors whose digits come in pairs use one digit each"));
     form->addRow(controls.shorthandHexCheckBox);
+    controls.copyPickedHexCheckBox = checkBox(
+        u"copyPickedHexCheckBox"_s, tr("&Copy the hex string of a color picked from the screen"),
+        12, tr("Picking from the screen also puts the color's hex string on the clipboard"));
+    form->addRow(controls.copyPickedHexCheckBox);
     return pane;
 }
 

@@ -22,6 +22,7 @@ struct PrefsControls {
     QCheckBox* glossCheckBox = nullptr;
     QCheckBox* uppercaseHexCheckBox = nullptr;
     QCheckBox* shorthandHexCheckBox = nullptr;
+    QCheckBox* copyPickedHexCheckBox = nullptr;
     QComboBox* floatFormatPopUp = nullptr;
     QVColorPopUpButton* zoomBorderColorPopUp = nullptr;
     QComboBox* zoomSizePopUp = nullptr;

@@ -28,7 +28,7 @@ inline constexpr std::array taggedSettings{
     TaggedSetting{2, keys::DragFormat},    TaggedSetting{3, keys::DrawGloss},
     TaggedSetting{10, keys::UppercaseHex}, TaggedSetting{11, keys::UseShorthand},
     TaggedSetting{20, keys::FloatFormat},  TaggedSetting{30, keys::ZoomSize},
-    TaggedSetting{31, keys::DrawGrid},
+    TaggedSetting{31, keys::DrawGrid},     TaggedSetting{12, keys::CopyPickedHex},
 };
 
 // The setting of a tag; null for a tag that stands for nothing.

@@ -105,6 +105,14 @@ void QVMagnifyView::captureLiveFrame() {
     update();
 }
 
+void QVMagnifyView::showLiveFrame(QPoint pointer, const QImage& pixels) {
+    if (m_isStopped)
+        return;
+    m_currMouse = pointer;
+    m_liveImage = pixels;
+    update();
+}
+
 void QVMagnifyView::setBoxSize(int sizeIndex) {
     if (sizeIndex >= 0 && sizeIndex <= 2)
         setBoxPadding(2 + 2 * sizeIndex);

@@ -54,6 +54,8 @@ public:
     // One live refresh: captures the pixels around the pointer and redraws. The refresh timer
     // calls it while live.
     void captureLiveFrame();
+    // While live, shows pixels someone else captured around the pointer's device pixel.
+    void showLiveFrame(QPoint pointer, const QImage& pixels);
 
     // "Zoom Size" 0, 1 and 2 give paddings of 2, 4 and 6; other values change nothing.
     void setBoxSize(int sizeIndex);

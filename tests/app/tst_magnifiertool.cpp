@@ -68,11 +68,13 @@ private Q_SLOTS:
         m_tool->setMagnifier(nullptr);
     }
 
-    void hotKeyLocksAndUseSendsThePick() {
+    void hotKeyAndUseAreReported() {
         FakeMagnifier magnifier;
         m_tool->setMagnifier(&magnifier);
         auto* hotKey = new platform::FakeGlobalHotKey;
         m_tool->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));
+        connect(m_tool.get(), &MagnifierTool::hotKeyPressed, m_tool.get(),
+                &MagnifierTool::toggleMagnify);
         QVERIFY(w.lockStatus->toolTip().contains(u"Super"_s));
         QVERIFY(!w.lockMagnify->isEnabled());
         w.magnifyDrawer->open();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "color.h"
+#include "datarows.h"
 
 #include <QTest>
 
@@ -7,6 +8,8 @@
 #include <limits>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
 using tintmere::Color;
 
 Q_DECLARE_METATYPE(Color)
@@ -17,26 +20,28 @@ QByteArray bytes(const std::string& text) {
 }
 } // namespace
 
+using ByteValueTruncatesRow = std::tuple<float, int>;
+using StringsRow = std::tuple<Color, QByteArray, bool, QByteArray, QByteArray, QByteArray>;
+using ComponentFromHexComponentRow = std::tuple<QByteArray, int>;
+
 class TestColor : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void byteValueTruncates_data() {
-        QTest::addColumn<float>("component");
-        QTest::addColumn<int>("byte");
-        QTest::newRow("0.5 is 127, not 128") << 0.5f << 127;
-        QTest::newRow("0.25") << 0.25f << 63;
-        QTest::newRow("0.75") << 0.75f << 191;
-        QTest::newRow("0.2 is exactly 51") << 0.2f << 51;
-        QTest::newRow("1.0") << 1.0f << 255;
-        QTest::newRow("0.0") << 0.0f << 0;
-        QTest::newRow("above 1 is limited") << 1.5f << 255;
-        QTest::newRow("below 0 is limited") << -0.5f << 0;
-        QTest::newRow("NaN counts as 0") << std::numeric_limits<float>::quiet_NaN() << 0;
+        const Rows<ByteValueTruncatesRow> row;
+        row("0.5 is 127, not 128", 0.5f, 127);
+        row("0.25", 0.25f, 63);
+        row("0.75", 0.75f, 191);
+        row("0.2 is exactly 51", 0.2f, 51);
+        row("1.0", 1.0f, 255);
+        row("0.0", 0.0f, 0);
+        row("above 1 is limited", 1.5f, 255);
+        row("below 0 is limited", -0.5f, 0);
+        row("NaN counts as 0", std::numeric_limits<float>::quiet_NaN(), 0);
     }
     void byteValueTruncates() {
-        QFETCH(float, component);
-        QFETCH(int, byte);
+        ROW(ByteValueTruncatesRow, component, byte);
         QCOMPARE(tintmere::byteValue(component), byte);
     }
 
@@ -55,39 +60,20 @@ private Q_SLOTS:
     }
 
     void strings_data() {
-        QTest::addColumn<Color>("color");
-        QTest::addColumn<QByteArray>("hex");
-        QTest::addColumn<bool>("isShort");
-        QTest::addColumn<QByteArray>("shortHex");
-        QTest::addColumn<QByteArray>("webHex");
-        QTest::addColumn<QByteArray>("webShortHex");
-        QTest::newRow("short colour") << Color{1.0f, 0.6f, 0.2f} << "ff9933"_ba << true << "f93"_ba
-                                      << "ff9933"_ba
-                                      << "f93"_ba;
-        QTest::newRow("halves and quarters")
-            << Color{0.5f, 0.25f, 0.75f} << "7f3fbf"_ba << false << "7f3fbf"_ba
-            << "6633cc"_ba
-            << "63c"_ba;
-        QTest::newRow("band edges")
-            << Color::fromBytes(26, 25, 230) << "1a19e6"_ba << false << "1a19e6"_ba
-            << "3300ff"_ba
-            << "30f"_ba;
-        QTest::newRow("one channel off short: never mixed widths")
-            << Color::fromBytes(0xff, 0x99, 0x34) << "ff9934"_ba << false << "ff9934"_ba
-            << "ff9933"_ba
-            << "f93"_ba;
-        QTest::newRow("first channel off short")
-            << Color::fromBytes(0xfe, 0x99, 0x33) << "fe9933"_ba << false << "fe9933"_ba
-            << "ff9933"_ba
-            << "f93"_ba;
+        const Rows<StringsRow> row;
+        row("short colour", Color{1.0f, 0.6f, 0.2f}, "ff9933"_ba, true, "f93"_ba, "ff9933"_ba,
+            "f93"_ba);
+        row("halves and quarters", Color{0.5f, 0.25f, 0.75f}, "7f3fbf"_ba, false, "7f3fbf"_ba,
+            "6633cc"_ba, "63c"_ba);
+        row("band edges", Color::fromBytes(26, 25, 230), "1a19e6"_ba, false, "1a19e6"_ba,
+            "3300ff"_ba, "30f"_ba);
+        row("one channel off short: never mixed widths", Color::fromBytes(0xff, 0x99, 0x34),
+            "ff9934"_ba, false, "ff9934"_ba, "ff9933"_ba, "f93"_ba);
+        row("first channel off short", Color::fromBytes(0xfe, 0x99, 0x33), "fe9933"_ba, false,
+            "fe9933"_ba, "ff9933"_ba, "f93"_ba);
     }
     void strings() {
-        QFETCH(Color, color);
-        QFETCH(QByteArray, hex);
-        QFETCH(bool, isShort);
-        QFETCH(QByteArray, shortHex);
-        QFETCH(QByteArray, webHex);
-        QFETCH(QByteArray, webShortHex);
+        ROW(StringsRow, color, hex, isShort, shortHex, webHex, webShortHex);
         QCOMPARE(bytes(color.hexString()), hex);
         QCOMPARE(color.isShortColor(), isShort);
         QCOMPARE(bytes(color.shortHexString()), shortHex);
@@ -143,38 +129,21 @@ private Q_SLOTS:
     }
 
     void componentFromHexComponent_data() {
-        QTest::addColumn<QByteArray>("hex");
-        QTest::addColumn<int>("byte");
-        QTest::newRow("one digit doubled") << "f"_ba << 255;
-        QTest::newRow("two digits") << "ff"_ba << 255;
-        QTest::newRow("8 is 0x88") << "8"_ba << 136;
-        QTest::newRow("80") << "80"_ba << 128;
-        QTest::newRow("uppercase") << "A0"_ba << 160;
-        QTest::newRow("extra characters ignored") << "0a9"_ba << 10;
-        QTest::newRow("empty reads nothing") << ""_ba << 0;
-        QTest::newRow("non-digits stay in range") << "zz"_ba << 255;
-        QTest::newRow("punctuation stays in range") << "##"_ba << 0;
+        const Rows<ComponentFromHexComponentRow> row;
+        row("one digit doubled", "f"_ba, 255);
+        row("two digits", "ff"_ba, 255);
+        row("8 is 0x88", "8"_ba, 136);
+        row("80", "80"_ba, 128);
+        row("uppercase", "A0"_ba, 160);
+        row("extra characters ignored", "0a9"_ba, 10);
+        row("empty reads nothing", ""_ba, 0);
+        row("non-digits stay in range", "zz"_ba, 255);
+        row("punctuation stays in range", "##"_ba, 0);
     }
     void componentFromHexComponent() {
-        QFETCH(QByteArray, hex);
-        QFETCH(int, byte);
+        ROW(ComponentFromHexComponentRow, hex, byte);
         const float component = tintmere::colorComponentFromHexComponent(hex.toStdString());
         QCOMPARE(component, static_cast<float>(byte / 255.0));
-    }
-
-    void hexToInt_data() {
-        QTest::addColumn<char>("digit");
-        QTest::addColumn<int>("value");
-        QTest::newRow("0") << '0' << 0;
-        QTest::newRow("9") << '9' << 9;
-        QTest::newRow("a") << 'a' << 10;
-        QTest::newRow("F") << 'F' << 15;
-        QTest::newRow("g is not validated") << 'g' << 16;
-    }
-    void hexToInt() {
-        QFETCH(char, digit);
-        QFETCH(int, value);
-        QCOMPARE(tintmere::hexToInt(digit), value);
     }
 };
 

@@ -1,27 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "formatpresets.h"
 
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
 using tintmere::Color;
 using tintmere::FormatSettings;
+
+using PresetsRow = std::tuple<int, int, bool, bool, QByteArray, QByteArray>;
 
 class TestFormatPresets : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void presets_data() {
-        QTest::addColumn<int>("family");
-        QTest::addColumn<int>("variant");
-        QTest::addColumn<bool>("shorthand");
-        QTest::addColumn<bool>("uppercase");
-        QTest::addColumn<QByteArray>("shortColor");
-        QTest::addColumn<QByteArray>("unevenColor");
-        const auto row = [](const char* name, int family, int variant, bool shorthand,
-                            bool uppercase, QByteArray a, QByteArray b) {
-            QTest::newRow(name) << family << variant << shorthand << uppercase << a << b;
-        };
+        const Rows<PresetsRow> row;
         row("hex 0", 0, 0, false, false, "#ff9933"_ba, "#7f3fbf"_ba);
         row("hex 0 uppercase keeps #", 0, 0, false, true, "#FF9933"_ba, "#7F3FBF"_ba);
         row("hex 0 shorthand", 0, 0, true, false, "#f93"_ba, "#7f3fbf"_ba);
@@ -46,14 +42,11 @@ private Q_SLOTS:
             "RGB(102,51,204)"_ba);
         row("web below 0 acts as 5", 2, -1, false, false, "RGB(255,153,51)"_ba,
             "RGB(102,51,204)"_ba);
+        row("unknown family", 3, 0, false, false, "none"_ba, "none"_ba);
+        row("negative family", -1, 0, false, false, "none"_ba, "none"_ba);
     }
     void presets() {
-        QFETCH(int, family);
-        QFETCH(int, variant);
-        QFETCH(bool, shorthand);
-        QFETCH(bool, uppercase);
-        QFETCH(QByteArray, shortColor);
-        QFETCH(QByteArray, unevenColor);
+        ROW(PresetsRow, family, variant, shorthand, uppercase, shortColor, unevenColor);
         const FormatSettings settings{variant, variant, variant, shorthand, uppercase};
         const auto text = [&](const Color& c) {
             const auto s = tintmere::stringOfColor(c, family, settings);
@@ -61,19 +54,6 @@ private Q_SLOTS:
         };
         QCOMPARE(text(Color{1.0f, 0.6f, 0.2f}), shortColor);
         QCOMPARE(text(Color{0.5f, 0.25f, 0.75f}), unevenColor);
-    }
-
-    void shorthandOnlyWhenWholeColourIsShort() {
-        const FormatSettings settings{0, 0, 0, true, false};
-        QCOMPARE(tintmere::hexStringOfColor(Color::fromBytes(0xff, 0x99, 0x33), settings), "#f93");
-        QCOMPARE(tintmere::hexStringOfColor(Color::fromBytes(0xff, 0x9a, 0x33), settings),
-                 "#ff9a33");
-    }
-
-    void unknownFamilyGivesNoString() {
-        const Color c{1.0f, 0.6f, 0.2f};
-        QVERIFY(!tintmere::stringOfColor(c, 3, FormatSettings{}));
-        QVERIFY(!tintmere::stringOfColor(c, -1, FormatSettings{}));
     }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The gradient's stops, the colour at a position in each blending mode, the made gradients
 // and the hue conversions behind the chromatic modes.
+#include "datarows.h"
 #include "gradienttext.h"
 #include "gxgradient.h"
 
@@ -10,6 +11,8 @@
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
 using tintmere::Color;
 using tintmere::GXGradient;
 using tintmere::GXGradientElement;
@@ -35,6 +38,10 @@ QByteArray describe(const Color& c) {
 
 } // namespace
 
+using MissingStopsRaiseRow = std::tuple<int, float, QString>;
+using MadeGradientsRow = std::tuple<GXGradient, int, int, float, Color>;
+using HsvConversionsRow = std::tuple<Color, float, float, float>;
+
 class TestGXGradient : public QObject {
     Q_OBJECT
 
@@ -44,34 +51,36 @@ private Q_SLOTS:
         QTest::addColumn<int>("mode");
         QTest::addColumn<float>("position");
         QTest::addColumn<Color>("expected");
-        const auto row = [](const char* name, const QString& stops, int mode, float at, Color c) {
-            QTest::newRow(name) << stops << mode << at << c;
-        };
+        const auto sample = [](const char* name, const QString& stops, int mode, float at,
+                               Color c) { QTest::newRow(name) << stops << mode << at << c; };
         const int L = GXGradient::Linear;
         const int C = GXGradient::Chromatic;
         const int I = GXGradient::InverseChromatic;
         const QString bw = u"0,0,0@0;1,1,1@1"_s;
-        row("empty is white", QString(), L, 0.3f, {1, 1, 1, 1});
-        row("quarter grey", bw, L, 0.25f, {0.25f, 0.25f, 0.25f, 1});
-        row("held before the first stop", bw, L, -1.0f, {0, 0, 0, 1});
-        row("held after the last stop", bw, L, 2.0f, {1, 1, 1, 1});
-        row("one stop everywhere", u"0.2,0.4,0.6@0.5"_s, L, 0.9f, {0.2f, 0.4f, 0.6f, 1});
-        row("alpha blends too", u"1,0,0,0@0;1,0,0,1@1"_s, L, 0.5f, {1, 0, 0, 0.5f});
-        row("three stops, second span", u"0,0,0@0;1,0,0@0.5;1,1,0@1"_s, L, 0.75f, {1, 0.5f, 0, 1});
+        sample("empty is white", QString(), L, 0.3f, {1, 1, 1, 1});
+        sample("quarter grey", bw, L, 0.25f, {0.25f, 0.25f, 0.25f, 1});
+        sample("held before the first stop", bw, L, -1.0f, {0, 0, 0, 1});
+        sample("held after the last stop", bw, L, 2.0f, {1, 1, 1, 1});
+        sample("one stop everywhere", u"0.2,0.4,0.6@0.5"_s, L, 0.9f, {0.2f, 0.4f, 0.6f, 1});
+        sample("alpha blends too", u"1,0,0,0@0;1,0,0,1@1"_s, L, 0.5f, {1, 0, 0, 0.5f});
+        sample("three stops, second span", u"0,0,0@0;1,0,0@0.5;1,1,0@1"_s, L, 0.75f,
+               {1, 0.5f, 0, 1});
         const QString jump = u"0.95,0.95,0.95@0;0.83,0.83,0.83@0.5;0.95,0.95,0.95@0.5;1,1,1@1"_s;
-        row("jump: the first stop at the shared position", jump, L, 0.5f, {0.83f, 0.83f, 0.83f, 1});
-        row("jump: just past the shared position", jump, L, 0.5f + 1e-6f, {0.95f, 0.95f, 0.95f, 1});
+        sample("jump: the first stop at the shared position", jump, L, 0.5f,
+               {0.83f, 0.83f, 0.83f, 1});
+        sample("jump: just past the shared position", jump, L, 0.5f + 1e-6f,
+               {0.95f, 0.95f, 0.95f, 1});
         // Red (hue 0) to violet (hue 272.4): forward through green, backward through magenta.
         const QString rainbow = u"1,0,0@0;0.54,0,1@1"_s;
-        row("chromatic midway is green", rainbow, C, 0.5f, {0, 1, 0.27f, 1});
-        row("inverse chromatic midway is magenta", rainbow, I, 0.5f, {1, 0, 0.73f, 1});
+        sample("chromatic midway is green", rainbow, C, 0.5f, {0, 1, 0.27f, 1});
+        sample("inverse chromatic midway is magenta", rainbow, I, 0.5f, {1, 0, 0.73f, 1});
         // Blue (240) to red (0): forward wraps past 360, backward passes green.
-        row("chromatic wraps forward", u"0,0,1@0;1,0,0@1"_s, C, 0.5f, {1, 0, 1, 1});
-        row("inverse chromatic goes back", u"0,0,1@0;1,0,0@1"_s, I, 0.5f, {0, 1, 0, 1});
-        row("grey stop takes the other hue", u"0,0,0@0;1,0,0@1"_s, C, 0.5f,
-            {0.5f, 0.25f, 0.25f, 1});
-        row("two greys blend in value", bw, C, 0.5f, {0.5f, 0.5f, 0.5f, 1});
-        row("chromatic alpha", u"1,0,0,1@0;0,1,0,0@1"_s, C, 0.5f, {1, 1, 0, 0.5f});
+        sample("chromatic wraps forward", u"0,0,1@0;1,0,0@1"_s, C, 0.5f, {1, 0, 1, 1});
+        sample("inverse chromatic goes back", u"0,0,1@0;1,0,0@1"_s, I, 0.5f, {0, 1, 0, 1});
+        sample("grey stop takes the other hue", u"0,0,0@0;1,0,0@1"_s, C, 0.5f,
+               {0.5f, 0.25f, 0.25f, 1});
+        sample("two greys blend in value", bw, C, 0.5f, {0.5f, 0.5f, 0.5f, 1});
+        sample("chromatic alpha", u"1,0,0,1@0;0,1,0,0@1"_s, C, 0.5f, {1, 1, 0, 0.5f});
     }
 
     void colorAtPosition() {
@@ -111,22 +120,17 @@ private Q_SLOTS:
     }
 
     void missingStopsRaise_data() {
-        QTest::addColumn<int>("operation"); // 0 remove at index, 1 remove at position, 2 read
-        QTest::addColumn<float>("argument");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("remove index")
-            << 0 << 3.0f << u"-[GXGradient removeColorStopAtIndex:]: index (3) beyond bounds"_s;
-        QTest::newRow("remove position")
-            << 1 << 0.4f
-            << u"-[GXGradient removeColorStopAtPosition:]: no such colorStop at position (0.400000)"_s;
-        QTest::newRow("read index")
-            << 2 << 7.0f << u"-[GXGradient colorStopAtIndex:]: index (7) beyond bounds"_s;
+        const Rows<MissingStopsRaiseRow>
+            row; // operation: 0 remove at index, 1 remove at position, 2 read
+        row("remove index", 0, 3.0f,
+            u"-[GXGradient removeColorStopAtIndex:]: index (3) beyond bounds"_s);
+        row("remove position", 1, 0.4f,
+            u"-[GXGradient removeColorStopAtPosition:]: no such colorStop at position (0.400000)"_s);
+        row("read index", 2, 7.0f, u"-[GXGradient colorStopAtIndex:]: index (7) beyond bounds"_s);
     }
 
     void missingStopsRaise() {
-        QFETCH(int, operation);
-        QFETCH(float, argument);
-        QFETCH(QString, message);
+        ROW(MissingStopsRaiseRow, operation, argument, message);
         const GXGradient gradient = gradientFrom(u"0,0,0@0;0.5,0.5,0.5@0.3;1,1,1@1"_s);
         try {
             if (operation == 0)
@@ -152,36 +156,26 @@ private Q_SLOTS:
     }
 
     void madeGradients_data() {
-        QTest::addColumn<GXGradient>("gradient");
-        QTest::addColumn<int>("stops");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<float>("position");
-        QTest::addColumn<Color>("expected");
-        QTest::newRow("aqua selected") << GXGradient::aquaSelectedGradient() << 4 << 0 << 0.5f
-                                       << Color{0.42f, 0.68f, 0.90f, 1};
+        const Rows<MadeGradientsRow> row;
+        row("aqua selected", GXGradient::aquaSelectedGradient(), 4, 0, 0.5f,
+            Color{0.42f, 0.68f, 0.90f, 1});
         // Hydrogen: the bright line at hue 200, and nearly black between the lines.
-        QTest::newRow("hydrogen line") << GXGradient::hydrogenSpectrumGradient() << 12 << 1 << 0.71f
-                                       << Color{0, 2.0f / 3, 1, 1};
+        row("hydrogen line", GXGradient::hydrogenSpectrumGradient(), 12, 1, 0.71f,
+            Color{0, 2.0f / 3, 1, 1});
         // Light to dark: the beginning colour lies at position 1.
         const GXGradient lightToDark = GXGradient::gradientWithBeginningColor(
             Color{0.99f, 0.99f, 0.99f, 1}, Color{0.93f, 0.93f, 0.93f, 1});
-        QTest::newRow("beginning colour at 1")
-            << lightToDark << 2 << 0 << 1.0f << Color{0.99f, 0.99f, 0.99f, 1};
-        QTest::newRow("ending colour at 0")
-            << lightToDark << 2 << 0 << 0.0f << Color{0.93f, 0.93f, 0.93f, 1};
-        QTest::newRow("alpha copy of the rainbow is linear")
-            << GXGradient::rainbowGradient().gradientWithAlphaComponent(0.5f) << 2 << 0 << 1.0f
-            << Color{0.54f, 0, 1, 0.5f};
-        QTest::newRow("hydrogen between lines")
-            << GXGradient::hydrogenSpectrumGradient() << 12 << 1 << 0.4f << Color{0, 0, 0, 1};
+        row("beginning colour at 1", lightToDark, 2, 0, 1.0f, Color{0.99f, 0.99f, 0.99f, 1});
+        row("ending colour at 0", lightToDark, 2, 0, 0.0f, Color{0.93f, 0.93f, 0.93f, 1});
+        row("alpha copy of the rainbow is linear",
+            GXGradient::rainbowGradient().gradientWithAlphaComponent(0.5f), 2, 0, 1.0f,
+            Color{0.54f, 0, 1, 0.5f});
+        row("hydrogen between lines", GXGradient::hydrogenSpectrumGradient(), 12, 1, 0.4f,
+            Color{0, 0, 0, 1});
     }
 
     void madeGradients() {
-        QFETCH(GXGradient, gradient);
-        QFETCH(int, stops);
-        QFETCH(int, mode);
-        QFETCH(float, position);
-        QFETCH(Color, expected);
+        ROW(MadeGradientsRow, gradient, stops, mode, position, expected);
         QCOMPARE(gradient.elementCount(), std::size_t(stops));
         QCOMPARE(gradient.blendingMode(), mode);
         const Color actual = gradient.colorAtPosition(position);
@@ -190,24 +184,17 @@ private Q_SLOTS:
 
     // Hue in degrees (NaN for a grey), saturation and value, and back again.
     void hsvConversions_data() {
-        QTest::addColumn<Color>("rgb");
-        QTest::addColumn<float>("hue");
-        QTest::addColumn<float>("saturation");
-        QTest::addColumn<float>("value");
-        QTest::newRow("red") << Color{1, 0, 0, 1} << 0.0f << 1.0f << 1.0f;
-        QTest::newRow("green") << Color{0, 1, 0, 1} << 120.0f << 1.0f << 1.0f;
-        QTest::newRow("blue") << Color{0, 0, 1, 1} << 240.0f << 1.0f << 1.0f;
-        QTest::newRow("magenta side wraps below 360")
-            << Color{1, 0, 0.5f, 1} << 330.0f << 1.0f << 1.0f;
-        QTest::newRow("dark teal") << Color{0, 0.25f, 0.5f, 1} << 210.0f << 1.0f << 0.5f;
-        QTest::newRow("pale") << Color{0.5f, 1, 1, 1} << 180.0f << 0.5f << 1.0f;
+        const Rows<HsvConversionsRow> row;
+        row("red", Color{1, 0, 0, 1}, 0.0f, 1.0f, 1.0f);
+        row("green", Color{0, 1, 0, 1}, 120.0f, 1.0f, 1.0f);
+        row("blue", Color{0, 0, 1, 1}, 240.0f, 1.0f, 1.0f);
+        row("magenta side wraps below 360", Color{1, 0, 0.5f, 1}, 330.0f, 1.0f, 1.0f);
+        row("dark teal", Color{0, 0.25f, 0.5f, 1}, 210.0f, 1.0f, 0.5f);
+        row("pale", Color{0.5f, 1, 1, 1}, 180.0f, 0.5f, 1.0f);
     }
 
     void hsvConversions() {
-        QFETCH(Color, rgb);
-        QFETCH(float, hue);
-        QFETCH(float, saturation);
-        QFETCH(float, value);
+        ROW(HsvConversionsRow, rgb, hue, saturation, value);
         float c[3] = {rgb.red, rgb.green, rgb.blue};
         tintmere::transformRGB_HSV(c);
         QVERIFY2(near(c[0], hue) && near(c[1], saturation) && near(c[2], value),

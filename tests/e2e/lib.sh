@@ -10,6 +10,8 @@ export XDG_RUNTIME_DIR=$E2E_HOME/run
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 APP_PID=
+# Other programs the test started (window manager, windows of known colours), ended with it.
+HELPER_PIDS=()
 
 fail() {
     echo "FAIL: $*" >&2
@@ -32,6 +34,7 @@ stop_app() {
 
 cleanup() {
     stop_app
+    [ ${#HELPER_PIDS[@]} -eq 0 ] || kill "${HELPER_PIDS[@]}" 2>/dev/null || true
     rm -rf "$E2E_HOME"
 }
 trap cleanup EXIT
@@ -45,7 +48,8 @@ wait_window() {
             echo "$id"
             return 0
         fi
-        kill -0 "$APP_PID" 2>/dev/null || fail "the program exited: $(cat "$E2E_HOME/app.log")"
+        [ -z "$APP_PID" ] || kill -0 "$APP_PID" 2>/dev/null ||
+            fail "the program exited: $(cat "$E2E_HOME/app.log")"
         sleep 0.1
     done
     fail "no window titled '$title' within ${seconds}s"
@@ -100,9 +104,10 @@ press_keys() {
     xdotool key "$@"
 }
 
-# eventually COMMAND...: true once the command succeeds, trying for up to five seconds.
+# eventually COMMAND...: true once the command succeeds, trying for up to WAIT_SECONDS
+# (default 10) seconds.
 eventually() {
-    for _ in $(seq 50); do
+    for _ in $(seq $((${WAIT_SECONDS:-10} * 10))); do
         "$@" && return 0
         sleep 0.1
     done
@@ -134,3 +139,119 @@ start_with_panel_alone() {
     press_keys "$main" ctrl+w
     eventually main_hidden || fail "the main window stayed"
 }
+
+# The favorites library.
+LIBRARY=$XDG_DATA_HOME/Tintmere/Favorites.plist
+
+# outline FILE: the library as "name;group[name,...]".
+outline() {
+    python3 - "$1" <<'PY'
+import plistlib, sys
+def show(e):
+    if "Group" in e:
+        return e["Group"] + "[" + ",".join(show(c) for c in e.get("Entries", [])) + "]"
+    return e.get("Name", "?")
+try:
+    with open(sys.argv[1], "rb") as f:
+        print(";".join(show(e) for e in plistlib.load(f)["Entries"]))
+except (OSError, plistlib.InvalidFileException, KeyError):
+    print("")
+PY
+}
+
+outline_is() {
+    [ "$(outline "$LIBRARY")" = "$1" ]
+}
+
+# keys_to WINDOW KEY...: the keyboard follows the pointer without a window manager.
+keys_to() {
+    local window=$1
+    shift
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + 8))
+    sleep 0.2
+    xdotool key "$@"
+}
+
+# add_favorite NAME: Ctrl+D in the main window adds the palette with its name open.
+add_favorite() {
+    xdotool key ctrl+d
+    sleep 0.1
+    xdotool type --delay 0 "$1"
+    xdotool key Return
+}
+
+# write_library FILE NAME...: a library in the current form with these favorites.
+write_library() {
+    python3 - "$@" <<'PY'
+import plistlib, sys
+entries = [{"Name": n, "Colors": ["ff0000", "00ff00", "0000ff", "ffffff"]} for n in sys.argv[2:]]
+with open(sys.argv[1], "wb") as f:
+    plistlib.dump({"Group": "Root", "Entries": entries}, f, fmt=plistlib.FMT_XML)
+PY
+}
+
+# answer_box TITLE KEY...: waits for a message box and presses keys in it. Without a window
+# manager a box over a busy window only takes keys after a click on it (its left margin).
+answer_box() {
+    local box
+    box=$(wait_window "$1" 30)
+    shift
+    sleep 0.3
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    xdotool mousemove $((X + 12)) $((Y + HEIGHT - 12)) click 1
+    sleep 0.2
+    xdotool key "$@"
+}
+
+# start_window_manager: runs openbox, as on a desktop, until the script ends.
+start_window_manager() {
+    command -v openbox >/dev/null || fail "openbox is missing: run scripts/install-deps"
+    openbox --sm-disable >"$E2E_HOME/wm.log" 2>&1 &
+    HELPER_PIDS+=($!)
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    fail "the window manager did not start"
+}
+
+# origin WINDOW: sets WX and WY to the window's content corner on the screen (the frame's
+# decorations excluded).
+origin() {
+    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ { print "WX=" $4 }
+                                     /Absolute upper-left Y/ { print "WY=" $4 }')"
+}
+
+# The known colours: a window of 160 x 100 pixels, each pixel of any 21 x 21 square its own.
+pattern_rgb() { echo $(($1 * 12 % 256)) $(($2 * 12 % 256)) $((($1 * 7 + $2 * 5) % 256)); }
+pattern_pixel() { printf '%02x%02x%02x' $(pattern_rgb "$1" "$2"); }
+# show_pattern [X Y]: shows the window of known colours; sets $pattern to its id and PX, PY
+# to its content's top left corner.
+show_pattern() {
+    {
+        echo P3 160 100 255
+        for y in $(seq 0 99); do
+            for x in $(seq 0 159); do
+                pattern_rgb "$x" "$y"
+            done
+        done
+    } >"$E2E_HOME/pattern.ppm"
+    display -title pattern -geometry "+${1:-850}+${2:-400}" "$E2E_HOME/pattern.ppm" &
+    HELPER_PIDS+=($!)
+    pattern=
+    for _ in $(seq 100); do
+        pattern=$(xdotool search --onlyvisible --name '^pattern$' 2>/dev/null | head -n 1) || true
+        [ -n "$pattern" ] && break
+        sleep 0.1
+    done
+    [ -n "$pattern" ] || fail "the window of known colours did not show"
+    origin "$pattern"
+    PX=$WX PY=$WY
+}
+
+# Pick mode's loupe, a window of its own while picking.
+loupe_shown() { [ -n "$(xdotool search --onlyvisible --name '^Pick Color$' 2>/dev/null)" ]; }
+loupe_gone() { ! loupe_shown; }
+# first_well_is HEX: the stored palette's first well holds the colour.
+first_well_is() { [ "$(conf_value 'Saved Colors' | cut -d, -f1)" = "$1" ]; }

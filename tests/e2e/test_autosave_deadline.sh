@@ -3,7 +3,6 @@
 # Favorites added in a steady stream, faster than the autosave's quiet period, are still
 # written: after SIGKILL everything older than the longest autosave delay is on disk.
 source "$E2E_LIB"
-source "$(dirname "$E2E_LIB")/library_helpers.sh"
 
 # The longest delay is two seconds; the rest is slack for a loaded machine.
 LONGEST_DELAY_MS=2000

@@ -3,7 +3,6 @@
 # A favorite added from the keyboard survives SIGKILL; palettes and favorites go out
 # through the export sheets and a favorites file comes back in from a second launch.
 source "$E2E_LIB"
-source "$(dirname "$E2E_LIB")/library_helpers.sh"
 
 # archived_strings FILE: every string of a keyed archive, one line.
 archived_strings() {
@@ -18,7 +17,7 @@ save_as() {
     keys_to "$dialog" ctrl+a
     xdotool type --delay 20 "$2"
     xdotool key Return
-    wait_for "no file $2" test -s "$2"
+    eventually test -s "$2" || fail "no file $2"
 }
 
 start_app
@@ -29,7 +28,7 @@ press_keys "$window" ctrl+d
 sleep 0.5
 xdotool type --delay 30 Sunset
 xdotool key Return
-wait_for "the new favorite was not saved: $(outline "$LIBRARY")" outline_is Sunset
+eventually outline_is Sunset || fail "the new favorite was not saved: $(outline "$LIBRARY")"
 
 kill -KILL "$APP_PID"
 wait "$APP_PID" 2>/dev/null || true
@@ -58,6 +57,6 @@ archived_strings "$E2E_HOME/Fav.tnf" | grep -qw Sunset || fail "favorites file l
 # A second launch hands the favorites file over; its import sheet appends a group.
 timeout 10 "$TINTMERE" "$E2E_HOME/Fav.tnf" || fail "second launch did not exit cleanly"
 keys_to "$(wait_window 'Import Favorites')" Return
-wait_for "import not saved: $(outline "$LIBRARY")" outline_is "Sunset;Fav[Sunset]"
+eventually outline_is "Sunset;Fav[Sunset]" || fail "import not saved: $(outline "$LIBRARY")"
 stop_app
 outline_is "Sunset;Fav[Sunset]" || fail "after quitting the library holds: $(outline "$LIBRARY")"

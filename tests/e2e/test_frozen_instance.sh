@@ -4,7 +4,6 @@
 # does not respond, and exits without opening a second window or touching the library;
 # once thawed, the first instance still saves everything.
 source "$E2E_LIB"
-source "$(dirname "$E2E_LIB")/library_helpers.sh"
 
 start_app
 window=$(main_window)
@@ -12,7 +11,7 @@ press_keys "$window" ctrl+d
 sleep 0.3
 xdotool type --delay 20 Before
 xdotool key Return
-wait_for "the first favorite was not saved: $(outline "$LIBRARY")" outline_is Before
+eventually outline_is Before || fail "the first favorite was not saved: $(outline "$LIBRARY")"
 
 kill -STOP "$APP_PID"
 thaw() { kill -CONT "$APP_PID" 2>/dev/null || true; }
@@ -20,17 +19,12 @@ trap 'thaw; cleanup' EXIT
 
 "$TINTMERE" >"$E2E_HOME/second.log" 2>&1 &
 second=$!
-WAIT_SECONDS=60 wait_for "no message about the frozen instance" quiet \
-    xdotool search --onlyvisible --name '^Tintmere Already Running$'
+wait_window "Tintmere Already Running" 60 >/dev/null
 grep -qi "not responding" "$E2E_HOME/second.log" || fail "stderr says: $(cat "$E2E_HOME/second.log")"
 [ "$(xdotool search --onlyvisible --name '^Tintmere$' | wc -l)" -eq 1 ] ||
     fail "a second main window appeared"
 outline_is Before || fail "the second launch changed the library: $(outline "$LIBRARY")"
 answer_box "Tintmere Already Running" Return
-for _ in $(seq 100); do
-    kill -0 "$second" 2>/dev/null || break
-    sleep 0.1
-done
 status=0
 wait "$second" || status=$?
 [ "$status" -eq 1 ] || fail "the second launch ended with status $status"
@@ -47,6 +41,6 @@ xdotool type --delay 20 After
 xdotool key Return
 has_both() { case ";$(outline "$LIBRARY");" in *";Before;"*) ;; *) return 1 ;; esac &&
     case ";$(outline "$LIBRARY");" in *";After;"*) ;; *) return 1 ;; esac; }
-wait_for "after thawing the library holds: $(outline "$LIBRARY")" has_both
+eventually has_both || fail "after thawing the library holds: $(outline "$LIBRARY")"
 stop_app
 has_both || fail "after quitting the library holds: $(outline "$LIBRARY")"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program's keys work in its other windows: Ctrl+W closes the preferences and Ctrl+Q
-# quits from them; with the main window closed, the global panel under the pointer takes
+# quits from them. With the main window closed and the global panel showing, a second launch
+# brings the main window back in front with the keyboard; the panel under the pointer takes
 # Ctrl+N (the main window comes back) and Ctrl+Q.
 source "$E2E_LIB"
 
@@ -30,9 +31,19 @@ FOCUS_SPOT_X=470 FOCUS_SPOT_Y=30 press_keys "$prefs" ctrl+q
 wait_exit
 
 start_with_panel_alone
+timeout 10 "$TINTMERE" || fail "second launch did not exit cleanly"
+eventually main_shown || fail "a second launch did not bring the main window back"
+main=$(main_id)
+eventually eval '[ "$(xdotool getwindowfocus)" = "$main" ]' ||
+    fail "the main window did not take the keyboard"
+panel_shown || fail "the panel went away"
+press_keys "$main" ctrl+w
+eventually main_hidden || fail "the main window stayed"
+
 over_panel ctrl+n
 eventually main_shown || fail "Ctrl+N in the global panel did not bring the main window back"
 press_keys "$(main_id)" ctrl+w
 eventually main_hidden || fail "the main window stayed"
 over_panel ctrl+q
 wait_exit
+[ "$(conf_value 'Global Startup')" = true ] || fail "the panel's visibility was not kept"

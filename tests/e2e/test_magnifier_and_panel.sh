@@ -18,46 +18,8 @@ PIXEL=15            # the side of an enlarged pixel
 GLOBAL_WELL_1=(10 24) # the first and second well, below the gloss
 GLOBAL_WELL_2=(44 24)
 
-command -v openbox >/dev/null || fail "openbox is missing: run scripts/install-deps"
-openbox --sm-disable >"$E2E_HOME/wm.log" 2>&1 &
-WM_PID=$!
-trap 'kill $WM_PID 2>/dev/null || true; cleanup' EXIT
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "the window manager did not start"
-
-# origin WINDOW: sets WX and WY to the window's content corner on the screen (the frame's
-# decorations excluded).
-origin() {
-    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ { print "WX=" $4 }
-                                     /Absolute upper-left Y/ { print "WY=" $4 }')"
-}
-
-# The known colours: a window of 160 x 100 pixels, each pixel of any 21 x 21 square its own.
-pattern_rgb() { echo $(($1 * 12 % 256)) $(($2 * 12 % 256)) $((($1 * 7 + $2 * 5) % 256)); }
-pattern_pixel() { printf '%02x%02x%02x' $(pattern_rgb "$1" "$2"); }
-{
-    echo P3 160 100 255
-    for y in $(seq 0 99); do
-        for x in $(seq 0 159); do
-            pattern_rgb "$x" "$y"
-        done
-    done
-} >"$E2E_HOME/pattern.ppm"
-display -title pattern -geometry +850+400 "$E2E_HOME/pattern.ppm" &
-DISPLAY_PID=$!
-trap 'kill $DISPLAY_PID $WM_PID 2>/dev/null || true; cleanup' EXIT
-pattern=
-for _ in $(seq 100); do
-    pattern=$(xdotool search --onlyvisible --name '^pattern$' 2>/dev/null | head -n 1) || true
-    [ -n "$pattern" ] && break
-    sleep 0.1
-done
-[ -n "$pattern" ] || fail "the window of known colours did not show"
-origin "$pattern"
-PX=$WX PY=$WY
+start_window_manager
+show_pattern
 
 # screen_pixels X Y COLUMNS ROWS STEP: the colours of a grid of points on the screen, one
 # line each, row by row, from one screenshot.

@@ -4,7 +4,6 @@
 # is told when a change cannot be saved and asked at quit, and the library already on disk
 # is never damaged. On a full disk, Retry after freeing space saves everything.
 source "$E2E_LIB"
-source "$(dirname "$E2E_LIB")/library_helpers.sh"
 
 FOLDER=$(dirname "$LIBRARY")
 mkdir -p "$FOLDER"
@@ -28,8 +27,7 @@ unchanged() { cmp -s "$LIBRARY" "$E2E_HOME/original.plist"; }
 # save_fails NAME: adds a favorite and waits for the message that it could not be saved.
 save_fails() {
     add_favorite "$1"
-    WAIT_SECONDS=30 wait_for "no message about the failed save of $1" quiet \
-        xdotool search --onlyvisible --name '^File Problem$'
+    wait_window "File Problem" 30 >/dev/null
 }
 
 # --- Read-only folder.

@@ -34,6 +34,8 @@ fi
 desktop=$SHARE/applications/$ID.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate $desktop"
 grep -q '^Exec=tintmere %F$' "$desktop" || fail "the launcher does not pass files (%F)"
+grep -q '^Exec=tintmere --pick$' "$desktop" || fail "the launcher has no Pick Color action"
+grep -q '^\.B tintmere \\-\\-pick \\-\\-print$' "$SHARE/man/man1/tintmere.1" || fail "tintmere.1 lacks --pick --print"
 for type in application/x-tintmere-palette application/x-tintmere-favorites; do
     grep -q "^MimeType=.*$type;" "$desktop" || fail "the launcher does not open $type"
 done

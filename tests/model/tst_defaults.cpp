@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "defaults.h"
-#include "favoriteslibrary.h"
 
+#include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
 using namespace tintmere;
 
 namespace {
@@ -26,32 +28,13 @@ void writeIni(const QString& path, const QByteArray& lines) {
 
 } // namespace
 
+using TolerantReadsRow = std::tuple<QByteArray, int, bool, QString>;
+using ColoursRow = std::tuple<QString, QString>;
+
 class TestDefaults : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-    void standardStoreAndLibraryLiveInTheUsersFolders() {
-        const QString config =
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        QFile::remove(config + u"/Tintmere/Tintmere.conf"_s);
-        Defaults::setStandardForTesting(nullptr);
-        Defaults::standard().setInt(keys::ZoomSize, 4);
-        Defaults::standard().sync();
-        QVERIFY(QFile::exists(config + u"/Tintmere/Tintmere.conf"_s));
-
-        Defaults::setStandardForTesting(Defaults::inMemory());
-        QCOMPARE(Defaults::standard().intValue(keys::ZoomSize), 1);
-        Defaults::setStandardForTesting(nullptr);
-        QCOMPARE(Defaults::standard().intValue(keys::ZoomSize), 4);
-        Defaults::standard().removeValue(keys::ZoomSize);
-
-        QCOMPARE(FavoritesLibrary::standardPath(),
-                 QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                     u"/Tintmere/Favorites.plist"_s);
-    }
-
     void freshStore() {
         auto defaults = Defaults::inMemory();
         QCOMPARE(defaults->stringArrayValue(keys::SavedColors), QStringList(4, u"ffffff"_s));
@@ -63,26 +46,19 @@ private Q_SLOTS:
 
     // Whatever a hand-edited file holds, the typed reads answer without failing.
     void tolerantReads_data() {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<int>("intValue");
-        QTest::addColumn<bool>("boolValue");
-        QTest::addColumn<QString>("stringValue");
-        QTest::newRow("number") << "Float%20Format=2"_ba << 2 << true << u"2"_s;
-        QTest::newRow("negative") << "Float%20Format=-4"_ba << -4 << false << u"-4"_s;
-        QTest::newRow("fraction") << "Float%20Format=3.9"_ba << 3 << true << u"3.9"_s;
-        QTest::newRow("word") << "Float%20Format=lots"_ba << 0 << false << u"lots"_s;
-        QTest::newRow("YES") << "Float%20Format=YES"_ba << 0 << true << u"YES"_s;
-        QTest::newRow("huge") << "Float%20Format=99999999999999"_ba << 2147483647 << true
-                              << u"99999999999999"_s;
-        QTest::newRow("list") << "Float%20Format=1, 2"_ba << 0 << false << u"1, 2"_s;
-        QTest::newRow("empty") << "Float%20Format="_ba << 0 << false << u""_s;
-        QTest::newRow("invalid variant") << "Float%20Format=@Invalid()"_ba << 3 << true << u""_s;
+        const Rows<TolerantReadsRow> row;
+        row("number", "Float%20Format=2"_ba, 2, true, u"2"_s);
+        row("negative", "Float%20Format=-4"_ba, -4, false, u"-4"_s);
+        row("fraction", "Float%20Format=3.9"_ba, 3, true, u"3.9"_s);
+        row("word", "Float%20Format=lots"_ba, 0, false, u"lots"_s);
+        row("YES", "Float%20Format=YES"_ba, 0, true, u"YES"_s);
+        row("huge", "Float%20Format=99999999999999"_ba, 2147483647, true, u"99999999999999"_s);
+        row("list", "Float%20Format=1, 2"_ba, 0, false, u"1, 2"_s);
+        row("empty", "Float%20Format="_ba, 0, false, u""_s);
+        row("invalid variant", "Float%20Format=@Invalid()"_ba, 3, true, u""_s);
     }
     void tolerantReads() {
-        QFETCH(QByteArray, line);
-        QFETCH(int, intValue);
-        QFETCH(bool, boolValue);
-        QFETCH(QString, stringValue);
+        ROW(TolerantReadsRow, line, intValue, boolValue, stringValue);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"t.conf"_s);
         writeIni(path, line);
@@ -94,14 +70,12 @@ private Q_SLOTS:
     }
 
     void colours_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("read");
-        QTest::newRow("uppercase") << u"00FF7F"_s << u"00ff7f"_s;
-        QTest::newRow("not a colour") << u"purple"_s << u"ffffff"_s;
+        const Rows<ColoursRow> row;
+        row("uppercase", u"00FF7F"_s, u"00ff7f"_s);
+        row("not a colour", u"purple"_s, u"ffffff"_s);
     }
     void colours() {
-        QFETCH(QString, stored);
-        QFETCH(QString, read);
+        ROW(ColoursRow, stored, read);
         auto defaults = Defaults::inMemory();
         defaults->setString(keys::ResetColor, stored);
         QCOMPARE(colorText(defaults->colorValue(keys::ResetColor)), read);
@@ -160,8 +134,8 @@ private Q_SLOTS:
     // change as well as by an explicit sync, and the values live on in memory.
     void unwritableFileIsReportedOnceAndValuesStay_data() {
         QTest::addColumn<bool>("explicitSync");
-        QTest::newRow("written shortly after the change") << false;
-        QTest::newRow("sync at quit") << true;
+        row("written shortly after the change", false);
+        row("sync at quit", true);
     }
     void unwritableFileIsReportedOnceAndValuesStay() {
         QFETCH(bool, explicitSync);

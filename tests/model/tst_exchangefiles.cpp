@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "exchangefiles.h"
 #include "keyedarchive.h"
 
@@ -7,25 +8,17 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::fixture;
+using testrows::readFile;
+using testrows::row;
+using testrows::Rows;
 using namespace tintmere;
 
 namespace {
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray fixture(const QString& name) {
-    return readFile(QStringLiteral(TINTMERE_TEST_DATA_DIR) + u"/model/"_s + name);
-}
-
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     const QString path = dir.filePath(name);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(bytes);
-    }
+    testrows::writeFile(path, bytes);
     return path;
 }
 
@@ -74,24 +67,14 @@ const QStringList kFour{u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"ffffff"_s};
 
 } // namespace
 
+using FavoritesRoundTripRow = std::tuple<QList<int>, QStringList>;
+using FavoriteColorsBecomeStoredTextRow = std::tuple<QStringList, QStringList>;
+using RefusedRow = std::tuple<QString, QByteArray, QString>;
+
 class TestExchangeFiles : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void paletteRoundTrip() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"p.tnp"_s);
-        const Palette palette{Color{0, 0, 0}, Color{1, 1, 1}, Color{1, 0, 0},
-                              Color{0.2f, 0.4f, 0.6f}};
-        QVERIFY(!PaletteFile::write(path, palette));
-        const Expected<KeyedUnarchiver> archive = KeyedUnarchiver::fromData(readFile(path));
-        QVERIFY(archive);
-        QCOMPARE(archive->className(archive->root()), u"NSMutableArray"_s);
-        const FileResult<Palette> read = PaletteFile::read(path);
-        QVERIFY(read);
-        QCOMPARE(texts(*read), (QStringList{u"000000"_s, u"ffffff"_s, u"ff0000"_s, u"336699"_s}));
-    }
-
     void olderPaletteIsConvertedInPlace() {
         QTemporaryDir dir;
         const QString path = writeFile(dir, u"old.tnp"_s, fixture(u"old-palette.tnp"_s));
@@ -119,15 +102,13 @@ private Q_SLOTS:
     }
 
     void favoritesRoundTrip_data() {
-        QTest::addColumn<QList<int>>("flags");
-        QTest::addColumn<QStringList>("written");
-        QTest::newRow("second unticked") << QList<int>{1, 0, 1} << QStringList{u"A"_s, u"C"_s};
-        QTest::newRow("none") << QList<int>{0, 0, 0} << QStringList{};
-        QTest::newRow("flags other than 1") << QList<int>{2, -1, 1} << QStringList{u"C"_s};
+        const Rows<FavoritesRoundTripRow> row;
+        row("second unticked", QList<int>{1, 0, 1}, QStringList{u"A"_s, u"C"_s});
+        row("none", QList<int>{0, 0, 0}, QStringList{});
+        row("flags other than 1", QList<int>{2, -1, 1}, QStringList{u"C"_s});
     }
     void favoritesRoundTrip() {
-        QFETCH(QList<int>, flags);
-        QFETCH(QStringList, written);
+        ROW(FavoritesRoundTripRow, flags, written);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"my.favorites.tnf"_s);
         const QList<FavoriteEntry> favorites{{u"A"_s, kFour}, {u"B"_s, kFour}, {u"C"_s, kFour}};
@@ -145,19 +126,15 @@ private Q_SLOTS:
 
     // Files made elsewhere spell colours in many ways; the favorites keep stored colour text.
     void favoriteColorsBecomeStoredText_data() {
-        QTest::addColumn<QStringList>("spelled");
-        QTest::addColumn<QStringList>("stored");
-        QTest::newRow("capitals") << QStringList{u"FF0000"_s, u"00FF00"_s, u"0000Ff"_s, u"FFFFFF"_s}
-                                  << kFour;
-        QTest::newRow("hash prefix")
-            << QStringList{u"#ff0000"_s, u"#00ff00"_s, u"#0000FF"_s, u"#fff"_s} << kFour;
-        QTest::newRow("shorthand and spaces")
-            << QStringList{u"f00"_s, u" 00 ff 00 "_s, u"#00F"_s, u"ffffff"_s} << kFour;
-        QTest::newRow("already stored") << kFour << kFour;
+        const Rows<FavoriteColorsBecomeStoredTextRow> row;
+        row("capitals", QStringList{u"FF0000"_s, u"00FF00"_s, u"0000Ff"_s, u"FFFFFF"_s}, kFour);
+        row("hash prefix", QStringList{u"#ff0000"_s, u"#00ff00"_s, u"#0000FF"_s, u"#fff"_s}, kFour);
+        row("shorthand and spaces", QStringList{u"f00"_s, u" 00 ff 00 "_s, u"#00F"_s, u"ffffff"_s},
+            kFour);
+        row("already stored", kFour, kFour);
     }
     void favoriteColorsBecomeStoredText() {
-        QFETCH(QStringList, spelled);
-        QFETCH(QStringList, stored);
+        ROW(FavoriteColorsBecomeStoredTextRow, spelled, stored);
         QTemporaryDir dir;
         const QString path =
             writeFile(dir, u"in.tnf"_s,
@@ -181,64 +158,54 @@ private Q_SLOTS:
     }
 
     void refused_data() {
-        QTest::addColumn<QString>("extension");
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("garbage") << u"tnp"_s << "not an archive at all"_ba << u"property list"_s;
-        QTest::newRow("a plain property list")
-            << u"tnp"_s << binaryPropertyList(QVariant(kFour)) << u"not a keyed archive"_s;
+        const Rows<RefusedRow> row;
+        row("garbage", u"tnp"_s, "not an archive at all"_ba, u"property list"_s);
+        row("a plain property list", u"tnp"_s, binaryPropertyList(QVariant(kFour)),
+            u"not a keyed archive"_s);
         const QByteArray good = keyedArchiveWithRootObject(kFour);
-        QTest::newRow("truncated") << u"tnp"_s << good.left(good.size() - 40) << u"damaged"_s;
-        QTest::newRow("hostile nesting")
-            << u"tnf"_s << fixture(u"doubling-22.plist"_s) << u"nested too deeply"_s;
-        QTest::newRow("three colours")
-            << u"tnp"_s << keyedArchiveWithRootObject(kFour.mid(1)) << u"fewer than four"_s;
-        QTest::newRow("not colour text")
-            << u"tnp"_s << keyedArchiveWithRootObject(QStringList{u"purple"_s} + kFour)
-            << u"“purple” is not a colour"_s;
-        QTest::newRow("a number for a colour")
-            << u"tnp"_s << keyedArchiveWithRootObject(QVariantList{1, 2, 3, 4})
-            << u"colour 1 is not text"_s;
-        QTest::newRow("root is text")
-            << u"tnp"_s << keyedArchiveWithRootObject(u"ff0000"_s) << u"does not hold a palette"_s;
-        QTest::newRow("dangling reference")
-            << u"tnp"_s
-            << handMadeArchive(
-                   {QVariantMap{{u"NS.objects"_s, QVariantList{uid(9)}}, {u"$class"_s, uid(2)}},
-                    kArrayClass})
-            << u"does not hold a palette"_s;
-        QTest::newRow("array holding itself")
-            << u"tnp"_s
-            << handMadeArchive(
-                   {QVariantMap{{u"NS.objects"_s, QVariantList(4, uid(1))}, {u"$class"_s, uid(2)}},
-                    kArrayClass})
-            << u"not text"_s;
-        QTest::newRow("class referring to itself")
-            << u"tnp"_s
-            << handMadeArchive(
-                   {QVariantMap{{u"NS.objects"_s, QVariantList()}, {u"$class"_s, uid(1)}}})
-            << u"does not hold a palette"_s;
-        QTest::newRow("root missing") << u"tnp"_s << handMadeArchive({}, 5) << u"does not exist"_s;
-        QTest::newRow("favorites root is a palette")
-            << u"tnf"_s << keyedArchiveWithRootObject(u"x"_s) << u"list of favorites"_s;
-        QTest::newRow("favorite without Name")
-            << u"tnf"_s << keyedArchiveWithRootObject(QVariantList{favorite({}, kFour)})
-            << u"favorite 1 cannot be used: it has no “Name”"_s;
-        QTest::newRow("favorite without Colors")
-            << u"tnf"_s
-            << keyedArchiveWithRootObject(
-                   QVariantList{favorite(u"ok"_s, kFour), favorite(u"x"_s, {})})
-            << u"favorite 2 cannot be used: it has no “Colors”"_s;
-        QTest::newRow("favorite of two colours")
-            << u"tnf"_s << keyedArchiveWithRootObject(QVariantList{favorite(u"x"_s, kFour.mid(2))})
-            << u"fewer than four"_s;
-        QTest::newRow("favorite that is text")
-            << u"tnf"_s << keyedArchiveWithRootObject(QVariantList{u"Name"_s}) << u"no “Name”"_s;
+        row("truncated", u"tnp"_s, good.left(good.size() - 40), u"damaged"_s);
+        row("hostile nesting", u"tnf"_s, fixture(u"doubling-22.plist"_s), u"nested too deeply"_s);
+        row("three colours", u"tnp"_s, keyedArchiveWithRootObject(kFour.mid(1)),
+            u"fewer than four"_s);
+        row("not colour text", u"tnp"_s,
+            keyedArchiveWithRootObject(QStringList{u"purple"_s} + kFour),
+            u"“purple” is not a colour"_s);
+        row("a number for a colour", u"tnp"_s, keyedArchiveWithRootObject(QVariantList{1, 2, 3, 4}),
+            u"colour 1 is not text"_s);
+        row("root is text", u"tnp"_s, keyedArchiveWithRootObject(u"ff0000"_s),
+            u"does not hold a palette"_s);
+        row("dangling reference", u"tnp"_s,
+            handMadeArchive(
+                {QVariantMap{{u"NS.objects"_s, QVariantList{uid(9)}}, {u"$class"_s, uid(2)}},
+                 kArrayClass}),
+            u"does not hold a palette"_s);
+        row("array holding itself", u"tnp"_s,
+            handMadeArchive(
+                {QVariantMap{{u"NS.objects"_s, QVariantList(4, uid(1))}, {u"$class"_s, uid(2)}},
+                 kArrayClass}),
+            u"not text"_s);
+        row("class referring to itself", u"tnp"_s,
+            handMadeArchive(
+                {QVariantMap{{u"NS.objects"_s, QVariantList()}, {u"$class"_s, uid(1)}}}),
+            u"does not hold a palette"_s);
+        row("root missing", u"tnp"_s, handMadeArchive({}, 5), u"does not exist"_s);
+        row("favorites root is a palette", u"tnf"_s, keyedArchiveWithRootObject(u"x"_s),
+            u"list of favorites"_s);
+        row("favorite without Name", u"tnf"_s,
+            keyedArchiveWithRootObject(QVariantList{favorite({}, kFour)}),
+            u"favorite 1 cannot be used: it has no “Name”"_s);
+        row("favorite without Colors", u"tnf"_s,
+            keyedArchiveWithRootObject(
+                QVariantList{favorite(u"ok"_s, kFour), favorite(u"x"_s, {})}),
+            u"favorite 2 cannot be used: it has no “Colors”"_s);
+        row("favorite of two colours", u"tnf"_s,
+            keyedArchiveWithRootObject(QVariantList{favorite(u"x"_s, kFour.mid(2))}),
+            u"fewer than four"_s);
+        row("favorite that is text", u"tnf"_s, keyedArchiveWithRootObject(QVariantList{u"Name"_s}),
+            u"no “Name”"_s);
     }
     void refused() {
-        QFETCH(QString, extension);
-        QFETCH(QByteArray, file);
-        QFETCH(QString, reason);
+        ROW(RefusedRow, extension, file, reason);
         QTemporaryDir dir;
         const QString path = writeFile(dir, u"bad."_s + extension, file);
         const std::optional<FileError> error = extension == u"tnp"
@@ -249,12 +216,6 @@ private Q_SLOTS:
         QVERIFY2(error->message.contains(reason), qPrintable(error->message));
         QVERIFY(error->text().contains(u"bad."_s + extension));
         QCOMPARE(readFile(path), file);
-    }
-
-    void missingFile() {
-        const FileResult<Palette> read = PaletteFile::read(u"/nonexistent/x.tnp"_s);
-        QVERIFY(!read);
-        QCOMPARE(read.error().file, u"/nonexistent/x.tnp"_s);
     }
 };
 

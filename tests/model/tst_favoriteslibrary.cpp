@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "favoriteslibrary.h"
 #include "propertylist.h"
 
@@ -8,24 +9,14 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::fixture;
+using testrows::readFile;
+using testrows::row;
+using testrows::Rows;
+using testrows::writeFile;
 using namespace tintmere;
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray fixture(const QString& name) {
-    return readFile(QStringLiteral(TINTMERE_TEST_DATA_DIR) + u"/model/"_s + name);
-}
 
 // A tree in one line: groups as name[children], "+" for a group shown expanded,
 // favorites as name=colours.
@@ -47,37 +38,39 @@ const QString kNested = u"Root[Level 1[Level 2[Level 3+[Deep=102030 405060 70809
 
 } // namespace
 
+using LoadRow = std::tuple<QByteArray, QString>;
+using DamagedFileIsSetAsideRow = std::tuple<QByteArray, QString>;
+using SaveKeepsAVersionChangedElsewhereRow = std::tuple<QString, bool>;
+
 class TestFavoritesLibrary : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void load_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("tree");
-        QTest::newRow("no file") << QByteArray() << u"Root[]"_s;
-        QTest::newRow("older array form") << fixture(u"library-array-form.plist"_s)
-                                          << u"Root[Warm=FF0000 FF8000 FFFF00 FFFFFF]"_s;
-        QTest::newRow("nested groups") << fixture(u"library-nested.plist"_s) << kNested;
-        QTest::newRow("binary encoding")
-            << binaryPropertyList(*readPropertyList(fixture(u"library-nested.plist"_s))) << kNested;
-        QTest::newRow("array form, odd elements")
-            << xmlPropertyList(
-                   QVariantList{u"text"_s, QVariantList{}, QVariantList{u"Short"_s, u"123456"_s}})
-            << u"Root[Short=123456 ffffff ffffff ffffff]"_s;
-        QTest::newRow("group without a name, favorite without colours")
-            << xmlPropertyList(
-                   QVariantMap{{u"Group"_s, u"Root"_s},
-                               {u"Entries"_s, QVariantList{QVariantMap{{u"Group"_s, 7}},
-                                                           QVariantMap{{u"Name"_s, u"Bare"_s}}}}})
-            << u"Root[[], Bare=ffffff ffffff ffffff ffffff]"_s;
+        const Rows<LoadRow> row;
+        row("no file", QByteArray(), u"Root[]"_s);
+        row("older array form", fixture(u"library-array-form.plist"_s),
+            u"Root[Warm=FF0000 FF8000 FFFF00 FFFFFF]"_s);
+        row("nested groups", fixture(u"library-nested.plist"_s), kNested);
+        row("binary encoding",
+            binaryPropertyList(*readPropertyList(fixture(u"library-nested.plist"_s))), kNested);
+        row("array form, odd elements",
+            xmlPropertyList(
+                QVariantList{u"text"_s, QVariantList{}, QVariantList{u"Short"_s, u"123456"_s}}),
+            u"Root[Short=123456 ffffff ffffff ffffff]"_s);
+        row("group without a name, favorite without colours",
+            xmlPropertyList(
+                QVariantMap{{u"Group"_s, u"Root"_s},
+                            {u"Entries"_s, QVariantList{QVariantMap{{u"Group"_s, 7}},
+                                                        QVariantMap{{u"Name"_s, u"Bare"_s}}}}}),
+            u"Root[[], Bare=ffffff ffffff ffffff ffffff]"_s);
     }
     void load() {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, tree);
+        ROW(LoadRow, file, tree);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Favorites.plist"_s);
         if (!file.isEmpty()) {
-            writeFile(path, file);
+            QVERIFY(writeFile(path, file));
         }
         FavoritesLibrary library(path);
         FavoritesLibrary::LoadResult loaded = library.load();
@@ -94,23 +87,20 @@ private Q_SLOTS:
     }
 
     void damagedFileIsSetAside_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("empty") << QByteArray() << u"empty"_s;
-        QTest::newRow("garbage") << "\x89PNG\r\n\x1a\n"_ba << u"property list"_s;
-        QTest::newRow("truncated")
-            << fixture(u"library-nested.plist"_s).left(900) << u"truncated"_s;
-        QTest::newRow("text at the top") << xmlPropertyList(u"hello"_s) << u"no favorites"_s;
-        QTest::newRow("shared 22 levels") << fixture(u"doubling-22.plist"_s) << u"too many"_s;
-        QTest::newRow("cycle") << fixture(u"cycle.plist"_s) << u"itself"_s;
+        const Rows<DamagedFileIsSetAsideRow> row;
+        row("empty", QByteArray(), u"empty"_s);
+        row("garbage", "\x89PNG\r\n\x1a\n"_ba, u"property list"_s);
+        row("truncated", fixture(u"library-nested.plist"_s).left(900), u"truncated"_s);
+        row("text at the top", xmlPropertyList(u"hello"_s), u"no favorites"_s);
+        row("shared 22 levels", fixture(u"doubling-22.plist"_s), u"too many"_s);
+        row("cycle", fixture(u"cycle.plist"_s), u"itself"_s);
     }
     void damagedFileIsSetAside() {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, reason);
+        ROW(DamagedFileIsSetAsideRow, file, reason);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Favorites.plist"_s);
-        writeFile(path + u".damaged"_s, "an earlier one"_ba);
-        writeFile(path, file);
+        QVERIFY(writeFile(path + u".damaged"_s, "an earlier one"_ba));
+        QVERIFY(writeFile(path, file));
         FavoritesLibrary library(path);
         FavoritesLibrary::LoadResult loaded = library.load();
         QCOMPARE(outline(loaded.root.get()), u"Root[]"_s);
@@ -138,29 +128,19 @@ private Q_SLOTS:
         QCOMPARE(outline(library.load().root.get()), u"Root[G[]]"_s);
     }
 
-    void saveReportsFailure() {
-        QTemporaryDir dir;
-        writeFile(dir.filePath(u"file"_s), "x"_ba);
-        FavoritesLibrary library(dir.filePath(u"file/Favorites.plist"_s));
-        const std::optional<FileError> error = library.save(*SimpleTreeNode::emptyLibrary());
-        QVERIFY(error);
-        QVERIFY(error->text().contains(u"Favorites.plist"_s));
-    }
-
     // A file that changed since this library read or wrote it (another copy of the program,
     // a sync tool) is never overwritten: it is kept beside the new one and the user is told.
     void saveKeepsAVersionChangedElsewhere_data() {
-        QTest::addColumn<QString>("elsewhere"); // what happens to the file between saves
-        QTest::addColumn<bool>("kept");
-        QTest::newRow("rewritten with other favorites") << u"rewrite"_s << true;
-        QTest::newRow("created after an empty start") << u"create"_s << true;
-        QTest::newRow("touched, same content") << u"touch"_s << false;
-        QTest::newRow("removed") << u"remove"_s << false;
-        QTest::newRow("nothing: our own saves") << u"nothing"_s << false;
+        const Rows<SaveKeepsAVersionChangedElsewhereRow>
+            row; // elsewhere: what happens to the file between saves
+        row("rewritten with other favorites", u"rewrite"_s, true);
+        row("created after an empty start", u"create"_s, true);
+        row("touched, same content", u"touch"_s, false);
+        row("removed", u"remove"_s, false);
+        row("nothing: our own saves", u"nothing"_s, false);
     }
     void saveKeepsAVersionChangedElsewhere() {
-        QFETCH(QString, elsewhere);
-        QFETCH(bool, kept);
+        ROW(SaveKeepsAVersionChangedElsewhereRow, elsewhere, kept);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Favorites.plist"_s);
         const QByteArray theirs = xmlPropertyList(QVariantMap{
@@ -168,7 +148,7 @@ private Q_SLOTS:
             {u"Entries"_s, QVariantList{QVariantMap{{u"Name"_s, u"Theirs"_s},
                                                     {u"Colors"_s, QStringList{u"ff0000"_s}}}}}});
         if (elsewhere != u"create"_s)
-            writeFile(path, xmlPropertyList(libraryDictionaryFromArray({})));
+            QVERIFY(writeFile(path, xmlPropertyList(libraryDictionaryFromArray({}))));
         FavoritesLibrary library(path);
         std::unique_ptr<SimpleTreeNode> root = library.load().root;
         root->insertChild(std::make_unique<SimpleTreeNode>(
@@ -179,7 +159,7 @@ private Q_SLOTS:
 
         QTest::qWait(20); // a different modification time
         if (elsewhere == u"rewrite"_s || elsewhere == u"create"_s) {
-            writeFile(path, theirs);
+            QVERIFY(writeFile(path, theirs));
         } else if (elsewhere == u"touch"_s) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadWrite));

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Archiving a gradient: what is written, in which order, and what is refused.
+#include "datarows.h"
 #include "gradienttext.h"
 #include "gxgradientcoding.h"
 
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
 using tintmere::GXGradient;
 using tintmere::test::gradientFrom;
 
@@ -25,17 +28,18 @@ public:
 
 } // namespace
 
+using DamagedArchiveIsRefusedRow = std::tuple<int, int, int>;
+
 class TestGXGradientCoding : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void archiveRoundTrip_data() {
         QTest::addColumn<GXGradient>("gradient");
-        QTest::newRow("empty") << GXGradient();
-        QTest::newRow("equal positions") << GXGradient::aquaSelectedGradient();
-        QTest::newRow("inverse chromatic")
-            << GXGradient::hydrogenSpectrumGradient().gradientWithBlendingMode(
-                   GXGradient::InverseChromatic);
+        row("empty", GXGradient());
+        row("equal positions", GXGradient::aquaSelectedGradient());
+        row("inverse chromatic", GXGradient::hydrogenSpectrumGradient().gradientWithBlendingMode(
+                                     GXGradient::InverseChromatic));
     }
 
     void archiveRoundTrip() {
@@ -71,18 +75,14 @@ private Q_SLOTS:
     }
 
     void damagedArchiveIsRefused_data() {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("values");
-        QTest::newRow("more stops than values") << 3 << 0 << 10;
-        QTest::newRow("negative count") << -1 << 0 << 0;
-        QTest::newRow("unknown mode") << 0 << 7 << 0;
+        const Rows<DamagedArchiveIsRefusedRow> row;
+        row("more stops than values", 3, 0, 10);
+        row("negative count", -1, 0, 0);
+        row("unknown mode", 0, 7, 0);
     }
 
     void damagedArchiveIsRefused() {
-        QFETCH(int, count);
-        QFETCH(int, mode);
-        QFETCH(int, values);
+        ROW(DamagedArchiveIsRefusedRow, count, mode, values);
         tintmere::GXKeyedArchiver archiver;
         for (int i = 0; i < values; ++i)
             archiver.encodeFloat(0.5f);

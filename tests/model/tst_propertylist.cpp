@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "propertylist.h"
 
 #include <QDateTime>
@@ -6,6 +7,9 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::fixture;
+using testrows::row;
+using testrows::Rows;
 using namespace tintmere;
 
 namespace {
@@ -43,11 +47,6 @@ QByteArray array(const QByteArray& refs) {
     return char(0xA0 | refs.size()) + refs;
 }
 
-QByteArray fixture(const QString& name) {
-    QFile file(QStringLiteral(TINTMERE_TEST_DATA_DIR) + u"/model/"_s + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // What a read gave, for failure messages.
 QString describe(const Expected<QVariant>& read) {
     return read ? read->toString() : read.error();
@@ -59,6 +58,9 @@ QByteArray nestedXmlArrays(int depth) {
 }
 
 } // namespace
+
+using XmlAcceptedRow = std::tuple<QByteArray, QVariant>;
+using RefusedRow = std::tuple<QByteArray, QString>;
 
 class TestPropertyList : public QObject {
     Q_OBJECT
@@ -72,14 +74,13 @@ private Q_SLOTS:
             {u"empty"_s, QVariantMap()},
             {u"bytes"_s, QByteArray("\0\1\2\xff", 4)},
         };
-        QTest::newRow("nested dictionary") << QVariant(nested);
-        QTest::newRow("date") << QVariant(
-            QDateTime::fromString(u"2024-02-29T12:30:00Z"_s, Qt::ISODate));
-        QTest::newRow("reference") << QVariant(QVariantList{QVariant::fromValue(PlistUid{300})});
-        QTest::newRow("long text")
-            << QVariant(QVariantList{QString(70000, u'é'), QString(300, u'a')});
-        QTest::newRow("carriage return and big numbers") << QVariant(QVariantList{
-            u"a\r\nb"_s, Q_INT64_C(-5000000000), QVariant(Q_UINT64_C(18000000000000000000))});
+        row("nested dictionary", QVariant(nested));
+        row("date", QVariant(QDateTime::fromString(u"2024-02-29T12:30:00Z"_s, Qt::ISODate)));
+        row("reference", QVariant(QVariantList{QVariant::fromValue(PlistUid{300})}));
+        row("long text", QVariant(QVariantList{QString(70000, u'é'), QString(300, u'a')}));
+        row("carriage return and big numbers",
+            QVariant(QVariantList{u"a\r\nb"_s, Q_INT64_C(-5000000000),
+                                  QVariant(Q_UINT64_C(18000000000000000000))}));
     }
     void roundTrip() {
         QFETCH(QVariant, value);
@@ -92,33 +93,31 @@ private Q_SLOTS:
 
     // What other writers put in XML property lists reads as they meant it.
     void xmlAccepted_data() {
-        QTest::addColumn<QByteArray>("xml");
-        QTest::addColumn<QVariant>("value");
-        QTest::newRow("references")
-            << "<plist><string>&lt;a&gt; &amp; &quot;b&quot; &#233;&#x263A;</string></plist>"_ba
-            << QVariant(u"<a> & \"b\" é☺"_s);
-        QTest::newRow("CDATA and comments")
-            << "<?xml version=\"1.0\"?><!-- c --><plist version=\"1.0\"><!-- d --><string>"
-               "x<![CDATA[<&>]]><!-- e -->y</string></plist>"_ba
-            << QVariant(u"x<&>y"_s);
-        QTest::newRow("byte order mark, empty forms")
-            << "\xEF\xBB\xBF<plist><array><dict/><array/><string/><string>k</string></array></plist>"_ba
-            << QVariant(QVariantList{QVariantMap(), QVariantList(), QString(), u"k"_s});
-        QTest::newRow("numbers, dates, data")
-            << "<plist><array><integer> -12 </integer><integer>0x10</integer><integer>010</integer>"
-               "<integer>-0x10</integer><real>2.5</real>"
-               "<date>2001-01-01T00:00:00Z</date><data>AAEC\n/w==</data><true></true></array>"
-               "</plist>"_ba
-            << QVariant(QVariantList{-12, 16, 10, -16, 2.5,
-                                     QDateTime::fromString(u"2001-01-01T00:00:00Z"_s, Qt::ISODate),
-                                     QByteArray("\0\1\2\xff", 4), true});
-        QTest::newRow("keyed archive reference")
-            << "<plist><dict><key>CF$UID</key><integer>7</integer></dict></plist>"_ba
-            << QVariant::fromValue(PlistUid{7});
+        const Rows<XmlAcceptedRow> row;
+        row("references",
+            "<plist><string>&lt;a&gt; &amp; &quot;b&quot; &#233;&#x263A;</string></plist>"_ba,
+            QVariant(u"<a> & \"b\" é☺"_s));
+        row("CDATA and comments",
+            "<?xml version=\"1.0\"?><!-- c --><plist version=\"1.0\"><!-- d --><string>"
+            "x<![CDATA[<&>]]><!-- e -->y</string></plist>"_ba,
+            QVariant(u"x<&>y"_s));
+        row("byte order mark, empty forms",
+            "\xEF\xBB\xBF<plist><array><dict/><array/><string/><string>k</string></array></plist>"_ba,
+            QVariant(QVariantList{QVariantMap(), QVariantList(), QString(), u"k"_s}));
+        row("numbers, dates, data",
+            "<plist><array><integer> -12 </integer><integer>0x10</integer><integer>010</integer>"
+            "<integer>-0x10</integer><real>2.5</real>"
+            "<date>2001-01-01T00:00:00Z</date><data>AAEC\n/w==</data><true></true></array>"
+            "</plist>"_ba,
+            QVariant(QVariantList{-12, 16, 10, -16, 2.5,
+                                  QDateTime::fromString(u"2001-01-01T00:00:00Z"_s, Qt::ISODate),
+                                  QByteArray("\0\1\2\xff", 4), true}));
+        row("keyed archive reference",
+            "<plist><dict><key>CF$UID</key><integer>7</integer></dict></plist>"_ba,
+            QVariant::fromValue(PlistUid{7}));
     }
     void xmlAccepted() {
-        QFETCH(QByteArray, xml);
-        QFETCH(QVariant, value);
+        ROW(XmlAcceptedRow, xml, value);
         const Expected<QVariant> read = readPropertyList(xml);
         QVERIFY2(read.hasValue(), qPrintable(describe(read)));
         QCOMPARE(*read, value);
@@ -137,56 +136,48 @@ private Q_SLOTS:
     }
 
     void refused_data() {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("reason");
+        const Rows<RefusedRow> row;
         const QByteArray good = bplist({array("\1\1"_ba), ascii("ok")});
-        QTest::newRow("empty") << QByteArray() << u"empty"_s;
-        QTest::newRow("garbage") << "hello, world"_ba << u"property list"_s;
-        QTest::newRow("cut in half") << good.left(good.size() / 2) << u"truncated"_s;
-        QTest::newRow("last byte missing") << good.chopped(1) << u"damaged"_s;
+        row("empty", QByteArray(), u"empty"_s);
+        row("garbage", "hello, world"_ba, u"property list"_s);
+        row("cut in half", good.left(good.size() / 2), u"truncated"_s);
+        row("last byte missing", good.chopped(1), u"damaged"_s);
         QByteArray badSize = good;
         badSize[badSize.size() - 26] = 9;
-        QTest::newRow("odd offset size") << badSize << u"damaged"_s;
+        row("odd offset size", badSize, u"damaged"_s);
         QByteArray huge = good;
         huge[huge.size() - 20] = 1; // 2^32 objects
-        QTest::newRow("huge object count") << huge << u"too many objects"_s;
+        row("huge object count", huge, u"too many objects"_s);
         QByteArray noTop = good;
         noTop[noTop.size() - 9] = 2;
-        QTest::newRow("top object missing") << noTop << u"root"_s;
-        QTest::newRow("dangling reference")
-            << bplist({array("\1\5"_ba), ascii("ok")}) << u"does not exist"_s;
-        QTest::newRow("cycle through two arrays")
-            << bplist({array("\1"_ba), array("\0"_ba)}) << u"itself"_s;
-        QTest::newRow("text longer than the file")
-            << bplist({"\x5F\x10\x7F"_ba + "abc"_ba}) << u"past its end"_s;
-        QTest::newRow("one long text named many times")
-            << bplist({array("\1\2\3\4\5\6\7"_ba), ascii("abcdefghijklmn")}, 0, 6) << u"overlap"_s;
-        QTest::newRow("dictionary key that is not text")
-            << bplist({"\xD1\1\2"_ba, "\x10\x05"_ba, ascii("v")}) << u"key"_s;
-        QTest::newRow("unknown object") << bplist({"\x70"_ba}) << u"unknown"_s;
-        QTest::newRow("date that is not a number")
-            << bplist({"\x33\x7F\xF8\0\0\0\0\0\0"_ba}) << u"bad date"_s;
-        QTest::newRow("22 levels each naming the next twice")
-            << fixture(u"doubling-22.plist"_s) << u"too many times"_s;
-        QTest::newRow("XML nested far too deeply") << nestedXmlArrays(200000) << u"deeply"_s;
-        QTest::newRow("XML unclosed")
-            << "<plist><dict><key>a</key><string>b</string>"_ba << u"truncated"_s;
-        QTest::newRow("XML value without key")
-            << "<plist><dict><string>b</string></dict></plist>"_ba << u"without a key"_s;
-        QTest::newRow("XML unknown element") << "<plist><color/></plist>"_ba << u"unknown"_s;
-        QTest::newRow("XML bad integer")
-            << "<plist><integer>12abc</integer></plist>"_ba << u"12abc"_s;
-        QTest::newRow("XML entity bomb")
-            << "<?xml version=\"1.0\"?><!DOCTYPE p [<!ENTITY a \"aaaaaaaaaa\">"
-               "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;"
-               "&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]>"
-               "<plist><string>&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;</string></plist>"_ba
-            << u"entities"_s;
-        QTest::newRow("XML two values") << "<plist><true/><false/></plist>"_ba << u"not closed"_s;
+        row("top object missing", noTop, u"root"_s);
+        row("dangling reference", bplist({array("\1\5"_ba), ascii("ok")}), u"does not exist"_s);
+        row("cycle through two arrays", bplist({array("\1"_ba), array("\0"_ba)}), u"itself"_s);
+        row("text longer than the file", bplist({"\x5F\x10\x7F"_ba + "abc"_ba}), u"past its end"_s);
+        row("one long text named many times",
+            bplist({array("\1\2\3\4\5\6\7"_ba), ascii("abcdefghijklmn")}, 0, 6), u"overlap"_s);
+        row("dictionary key that is not text", bplist({"\xD1\1\2"_ba, "\x10\x05"_ba, ascii("v")}),
+            u"key"_s);
+        row("unknown object", bplist({"\x70"_ba}), u"unknown"_s);
+        row("date that is not a number", bplist({"\x33\x7F\xF8\0\0\0\0\0\0"_ba}), u"bad date"_s);
+        row("22 levels each naming the next twice", fixture(u"doubling-22.plist"_s),
+            u"too many times"_s);
+        row("XML nested far too deeply", nestedXmlArrays(200000), u"deeply"_s);
+        row("XML unclosed", "<plist><dict><key>a</key><string>b</string>"_ba, u"truncated"_s);
+        row("XML value without key", "<plist><dict><string>b</string></dict></plist>"_ba,
+            u"without a key"_s);
+        row("XML unknown element", "<plist><color/></plist>"_ba, u"unknown"_s);
+        row("XML bad integer", "<plist><integer>12abc</integer></plist>"_ba, u"12abc"_s);
+        row("XML entity bomb",
+            "<?xml version=\"1.0\"?><!DOCTYPE p [<!ENTITY a \"aaaaaaaaaa\">"
+            "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;"
+            "&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]>"
+            "<plist><string>&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;</string></plist>"_ba,
+            u"entities"_s);
+        row("XML two values", "<plist><true/><false/></plist>"_ba, u"not closed"_s);
     }
     void refused() {
-        QFETCH(QByteArray, data);
-        QFETCH(QString, reason);
+        ROW(RefusedRow, data, reason);
         const Expected<QVariant> read = readPropertyList(data);
         QVERIFY2(!read.hasValue(), qPrintable(describe(read)));
         QVERIFY2(describe(read).contains(reason), qPrintable(describe(read)));

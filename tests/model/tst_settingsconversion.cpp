@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "defaults.h"
 #include "favoriteslibrary.h"
 #include "propertylist.h"
@@ -9,6 +10,9 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
+using testrows::writeFile;
 using namespace tintmere;
 
 namespace {
@@ -34,6 +38,9 @@ QVariantList legacyFavorites(const QStringList& names) {
 }
 
 } // namespace
+
+using SavedColorsRow = std::tuple<QVariant, QStringList>;
+using FavoritesMoveIntoTheLibraryRow = std::tuple<QByteArray, QStringList, bool>;
 
 class TestSettingsConversion : public QObject {
     Q_OBJECT
@@ -62,36 +69,31 @@ private Q_SLOTS:
     }
 
     void savedColors_data() {
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<QStringList>("palette");
+        const Rows<SavedColorsRow> row;
         const QStringList ordered{u"ff0000"_s, u"808080"_s, u"ffffff"_s, u"000000"_s};
-        QTest::newRow("older dictionary") << QVariant(QVariantMap{{u"4"_s, u"000000"_s},
-                                                                  {u"2"_s, u"808080"_s},
-                                                                  {u"1"_s, u"ff0000"_s},
-                                                                  {u"3"_s, u"ffffff"_s}})
-                                          << ordered;
-        QTest::newRow("dictionary missing a well")
-            << QVariant(
-                   QVariantMap{{u"1"_s, u"ff0000"_s}, {u"2"_s, u"808080"_s}, {u"4"_s, u"000000"_s}})
-            << ordered;
-        QTest::newRow("array as it should be") << QVariant(ordered) << ordered;
-        QTest::newRow("uppercase kept")
-            << QVariant(QStringList(4, u"ABCDEF"_s)) << QStringList(4, u"ABCDEF"_s);
-        QTest::newRow("three colours")
-            << QVariant(QStringList{u"ff0000"_s, u"808080"_s, u"ffffff"_s})
-            << QStringList{u"ff0000"_s, u"808080"_s, u"ffffff"_s, u"ffffff"_s};
-        QTest::newRow("five colours") << QVariant(ordered + QStringList{u"123456"_s}) << ordered;
-        QTest::newRow("not colours")
-            << QVariant(QStringList{u"red"_s, u"808080"_s, u""_s, u"#000"_s})
-            << QStringList{u"ffffff"_s, u"808080"_s, u"ffffff"_s, u"#000"_s};
-        QTest::newRow("one string")
-            << QVariant(u"ff0000"_s)
-            << QStringList{u"ff0000"_s, u"ffffff"_s, u"ffffff"_s, u"ffffff"_s};
-        QTest::newRow("a number") << QVariant(12) << QStringList(4, u"ffffff"_s);
+        row("older dictionary",
+            QVariant(QVariantMap{{u"4"_s, u"000000"_s},
+                                 {u"2"_s, u"808080"_s},
+                                 {u"1"_s, u"ff0000"_s},
+                                 {u"3"_s, u"ffffff"_s}}),
+            ordered);
+        row("dictionary missing a well",
+            QVariant(
+                QVariantMap{{u"1"_s, u"ff0000"_s}, {u"2"_s, u"808080"_s}, {u"4"_s, u"000000"_s}}),
+            ordered);
+        row("array as it should be", QVariant(ordered), ordered);
+        row("uppercase kept", QVariant(QStringList(4, u"ABCDEF"_s)), QStringList(4, u"ABCDEF"_s));
+        row("three colours", QVariant(QStringList{u"ff0000"_s, u"808080"_s, u"ffffff"_s}),
+            QStringList{u"ff0000"_s, u"808080"_s, u"ffffff"_s, u"ffffff"_s});
+        row("five colours", QVariant(ordered + QStringList{u"123456"_s}), ordered);
+        row("not colours", QVariant(QStringList{u"red"_s, u"808080"_s, u""_s, u"#000"_s}),
+            QStringList{u"ffffff"_s, u"808080"_s, u"ffffff"_s, u"#000"_s});
+        row("one string", QVariant(u"ff0000"_s),
+            QStringList{u"ff0000"_s, u"ffffff"_s, u"ffffff"_s, u"ffffff"_s});
+        row("a number", QVariant(12), QStringList(4, u"ffffff"_s));
     }
     void savedColors() {
-        QFETCH(QVariant, stored);
-        QFETCH(QStringList, palette);
+        ROW(SavedColorsRow, stored, palette);
         QTemporaryDir dir;
         FavoritesLibrary library(dir.filePath(u"Favorites.plist"_s));
         auto defaults = Defaults::inMemory();
@@ -102,9 +104,7 @@ private Q_SLOTS:
     }
 
     void favoritesMoveIntoTheLibrary_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("favorites");
-        QTest::addColumn<bool>("problem");
+        const Rows<FavoritesMoveIntoTheLibraryRow> row;
         const QVariantMap current{
             {u"Group"_s, u"Root"_s},
             {u"Entries"_s,
@@ -112,26 +112,20 @@ private Q_SLOTS:
                  {u"Group"_s, u"G"_s},
                  {u"Entries"_s, QVariantList{QVariantMap{{u"Name"_s, u"In G"_s},
                                                          {u"Colors"_s, QStringList()}}}}}}}};
-        QTest::newRow("no library") << QByteArray() << QStringList{u"Old 1"_s, u"Old 2"_s} << false;
-        QTest::newRow("older array form")
-            << xmlPropertyList(legacyFavorites({u"Kept"_s}))
-            << QStringList{u"Kept"_s, u"Old 1"_s, u"Old 2"_s} << false;
-        QTest::newRow("current form")
-            << xmlPropertyList(current) << QStringList{u"In G"_s, u"Old 1"_s, u"Old 2"_s} << false;
-        QTest::newRow("damaged library")
-            << "garbage"_ba << QStringList{u"Old 1"_s, u"Old 2"_s} << true;
+        row("no library", QByteArray(), QStringList{u"Old 1"_s, u"Old 2"_s}, false);
+        row("older array form", xmlPropertyList(legacyFavorites({u"Kept"_s})),
+            QStringList{u"Kept"_s, u"Old 1"_s, u"Old 2"_s}, false);
+        row("current form", xmlPropertyList(current),
+            QStringList{u"In G"_s, u"Old 1"_s, u"Old 2"_s}, false);
+        row("damaged library", "garbage"_ba, QStringList{u"Old 1"_s, u"Old 2"_s}, true);
     }
     void favoritesMoveIntoTheLibrary() {
-        QFETCH(QByteArray, file);
-        QFETCH(QStringList, favorites);
-        QFETCH(bool, problem);
+        ROW(FavoritesMoveIntoTheLibraryRow, file, favorites, problem);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"sub/Favorites.plist"_s);
         if (!file.isEmpty()) {
             QVERIFY(QDir().mkpath(dir.filePath(u"sub"_s)));
-            QFile out(path);
-            QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(file);
+            QVERIFY(writeFile(path, file));
         }
         FavoritesLibrary library(path);
         auto defaults = Defaults::inMemory();

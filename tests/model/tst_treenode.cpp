@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "simpletreenode.h"
 #include "treeobserver.h"
 
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
 using namespace tintmere;
 
 namespace {
@@ -82,24 +85,24 @@ public:
 
 } // namespace
 
+using DescendantRow = std::tuple<QString, QString, bool>;
+using MinimumCoverRow = std::tuple<QStringList, QStringList>;
+using InsertChildrenRow = std::tuple<int, QStringList>;
+
 class TestTreeNode : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void descendant_data() {
-        QTest::addColumn<QString>("node");
-        QTest::addColumn<QString>("ancestor");
-        QTest::addColumn<bool>("descendant");
-        QTest::newRow("itself") << u"C"_s << u"C"_s << true;
-        QTest::newRow("grandparent") << u"C"_s << u"A"_s << true;
-        QTest::newRow("root of anything") << u"Root"_s << u"A"_s << false;
-        QTest::newRow("sibling's child") << u"D"_s << u"B"_s << false;
-        QTest::newRow("parent of child") << u"B"_s << u"C"_s << false;
+        const Rows<DescendantRow> row;
+        row("itself", u"C"_s, u"C"_s, true);
+        row("grandparent", u"C"_s, u"A"_s, true);
+        row("root of anything", u"Root"_s, u"A"_s, false);
+        row("sibling's child", u"D"_s, u"B"_s, false);
+        row("parent of child", u"B"_s, u"C"_s, false);
     }
     void descendant() {
-        QFETCH(QString, node);
-        QFETCH(QString, ancestor);
-        QFETCH(bool, descendant);
+        ROW(DescendantRow, node, ancestor, descendant);
         SampleTree tree;
         QCOMPARE(tree.nodes[node]->isDescendantOfNode(tree.nodes[ancestor]), descendant);
         QCOMPARE(tree.nodes[node]->isDescendantOfNodeInArray(tree.list({u"E"_s, ancestor})),
@@ -108,37 +111,31 @@ private Q_SLOTS:
     }
 
     void minimumCover_data() {
-        QTest::addColumn<QStringList>("selected");
-        QTest::addColumn<QStringList>("cover");
-        QTest::newRow("group then child") << QStringList{u"B"_s, u"C"_s} << QStringList{u"B"_s};
-        QTest::newRow("child then group") << QStringList{u"C"_s, u"B"_s} << QStringList{u"B"_s};
-        QTest::newRow("climbs a chain of parents")
-            << QStringList{u"C"_s, u"B"_s, u"A"_s} << QStringList{u"A"_s};
-        QTest::newRow("siblings reversed")
-            << QStringList{u"D"_s, u"B"_s} << QStringList{u"D"_s, u"B"_s};
-        QTest::newRow("every row")
-            << QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s} << QStringList{u"A"_s, u"E"_s};
-        QTest::newRow("twice") << QStringList{u"E"_s, u"E"_s} << QStringList{u"E"_s};
-        QTest::newRow("nothing") << QStringList{} << QStringList{};
+        const Rows<MinimumCoverRow> row;
+        row("group then child", QStringList{u"B"_s, u"C"_s}, QStringList{u"B"_s});
+        row("child then group", QStringList{u"C"_s, u"B"_s}, QStringList{u"B"_s});
+        row("climbs a chain of parents", QStringList{u"C"_s, u"B"_s, u"A"_s}, QStringList{u"A"_s});
+        row("siblings reversed", QStringList{u"D"_s, u"B"_s}, QStringList{u"D"_s, u"B"_s});
+        row("every row", QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s},
+            QStringList{u"A"_s, u"E"_s});
+        row("twice", QStringList{u"E"_s, u"E"_s}, QStringList{u"E"_s});
+        row("nothing", QStringList{}, QStringList{});
     }
     void minimumCover() {
-        QFETCH(QStringList, selected);
-        QFETCH(QStringList, cover);
+        ROW(MinimumCoverRow, selected, cover);
         SampleTree tree;
         QCOMPARE(namesOf(TreeNode::minimumNodeCoverFromNodesInArray(tree.list(selected))), cover);
     }
 
     void insertChildren_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QStringList>("children");
-        QTest::newRow("middle") << 1 << QStringList{u"P"_s, u"X"_s, u"Y"_s, u"Q"_s};
-        QTest::newRow("front") << 0 << QStringList{u"X"_s, u"Y"_s, u"P"_s, u"Q"_s};
-        QTest::newRow("end") << 2 << QStringList{u"P"_s, u"Q"_s, u"X"_s, u"Y"_s};
-        QTest::newRow("beyond the end appends") << 9 << QStringList{u"P"_s, u"Q"_s, u"X"_s, u"Y"_s};
+        const Rows<InsertChildrenRow> row;
+        row("middle", 1, QStringList{u"P"_s, u"X"_s, u"Y"_s, u"Q"_s});
+        row("front", 0, QStringList{u"X"_s, u"Y"_s, u"P"_s, u"Q"_s});
+        row("end", 2, QStringList{u"P"_s, u"Q"_s, u"X"_s, u"Y"_s});
+        row("beyond the end appends", 9, QStringList{u"P"_s, u"Q"_s, u"X"_s, u"Y"_s});
     }
     void insertChildren() {
-        QFETCH(int, index);
-        QFETCH(QStringList, children);
+        ROW(InsertChildrenRow, index, children);
         auto parent = group(u"G"_s);
         parent->insertChild(favorite(u"P"_s), 0);
         parent->insertChild(favorite(u"Q"_s), 1);
@@ -198,17 +195,11 @@ private Q_SLOTS:
         tree.root->insertChild(std::move(a), 1);
         tree.nodes[u"E"_s]->setNodeData(SimpleNodeData::groupDataWithName(u"E2"_s));
         tree.root->recursiveSortChildren();
-        QCOMPARE(observer.events, (QStringList{
-                                      u"will insert B 0-0"_s,
-                                      u"inserted B 0-0 (2)"_s,
-                                      u"will remove Root 0"_s,
-                                      u"removed Root 0 (1)"_s,
-                                      u"will insert Root 1-1"_s,
-                                      u"inserted Root 1-1 (2)"_s,
-                                      u"changed E2"_s,
-                                      u"will sort Root"_s,
-                                      u"sorted Root"_s,
-                                  }));
+        QCOMPARE(observer.events,
+                 (QStringList{u"will insert B 0-0"_s, u"inserted B 0-0 (2)"_s,
+                              u"will remove Root 0"_s, u"removed Root 0 (1)"_s,
+                              u"will insert Root 1-1"_s, u"inserted Root 1-1 (2)"_s,
+                              u"changed E2"_s, u"will sort Root"_s, u"sorted Root"_s}));
     }
 };
 

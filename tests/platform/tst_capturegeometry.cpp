@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capturegeometry.h"
-#include "fakescreencapture.h"
+#include "datarows.h"
 #include "screencapture.h"
 
 #include <QGuiApplication>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
 using namespace tintmere::platform;
 
 namespace {
@@ -55,51 +57,46 @@ QImage expectedCapture(const QRect& wanted, const Screens& screens) {
 
 Q_DECLARE_METATYPE(Screens)
 
+using RectAroundPointerRow = std::tuple<QPoint, int, QRect>;
+using ComposedFromScreensRow = std::tuple<Screens, QRect>;
+
 class TestCaptureGeometry : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void rectAroundPointer_data() {
-        QTest::addColumn<QPoint>("pointer");
-        QTest::addColumn<int>("pixelsPerSide");
-        QTest::addColumn<QRect>("expected");
-        QTest::newRow("at the origin") << QPoint(0, 0) << 7 << QRect(-3, -3, 7, 7);
-        QTest::newRow("screen left of the primary") << QPoint(-1, 5) << 7 << QRect(-4, 2, 7, 7);
-        QTest::newRow("single pixel") << QPoint(9, 9) << 1 << QRect(9, 9, 1, 1);
-        QTest::newRow("even side") << QPoint(10, 10) << 8 << QRect(6, 6, 8, 8);
+        const Rows<RectAroundPointerRow> row;
+        row("at the origin", QPoint(0, 0), 7, QRect(-3, -3, 7, 7));
+        row("screen left of the primary", QPoint(-1, 5), 7, QRect(-4, 2, 7, 7));
+        row("single pixel", QPoint(9, 9), 1, QRect(9, 9, 1, 1));
+        row("even side", QPoint(10, 10), 8, QRect(6, 6, 8, 8));
     }
     void rectAroundPointer() {
-        QFETCH(QPoint, pointer);
-        QFETCH(int, pixelsPerSide);
-        QFETCH(QRect, expected);
+        ROW(RectAroundPointerRow, pointer, pixelsPerSide, expected);
         QCOMPARE(captureRectAround(pointer, pixelsPerSide), expected);
     }
 
     // Whatever the layout and scale, every pixel is the desktop's own or transparent, and
     // only small rectangles are grabbed.
     void composedFromScreens_data() {
-        QTest::addColumn<Screens>("screens");
-        QTest::addColumn<QRect>("wanted");
+        const Rows<ComposedFromScreensRow> row;
         const Screen single{{0, 0, 1280, 1024}, 1.0};
         const Screens sideBySide{{{0, 0, 1920, 1080}, 1.0}, {{1920, 0, 2560, 1440}, 2.0}};
-        QTest::newRow("one screen, corner") << Screens{single} << QRect(-3, -3, 7, 7);
-        QTest::newRow("one screen, far corner") << Screens{single} << QRect(1276, 1020, 7, 7);
-        QTest::newRow("off every screen") << Screens{single} << QRect(-50, 2000, 7, 7);
-        QTest::newRow("across two screens") << sideBySide << QRect(1917, 500, 7, 7);
-        QTest::newRow("below the shorter screen") << sideBySide << QRect(1916, 1077, 7, 7);
-        QTest::newRow("2x, odd pixel") << sideBySide << QRect(2001, 1001, 7, 7);
-        QTest::newRow("1.5x") << Screens{{{0, 0, 1920, 1080}, 1.5}} << QRect(5, 7, 7, 7);
-        QTest::newRow("1.25x, bottom edge")
-            << Screens{{{0, 0, 1920, 1080}, 1.25}} << QRect(901, 1077, 7, 7);
-        QTest::newRow("screen left of the primary")
-            << Screens{{{-1920, 0, 1920, 1080}, 1.0}, single} << QRect(-3, 40, 7, 7);
-        QTest::newRow("overlapping mirrors")
-            << Screens{single, {{0, 0, 800, 600}, 1.0}} << QRect(797, 597, 7, 7);
-        QTest::newRow("wide strip") << sideBySide << QRect(1900, 20, 40, 2);
+        row("one screen, corner", Screens{single}, QRect(-3, -3, 7, 7));
+        row("one screen, far corner", Screens{single}, QRect(1276, 1020, 7, 7));
+        row("off every screen", Screens{single}, QRect(-50, 2000, 7, 7));
+        row("across two screens", sideBySide, QRect(1917, 500, 7, 7));
+        row("below the shorter screen", sideBySide, QRect(1916, 1077, 7, 7));
+        row("2x, odd pixel", sideBySide, QRect(2001, 1001, 7, 7));
+        row("1.5x", Screens{{{0, 0, 1920, 1080}, 1.5}}, QRect(5, 7, 7, 7));
+        row("1.25x, bottom edge", Screens{{{0, 0, 1920, 1080}, 1.25}}, QRect(901, 1077, 7, 7));
+        row("screen left of the primary", Screens{{{-1920, 0, 1920, 1080}, 1.0}, single},
+            QRect(-3, 40, 7, 7));
+        row("overlapping mirrors", Screens{single, {{0, 0, 800, 600}, 1.0}}, QRect(797, 597, 7, 7));
+        row("wide strip", sideBySide, QRect(1900, 20, 40, 2));
     }
     void composedFromScreens() {
-        QFETCH(Screens, screens);
-        QFETCH(QRect, wanted);
+        ROW(ComposedFromScreensRow, screens, wanted);
         QList<QRect> requests;
         QList<CaptureSource> sources;
         for (const Screen& screen : screens) {
@@ -119,24 +116,6 @@ private Q_SLOTS:
         const CaptureSource broken{{0, 0, 100, 100}, 1.0, [](const QRect&) { return QImage(); }};
         const QImage captured = composeCapture({10, 10, 7, 7}, {broken});
         QCOMPARE(captured, expectedCapture({10, 10, 7, 7}, {}));
-    }
-
-    void fakeScreenAnswersLikeARealOne() {
-        FakeScreenCapture fake;
-        QImage screen(20, 10, QImage::Format_RGB32);
-        for (int y = 0; y < screen.height(); ++y) {
-            for (int x = 0; x < screen.width(); ++x)
-                screen.setPixel(x, y, desktopPixel(QPoint(100 + x, 50 + y)));
-        }
-        fake.setScreenImage(screen, {100, 50});
-        fake.setPointerPosition({100, 50});
-        const QRect square(97, 47, 7, 7);
-        QCOMPARE(fake.captureAround(fake.pointerPosition(), 7),
-                 expectedCapture(square, {{{100, 50, 20, 10}, 1.0}}));
-        QCOMPARE(fake.capturedRects(), QList<QRect>{square});
-
-        fake.setUnavailableReason(u"No screen here."_s);
-        QVERIFY(fake.capture(square).isNull());
     }
 
     // Where the screen cannot be read, the magnifier gets nothing and the user a reason.

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "x11keymap.h"
 
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
 using namespace tintmere::platform::x11;
 
 namespace {
@@ -55,16 +58,14 @@ constexpr quint16 control = modifier::control, mod1 = 1 << 3, mod2 = 1 << 4, mod
 Q_DECLARE_METATYPE(Keys)
 Q_DECLARE_METATYPE(Modifiers)
 
+using HotKeyOnLayoutRow = std::tuple<Keys, Modifiers, int, int, int>;
+
 class TestX11Keymap : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void hotKeyOnLayout_data() {
-        QTest::addColumn<Keys>("keys");
-        QTest::addColumn<Modifiers>("mods");
-        QTest::addColumn<int>("keycode"); // 0: the layout has no L
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("numLock");
+        const Rows<HotKeyOnLayoutRow> row; // keycode: 0: the layout has no L
         Keys lAlsoShifted = usualKeys;
         lAlsoShifted.append({30, {0x0061, keysym::l}});
         Keys lMoved = usualKeys;
@@ -73,37 +74,30 @@ private Q_SLOTS:
         Keys noL = usualKeys;
         noL.removeIf([](const auto& key) { return key.first == 46; });
 
-        QTest::newRow("usual layout")
-            << usualKeys << usualModifiers << 46 << int(control | mod1 | mod4) << int(mod2);
-        QTest::newRow("Super on Mod3, Num Lock on Mod5")
-            << usualKeys << Modifiers{{50}, {66}, {37}, {64}, {}, {133}, {}, {77}} << 46
-            << int(control | mod1 | mod3) << int(mod5);
-        QTest::newRow("only Super_R on a modifier")
-            << usualKeys << Modifiers{{50}, {66}, {37}, {64}, {77}, {}, {}, {134}} << 46
-            << int(control | mod1 | mod5) << int(mod2);
-        QTest::newRow("Alt on Mod5 as Meta")
-            << usualKeys << Modifiers{{50}, {66}, {37}, {}, {77}, {}, {133}, {64}} << 46
-            << int(control | mod5 | mod4) << int(mod2);
-        QTest::newRow("no Num Lock key")
-            << usualKeys << Modifiers{{50}, {66}, {37}, {64}, {}, {}, {133}, {}} << 46
-            << int(control | mod1 | mod4) << 0;
-        QTest::newRow("Num Lock on Control is ignored")
-            << usualKeys << Modifiers{{50}, {66}, {37, 77}, {64}, {}, {}, {133}, {}} << 46
-            << int(control | mod1 | mod4) << 0;
-        QTest::newRow("unshifted l preferred")
-            << lAlsoShifted << usualModifiers << 46 << int(control | mod1 | mod4) << int(mod2);
-        QTest::newRow("l only shifted elsewhere")
-            << lMoved << usualModifiers << 30 << int(control | mod1 | mod4) << int(mod2);
-        QTest::newRow("no L at all") << noL << usualModifiers << 0 << 0 << 0;
-        QTest::newRow("empty modifier table")
-            << usualKeys << Modifiers{} << 46 << int(control | mod1 | mod4) << 0;
+        row("usual layout", usualKeys, usualModifiers, 46, int(control | mod1 | mod4), int(mod2));
+        row("Super on Mod3, Num Lock on Mod5", usualKeys,
+            Modifiers{{50}, {66}, {37}, {64}, {}, {133}, {}, {77}}, 46, int(control | mod1 | mod3),
+            int(mod5));
+        row("only Super_R on a modifier", usualKeys,
+            Modifiers{{50}, {66}, {37}, {64}, {77}, {}, {}, {134}}, 46, int(control | mod1 | mod5),
+            int(mod2));
+        row("Alt on Mod5 as Meta", usualKeys,
+            Modifiers{{50}, {66}, {37}, {}, {77}, {}, {133}, {64}}, 46, int(control | mod5 | mod4),
+            int(mod2));
+        row("no Num Lock key", usualKeys, Modifiers{{50}, {66}, {37}, {64}, {}, {}, {133}, {}}, 46,
+            int(control | mod1 | mod4), 0);
+        row("Num Lock on Control is ignored", usualKeys,
+            Modifiers{{50}, {66}, {37, 77}, {64}, {}, {}, {133}, {}}, 46,
+            int(control | mod1 | mod4), 0);
+        row("unshifted l preferred", lAlsoShifted, usualModifiers, 46, int(control | mod1 | mod4),
+            int(mod2));
+        row("l only shifted elsewhere", lMoved, usualModifiers, 30, int(control | mod1 | mod4),
+            int(mod2));
+        row("no L at all", noL, usualModifiers, 0, 0, 0);
+        row("empty modifier table", usualKeys, Modifiers{}, 46, int(control | mod1 | mod4), 0);
     }
     void hotKeyOnLayout() {
-        QFETCH(Keys, keys);
-        QFETCH(Modifiers, mods);
-        QFETCH(int, keycode);
-        QFETCH(int, modifiers);
-        QFETCH(int, numLock);
+        ROW(HotKeyOnLayoutRow, keys, mods, keycode, modifiers, numLock);
         const auto key = controlAltSuperL(keyboard(keys), ::modifiers(mods));
         QCOMPARE(key.has_value(), keycode != 0);
         if (!key)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs on a real X server; the keys are pressed by xdotool, like a user would.
+#include "datarows.h"
 #include "globalhotkey.h"
 #include "xcbsupport.h"
 
@@ -11,6 +12,8 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
 using tintmere::platform::GlobalHotKey;
 namespace xcb = tintmere::platform::xcb;
 
@@ -113,6 +116,8 @@ const QStringList hotKey{u"key"_s, u"ctrl+alt+super+l"_s};
 
 } // namespace
 
+using PressesActivateOnceRow = std::tuple<QStringList, Presses, int>;
+
 class TestXcbGlobalHotKey : public QObject {
     Q_OBJECT
 
@@ -120,33 +125,26 @@ private Q_SLOTS:
     void initTestCase() { QCOMPARE(QGuiApplication::platformName(), u"xcb"_s); }
 
     void pressesActivateOnce_data() {
-        QTest::addColumn<QStringList>("lockKeys");
-        QTest::addColumn<Presses>("presses");
-        QTest::addColumn<int>("activations");
+        const Rows<PressesActivateOnceRow> row;
         const QStringList numLock{u"key"_s, u"Num_Lock"_s};
         const QStringList capsLock{u"key"_s, u"Caps_Lock"_s};
         const QStringList bothLocks{u"key"_s, u"Num_Lock"_s, u"Caps_Lock"_s};
-        QTest::newRow("twice") << QStringList() << Presses{hotKey, hotKey} << 2;
-        QTest::newRow("with Num Lock on") << numLock << Presses{hotKey} << 1;
-        QTest::newRow("with Caps Lock on") << capsLock << Presses{hotKey} << 1;
-        QTest::newRow("with both locks on") << bothLocks << Presses{hotKey, hotKey} << 2;
-        QTest::newRow("without Super")
-            << QStringList() << Presses{QStringList{u"key"_s, u"ctrl+alt+l"_s}} << 0;
-        QTest::newRow("with Shift as well")
-            << QStringList() << Presses{QStringList{u"key"_s, u"ctrl+alt+super+shift+l"_s}} << 0;
-        QTest::newRow("another letter")
-            << numLock << Presses{QStringList{u"key"_s, u"ctrl+alt+super+k"_s}} << 0;
-        QTest::newRow("held down: the repeated press does not toggle again")
-            << QStringList()
-            << Presses{QStringList{u"keydown"_s, u"ctrl+alt+super+l"_s},
-                       QStringList{u"keydown"_s, u"l"_s},
-                       QStringList{u"keyup"_s, u"ctrl+alt+super+l"_s}}
-            << 1;
+        row("twice", QStringList(), Presses{hotKey, hotKey}, 2);
+        row("with Num Lock on", numLock, Presses{hotKey}, 1);
+        row("with Caps Lock on", capsLock, Presses{hotKey}, 1);
+        row("with both locks on", bothLocks, Presses{hotKey, hotKey}, 2);
+        row("without Super", QStringList(), Presses{QStringList{u"key"_s, u"ctrl+alt+l"_s}}, 0);
+        row("with Shift as well", QStringList(),
+            Presses{QStringList{u"key"_s, u"ctrl+alt+super+shift+l"_s}}, 0);
+        row("another letter", numLock, Presses{QStringList{u"key"_s, u"ctrl+alt+super+k"_s}}, 0);
+        row("held down: the repeated press does not toggle again", QStringList(),
+            Presses{QStringList{u"keydown"_s, u"ctrl+alt+super+l"_s},
+                    QStringList{u"keydown"_s, u"l"_s},
+                    QStringList{u"keyup"_s, u"ctrl+alt+super+l"_s}},
+            1);
     }
     void pressesActivateOnce() {
-        QFETCH(QStringList, lockKeys);
-        QFETCH(Presses, presses);
-        QFETCH(int, activations);
+        ROW(PressesActivateOnceRow, lockKeys, presses, activations);
         const std::unique_ptr<GlobalHotKey> key = tintmere::platform::createGlobalHotKey();
         QVERIFY2(key->isAvailable(), qPrintable(key->unavailableReason()));
         QVERIFY(key->unavailableReason().isEmpty());
@@ -171,8 +169,8 @@ private Q_SLOTS:
 
     void deliveredWhateverHasTheFocus_data() {
         QTest::addColumn<QString>("focus");
-        QTest::newRow("another program's window") << u"other"_s;
-        QTest::newRow("our own window") << u"own"_s;
+        row("another program's window", u"other"_s);
+        row("our own window", u"own"_s);
     }
     void deliveredWhateverHasTheFocus() {
         QFETCH(QString, focus);
@@ -221,10 +219,10 @@ private Q_SLOTS:
 
     void keyHeldByAnotherProgram_data() {
         QTest::addColumn<int>("heldVariant");
-        QTest::newRow("plain") << 0;
-        QTest::newRow("with Caps Lock") << 1;
-        QTest::newRow("with Num Lock") << 2;
-        QTest::newRow("with both locks") << 3;
+        row("plain", 0);
+        row("with Caps Lock", 1);
+        row("with Num Lock", 2);
+        row("with both locks", 3);
     }
     void keyHeldByAnotherProgram() {
         QFETCH(int, heldVariant);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs on a real X server of 1280 x 1024 pixels at depth 24.
 #include "capturegeometry.h"
+#include "datarows.h"
 #include "screencapture.h"
 
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
 using tintmere::platform::ScreenCapture;
 
 namespace {
@@ -83,13 +85,13 @@ private Q_SLOTS:
 
     void capturesExactScreenPixels_data() {
         QTest::addColumn<QRect>("rect");
-        QTest::newRow("one pixel") << QRect(1000, 3, 1, 1);
-        QTest::newRow("odd device pixels") << QRect(3, 5, 7, 7);
-        QTest::newRow("a wide strip") << QRect(250, 255, 20, 3);
-        QTest::newRow("top-left corner, partly off screen") << QRect(-3, -3, 7, 7);
-        QTest::newRow("bottom-right corner, partly off screen") << QRect(1276, 1020, 7, 7);
-        QTest::newRow("beyond the bottom edge") << QRect(700, 1021, 3, 6);
-        QTest::newRow("wholly off screen") << QRect(-20, -20, 7, 7);
+        row("one pixel", QRect(1000, 3, 1, 1));
+        row("odd device pixels", QRect(3, 5, 7, 7));
+        row("a wide strip", QRect(250, 255, 20, 3));
+        row("top-left corner, partly off screen", QRect(-3, -3, 7, 7));
+        row("bottom-right corner, partly off screen", QRect(1276, 1020, 7, 7));
+        row("beyond the bottom edge", QRect(700, 1021, 3, 6));
+        row("wholly off screen", QRect(-20, -20, 7, 7));
     }
     void capturesExactScreenPixels() {
         QFETCH(QRect, rect);
@@ -99,9 +101,9 @@ private Q_SLOTS:
 
     void capturesAroundThePointer_data() {
         QTest::addColumn<QPoint>("pointer");
-        QTest::newRow("odd pixel") << QPoint(333, 777);
-        QTest::newRow("top-left pixel") << QPoint(0, 0);
-        QTest::newRow("bottom-right pixel") << QPoint(1279, 1023);
+        row("odd pixel", QPoint(333, 777));
+        row("top-left pixel", QPoint(0, 0));
+        row("bottom-right pixel", QPoint(1279, 1023));
     }
     void capturesAroundThePointer() {
         QFETCH(QPoint, pointer);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "prefscontroller.h"
 #include "prefstesting.h"
 #include "qvcolorpanel.h"
@@ -20,6 +21,8 @@ using namespace Qt::Literals::StringLiterals;
 using prefstest::defaults;
 using prefstest::key;
 using prefstest::PrefsUpdates;
+using testrows::row;
+using testrows::Rows;
 
 namespace {
 
@@ -49,6 +52,13 @@ QStringList storedKeys() {
 
 } // namespace
 
+using ControlWritesItsKeysRow = std::tuple<QString, int, QVariantMap, QString>;
+using FreeColorStoresBothKeysInOneStepRow = std::tuple<QString, QString, QString>;
+using ShowsStoredSettingsWithoutWritingRow = std::tuple<QString, QVariant, QString, QVariant>;
+using PaneSwitchKeepsTheTopEdgeRow = std::tuple<int, int>;
+using KeyboardClosesAndSwitchesPanesRow = std::tuple<QKeySequence, bool, QString>;
+using AboutPaneSaysWhereTheHotKeyStandsRow = std::tuple<bool, QString>;
+
 class TestPrefsController : public QObject {
     Q_OBJECT
 
@@ -57,33 +67,40 @@ private Q_SLOTS:
     // A colour panel still open when the application ends takes the process down with it.
     void cleanup() { QVColorPanel::shared().close(); }
 
-    void plainControlWritesItsKey_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<int>("choice"); // item of a pop-up; buttons are clicked
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QVariant>("stored");
-        QTest::newRow("tooltips web")
-            << u"tooltipFormatPopUp"_s << 2 << u"Tooltip Format"_s << QVariant(2);
-        QTest::newRow("two midpoints")
-            << u"quickBlendRow1"_s << 0 << u"Quick Blend Midpoints"_s << QVariant(1);
-        QTest::newRow("drag RGB") << u"dragFormatPopUp"_s << 1 << u"Drag Format"_s << QVariant(1);
-        QTest::newRow("gloss off") << u"glossCheckBox"_s << 0 << u"Draw Gloss"_s << QVariant(false);
-        QTest::newRow("uppercase on")
-            << u"uppercaseHexCheckBox"_s << 0 << u"Uppercase Hex"_s << QVariant(true);
-        QTest::newRow("shorthand on")
-            << u"shorthandHexCheckBox"_s << 0 << u"Use Shorthand"_s << QVariant(true);
-        QTest::newRow("float 0.00000")
-            << u"floatFormatPopUp"_s << 4 << u"Float Format"_s << QVariant(4);
-        QTest::newRow("zoom large") << u"zoomSizePopUp"_s << 2 << u"Zoom Size"_s << QVariant(2);
-        QTest::newRow("grid off") << u"gridLinesCheckBox"_s << 0 << u"Draw Grid"_s
-                                  << QVariant(false);
+    // Each choice stores exactly its keys and announces one; a colour pop-up stores its item
+    // and that item's colour.
+    void controlWritesItsKeys_data() {
+        const Rows<ControlWritesItsKeysRow> row; // choice: item of a pop-up; buttons are clicked
+        const auto one = [&](const QString& control, int choice, const QString& key, QVariant v) {
+            row(key.toLatin1(), control, choice, QVariantMap{{key, v}}, key);
+        };
+        one(u"tooltipFormatPopUp"_s, 2, u"Tooltip Format"_s, 2);
+        one(u"quickBlendRow1"_s, 0, u"Quick Blend Midpoints"_s, 1);
+        one(u"dragFormatPopUp"_s, 1, u"Drag Format"_s, 1);
+        one(u"glossCheckBox"_s, 0, u"Draw Gloss"_s, false);
+        one(u"uppercaseHexCheckBox"_s, 0, u"Uppercase Hex"_s, true);
+        one(u"shorthandHexCheckBox"_s, 0, u"Use Shorthand"_s, true);
+        one(u"floatFormatPopUp"_s, 4, u"Float Format"_s, 4);
+        one(u"zoomSizePopUp"_s, 2, u"Zoom Size"_s, 2);
+        one(u"gridLinesCheckBox"_s, 0, u"Draw Grid"_s, false);
+        const auto color = [&](const char* name, const QString& control, int choice,
+                               const QString& indexKey, const QString& key, const QString& text) {
+            row(name, control, choice, QVariantMap{{indexKey, choice}, {key, text}}, key);
+        };
+        // Grey 0.5 is byte 127: choosing "Gray" stores 7f7f7f, one step below the registered
+        // "808080"; 0.502 is byte 128.
+        color("reset gray", u"resetColorPopUp"_s, 1, u"Reset Color Index"_s, u"Reset Color"_s,
+              u"7f7f7f"_s);
+        color("zoom orange", u"zoomBorderColorPopUp"_s, 1, u"Zoom Border Index"_s,
+              u"Zoom Border Color"_s, u"ff7f00"_s);
+        color("global aqua", u"globalBorderColorPopUp"_s, 2, u"Global Border Index"_s,
+              u"Global Border Color"_s, u"0080ff"_s);
+        color("global honeydew", u"globalBorderColorPopUp"_s, 8, u"Global Border Index"_s,
+              u"Global Border Color"_s, u"ccff66"_s);
     }
 
-    void plainControlWritesItsKey() {
-        QFETCH(QString, control);
-        QFETCH(int, choice);
-        QFETCH(QString, key);
-        QFETCH(QVariant, stored);
+    void controlWritesItsKeys() {
+        ROW(ControlWritesItsKeysRow, control, choice, stored, announced);
 
         PrefsController prefs;
         PrefsUpdates updates;
@@ -93,72 +110,22 @@ private Q_SLOTS:
         else
             qobject_cast<QAbstractButton*>(widget)->click();
 
-        QCOMPARE(storedKeys(), QStringList{key});
-        const bool isBool = stored.metaType().id() == QMetaType::Bool;
-        QCOMPARE(isBool ? QVariant(defaults().boolValue(prefstest::key(key)))
-                        : QVariant(defaults().intValue(prefstest::key(key))),
-                 stored);
-        QCOMPARE(updates.keys, QStringList{key});
-    }
-
-    void colorPopUpWritesIndexAndColor_data() {
-        QTest::addColumn<QString>("popUp");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("indexKey");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("colorKey");
-        QTest::addColumn<QString>("colorText");
-        // Grey 0.5 is byte 127: choosing "Gray" stores 7f7f7f, one step below the registered
-        // "808080"; 0.502 is byte 128.
-        QTest::newRow("reset gray") << u"resetColorPopUp"_s << u"Gray"_s << u"Reset Color Index"_s
-                                    << 1 << u"Reset Color"_s << u"7f7f7f"_s;
-        QTest::newRow("zoom orange")
-            << u"zoomBorderColorPopUp"_s << u"Orange"_s << u"Zoom Border Index"_s << 1
-            << u"Zoom Border Color"_s << u"ff7f00"_s;
-        QTest::newRow("global aqua")
-            << u"globalBorderColorPopUp"_s << u"Aqua"_s << u"Global Border Index"_s << 2
-            << u"Global Border Color"_s << u"0080ff"_s;
-        QTest::newRow("global honeydew")
-            << u"globalBorderColorPopUp"_s << u"Honeydew"_s << u"Global Border Index"_s << 8
-            << u"Global Border Color"_s << u"ccff66"_s;
-    }
-
-    void colorPopUpWritesIndexAndColor() {
-        QFETCH(QString, popUp);
-        QFETCH(QString, title);
-        QFETCH(QString, indexKey);
-        QFETCH(int, index);
-        QFETCH(QString, colorKey);
-        QFETCH(QString, colorText);
-
-        PrefsController prefs;
-        PrefsUpdates updates;
-        auto* control = prefs.window()->findChild<QVColorPopUpButton*>(popUp);
-        QCOMPARE(control->findText(title), index);
-        choose(control, index);
-
-        QCOMPARE(storedKeys(), (QStringList{colorKey, indexKey})); // no free colour yet
-        QCOMPARE(defaults().intValue(key(indexKey)), index);
-        QCOMPARE(defaults().stringValue(key(colorKey)), colorText);
-        QCOMPARE(updates.keys, QStringList{colorKey});
+        QCOMPARE(storedKeys(), stored.keys()); // a colour pop-up: no free colour yet
+        for (auto it = stored.cbegin(); it != stored.cend(); ++it)
+            QCOMPARE(defaults().value(key(it.key())).toString(), it.value().toString());
+        QCOMPARE(updates.keys, QStringList{announced});
     }
 
     void freeColorStoresBothKeysInOneStep_data() {
-        QTest::addColumn<QString>("popUp");
-        QTest::addColumn<QString>("otherKey");
-        QTest::addColumn<QString>("colorKey");
-        QTest::newRow("reset") << u"resetColorPopUp"_s << u"Reset Other Color"_s
-                               << u"Reset Color"_s;
-        QTest::newRow("zoom") << u"zoomBorderColorPopUp"_s << u"Zoom Other Color"_s
-                              << u"Zoom Border Color"_s;
-        QTest::newRow("global") << u"globalBorderColorPopUp"_s << u"Global Other Color"_s
-                                << u"Global Border Color"_s;
+        const Rows<FreeColorStoresBothKeysInOneStepRow> row;
+        row("reset", u"resetColorPopUp"_s, u"Reset Other Color"_s, u"Reset Color"_s);
+        row("zoom", u"zoomBorderColorPopUp"_s, u"Zoom Other Color"_s, u"Zoom Border Color"_s);
+        row("global", u"globalBorderColorPopUp"_s, u"Global Other Color"_s,
+            u"Global Border Color"_s);
     }
 
     void freeColorStoresBothKeysInOneStep() {
-        QFETCH(QString, popUp);
-        QFETCH(QString, otherKey);
-        QFETCH(QString, colorKey);
+        ROW(FreeColorStoresBothKeysInOneStepRow, popUp, otherKey, colorKey);
 
         PrefsController prefs;
         PrefsUpdates updates({otherKey, colorKey});
@@ -186,34 +153,25 @@ private Q_SLOTS:
     }
 
     void showsStoredSettingsWithoutWriting_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QVariant>("stored"); // invalid: nothing stored
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QVariant>("shown");
-        QTest::newRow("fresh float")
-            << u"Float Format"_s << QVariant() << u"floatFormatPopUp"_s << QVariant(3);
-        QTest::newRow("uppercase")
-            << u"Uppercase Hex"_s << QVariant(true) << u"uppercaseHexCheckBox"_s << QVariant(true);
-        QTest::newRow("two midpoints")
-            << u"Quick Blend Midpoints"_s << QVariant(1) << u"quickBlendMatrix"_s << QVariant(1);
-        QTest::newRow("lavender") << u"Global Border Index"_s << QVariant(3)
-                                  << u"globalBorderColorPopUp"_s << QVariant(3);
+        const Rows<ShowsStoredSettingsWithoutWritingRow> row; // stored: invalid: nothing stored
+        row("fresh float", u"Float Format"_s, QVariant(), u"floatFormatPopUp"_s, QVariant(3));
+        row("uppercase", u"Uppercase Hex"_s, QVariant(true), u"uppercaseHexCheckBox"_s,
+            QVariant(true));
+        row("two midpoints", u"Quick Blend Midpoints"_s, QVariant(1), u"quickBlendMatrix"_s,
+            QVariant(1));
+        row("lavender", u"Global Border Index"_s, QVariant(3), u"globalBorderColorPopUp"_s,
+            QVariant(3));
         // Damaged values select nothing rather than some other item.
-        QTest::newRow("tooltip too big")
-            << u"Tooltip Format"_s << QVariant(7) << u"tooltipFormatPopUp"_s << QVariant(-1);
-        QTest::newRow("negative drag")
-            << u"Drag Format"_s << QVariant(-2) << u"dragFormatPopUp"_s << QVariant(-1);
-        QTest::newRow("separator")
-            << u"Reset Color Index"_s << QVariant(3) << u"resetColorPopUp"_s << QVariant(-1);
-        QTest::newRow("no such row")
-            << u"Quick Blend Midpoints"_s << QVariant(4) << u"quickBlendMatrix"_s << QVariant(-1);
+        row("tooltip too big", u"Tooltip Format"_s, QVariant(7), u"tooltipFormatPopUp"_s,
+            QVariant(-1));
+        row("negative drag", u"Drag Format"_s, QVariant(-2), u"dragFormatPopUp"_s, QVariant(-1));
+        row("separator", u"Reset Color Index"_s, QVariant(3), u"resetColorPopUp"_s, QVariant(-1));
+        row("no such row", u"Quick Blend Midpoints"_s, QVariant(4), u"quickBlendMatrix"_s,
+            QVariant(-1));
     }
 
     void showsStoredSettingsWithoutWriting() {
-        QFETCH(QString, key);
-        QFETCH(QVariant, stored);
-        QFETCH(QString, control);
-        QFETCH(QVariant, shown);
+        ROW(ShowsStoredSettingsWithoutWritingRow, key, stored, control, shown);
 
         if (stored.isValid())
             defaults().setValue(prefstest::key(key), stored);
@@ -244,15 +202,13 @@ private Q_SLOTS:
     }
 
     void paneSwitchKeepsTheTopEdge_data() {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::newRow("tall to short") << 0 << 4;
-        QTest::newRow("short to tall") << 4 << 0;
+        const Rows<PaneSwitchKeepsTheTopEdgeRow> row;
+        row("tall to short", 0, 4);
+        row("short to tall", 4, 0);
     }
 
     void paneSwitchKeepsTheTopEdge() {
-        QFETCH(int, from);
-        QFETCH(int, to);
+        ROW(PaneSwitchKeepsTheTopEdgeRow, from, to);
 
         defaults().setInt(key(u"Prefs Recent Page"), from);
         PrefsController prefs;
@@ -300,18 +256,14 @@ private Q_SLOTS:
     }
 
     void keyboardClosesAndSwitchesPanes_data() {
-        QTest::addColumn<QKeySequence>("keys");
-        QTest::addColumn<bool>("closes");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("escape") << QKeySequence(Qt::Key_Escape) << true << u"General"_s;
-        QTest::newRow("ctrl+w") << QKeySequence(Qt::CTRL | Qt::Key_W) << true << u"General"_s;
-        QTest::newRow("ctrl+6") << QKeySequence(Qt::CTRL | Qt::Key_6) << false << u"About"_s;
+        const Rows<KeyboardClosesAndSwitchesPanesRow> row;
+        row("escape", QKeySequence(Qt::Key_Escape), true, u"General"_s);
+        row("ctrl+w", QKeySequence(Qt::CTRL | Qt::Key_W), true, u"General"_s);
+        row("ctrl+6", QKeySequence(Qt::CTRL | Qt::Key_6), false, u"About"_s);
     }
 
     void keyboardClosesAndSwitchesPanes() {
-        QFETCH(QKeySequence, keys);
-        QFETCH(bool, closes);
-        QFETCH(QString, title);
+        ROW(KeyboardClosesAndSwitchesPanesRow, keys, closes, title);
         PrefsController prefs;
         prefs.showWindow();
         QVERIFY(QTest::qWaitForWindowActive(prefs.window()));
@@ -342,15 +294,13 @@ private Q_SLOTS:
     }
 
     void aboutPaneSaysWhereTheHotKeyStands_data() {
-        QTest::addColumn<bool>("available");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("available") << true << QString();
-        QTest::newRow("held elsewhere") << false << u"Another program holds it."_s;
+        const Rows<AboutPaneSaysWhereTheHotKeyStandsRow> row;
+        row("available", true, QString());
+        row("held elsewhere", false, u"Another program holds it."_s);
     }
 
     void aboutPaneSaysWhereTheHotKeyStands() {
-        QFETCH(bool, available);
-        QFETCH(QString, reason);
+        ROW(AboutPaneSaysWhereTheHotKeyStandsRow, available, reason);
         PrefsController prefs;
         prefs.setHotKeyStatus(available, reason);
         const QString text =

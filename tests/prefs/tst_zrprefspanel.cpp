@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "prefstesting.h"
 #include "zrprefspanel.h"
 
@@ -15,6 +16,8 @@
 using namespace Qt::Literals::StringLiterals;
 using prefstest::defaults;
 using prefstest::key;
+using testrows::row;
+using testrows::Rows;
 
 namespace {
 
@@ -43,6 +46,9 @@ struct PrefsWindow {
 
 } // namespace
 
+using OpensOnTheLastPaneRow = std::tuple<QVariant, int, QString>;
+using ChoosingAnItemShowsAndRemembersItsPaneRow = std::tuple<QStringList, QString, int, QString>;
+
 class TestZRPrefsPanel : public QObject {
     Q_OBJECT
 
@@ -50,20 +56,16 @@ private Q_SLOTS:
     void init() { tintmere::Defaults::setStandardForTesting(tintmere::Defaults::inMemory()); }
 
     void opensOnTheLastPane_data() {
-        QTest::addColumn<QVariant>("stored"); // invalid: never chosen
-        QTest::addColumn<int>("pane");
-        QTest::addColumn<QString>("checked");
-        QTest::newRow("empty store") << QVariant() << 0 << u"0"_s;
-        QTest::newRow("third pane") << QVariant(2) << 2 << u"2"_s;
-        QTest::newRow("last pane") << QVariant(5) << 5 << QString();
-        QTest::newRow("pane gone") << QVariant(6) << 0 << u"0"_s;
-        QTest::newRow("not a number") << QVariant(u"two"_s) << 0 << u"0"_s;
+        const Rows<OpensOnTheLastPaneRow> row; // stored: invalid: never chosen
+        row("empty store", QVariant(), 0, u"0"_s);
+        row("third pane", QVariant(2), 2, u"2"_s);
+        row("last pane", QVariant(5), 5, QString());
+        row("pane gone", QVariant(6), 0, u"0"_s);
+        row("not a number", QVariant(u"two"_s), 0, u"0"_s);
     }
 
     void opensOnTheLastPane() {
-        QFETCH(QVariant, stored);
-        QFETCH(int, pane);
-        QFETCH(QString, checked);
+        ROW(OpensOnTheLastPaneRow, stored, pane, checked);
         if (stored.isValid())
             defaults().setValue(key(u"Prefs Recent Page"), stored);
         PrefsWindow prefs;
@@ -73,23 +75,17 @@ private Q_SLOTS:
     }
 
     void choosingAnItemShowsAndRemembersItsPane_data() {
-        QTest::addColumn<QStringList>("identifiers");
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<int>("pane");
-        QTest::addColumn<QString>("checked");
+        const Rows<ChoosingAnItemShowsAndRemembersItsPaneRow> row;
         const QStringList numbered{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s};
-        QTest::newRow("identified 5") << numbered << u"5"_s << 5 << QString();
+        row("identified 5", numbered, u"5"_s, 5, QString());
         // The rule follows the identifier, wherever its pane stands.
         const QStringList named{u"general"_s, u"5"_s, u"colors"_s};
-        QTest::newRow("5 second") << named << u"5"_s << 1 << QString();
-        QTest::newRow("after 5") << named << u"colors"_s << 2 << u"colors"_s;
+        row("5 second", named, u"5"_s, 1, QString());
+        row("after 5", named, u"colors"_s, 2, u"colors"_s);
     }
 
     void choosingAnItemShowsAndRemembersItsPane() {
-        QFETCH(QStringList, identifiers);
-        QFETCH(QString, chosen);
-        QFETCH(int, pane);
-        QFETCH(QString, checked);
+        ROW(ChoosingAnItemShowsAndRemembersItsPaneRow, identifiers, chosen, pane, checked);
         {
             PrefsWindow prefs(identifiers);
             prefs.panel->itemForIdentifier(identifiers.at(0))->trigger();
@@ -119,7 +115,7 @@ private Q_SLOTS:
     void imagesAreSharpAtDoubleDensity_data() {
         QTest::addColumn<QString>("identifier");
         for (const char* identifier : {"0", "1", "2", "3", "4", "5"})
-            QTest::newRow(identifier) << QString::fromLatin1(identifier);
+            row(identifier, QString::fromLatin1(identifier));
     }
 
     void imagesAreSharpAtDoubleDensity() {

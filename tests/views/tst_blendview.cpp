@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "blendengine.h"
+#include "datarows.h"
 #include "qtcolor.h"
 #include "qvblendview.h"
 #include "viewrendering.h"
@@ -7,6 +8,8 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
 using tintmere::Color;
 namespace blend = tintmere::blend;
 
@@ -35,28 +38,27 @@ bool liesAt(const Color& c, double fraction) {
 
 } // namespace
 
+using SliderSnapAndLabelsRow = std::tuple<int, int, QString, QString>;
+using MidpointsRow = std::tuple<int, float, QList<double>>;
+using ToggleModeRow = std::tuple<int, int>;
+using PaintingRow = std::tuple<qreal, int, int, QString>;
+
 class TestBlendView : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void sliderSnapAndLabels_data() {
-        QTest::addColumn<int>("slider");
-        QTest::addColumn<int>("snapped");
-        QTest::addColumn<QString>("left");
-        QTest::addColumn<QString>("right");
-        QTest::newRow("0 stays") << 0 << 0 << u"100%"_s << u"0%"_s;
-        QTest::newRow("44 stays") << 44 << 44 << u"56%"_s << u"44%"_s;
-        QTest::newRow("45 snaps") << 45 << 50 << u"50%"_s << u"50%"_s;
-        QTest::newRow("55 snaps") << 55 << 50 << u"50%"_s << u"50%"_s;
-        QTest::newRow("56 stays") << 56 << 56 << u"44%"_s << u"56%"_s;
-        QTest::newRow("100 stays") << 100 << 100 << u"0%"_s << u"100%"_s;
+        const Rows<SliderSnapAndLabelsRow> row;
+        row("0 stays", 0, 0, u"100%"_s, u"0%"_s);
+        row("44 stays", 44, 44, u"56%"_s, u"44%"_s);
+        row("45 snaps", 45, 50, u"50%"_s, u"50%"_s);
+        row("55 snaps", 55, 50, u"50%"_s, u"50%"_s);
+        row("56 stays", 56, 56, u"44%"_s, u"56%"_s);
+        row("100 stays", 100, 100, u"0%"_s, u"100%"_s);
     }
 
     void sliderSnapAndLabels() {
-        QFETCH(int, slider);
-        QFETCH(int, snapped);
-        QFETCH(QString, left);
-        QFETCH(QString, right);
+        ROW(SliderSnapAndLabelsRow, slider, snapped, left, right);
         const int value = blend::snappedAmount(slider);
         QCOMPARE(value, snapped);
         QCOMPARE(blend::shareText(100 - value), left);
@@ -64,24 +66,20 @@ private Q_SLOTS:
     }
 
     void midpoints_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<float>("percent");
-        QTest::addColumn<QList<double>>("fractions"); // of the way, per midpoint
-        QTest::newRow("one at 0 is the start") << 0 << 0.0f << QList<double>{0.0};
-        QTest::newRow("one at 100 is the end") << 0 << 100.0f << QList<double>{1.0};
-        QTest::newRow("one at 50 is the average") << 0 << 50.0f << QList<double>{0.5};
-        QTest::newRow("two at 50 are thirds") << 1 << 50.0f << QList<double>{1 / 3.0, 2 / 3.0};
+        const Rows<MidpointsRow> row; // fractions: of the way, per midpoint
+        row("one at 0 is the start", 0, 0.0f, QList<double>{0.0});
+        row("one at 100 is the end", 0, 100.0f, QList<double>{1.0});
+        row("one at 50 is the average", 0, 50.0f, QList<double>{0.5});
+        row("two at 50 are thirds", 1, 50.0f, QList<double>{1 / 3.0, 2 / 3.0});
         // 51 / 100 in single precision is below 0.51: still spread from the start.
-        QTest::newRow("two at 51 from the start") << 1 << 51.0f << QList<double>{0.34, 0.68};
-        QTest::newRow("two at 52 from the end") << 1 << 52.0f << QList<double>{0.36, 0.68};
-        QTest::newRow("two at 0 on the start") << 1 << 0.0f << QList<double>{0.0, 0.0};
-        QTest::newRow("two at 100 on the end") << 1 << 100.0f << QList<double>{1.0, 1.0};
+        row("two at 51 from the start", 1, 51.0f, QList<double>{0.34, 0.68});
+        row("two at 52 from the end", 1, 52.0f, QList<double>{0.36, 0.68});
+        row("two at 0 on the start", 1, 0.0f, QList<double>{0.0, 0.0});
+        row("two at 100 on the end", 1, 100.0f, QList<double>{1.0, 1.0});
     }
 
     void midpoints() {
-        QFETCH(int, mode);
-        QFETCH(float, percent);
-        QFETCH(QList<double>, fractions);
+        ROW(MidpointsRow, mode, percent, fractions);
         QVBlendView view;
         view.setColorOne(kStart);
         view.setColorTwo(kEnd);
@@ -112,16 +110,14 @@ private Q_SLOTS:
     }
 
     void toggleMode_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("toggled");
-        QTest::newRow("one becomes two") << 0 << 1;
-        QTest::newRow("two becomes one") << 1 << 0;
-        QTest::newRow("2 stays") << 2 << 2;
+        const Rows<ToggleModeRow> row;
+        row("one becomes two", 0, 1);
+        row("two becomes one", 1, 0);
+        row("2 stays", 2, 2);
     }
 
     void toggleMode() {
-        QFETCH(int, mode);
-        QFETCH(int, toggled);
+        ROW(ToggleModeRow, mode, toggled);
         QVBlendView view;
         view.setMode(mode);
         view.toggleMode();
@@ -129,32 +125,26 @@ private Q_SLOTS:
     }
 
     void painting_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<QString>("expected"); // "black", "unpainted", or a swatch number
-        QTest::newRow("left frame") << 1.0 << 0 << 0 << u"black"_s;
-        QTest::newRow("start swatch") << 1.0 << 0 << 1 << u"0"_s;
-        QTest::newRow("first separator") << 1.0 << 0 << 33 << u"black"_s;
-        QTest::newRow("midpoint") << 1.0 << 0 << 34 << u"1"_s;
-        QTest::newRow("end swatch reaches the frame") << 1.0 << 0 << 98 << u"2"_s;
-        QTest::newRow("right frame") << 1.0 << 0 << 99 << u"black"_s;
-        QTest::newRow("two: second midpoint") << 1.0 << 1 << 71 << u"2"_s;
-        QTest::newRow("two: last separator") << 1.0 << 1 << 72 << u"black"_s;
-        QTest::newRow("two: end swatch") << 1.0 << 1 << 95 << u"3"_s;
-        QTest::newRow("two: columns left over") << 1.0 << 1 << 96 << u"unpainted"_s;
-        QTest::newRow("two: last column left over") << 1.0 << 1 << 98 << u"unpainted"_s;
-        QTest::newRow("mode 2: only the frame") << 1.0 << 2 << 50 << u"unpainted"_s;
-        QTest::newRow("first separator @2x") << 2.0 << 0 << 33 << u"black"_s;
-        QTest::newRow("midpoint @2x") << 2.0 << 0 << 34 << u"1"_s;
-        QTest::newRow("two: columns left over @2x") << 2.0 << 1 << 96 << u"unpainted"_s;
+        const Rows<PaintingRow> row; // expected: "black", "unpainted", or a swatch number
+        row("left frame", 1.0, 0, 0, u"black"_s);
+        row("start swatch", 1.0, 0, 1, u"0"_s);
+        row("first separator", 1.0, 0, 33, u"black"_s);
+        row("midpoint", 1.0, 0, 34, u"1"_s);
+        row("end swatch reaches the frame", 1.0, 0, 98, u"2"_s);
+        row("right frame", 1.0, 0, 99, u"black"_s);
+        row("two: second midpoint", 1.0, 1, 71, u"2"_s);
+        row("two: last separator", 1.0, 1, 72, u"black"_s);
+        row("two: end swatch", 1.0, 1, 95, u"3"_s);
+        row("two: columns left over", 1.0, 1, 96, u"unpainted"_s);
+        row("two: last column left over", 1.0, 1, 98, u"unpainted"_s);
+        row("mode 2: only the frame", 1.0, 2, 50, u"unpainted"_s);
+        row("first separator @2x", 2.0, 0, 33, u"black"_s);
+        row("midpoint @2x", 2.0, 0, 34, u"1"_s);
+        row("two: columns left over @2x", 2.0, 1, 96, u"unpainted"_s);
     }
 
     void painting() {
-        QFETCH(qreal, dpr);
-        QFETCH(int, mode);
-        QFETCH(int, x);
-        QFETCH(QString, expected);
+        ROW(PaintingRow, dpr, mode, x, expected);
         QVBlendView view;
         view.resize(100, 20);
         view.setColorOne(Color{1, 0, 0, 1});

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "notificationcenter.h"
+#include "notificationlog.h"
 #include "notificationnames.h"
 #include "qvcolorpanel.h"
 #include "qvcolorpopupbutton.h"
@@ -11,20 +11,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 using tintmere::Color;
-
-namespace {
-
-struct NotificationLog {
-    QList<QObject*> senders;
-    QObject context;
-    explicit NotificationLog(const QString& name) {
-        tintmere::NotificationCenter::defaultCenter().addObserver(
-            &context, name, nullptr,
-            [this](const tintmere::Notification& n) { senders << n.object.data(); });
-    }
-};
-
-} // namespace
 
 class TestColorPopUpButton : public QObject {
     Q_OBJECT
@@ -71,7 +57,7 @@ private Q_SLOTS:
         NotificationLog log(tintmere::notifications::OtherColorChanged);
         Q_EMIT popUp.activated(popUp.count() - 1);
         QCOMPARE(popUp.otherColor(), (Color{1, 1, 1, 1}));
-        QCOMPARE(log.senders, QList<QObject*>{&popUp});
+        QCOMPARE(log.senders(), QList<QObject*>{&popUp});
         QCOMPARE(popUp.colorWithTitle(u"Other..."_s), (Color{1, 1, 1, 1}));
         const QImage chip = popUp.itemIcon(popUp.count() - 1).pixmap(QSize(24, 12)).toImage();
         QCOMPARE(chip.pixel(12, 6), qRgb(255, 255, 255));
@@ -90,14 +76,14 @@ private Q_SLOTS:
         QCOMPARE(popUp.otherColor(), (Color{0, 0, 1, 1}));
         NotificationLog log(tintmere::notifications::OtherColorChanged);
         QVColorPanel::shared().dialog()->setCurrentColor(QColor::fromRgbF(0.25f, 0.5f, 0.75f));
-        QCOMPARE(log.senders.size(), 1);
+        QCOMPARE(log.posted.size(), 1);
         const Color picked = popUp.colorOfSelectedItem().value_or(Color{});
         // The dialog keeps eight bits a channel.
         QVERIFY(std::abs(picked.red - 0.25f) < 0.003f && std::abs(picked.blue - 0.75f) < 0.003f);
         QVColorPanel::shared().close();
         // Once the panel is gone its colours no longer reach the pop-up.
         QVColorPanel::shared().dialog()->setCurrentColor(QColor(Qt::yellow));
-        QCOMPARE(log.senders.size(), 1);
+        QCOMPARE(log.posted.size(), 1);
     }
 };
 

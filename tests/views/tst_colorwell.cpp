@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "colormetatype.h"
+#include "datarows.h"
 #include "defaults.h"
-#include "notificationcenter.h"
+#include "notificationlog.h"
 #include "notificationnames.h"
 #include "qtcolor.h"
 #include "qvcolorpanel.h"
@@ -19,6 +20,8 @@
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
 using tintmere::Color;
 using viewtest::over;
 using viewtest::pixel;
@@ -29,26 +32,9 @@ namespace {
 const Color kOrange = Color::fromBytes(255, 153, 51);
 const Color kBlue = Color::fromBytes(20, 60, 200);
 
-// Every notification posted while it lives.
-struct NotificationLog {
-    QObject context;
-    QList<tintmere::Notification> posted;
-
-    NotificationLog() {
-        tintmere::NotificationCenter::defaultCenter().addObserver(
-            &context, QString(), nullptr,
-            [this](const tintmere::Notification& n) { posted.append(n); });
-    }
-    QStringList names() const {
-        QStringList list;
-        for (const auto& n : posted)
-            list.append(n.name);
-        return list;
-    }
-    Color colorOf(int i) const {
-        return posted.at(i).userInfo.value(tintmere::userinfo::Color).value<Color>();
-    }
-};
+Color colorOf(const NotificationLog& log, int i) {
+    return log.posted.at(i).userInfo.value(tintmere::userinfo::Color).value<Color>();
+}
 
 std::unique_ptr<QMimeData> mimeWith(const QString& kind, const QString& text) {
     auto mime = std::make_unique<QMimeData>();
@@ -61,12 +47,26 @@ std::unique_ptr<QMimeData> mimeWith(const QString& kind, const QString& text) {
     return mime;
 }
 
+// Dragged as a text field drags its text: copy or move offered, move proposed (Shift), and
+// the source removes the text whenever the target answers "move". The wells only ever copy,
+// and refuse unreadable data before the drop, so the source keeps its text in every case.
 bool drop(QWidget* well, QMimeData* mime) {
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(QPoint(10, 10), offered, mime, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(well, &enter);
-    QDropEvent dropEvent(QPointF(10, 10), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QDragMoveEvent move(QPoint(12, 12), offered, mime, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(well, &move);
+    if (!enter.isAccepted() || !move.isAccepted())
+        return false; // no drop follows a refused move
+    QDropEvent dropEvent(QPointF(12, 12), offered, mime, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(well, &dropEvent);
-    return enter.isAccepted() && dropEvent.isAccepted();
+    const auto copies = [](const QDropEvent& e) { return e.dropAction() == Qt::CopyAction; };
+    return dropEvent.isAccepted() && copies(enter) && copies(move) && copies(dropEvent);
+}
+
+// A row name with its scale: "@2x name".
+QByteArray atScale(qreal dpr, const char* name) {
+    return "@" + QByteArray::number(dpr) + "x " + name;
 }
 
 std::unique_ptr<QVColorWellBase> makeWell(const QString& kind) {
@@ -86,6 +86,13 @@ void setWellColor(QVColorWellBase* well, const Color& color) {
 
 } // namespace
 
+using GlossAndWebTriangleRow = std::tuple<qreal, QPointF, QString>;
+using SelectedWellDrawingRow = std::tuple<qreal, bool, QPointF, QString>;
+using BorderWidthRow = std::tuple<int, int, QRect>;
+using OneChangePerPanelActivationRow = std::tuple<QList<QColor>, int>;
+using DropsRow = std::tuple<QString, QString, QString, bool>;
+using DragCarriesColorAndTextRow = std::tuple<QString, int, int, QString>;
+
 class TestColorWell : public QObject {
     Q_OBJECT
 
@@ -96,15 +103,12 @@ private Q_SLOTS:
     void cleanupTestCase() { QVColorPanel::shared().orderFront(); }
 
     void glossAndWebTriangle_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<QPointF>("point");
-        QTest::addColumn<QString>("expected");
+        const Rows<GlossAndWebTriangleRow> rows;
         // Every place at 1x; at 2x one row per feature, and the half-point rows where 2x differs.
         for (const qreal dpr : {1.0, 2.0}) {
-            const auto row = [dpr](const char* name, QPointF at, const char* expected, bool at2x) {
+            const auto row = [&](const char* name, QPointF at, const char* expected, bool at2x) {
                 if (dpr == 1 || at2x)
-                    QTest::addRow("@%gx %s", dpr, name)
-                        << dpr << at << QString::fromLatin1(expected);
+                    rows(atScale(dpr, name), dpr, at, QString::fromLatin1(expected));
             };
             row("top line of the gloss", {20, 7}, "line", false);
             row("top line, lower half", {20, 7.5}, "line", true);
@@ -117,9 +121,7 @@ private Q_SLOTS:
     }
 
     void glossAndWebTriangle() {
-        QFETCH(qreal, dpr);
-        QFETCH(QPointF, point);
-        QFETCH(QString, expected);
+        ROW(GlossAndWebTriangleRow, dpr, point, expected);
         // Red lifted by 0.3 goes past 1 and must draw as 1.
         const Color color{0.93f, 0.07f, 0.55f, 1.0f};
         const Color lifted{1.0f, 0.37f, 0.85f, 1.0f};
@@ -142,16 +144,12 @@ private Q_SLOTS:
     }
 
     void selectedWellDrawing_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<bool>("selected");
-        QTest::addColumn<QPointF>("point");
-        QTest::addColumn<QString>("expected");
+        const Rows<SelectedWellDrawingRow> rows;
         for (const qreal dpr : {1.0, 2.0}) {
-            const auto row = [dpr](const char* name, bool on, QPointF at, const char* expected,
-                                   bool at2x) {
+            const auto row = [&](const char* name, bool on, QPointF at, const char* expected,
+                                 bool at2x) {
                 if (dpr == 1 || at2x)
-                    QTest::addRow("@%gx %s", dpr, name)
-                        << dpr << on << at << QString::fromLatin1(expected);
+                    rows(atScale(dpr, name), dpr, on, at, QString::fromLatin1(expected));
             };
             row("unselected: no border", false, {1, 20}, "none", false);
             row("unselected: inner starts at x 2", false, {2, 36}, "color", true);
@@ -169,10 +167,7 @@ private Q_SLOTS:
     }
 
     void selectedWellDrawing() {
-        QFETCH(qreal, dpr);
-        QFETCH(bool, selected);
-        QFETCH(QPointF, point);
-        QFETCH(QString, expected);
+        ROW(SelectedWellDrawingRow, dpr, selected, point, expected);
         const Color color{0.2f, 0.45f, 0.05f, 1.0f};
         const Color border{0.9f, 0.1f, 0.1f, 1.0f};
         QVSelectedColorWell well;
@@ -197,19 +192,15 @@ private Q_SLOTS:
     }
 
     void borderWidth_data() {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QRect>("inner");
-        QTest::newRow("default") << -1 << -1 << QRect(3, 3, 34, 34);
-        QTest::newRow("width 1") << 1 << -1 << QRect(1, 1, 38, 38);
-        QTest::newRow("index 0") << -1 << 0 << QRect(1, 1, 38, 38);
-        QTest::newRow("index 3") << -1 << 3 << QRect(4, 4, 32, 32);
+        const Rows<BorderWidthRow> row;
+        row("default", -1, -1, QRect(3, 3, 34, 34));
+        row("width 1", 1, -1, QRect(1, 1, 38, 38));
+        row("index 0", -1, 0, QRect(1, 1, 38, 38));
+        row("index 3", -1, 3, QRect(4, 4, 32, 32));
     }
 
     void borderWidth() {
-        QFETCH(int, width);
-        QFETCH(int, index);
-        QFETCH(QRect, inner);
+        ROW(BorderWidthRow, width, index, inner);
         QVSelectedColorWell well;
         well.resize(40, 40);
         well.setIsSelected(true);
@@ -221,32 +212,25 @@ private Q_SLOTS:
     }
 
     void drops_data() {
-        QTest::addColumn<QString>("wellKind");
-        QTest::addColumn<QString>("payload");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("accepted");
+        const Rows<DropsRow> row;
         for (const QString& well : {u"plain"_s, u"palette"_s, u"selected"_s}) {
             const QByteArray on = well.toLatin1() + ": ";
-            QTest::newRow(on + "colour") << well << u"color"_s << QString() << true;
-            QTest::newRow(on + "RGB(255,153,51)")
-                << well << u"text"_s << u"RGB(255,153,51)"_s << true;
-            QTest::newRow(on + "hello") << well << u"text"_s << u"hello"_s << false;
-            QTest::newRow(on + "neither") << well << u"other"_s << QString() << false;
+            row(on + "colour", well, u"color"_s, QString(), true);
+            row(on + "RGB(255,153,51)", well, u"text"_s, u"RGB(255,153,51)"_s, true);
+            row(on + "hello", well, u"text"_s, u"hello"_s, false);
+            row(on + "neither", well, u"other"_s, QString(), false);
             if (well != u"plain")
                 continue; // the other wells read drops the same way
-            QTest::newRow(on + "#ff9933") << well << u"text"_s << u"#ff9933"_s << true;
-            QTest::newRow(on + "f93") << well << u"text"_s << u"f93"_s << true;
-            QTest::newRow(on + "FF9933") << well << u"text"_s << u"FF9933"_s << true;
-            QTest::newRow(on + "#F93") << well << u"text"_s << u"#F93"_s << true;
-            QTest::newRow(on + "empty text") << well << u"text"_s << QString() << false;
+            row(on + "#ff9933", well, u"text"_s, u"#ff9933"_s, true);
+            row(on + "f93", well, u"text"_s, u"f93"_s, true);
+            row(on + "FF9933", well, u"text"_s, u"FF9933"_s, true);
+            row(on + "#F93", well, u"text"_s, u"#F93"_s, true);
+            row(on + "empty text", well, u"text"_s, QString(), false);
         }
     }
 
     void drops() {
-        QFETCH(QString, wellKind);
-        QFETCH(QString, payload);
-        QFETCH(QString, text);
-        QFETCH(bool, accepted);
+        ROW(DropsRow, wellKind, payload, text, accepted);
         auto well = makeWell(wellKind);
         setWellColor(well.get(), kBlue);
         QSignalSpy actions(well.get(), &QVColorWellBase::triggered);
@@ -267,81 +251,30 @@ private Q_SLOTS:
             QCOMPARE(actions.count(), 2); // on setting the colour, and once the drop is complete
         } else if (wellKind == u"palette") {
             QCOMPARE(log.names(), QStringList{tintmere::notifications::ColorWellChange});
-            QCOMPARE(log.colorOf(0), kBlue);
+            QCOMPARE(colorOf(log, 0), kBlue);
             QCOMPARE(log.posted.at(0).object, well.get());
         } else {
             QCOMPARE(log.names(), (QStringList{tintmere::notifications::ColorWellChange,
                                                tintmere::notifications::SelectedColorWellChanged}));
-            QCOMPARE(log.colorOf(0), kBlue);
+            QCOMPARE(colorOf(log, 0), kBlue);
             QCOMPARE(actions.count(), 0);
         }
     }
 
-    // A text field dragging its text offers to move it, and removes it whenever the target
-    // answers "move". The wells only ever copy, and refuse unreadable text before the drop,
-    // so the source keeps its text in every case.
-    void dropsLeaveTheSourceItsText_data() {
-        QTest::addColumn<QString>("wellKind");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("accepted");
-        for (const QString& well : {u"plain"_s, u"palette"_s, u"selected"_s}) {
-            const QByteArray on = well.toLatin1() + ": ";
-            QTest::newRow(on + "ff9933") << well << u"ff9933"_s << true;
-            QTest::newRow(on + "hello") << well << u"hello"_s << false;
-            QTest::newRow(on + "empty") << well << QString() << false;
-        }
-    }
-    void dropsLeaveTheSourceItsText() {
-        QFETCH(QString, wellKind);
-        QFETCH(QString, text);
-        QFETCH(bool, accepted);
-        auto well = makeWell(wellKind);
-        setWellColor(well.get(), kBlue);
-        const auto mime = mimeWith(u"text"_s, text);
-        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
-
-        // Shift makes "move" the proposed action, as a text field's own drag proposes it.
-        const Qt::KeyboardModifiers proposeMove = Qt::ShiftModifier;
-        QDragEnterEvent enter(QPoint(10, 10), offered, mime.get(), Qt::LeftButton, proposeMove);
-        QCOMPARE(enter.proposedAction(), Qt::MoveAction);
-        QApplication::sendEvent(well.get(), &enter);
-        QCOMPARE(enter.isAccepted(), accepted);
-        QDragMoveEvent move(QPoint(12, 12), offered, mime.get(), Qt::LeftButton, proposeMove);
-        QApplication::sendEvent(well.get(), &move);
-        QCOMPARE(move.isAccepted(), accepted);
-        if (!accepted) {
-            QVERIFY(sameColor(tintmere::toQColor(well->color()), kBlue, 0));
-            return; // no drop follows a refused move
-        }
-        QCOMPARE(enter.dropAction(), Qt::CopyAction);
-        QCOMPARE(move.dropAction(), Qt::CopyAction);
-        QDropEvent drop(QPointF(12, 12), offered, mime.get(), Qt::LeftButton, proposeMove);
-        QApplication::sendEvent(well.get(), &drop);
-        QVERIFY(drop.isAccepted());
-        QCOMPARE(drop.dropAction(), Qt::CopyAction);
-        QVERIFY(sameColor(tintmere::toQColor(well->color()), kOrange, 0));
-    }
-
     void dragCarriesColorAndText_data() {
-        QTest::addColumn<QString>("wellKind");
-        QTest::addColumn<int>("dragFormat");
-        QTest::addColumn<int>("rgbVariant");
-        QTest::addColumn<QString>("text");
+        const Rows<DragCarriesColorAndTextRow> row;
         for (const QString& well : {u"plain"_s, u"selected"_s}) {
             const QByteArray from = well.toLatin1() + ": ";
-            QTest::newRow(from + "hex") << well << 0 << 0 << u"#ff9933"_s;
-            QTest::newRow(from + "RGB") << well << 1 << 0 << u"RGB(255,153,51)"_s;
-            QTest::newRow(from + "rgb") << well << 1 << 1 << u"rgb(255,153,51)"_s;
-            QTest::newRow(from + "web") << well << 2 << 0 << u"#f93"_s;
-            QTest::newRow(from + "unknown format: colour only") << well << 3 << 0 << QString();
+            row(from + "hex", well, 0, 0, u"#ff9933"_s);
+            row(from + "RGB", well, 1, 0, u"RGB(255,153,51)"_s);
+            row(from + "rgb", well, 1, 1, u"rgb(255,153,51)"_s);
+            row(from + "web", well, 2, 0, u"#f93"_s);
+            row(from + "unknown format: colour only", well, 3, 0, QString());
         }
     }
 
     void dragCarriesColorAndText() {
-        QFETCH(QString, wellKind);
-        QFETCH(int, dragFormat);
-        QFETCH(int, rgbVariant);
-        QFETCH(QString, text);
+        ROW(DragCarriesColorAndTextRow, wellKind, dragFormat, rgbVariant, text);
         tintmere::FormatSettings formats;
         formats.rgbVariant = rgbVariant;
         QVColorWellBase::setTransferFormats(formats, dragFormat);
@@ -369,18 +302,15 @@ private Q_SLOTS:
     }
 
     void oneChangePerPanelActivation_data() {
-        QTest::addColumn<QList<QColor>>("picks");
-        QTest::addColumn<int>("changes");
-        QTest::newRow("opened and closed") << QList<QColor>{} << 0;
-        QTest::newRow("one pick") << QList<QColor>{Qt::red} << 1;
-        QTest::newRow("a burst of picks") << QList<QColor>{Qt::red, Qt::green, Qt::yellow} << 1;
-        QTest::newRow("picked back to the start")
-            << QList<QColor>{Qt::red, QColor(20, 60, 200)} << 0;
+        const Rows<OneChangePerPanelActivationRow> row;
+        row("opened and closed", QList<QColor>{}, 0);
+        row("one pick", QList<QColor>{Qt::red}, 1);
+        row("a burst of picks", QList<QColor>{Qt::red, Qt::green, Qt::yellow}, 1);
+        row("picked back to the start", QList<QColor>{Qt::red, QColor(20, 60, 200)}, 0);
     }
 
     void oneChangePerPanelActivation() {
-        QFETCH(QList<QColor>, picks);
-        QFETCH(int, changes);
+        ROW(OneChangePerPanelActivationRow, picks, changes);
         QVPaletteColorWell well;
         well.setColorWithNoAction(kBlue);
         QSignalSpy actions(&well, &QVColorWellBase::triggered);
@@ -403,7 +333,7 @@ private Q_SLOTS:
             QVERIFY(!well.isActive());
             QCOMPARE(log.posted.size(), round * changes);
             if (changes > 0)
-                QCOMPARE(log.colorOf(round - 1), before);
+                QCOMPARE(colorOf(log, round - 1), before);
         }
         QCOMPARE(actions.count(), 2 * picks.size());
     }
@@ -420,7 +350,7 @@ private Q_SLOTS:
         QVERIFY(second.isActive());
         QCOMPARE(log.names(), QStringList{tintmere::notifications::ColorWellChange});
         QCOMPARE(log.posted.at(0).object, &first);
-        QCOMPARE(log.colorOf(0), kBlue);
+        QCOMPARE(colorOf(log, 0), kBlue);
         // Picks now go to the second well only.
         QVColorPanel::shared().dialog()->setCurrentColor(Qt::green);
         QCOMPARE(first.color(), tintmere::colorFromQColor(Qt::red));

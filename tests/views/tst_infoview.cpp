@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "notificationcenter.h"
+#include "datarows.h"
+#include "notificationlog.h"
 #include "notificationnames.h"
 #include "qvcolorinfo.h"
 #include "qvglobalcolorinfoview.h"
@@ -14,6 +15,8 @@
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
 using viewtest::pixel;
 using viewtest::sameColor;
 
@@ -39,29 +42,28 @@ void hover(QWidget* widget) {
 
 } // namespace
 
+using TrimmingRow = std::tuple<QString, qreal, bool, QString>;
+using MouseRow = std::tuple<int, bool, bool, bool>;
+using PillRow = std::tuple<qreal, QString, qreal>;
+
 class TestInfoView : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
 
     void trimming_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qreal>("maxWidth");
-        QTest::addColumn<bool>("relative"); // maxWidth is added to the width the text needs
-        QTest::addColumn<QString>("shape"); // whole, cut, dots
-        QTest::newRow("no limit") << kLong << 0.0 << false << u"whole"_s;
-        QTest::newRow("fits exactly") << kLong << 0.0 << true << u"whole"_s;
-        QTest::newRow("a little short") << kLong << -1.0 << true << u"cut"_s;
-        QTest::newRow("half the room") << kLong << 45.0 << false << u"cut"_s;
-        QTest::newRow("no room but the dots") << kLong << 1.0 << false << u"dots"_s;
-        QTest::newRow("empty string") << QString() << 10.0 << false << u"whole"_s;
+        const Rows<TrimmingRow>
+            row; // relative: maxWidth is added to the width the text needs; shape: whole, cut, dots
+        row("no limit", kLong, 0.0, false, u"whole"_s);
+        row("fits exactly", kLong, 0.0, true, u"whole"_s);
+        row("a little short", kLong, -1.0, true, u"cut"_s);
+        row("half the room", kLong, 45.0, false, u"cut"_s);
+        row("no room but the dots", kLong, 1.0, false, u"dots"_s);
+        row("empty string", QString(), 10.0, false, u"whole"_s);
     }
 
     void trimming() {
-        QFETCH(QString, text);
-        QFETCH(qreal, maxWidth);
-        QFETCH(bool, relative);
-        QFETCH(QString, shape);
+        ROW(TrimmingRow, text, maxWidth, relative, shape);
         QVColorInfo row;
         row.setFontSize(9);
         row.setString(text);
@@ -88,28 +90,18 @@ private Q_SLOTS:
     // A left click copies the full string (not the trimmed one) on release; a drag takes it
     // along instead; a right click only tells of itself.
     void mouse_data() {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<bool>("drag");
-        QTest::addColumn<bool>("copied");
-        QTest::addColumn<bool>("rightClickNote");
-        QTest::newRow("click copies") << int(Qt::LeftButton) << false << true << false;
-        QTest::newRow("drag does not copy") << int(Qt::LeftButton) << true << false << false;
-        QTest::newRow("right click posts once") << int(Qt::RightButton) << false << false << true;
+        const Rows<MouseRow> row;
+        row("click copies", int(Qt::LeftButton), false, true, false);
+        row("drag does not copy", int(Qt::LeftButton), true, false, false);
+        row("right click posts once", int(Qt::RightButton), false, false, true);
     }
 
     void mouse() {
-        QFETCH(int, button);
-        QFETCH(bool, drag);
-        QFETCH(bool, copied);
-        QFETCH(bool, rightClickNote);
+        ROW(MouseRow, button, drag, copied, rightClickNote);
         QVColorInfo row;
         row.setString(kLong);
         row.setMaxWidth(40);
-        QObject context;
-        QList<QObject*> senders;
-        tintmere::NotificationCenter::defaultCenter().addObserver(
-            &context, tintmere::notifications::ColorInfoRightClick, nullptr,
-            [&](const tintmere::Notification& n) { senders.append(n.object); });
+        NotificationLog rightClicks(tintmere::notifications::ColorInfoRightClick);
         QApplication::clipboard()->setText(u"before"_s);
         sendMouse(&row, QEvent::MouseButtonPress, Qt::MouseButton(button));
         QCOMPARE(row.isMouseDown(), button == Qt::LeftButton);
@@ -127,14 +119,10 @@ private Q_SLOTS:
         sendMouse(&row, QEvent::MouseButtonRelease, Qt::MouseButton(button));
         QVERIFY(!row.isMouseDown());
         QCOMPARE(QApplication::clipboard()->text(), copied ? kLong : u"before"_s);
-        QCOMPARE(senders, rightClickNote ? QList<QObject*>{&row} : QList<QObject*>{});
+        QCOMPARE(rightClicks.senders(), rightClickNote ? QList<QObject*>{&row} : QList<QObject*>{});
     }
 
-    void oddFontSizesSitOnePointHigher_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::newRow("@1x") << 1.0;
-        QTest::newRow("@2x") << 2.0;
-    }
+    void oddFontSizesSitOnePointHigher_data() { viewtest::scales(); }
 
     void oddFontSizesSitOnePointHigher() {
         QFETCH(qreal, dpr);
@@ -161,19 +149,15 @@ private Q_SLOTS:
     }
 
     void pill_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<qreal>("fill"); // grey level, < 0 for none
-        QTest::newRow("pointer away") << 1.0 << u"away"_s << -1.0;
-        QTest::newRow("pointer over") << 1.0 << u"over"_s << 0.6;
-        QTest::newRow("button down") << 1.0 << u"down"_s << 0.5;
-        QTest::newRow("@2x pointer over") << 2.0 << u"over"_s << 0.6;
+        const Rows<PillRow> row; // fill: grey level, < 0 for none
+        row("pointer away", 1.0, u"away"_s, -1.0);
+        row("pointer over", 1.0, u"over"_s, 0.6);
+        row("button down", 1.0, u"down"_s, 0.5);
+        row("@2x pointer over", 2.0, u"over"_s, 0.6);
     }
 
     void pill() {
-        QFETCH(qreal, dpr);
-        QFETCH(QString, state);
-        QFETCH(qreal, fill);
+        ROW(PillRow, dpr, state, fill);
         QVColorInfo row;
         row.resize(100, 16);
         row.setString(kLong);
@@ -235,11 +219,7 @@ private Q_SLOTS:
         QCOMPARE(view.stringAtIndex(1), QString());
     }
 
-    void header_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::newRow("@1x") << 1.0;
-        QTest::newRow("@2x") << 2.0;
-    }
+    void header_data() { viewtest::scales(); }
 
     void header() {
         QFETCH(qreal, dpr);
@@ -278,10 +258,8 @@ private Q_SLOTS:
             view.setString(strings[i], i);
             QCOMPARE(view.heightToFit(), fit(i + 1));
             QCOMPARE(view.height(), int(std::ceil(fit(i + 1))));
-            QVColorInfo* row = view.colorInfoAtIndex(i);
-            QCOMPARE(row->fontColor(), QColor(Qt::white));
-            QCOMPARE(row->fontSize(), 9);
-            QCOMPARE(row->maxWidth(), 160 - (22 + view.largestLabelSize().width() + 9));
+            QCOMPARE(view.colorInfoAtIndex(i)->maxWidth(),
+                     160 - (22 + view.largestLabelSize().width() + 9));
         }
         const auto rowTop = [r](int k) { return int((k + 1) * r + 6 * k + 8 - 15); };
         QCOMPARE(view.colorInfoAtIndex(2)->y(), rowTop(2));

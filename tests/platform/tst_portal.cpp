@@ -1,0 +1,284 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The desktop portal client against a stand-in portal on a private session bus.
+#include "globalhotkey_portal.h"
+#include "portalcolorpicker.h"
+#include "portalscreenshot.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDir>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace std::chrono_literals;
+using namespace tintmere::platform;
+
+Q_DECLARE_METATYPE(SnapshotResult::Status)
+Q_DECLARE_METATYPE(ColorPickResult::Status)
+
+namespace {
+
+const auto control = u"org.tintmere.PortalStandIn"_s;
+// Long enough for a loaded machine; the rows that never get an answer wait this long.
+constexpr auto answerTime = 3s;
+
+// Two screens side by side, the second at twice the density: the desktop composes them at
+// ratio 2 over their 150×80 logical box.
+const QList<ScreenLayout> screens{{u"left"_s, QRect(0, 0, 100, 80), 1.0},
+                                  {u"right"_s, QRect(100, 0, 50, 40), 2.0}};
+
+QImage patterned(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb(x & 0xff, y & 0xff, (x >> 8) * 16 + (y >> 8)));
+    }
+    return image;
+}
+
+// Waits for the one answer of a request.
+template <typename Client, typename Result>
+void awaitAnswer(Client& client, void (Client::*start)(), std::optional<Result>* result) {
+    QObject::connect(&client, &Client::finished, [result](const Result& r) {
+        QVERIFY(!result->has_value());
+        *result = r;
+    });
+    (client.*start)();
+    QTRY_VERIFY_WITH_TIMEOUT(result->has_value(), 10'000);
+}
+
+} // namespace
+
+class TestPortal : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QProcess m_bus;
+    QProcess m_standIn;
+    QDBusConnection m_connection{u"uninitialised"_s};
+
+    void setScenario(const QString& scenario, const QString& uri = {}) {
+        callStandIn(u"SetScenario"_s, {scenario, uri});
+    }
+    void callStandIn(const QString& method, const QVariantList& arguments) {
+        QDBusMessage call = QDBusMessage::createMethodCall(control, u"/"_s, control, method);
+        call.setArguments(arguments);
+        const QDBusMessage reply = m_connection.call(call);
+        QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
+    }
+    QString filesDir() const { return m_dir.filePath(u"files"_s); }
+    QStringList files() const { return QDir(filesDir()).entryList(QDir::Files); }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(QDir().mkpath(filesDir()));
+        // A bus of our own that activates nothing: a real portal installed on the machine
+        // must not answer in the stand-in's place.
+        const QString config = m_dir.filePath(u"bus.conf"_s);
+        QFile file(config);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            u"<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration "
+            "1.0//EN\" \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">"
+            "<busconfig><type>session</type><auth>EXTERNAL</auth>"
+            "<listen>unix:dir=%1</listen><policy context=\"default\">"
+            "<allow send_destination=\"*\" eavesdrop=\"true\"/>"
+            "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>"_s.arg(m_dir.path())
+                .toUtf8());
+        file.close();
+        m_bus.start(qEnvironmentVariable("DBUS_DAEMON", u"dbus-daemon"_s),
+                    {u"--nofork"_s, u"--print-address=1"_s, u"--config-file="_s + config});
+        QVERIFY2(m_bus.waitForStarted(), qPrintable(m_bus.errorString()));
+        QTRY_VERIFY(m_bus.canReadLine());
+        const QString address = QString::fromUtf8(m_bus.readLine()).trimmed();
+        m_connection = QDBusConnection::connectToBus(address, u"portal-test"_s);
+        QVERIFY2(m_connection.isConnected(), qPrintable(m_connection.lastError().message()));
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, address);
+        m_standIn.setProcessEnvironment(environment);
+        m_standIn.setProcessChannelMode(QProcess::ForwardedChannels);
+        m_standIn.start(qEnvironmentVariable("PYTHON3", u"python3"_s),
+                        {qEnvironmentVariable("PORTAL_STANDIN")});
+        QTRY_VERIFY_WITH_TIMEOUT(m_connection.interface()->isServiceRegistered(control) ||
+                                     m_standIn.state() == QProcess::NotRunning,
+                                 10'000);
+        QVERIFY2(m_standIn.state() == QProcess::Running, "the stand-in portal did not start");
+    }
+    void cleanupTestCase() {
+        m_standIn.kill();
+        m_standIn.waitForFinished();
+        m_bus.kill();
+        m_bus.waitForFinished();
+    }
+
+    void screenshot_data() {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<QSize>("fileSize"); // of the file the portal returns; none if empty
+        QTest::addColumn<QString>("uri");    // returned where there is no file
+        QTest::addColumn<SnapshotResult::Status>("status");
+        QTest::addColumn<QString>("message");
+        using S = SnapshotResult::Status;
+        const QSize right(300, 160);
+
+        QTest::newRow("taken, and the portal's file deleted")
+            << u"fresh"_s << right << QString() << S::Taken << QString();
+        QTest::newRow("taken with a dialog where the desktop insists")
+            << u"insist-on-dialog"_s << right << QString() << S::Taken << QString();
+        QTest::newRow("an older file is not ours to delete")
+            << u"as-is"_s << right << QString() << S::Taken << QString();
+        QTest::newRow("cancelled")
+            << u"cancel"_s << right << QString() << S::Cancelled << u"cancelled"_s;
+        QTest::newRow("failed, with and without a dialog")
+            << u"fail"_s << right << QString() << S::Refused << u"could not take"_s;
+        QTest::newRow("never answers")
+            << u"silent"_s << right << QString() << S::Error << u"did not answer in time"_s;
+        QTest::newRow("wrong size") << u"fresh"_s << QSize(150, 80) << QString() << S::Error
+                                    << u"150×80 pixels, but the screens are 300×160"_s;
+        QTest::newRow("damaged file")
+            << u"fresh"_s << QSize(0, 1) << QString() << S::Error << u"cannot be read"_s;
+        QTest::newRow("not a local file")
+            << u"as-is"_s << QSize() << u"https://example.org/shot.png"_s << S::Error
+            << u"not a local file"_s;
+        QTest::newRow("missing file") << u"as-is"_s << QSize() << u"file:///no/such/shot.png"_s
+                                      << S::Error << u"cannot be read"_s;
+        QTest::newRow("no such method")
+            << u"no-interface"_s << right << QString() << S::Missing << u"no desktop portal"_s;
+        QTest::newRow("no portal at all")
+            << u"absent"_s << right << QString() << S::Missing << u"no desktop portal"_s;
+    }
+    void screenshot() {
+        QFETCH(QString, scenario);
+        QFETCH(QSize, fileSize);
+        QFETCH(QString, uri);
+        QFETCH(SnapshotResult::Status, status);
+        QFETCH(QString, message);
+
+        // The user's own file, an hour old: never touched, whatever the portal answers.
+        const QString source = filesDir() + u"/shot.png"_s;
+        QFile::remove(source);
+        if (!fileSize.isEmpty())
+            QVERIFY(patterned(fileSize).save(source));
+        else if (fileSize.height() > 0)
+            QVERIFY(QFile(source).open(QIODevice::WriteOnly)); // empty: not an image
+        if (QFile::exists(source)) {
+            QFile file(source);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                     QFileDevice::FileModificationTime));
+            uri = QUrl::fromLocalFile(source).toString();
+        }
+        setScenario(scenario, uri);
+        const QStringList before = files();
+
+        PortalScreenshot shot(m_connection);
+        shot.setTimeouts(answerTime, answerTime);
+        shot.setScreens(screens);
+        std::optional<SnapshotResult> result;
+        awaitAnswer(shot, &PortalScreenshot::request, &result);
+        QCOMPARE(result->status, status);
+        QVERIFY2(result->message.contains(message), qPrintable(result->message));
+        QCOMPARE(files(), before);
+        if (status != SnapshotResult::Status::Taken)
+            return;
+        // One image pixel per device pixel of the denser screen, two per logical pixel.
+        const FrozenScreens& frozen = result->screens;
+        QCOMPARE(frozen.outputs.size(), 2);
+        QCOMPARE(frozen.outputs.at(1).imageRect, QRect(200, 0, 100, 80));
+        QCOMPARE(frozen.imagePixelAt(QPointF(120.5, 10.75)), QPoint(241, 21));
+        QCOMPARE(frozen.imagePixelAt(QPointF(120, 60)), QPoint(-1, -1)); // below the right screen
+        QCOMPARE(frozen.outputImage(1).pixel(41, 21), patterned(fileSize).pixel(241, 21));
+    }
+
+    void pickColor_data() {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<ColorPickResult::Status>("status");
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<QString>("message");
+        using S = ColorPickResult::Status;
+        QTest::newRow("picked") << u"fresh"_s << S::Picked << QColor(0x2a9d8f) << QString();
+        QTest::newRow("cancelled") << u"cancel"_s << S::Cancelled << QColor() << u"cancelled"_s;
+        QTest::newRow("failed") << u"fail"_s << S::Refused << QColor() << u"could not pick"_s;
+        QTest::newRow("never answers")
+            << u"silent"_s << S::Error << QColor() << u"did not answer in time"_s;
+        QTest::newRow("impossible color")
+            << u"bad-color"_s << S::Error << QColor() << u"not valid"_s;
+        QTest::newRow("no portal") << u"absent"_s << S::Missing << QColor() << u"no desktop"_s;
+    }
+    void pickColor() {
+        QFETCH(QString, scenario);
+        QFETCH(ColorPickResult::Status, status);
+        QFETCH(QColor, color);
+        QFETCH(QString, message);
+        setScenario(scenario);
+        PortalColorPicker picker(m_connection);
+        picker.setTimeout(answerTime);
+        std::optional<ColorPickResult> result;
+        awaitAnswer(picker, &PortalColorPicker::pick, &result);
+        QCOMPARE(result->status, status);
+        QCOMPARE(result->color.isValid() ? result->color.rgb() : 0u,
+                 color.isValid() ? color.rgb() : 0u);
+        QVERIFY2(result->message.contains(message), qPrintable(result->message));
+    }
+
+    void hotKeyStatus_data() {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<QString>("binding");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("bound with the preferred keys")
+            << u"fresh"_s << u"CTRL+ALT+LOGO+l"_s << QString();
+        QTest::newRow("declined") << u"cancel"_s << QString() << u"declined"_s;
+        QTest::newRow("never answers") << u"silent"_s << QString() << u"no answer"_s;
+        QTest::newRow("no GlobalShortcuts")
+            << u"no-interface"_s << QString() << u"does not offer global shortcuts"_s;
+        QTest::newRow("no portal at all")
+            << u"absent"_s << QString() << u"does not offer global shortcuts"_s;
+    }
+    void hotKeyStatus() {
+        QFETCH(QString, scenario);
+        QFETCH(QString, binding);
+        QFETCH(QString, reason);
+        setScenario(scenario);
+        PortalGlobalHotKey key(m_connection, answerTime);
+        QSignalSpy changed(&key, &GlobalHotKey::statusChanged);
+        QVERIFY(!key.isAvailable());
+        QTRY_COMPARE_WITH_TIMEOUT(changed.size(), 1, 10'000);
+        QCOMPARE(key.isAvailable(), !binding.isEmpty());
+        QCOMPARE(key.binding(), binding);
+        QVERIFY2(key.unavailableReason().contains(reason), qPrintable(key.unavailableReason()));
+        // Where the desktop cannot bind it, the user is told how to bind it themselves.
+        if (!key.isAvailable())
+            QVERIFY(key.unavailableReason().contains(u"tintmere --pick"_s));
+    }
+
+    void hotKeyFollowsTheDesktop() {
+        setScenario(u"fresh"_s);
+        PortalGlobalHotKey key(m_connection, answerTime);
+        QSignalSpy changed(&key, &GlobalHotKey::statusChanged);
+        QSignalSpy activated(&key, &GlobalHotKey::activated);
+        QTRY_VERIFY(key.isAvailable());
+
+        callStandIn(u"Activate"_s, {u"some-other-shortcut"_s});
+        callStandIn(u"Activate"_s, {u"pick"_s});
+        QTRY_COMPARE(activated.size(), 1);
+
+        callStandIn(u"Rebind"_s, {u"Ctrl+Shift+P"_s});
+        QTRY_COMPARE(key.binding(), u"Ctrl+Shift+P"_s);
+        QVERIFY(key.isAvailable());
+        callStandIn(u"Rebind"_s, {QString()});
+        QTRY_VERIFY(!key.isAvailable());
+        QVERIFY(key.unavailableReason().contains(u"has not given the shortcut"_s));
+        QCOMPARE(changed.size(), 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPortal)
+#include "tst_portal.moc"

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "loupegeometry.h"
+
+#include <QTest>
+
+using tintmere::LoupeGeometry;
+using tintmere::LoupeScreen;
+
+Q_DECLARE_METATYPE(QList<LoupeScreen>)
+
+namespace {
+
+// A desktop of two screens: 1280 x 1024 at scale 1 and, to its right, 800 x 600 logical
+// pixels at scale 2 (1600 x 1200 device pixels).
+const QList<LoupeScreen> kDesktop{{QRect(0, 0, 1280, 1024), 1.0}, {QRect(1280, 0, 800, 600), 2.0}};
+constexpr QSize kLoupe{100, 120};
+
+} // namespace
+
+class TestLoupeGeometry : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void placesBesideThePointerAndStaysOnItsScreen_data() {
+        QTest::addColumn<QList<LoupeScreen>>("screens");
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::newRow("below right") << kDesktop << QPoint(500, 500) << QPoint(524, 524);
+        QTest::newRow("top left corner") << kDesktop << QPoint(0, 0) << QPoint(24, 24);
+        QTest::newRow("right edge flips left")
+            << kDesktop << QPoint(1250, 500) << QPoint(1126, 524);
+        QTest::newRow("bottom edge flips up") << kDesktop << QPoint(500, 1000) << QPoint(524, 856);
+        QTest::newRow("bottom right corner") << kDesktop << QPoint(1279, 1023) << QPoint(1155, 879);
+        // Not onto the next screen: the loupe stays with the pointer.
+        QTest::newRow("right edge beside a screen")
+            << kDesktop << QPoint(1270, 10) << QPoint(1146, 34);
+        QTest::newRow("scale 2") << kDesktop << QPoint(1680, 200) << QPoint(1504, 124);
+        QTest::newRow("scale 2 corner") << kDesktop << QPoint(2879, 1199) << QPoint(1955, 455);
+        QTest::newRow("screen smaller than the loupe")
+            << QList<LoupeScreen>{{QRect(0, 0, 90, 90), 1.0}} << QPoint(50, 50) << QPoint(0, 0);
+        QTest::newRow("outside every screen")
+            << kDesktop << QPoint(2000, 1250) << QPoint(2024, 1274);
+    }
+    void placesBesideThePointerAndStaysOnItsScreen() {
+        QFETCH(QList<LoupeScreen>, screens);
+        QFETCH(QPoint, pointer);
+        QFETCH(QPoint, topLeft);
+        QCOMPARE(tintmere::placeLoupe(pointer, kLoupe, screens), topLeft);
+    }
+
+    void zoomKeepsAMiddlePixel_data() {
+        QTest::addColumn<int>("zoomSize");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<int>("pixelsPerSide");
+        QTest::newRow("zoom size 0") << 0 << 0 << 8 << 17;
+        QTest::newRow("zoom size 1") << 1 << 0 << 12 << 11;
+        QTest::newRow("zoom size 2") << 2 << 0 << 16 << 9;
+        QTest::newRow("unknown zoom size") << 7 << 0 << 12 << 11;
+        QTest::newRow("in, past the end") << 1 << 10 << 24 << 5;
+        QTest::newRow("out, past the end") << 1 << -10 << 4 << 35;
+    }
+    void zoomKeepsAMiddlePixel() {
+        QFETCH(int, zoomSize);
+        QFETCH(int, steps);
+        const LoupeGeometry loupe = LoupeGeometry::forZoomSize(zoomSize).zoomed(steps);
+        QTEST(loupe.pixelSize(), "pixelSize");
+        QTEST(loupe.pixelsPerSide(), "pixelsPerSide");
+        // The frame sits around the middle pixel, inside the pixels.
+        const int middle = loupe.pixelsPerSide() / 2;
+        QCOMPARE(loupe.middleFrame().center(), loupe.pixelRect(middle, middle).center());
+        QVERIFY(loupe.textRect().top() >= loupe.pixelRect(0, loupe.pixelsPerSide() - 1).bottom());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLoupeGeometry)
+#include "tst_loupegeometry.moc"
