@@ -35,16 +35,19 @@ class PrefsController;
 namespace tintmere {
 
 class ApplicationShortcuts;
-class HelpViewer;
+class BlendTool;
+class ColorEditor;
 class FavoritesModel;
+class FavoritesOutline;
 class FavoritesPane;
-class LibraryAutosaver;
+class FileCommands;
+class GlobalPanelTool;
+class HelpViewer;
 class MagnifierControl;
-class MagnifyViewControl;
+class MagnifierTool;
 class PickMode;
 class SimpleTreeNode;
 class UserPrompts;
-struct FavoritesImport;
 struct MenuState;
 struct Notification;
 struct PickRequest;
@@ -55,13 +58,12 @@ class GlobalHotKey;
 class ScreenCapture;
 } // namespace platform
 
-// The application controller: starts and ends the program, keeps every display of the
-// current colour (the selected well of the main palette) in step, records the palette
-// changes for undo, and runs the tools and their drawers. It owns the main window, the
-// favorites tree and the preferences window; the controls are the window's, held here as
-// outlets.
-//
-// Split by role: lifecycle, current colour editing, tools and drawers, global panel.
+// The application controller: starts and ends the program, owns the main window, the
+// favorites tree, the preferences and help windows, and the role classes that do the work
+// (colour editor, blend tool, magnifier, global panel, favorites outline, file commands),
+// each given only its own controls. It applies the palette changes the undo commands carry,
+// opens one drawer at a time, answers the menus and passes the settings to the views.
+// Public entry points whose work a role class does forward to it.
 class AppController : public QObject, public PaletteEditor {
     Q_OBJECT
 
@@ -116,7 +118,7 @@ public:
     void copyColorString(int family);
     void setColor(const Color& color, int index);
     void newColorwellColor(const Notification& notification);
-    QList<Color> colorArray() const;
+    QList<Color> colorArray() const override;
     void setPaletteToColorArray(const QList<Color>& colors);
     void newColorSelected(int tag);
     void setFloatWithFormat(int floatFormat);
@@ -131,7 +133,7 @@ public:
     void toggleWebPreview();
 
     const FormatSettings& formatSettings() const { return m_formats; }
-    int floatFormat() const { return m_floatFormat; }
+    int floatFormat() const;
 
     void applyColor(int index, const Color& color) override;
     void applyPalette(const QList<Color>& colors) override;
@@ -148,7 +150,7 @@ public:
     void toggleMagnify();
     // Plugs in the magnifier of the magnify drawer (not owned); null unplugs it.
     void setMagnifier(MagnifierControl* magnifier);
-    MagnifierControl* magnifier() const { return m_magnifier; }
+    MagnifierControl* magnifier() const;
 
     // --- blend tool
     // The segmented control chose one or two midpoints.
@@ -165,7 +167,7 @@ public:
     void globalColorSelected(QVSelectedColorWell* well);
     // A colour was dropped on a global well: the main palette takes it, with an undo step.
     void globalColorChanged();
-    QVGlobalPanel* globalPanel() const { return m_globalPanel.get(); }
+    QVGlobalPanel* globalPanel() const;
     // The panel's views; null until the panel is made.
     QVGlobalPaletteView* globalPaletteView() const;
     QVGlobalColorInfoView* globalInfoView() const;
@@ -189,8 +191,8 @@ public:
     PickMode* pickMode() const { return m_pickMode.get(); }
 
     // --- favorites outline
-    FavoritesPane* favoritesPane() const { return m_favoritesPane; }
-    FavoritesModel* favoritesModel() const { return m_favoritesModel.get(); }
+    FavoritesPane* favoritesPane() const;
+    FavoritesModel* favoritesModel() const;
     void addFavorite();
     void addGroup();
     void replaceFavorite();
@@ -222,44 +224,12 @@ private:
     void registerObservers();
     void awakeFromNib();
     void connectMainWindow();
-    void connectEditing();
+    void makeRoles();
+    void connectRoles();
     void connectTools();
     void observeDrawers();
-    void setUpGlobalPanel();
-    void saveGlobalPanelState();
-    void setGlobalColor(int index, const Color& color);
-    void applyMagnifierSettings();
-    void setUpBlendTool();
-    void connectBlend();
+    void connectPaletteCommands();
     void reportLibraryProblem(const QString& text);
-    // Quit, Preferences, Help and the like answer their keys in every window of the program.
-    void setUpApplicationShortcuts();
-    void addApplicationShortcutsTo(QWidget* window);
-
-    QVPaletteColorWell* mainWell(int index) const;
-    void showComponents(const Color& color);
-    void showFloatLabels(const Color& color);
-    void checkColorItem(int selectedIndex);
-    void storePrimaryFormat(QStringView entry, int value);
-    void setToolChecked(Tool tool, bool checked);
-    void closeDrawers(std::initializer_list<QVDrawer*> drawers);
-
-    FavoritesLibrary m_library;
-    std::unique_ptr<SimpleTreeNode> m_treeData;
-    std::unique_ptr<MainWindow> m_mainWindow;
-    std::unique_ptr<PrefsController> m_prefsController;
-    std::unique_ptr<HelpViewer> m_helpViewer;
-    std::unique_ptr<ApplicationShortcuts> m_shortcuts;
-    MagnifierControl* m_magnifier = nullptr;
-
-    // A window of its own, made during start-up; null before that.
-    std::unique_ptr<QVGlobalPanel> m_globalPanel;
-
-    FormatSettings m_formats;
-    int m_floatFormat = 3;
-
-private:
-    void setUpMagnifier();
     void reportHotKeyStatus();
     void setUpPickMode();
     // The system-wide key: locks the magnifier while its drawer is out, picks otherwise
@@ -267,50 +237,37 @@ private:
     void hotKeyPressed();
     void startPick(PickRequest request);
     void pickFinished(const PickResult& result);
-    std::unique_ptr<PickMode> m_pickMode;
+    // Quit, Preferences, Help and the like answer their keys in every window of the program.
+    void setUpApplicationShortcuts();
+    void addApplicationShortcutsTo(QWidget* window);
 
-    QPointer<QVMagnifyView> m_magnifyView;
-    std::unique_ptr<MagnifyViewControl> m_magnifyControl;
-    std::unique_ptr<platform::GlobalHotKey> m_hotKey;
-
-    // Favorites, palette commands and files.
-    void setUpFavorites();
-    void tearDownFavorites();
-    void connectPaletteCommands();
-    void connectFiles();
-    void updateFavoritesCommands();
-    void describeFavoritesSelection(MenuState& state) const;
-    // At quit: waits for a running save, writes the final state, and asks the user what to
-    // do when that fails.
-    void saveLibrary();
-    // Writes the library to a file the user chooses; true when it was written.
-    bool saveLibraryCopy();
+    QVPaletteColorWell* mainWell(int index) const;
+    void storePrimaryFormat(QStringView entry, int value);
+    void setToolChecked(Tool tool, bool checked);
+    void closeDrawers(std::initializer_list<QVDrawer*> drawers);
     void showBlendDrawer();
+    void updateFavoritesCommands();
     void setAllWells(const Color& color);
     void copyColorStringOf(const Color& color, int family);
-    // The blend tool's start (0) or end (1) colour.
-    void loadBlendColor(int end, const Color& color);
-    void loadBlendTool(const Color& start, const Color& end);
-    // Blends halfway through the blend tool and puts the tool back as it was.
-    void quickBlend(const Color& start, const Color& end);
-    void sendBlendResult(int selected);
-    void exportPalette();
-    void chooseFavoritesToExport();
-    void exportFavorites(const QList<int>& flags);
-    void openNextFile();
-    // One message for the files that could not be opened, the first few named.
-    static QString gatheredProblems(const QStringList& problems);
-    void showImportSheet(const FavoritesImport& import);
-    void importData(const FavoritesImport& import, const QList<int>& flags);
-    void showSheet(QDialog* sheet);
     UserPrompts& prompts() const;
 
-    std::unique_ptr<FavoritesModel> m_favoritesModel;
-    std::unique_ptr<LibraryAutosaver> m_autosaver;
+    FavoritesLibrary m_library;
+    std::unique_ptr<SimpleTreeNode> m_treeData;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<PrefsController> m_prefsController;
+    std::unique_ptr<HelpViewer> m_helpViewer;
+    std::unique_ptr<ApplicationShortcuts> m_shortcuts;
     std::unique_ptr<UserPrompts> m_prompts;
-    FavoritesPane* m_favoritesPane = nullptr; // the main window's
-    QPointer<QDialog> m_sheet;
-    QStringList m_pendingFiles;
+    FormatSettings m_formats;
+
+    // The roles, made during start-up from the window's controls; they go before it.
+    std::unique_ptr<ColorEditor> m_editor;
+    std::unique_ptr<BlendTool> m_blend;
+    std::unique_ptr<MagnifierTool> m_magnifierTool;
+    std::unique_ptr<GlobalPanelTool> m_globalPanel;
+    std::unique_ptr<FavoritesOutline> m_favorites;
+    std::unique_ptr<FileCommands> m_files;
+    std::unique_ptr<PickMode> m_pickMode;
 };
 
 } // namespace tintmere

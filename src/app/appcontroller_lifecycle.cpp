@@ -2,13 +2,15 @@
 // Start-up, termination, reopening and the window-level commands.
 #include "appcontroller.h"
 #include "applicationshortcuts.h"
+#include "blendtool.h"
+#include "coloreditor.h"
 #include "defaults.h"
-#include "favoritesmodel.h"
+#include "favoritesoutline.h"
+#include "filecommands.h"
 #include "globalhotkey.h"
+#include "globalpaneltool.h"
 #include "helpviewer.h"
-#include "libraryautosaver.h"
-#include "magnifiercontrol.h"
-#include "magnifyviewcontrol.h"
+#include "magnifiertool.h"
 #include "menuvalidation.h"
 #include "notificationcenter.h"
 #include "notificationnames.h"
@@ -58,7 +60,7 @@ AppController::AppController(const QString& libraryPath, QObject* parent)
     m_mainWindow = std::make_unique<MainWindow>();
     awakeFromNib();
     if (loaded.upToDate)
-        m_autosaver->setFileHoldsTree();
+        m_favorites->setFileHoldsTree();
 
     // Nothing of the user's is lost: a damaged library was set aside, and they are told.
     if (loaded.problem)
@@ -70,7 +72,7 @@ AppController::AppController(const QString& libraryPath, QObject* parent)
 AppController::~AppController() {
     Defaults::standard().setWriteFailureHandler({});
     NotificationCenter::defaultCenter().removeObserver(this);
-    tearDownFavorites();
+    m_favorites->detach();
 }
 
 void AppController::registerObservers() {
@@ -79,10 +81,6 @@ void AppController::registerObservers() {
                        [this](const Notification& n) { scrollColorFormat(n); });
     center.addObserver(this, notifications::PrefsUpdate, nullptr,
                        [this](const Notification& n) { updateGUI(n); });
-    center.addObserver(this, notifications::ColorWellChange, nullptr,
-                       [this](const Notification& n) { newColorwellColor(n); });
-    center.addObserver(this, notifications::SliderChange, nullptr,
-                       [this](const Notification& n) { newColorwellColor(n); });
 }
 
 void AppController::awakeFromNib() {
@@ -91,7 +89,13 @@ void AppController::awakeFromNib() {
 
     m_shortcuts = std::make_unique<ApplicationShortcuts>(m_mainWindow.get());
     connectMainWindow();
-    setUpMagnifier();
+    m_magnifierTool = std::make_unique<MagnifierTool>(
+        MagnifierToolWidgets{o.magnifyArea, o.magnifyDrawer, o.lockStatus, o.lockMagnify});
+    connect(m_magnifierTool.get(), &MagnifierTool::useRequested, this,
+            [this] { sendToCurrent(SendSource::Magnifier); });
+    // The system-wide key locks the magnifier or, with its drawer in, picks.
+    connect(m_magnifierTool.get(), &MagnifierTool::hotKeyPressed, this,
+            &AppController::hotKeyPressed);
     setUpPickMode();
 
     for (const QString& text : defaults.paletteValue(keys::SavedColors))
@@ -106,15 +110,24 @@ void AppController::awakeFromNib() {
     o.infoView->setLabel(u"rgb"_s, 1);
     o.infoView->setLabel(u"web"_s, 2);
 
-    setUpBlendTool();
+    m_blend = std::make_unique<BlendTool>(
+        BlendToolWidgets{o.colorOneBlend, o.colorTwoBlend, o.percentAmount, o.leftLabel,
+                         o.rightLabel, o.blendView, o.blendSegmentedControl, o.undoStack},
+        *this);
 
-    m_floatFormat = defaults.intValue(keys::FloatFormat);
-    setFloatWithFormat(m_floatFormat);
+    setFloatWithFormat(defaults.intValue(keys::FloatFormat));
 
     o.paletteView->setFocus();
     updateColorInfo(o.paletteView->selectedColorWell());
 
-    setUpGlobalPanel();
+    m_globalPanel =
+        std::make_unique<GlobalPanelTool>(GlobalPanelWidgets{o.undoStack}, *this, m_formats);
+    // Its own close box hides it too; the tool button and menu item follow.
+    connect(m_globalPanel.get(), &GlobalPanelTool::visibilityChanged, this,
+            [this](bool visible) { setToolChecked(Tool::GlobalPanel, visible); });
+    connect(m_globalPanel.get(), &GlobalPanelTool::paletteChanged, this,
+            &AppController::updateColorLabels);
+    m_globalPanel->showIfShownAtQuit();
     setDrawGloss(defaults.boolValue(keys::DrawGloss));
     updateGlobalPanel();
     setGlobalHotKey(platform::createGlobalHotKey());
@@ -146,12 +159,43 @@ void AppController::connectMainWindow() {
     connect(o.about, &QAction::triggered, this, &AppController::showAbout);
     for (QMenu* menu : window->allMenus())
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
-    connectEditing();
+    for (int family = 0; family < 3; ++family) {
+        connect(o.copyItems[std::size_t(family)], &QAction::triggered, this,
+                [this, family] { copyColorString(family); });
+    }
+    connect(o.webPreview, &QAction::triggered, this, &AppController::toggleWebPreview);
+    makeRoles();
     connectTools();
-    connectBlend();
-    setUpFavorites();
     connectPaletteCommands();
-    connectFiles();
+}
+
+// The roles that need only the window's controls; the others wait for the palette.
+void AppController::makeRoles() {
+    const MainWindowOutlets& o = outlets();
+    m_editor = std::make_unique<ColorEditor>(
+        ColorEditorWidgets{o.paletteView, o.infoView, o.sliders, o.colorFields, o.floatLabels,
+                           o.hexField, o.applyToColors, o.rgbDrawer, o.hexDrawer, o.colorItems,
+                           o.undoStack},
+        *this, m_formats);
+    connect(m_editor.get(), &ColorEditor::refreshed, this, &AppController::updateGlobalPanel);
+
+    const auto askUser = [this]() -> UserPrompts& { return prompts(); };
+    m_favorites = std::make_unique<FavoritesOutline>(
+        FavoritesOutlineWidgets{o.favoritesArea, o.favoritesItems, m_mainWindow.get()}, m_library,
+        *m_treeData, *this, askUser);
+    connect(m_favorites.get(), &FavoritesOutline::problem, this,
+            &AppController::reportLibraryProblem);
+    connect(m_favorites.get(), &FavoritesOutline::selectionChanged, this,
+            &AppController::updateFavoritesCommands);
+    connect(m_favorites.get(), &FavoritesOutline::useRequested, this,
+            [this] { sendToCurrent(SendSource::FavoritesPreview); });
+    updateFavoritesCommands();
+
+    m_files = std::make_unique<FileCommands>(
+        FileCommandsWidgets{m_mainWindow.get(), o.importItem, o.exportItem, o.undoStack},
+        *m_treeData, *this, askUser);
+    connect(m_files.get(), &FileCommands::windowNeeded, this, &AppController::openMainWindow);
+    connect(m_files.get(), &FileCommands::paletteOpened, this, &AppController::updateColorLabels);
 }
 
 void AppController::reportLibraryProblem(const QString& text) {
@@ -161,18 +205,17 @@ void AppController::reportLibraryProblem(const QString& text) {
 
 void AppController::applicationWillTerminate() {
     Defaults& defaults = Defaults::standard();
-    saveGlobalPanelState();
+    m_globalPanel->saveState();
     defaults.setInt(keys::SelectedColorIndex, outlets().paletteView->selectedColorWellIndex());
     defaults.setBool(keys::GlobalStartup, isGlobalPanelVisible());
-    if (m_magnifier && !m_magnifier->isStopped())
-        m_magnifier->stopMagnify();
-    saveLibrary();
+    m_magnifierTool->stop();
+    m_favorites->saveLibrary();
     defaults.sync();
     Q_EMIT terminated();
 }
 
 void AppController::abandonLibraryForExit() {
-    tearDownFavorites();
+    m_favorites->detach();
     static_cast<void>(m_treeData.release());
 }
 
@@ -208,7 +251,7 @@ void AppController::showPreferencePanel() {
 bool AppController::validateMenuItem(const QAction* item) const {
     MenuState state;
     state.hasMainWindow = m_mainWindow->isVisible();
-    describeFavoritesSelection(state);
+    m_favorites->describeSelection(state);
     state.magnifyDrawerClosed = outlets().magnifyDrawer->state() == QVDrawer::Closed;
     const QMenu* menu = menuHolding(item);
     return isMenuItemEnabled(menuCommandOf(item), menuFamilyOf(menu), state);

@@ -3,10 +3,13 @@
 // wells' context menus and the tools' send buttons. Each records its undo step before it
 // changes anything.
 #include "appcontroller.h"
+#include "blendtool.h"
+#include "coloreditor.h"
 #include "colormenus.h"
 #include "defaults.h"
+#include "favoritesoutline.h"
 #include "favoritespane.h"
-#include "magnifiercontrol.h"
+#include "magnifiertool.h"
 #include "menucommand.h"
 #include "menuvalidation.h"
 #include "palettecommands.h"
@@ -115,20 +118,20 @@ void AppController::colorMenuItemSelected(const QAction* item) {
         break;
     case MenuCommand::QuickBlendWith:
         if (choosesWell)
-            quickBlend(color, palette[chosen]);
+            m_blend->quickBlend(color, palette[chosen], o.paletteView->selectedColorWellIndex());
         break;
     case MenuCommand::BlendWith:
         if (!choosesWell)
             break;
-        loadBlendTool(color, palette[chosen]);
+        m_blend->loadBlendTool(color, palette[chosen]);
         showBlendDrawer();
         break;
     case MenuCommand::SendToBlendStart:
-        loadBlendColor(0, color);
+        m_blend->loadBlendColor(0, color);
         showBlendDrawer();
         break;
     case MenuCommand::SendToBlendEnd:
-        loadBlendColor(1, color);
+        m_blend->loadBlendColor(1, color);
         showBlendDrawer();
         break;
     default:
@@ -176,28 +179,27 @@ void AppController::sendToCurrent(SendSource source) {
     if (source == SendSource::FavoritesPreview) {
         // Only a favorite applies; white cells of no selection would wipe the palette.
         MenuState state;
-        describeFavoritesSelection(state);
+        m_favorites->describeSelection(state);
         if (state.favoritesSelectedRows != 1 || state.selectedFavoriteIsGroup)
             QApplication::beep();
         else
-            setPaletteToColorArray(m_favoritesPane->preview()->colors());
+            setPaletteToColorArray(m_favorites->pane()->preview()->colors());
     } else if (source == SendSource::Magnifier) {
-        const std::optional<Color> picked =
-            m_magnifier ? m_magnifier->selectedColor() : std::optional<Color>();
-        if (picked)
+        if (const std::optional<Color> picked = m_magnifierTool->pickedColor())
             setColor(*picked, selected);
         else
             QApplication::beep();
     } else {
-        sendBlendResult(selected);
+        m_blend->sendResult(selected);
     }
     updateColorLabels();
 }
 
-void AppController::showBlendDrawer() {
-    const MainWindowOutlets& o = outlets();
-    closeDrawers({o.rgbDrawer, o.hexDrawer, o.magnifyDrawer});
-    o.blendDrawer->open();
+void AppController::updateFavoritesCommands() {
+    // Adding is always possible; these depend on the selection.
+    FavoritesPane* pane = m_favorites->pane();
+    for (QAction* command : {pane->useAction(), pane->replaceAction(), pane->deleteAction()})
+        command->setEnabled(validateMenuItem(command));
 }
 
 } // namespace tintmere

@@ -14,7 +14,7 @@ void AppController::setUpApplicationShortcuts() {
     // The panel never becomes active, so Qt matches no keys for it: they are matched by hand.
     // Close hides the panel and the panel's tool key toggles it; the drawers' keys stay with
     // the main window, and a panel is not minimized.
-    m_shortcuts->forwardKeysOf(m_globalPanel.get(),
+    m_shortcuts->forwardKeysOf(globalPanel(),
                                {o.quit, o.closeWindow, o.preferences, o.helpItem, o.newWindow,
                                 o.toolItems[std::size_t(Tool::GlobalPanel)], o.lockMagnify});
     // "New Window" brings the main window back from the other windows' keys: it must be

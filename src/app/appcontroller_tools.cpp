@@ -1,19 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tools: four drawers, at most one open, and the global panel.
 #include "appcontroller.h"
-#include "defaults.h"
-#include "magnifiercontrol.h"
+#include "coloreditor.h"
+#include "magnifiertool.h"
 #include "notificationcenter.h"
 #include "notificationnames.h"
 #include "qvdrawer.h"
-#include "qvlockview.h"
 #include "qvpaletteview.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QButtonGroup>
-#include <QCheckBox>
-#include <QLineEdit>
 
 namespace tintmere {
 
@@ -49,11 +46,7 @@ void AppController::toolItemSelected(int tag) {
     const MainWindowOutlets& o = outlets();
     switch (Tool(tag)) {
     case Tool::GlobalPanel:
-        if (isGlobalPanelVisible()) {
-            setGlobalPanelVisible(false);
-        } else {
-            setGlobalPanelVisible(true);
-        }
+        setGlobalPanelVisible(!isGlobalPanelVisible());
         setToolChecked(Tool::GlobalPanel, isGlobalPanelVisible());
         break;
     case Tool::Rgb:
@@ -106,64 +99,27 @@ Tool AppController::indexOfDrawer(const QObject* drawer) const {
 void AppController::drawerWillOpen(QVDrawer* drawer) {
     const MainWindowOutlets& o = outlets();
     setToolChecked(indexOfDrawer(drawer), true);
-    if (drawer == o.hexDrawer) {
-        // A hex entry right after opening changes only the current colour.
-        for (QCheckBox* box : o.applyToColors)
-            box->setChecked(false);
-        const int selected = o.paletteView->selectedColorWellIndex();
-        if (selected >= 0 && selected < int(o.applyToColors.size()))
-            o.applyToColors[std::size_t(selected)]->setChecked(true);
-        o.hexField->setFocus();
-    } else if (drawer == o.magnifyDrawer) {
-        if (m_magnifier)
-            m_magnifier->setDrawLoading(true);
-        o.lockStatus->setIsLocked(false);
-    }
+    if (drawer == o.hexDrawer)
+        m_editor->prepareHexEntry();
+    else if (drawer == o.magnifyDrawer)
+        m_magnifierTool->drawerWillOpen();
 }
 
 void AppController::drawerDidOpen(QVDrawer* drawer) {
-    if (drawer != outlets().magnifyDrawer || !m_magnifier)
-        return;
-    m_magnifier->setDrawLoading(false);
-    m_magnifier->beginMagnify();
-    // A lock pressed while the drawer slid out only flipped the indicator; it shows what
-    // runs now.
-    outlets().lockStatus->setIsLocked(false);
+    if (drawer == outlets().magnifyDrawer)
+        m_magnifierTool->drawerDidOpen();
 }
 
 void AppController::drawerWillClose(QVDrawer* drawer) {
-    const MainWindowOutlets& o = outlets();
     setToolChecked(indexOfDrawer(drawer), false);
-    if (drawer == o.magnifyDrawer) {
-        if (m_magnifier)
-            m_magnifier->stopMagnify();
-        o.lockStatus->setIsLocked(true);
-    }
+    if (drawer == outlets().magnifyDrawer)
+        m_magnifierTool->drawerWillClose();
 }
 
-void AppController::toggleMagnify() {
+void AppController::showBlendDrawer() {
     const MainWindowOutlets& o = outlets();
-    if (o.magnifyDrawer->state() == QVDrawer::Open && m_magnifier) {
-        if (m_magnifier->isStopped())
-            m_magnifier->beginMagnify();
-        else
-            m_magnifier->stopMagnify();
-    }
-    o.lockStatus->toggleStatus();
-}
-
-void AppController::setMagnifier(MagnifierControl* magnifier) {
-    m_magnifier = magnifier;
-    applyMagnifierSettings();
-}
-
-void AppController::applyMagnifierSettings() {
-    if (!m_magnifier)
-        return;
-    const Defaults& defaults = Defaults::standard();
-    m_magnifier->setBoxSize(defaults.intValue(keys::ZoomSize));
-    m_magnifier->setDrawGrid(defaults.boolValue(keys::DrawGrid));
-    m_magnifier->setBorderColor(defaults.colorValue(keys::ZoomBorderColor).value_or(Color{}));
+    closeDrawers({o.rgbDrawer, o.hexDrawer, o.magnifyDrawer});
+    o.blendDrawer->open();
 }
 
 } // namespace tintmere

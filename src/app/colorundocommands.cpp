@@ -2,6 +2,7 @@
 #include "colorundocommands.h"
 
 #include <QCoreApplication>
+#include <QUndoStack>
 
 #include <utility>
 
@@ -44,6 +45,19 @@ void SetPaletteCommand::redo() {
     if (std::exchange(m_skipRedo, false))
         return;
     m_editor.applyPalette(m_after);
+}
+
+void recordColor(QUndoStack& stack, PaletteEditor& editor, int index, const Color& color) {
+    const QList<Color> colors = editor.colorArray();
+    if (index < 0 || index >= colors.size())
+        return;
+    stack.push(new SetColorCommand(editor, index, colors[index], color, ChangeState::ToApply));
+}
+
+void recordPalette(QUndoStack& stack, PaletteEditor& editor, const QList<Color>& colors) {
+    if (colors.size() <= 3)
+        return;
+    stack.push(new SetPaletteCommand(editor, editor.colorArray(), colors, ChangeState::ToApply));
 }
 
 } // namespace tintmere

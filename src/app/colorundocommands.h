@@ -6,6 +6,8 @@
 #include <QList>
 #include <QUndoCommand>
 
+class QUndoStack;
+
 namespace tintmere {
 
 // Where undo and redo put colours back. Applying must not record anything itself: the
@@ -13,6 +15,8 @@ namespace tintmere {
 class PaletteEditor {
 public:
     virtual ~PaletteEditor() = default;
+    // The colours of the palette as they are now.
+    virtual QList<Color> colorArray() const = 0;
     virtual void applyColor(int index, const Color& color) = 0;
     virtual void applyPalette(const QList<Color>& colors) = 0;
 };
@@ -51,5 +55,10 @@ private:
     QList<Color> m_after;
     bool m_skipRedo;
 };
+
+// A change the user asked for, made as one undo step: one well (an index outside the palette
+// changes nothing) or the whole palette (fewer than four colours change nothing).
+void recordColor(QUndoStack& stack, PaletteEditor& editor, int index, const Color& color);
+void recordPalette(QUndoStack& stack, PaletteEditor& editor, const QList<Color>& colors);
 
 } // namespace tintmere

