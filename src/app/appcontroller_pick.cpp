@@ -2,11 +2,13 @@
 // Pick mode: one command takes a colour from anywhere on the screen into a well.
 #include "appcontroller.h"
 #include "defaults.h"
+#include "desktopcolorpicker.h"
 #include "pickmode.h"
 #include "pointergrab.h"
 #include "qvdrawer.h"
 #include "qvmagnifyview.h"
 #include "qvpaletteview.h"
+#include "screensnapshot.h"
 #include "settingskeys.h"
 
 #include <QApplication>
@@ -32,6 +34,7 @@ void AppController::setUpPickMode() {
             return view ? view->screenCapture() : nullptr;
         },
         platform::createPointerGrab());
+    m_pickMode->setDesktop(platform::createScreenSnapshot(), platform::createDesktopColorPicker());
     connect(m_pickMode.get(), &PickMode::finished, this, &AppController::pickFinished);
     // Whatever Tintmere copies (a string row, a menu command, a pick) says so for a moment.
     QClipboard* clipboard = QGuiApplication::clipboard();
