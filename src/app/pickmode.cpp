@@ -185,6 +185,8 @@ void PickMode::begin() {
         return;
     const bool overlay = m_activeGrab != m_grab.get();
     // The overlay goes up first, so that the loupe can stay above it.
+    // Over the frozen screens the overlay draws the loupe where the pointer is: the desktop
+    // would place a window of its own anywhere, over the very pixels to pick perhaps.
     if (overlay)
         m_loupe->winId();
     else
@@ -193,7 +195,10 @@ void PickMode::begin() {
         finish(PickResult::Outcome::Failed, {}, m_activeGrab->failureReason());
         return;
     }
-    m_loupe->show();
+    if (overlay) {
+        showLoupeOnOverlay();
+        return;
+    }
     m_loupe->raise();
     // Qt's own record of the grab sends every event to the loupe, also those the server
     // reports against another of our windows. Over the frozen screens the overlay passes
@@ -271,9 +276,26 @@ bool PickMode::captureFrame() {
     const std::optional<Color> middle = m_loupe->middleColor();
     m_loupe->setText(middle ? QString::fromStdString(hexStringOfColor(*middle, m_settings.formats))
                             : QString());
-    m_loupe->move(placeLoupe(pointer, m_loupe->size(), loupeScreens()));
+    if (m_activeGrab == m_overlayGrab.get())
+        showLoupeOnOverlay();
+    else
+        m_loupe->move(placeLoupe(pointer, m_loupe->size(), loupeScreens()));
     Q_EMIT frameCaptured(pointer, pixels);
     return true;
+}
+
+void PickMode::showLoupeOnOverlay() {
+    platform::OverlayPointerGrab* overlay = m_overlayGrab.get();
+    if (!overlay->isGrabbed())
+        return;
+    // The loupe's placing counts in Qt's device pixels, not in the frozen image's.
+    const QPoint logical = m_frozen->logicalPosition(capture().pointerPosition());
+    const QScreen* screen = QGuiApplication::screenAt(logical);
+    const QPoint pointer =
+        screen ? platform::toDevicePoint(logical, screen->geometry(), screen->devicePixelRatio())
+               : logical;
+    overlay->showPicture(m_loupe->grab().toImage(),
+                         placeLoupe(pointer, m_loupe->size(), loupeScreens()));
 }
 
 void PickMode::finish(PickResult::Outcome outcome, const Color& color, const QString& message) {

@@ -22,6 +22,7 @@ class Defaults;
 namespace platform {
 class DesktopColorPicker;
 class FrozenScreenCapture;
+class OverlayPointerGrab;
 class PointerGrab;
 class ScreenCapture;
 class ScreenSnapshot;
@@ -118,6 +119,7 @@ private:
     void snapshotTaken(const platform::SnapshotResult& result);
     void desktopPicked(const platform::ColorPickResult& result);
     bool captureFrame();
+    void showLoupeOnOverlay();
     // Read afresh, one pixel: exactly what is under the pointer now; none where the screen
     // cannot be read.
     std::optional<Color> colorUnderPointer();
@@ -132,7 +134,7 @@ private:
     std::unique_ptr<platform::ScreenSnapshot> m_snapshot;
     std::unique_ptr<platform::DesktopColorPicker> m_picker;
     std::unique_ptr<platform::FrozenScreenCapture> m_frozen;
-    std::unique_ptr<platform::PointerGrab> m_overlayGrab;
+    std::unique_ptr<platform::OverlayPointerGrab> m_overlayGrab;
     // The grab in use while pick mode is on.
     platform::PointerGrab* m_activeGrab = nullptr;
     std::unique_ptr<QVLoupe> m_loupe;

@@ -17,6 +17,15 @@ namespace tintmere::platform {
 // one device pixel where the screen has the image's scale.
 class FrozenScreenWindow final : public QRasterWindow {
 public:
+    // `picture` at `topLeft` (logical, on the desktop); a null picture shows none.
+    void setPicture(const QImage& picture, QPoint topLeft) {
+        if (m_picture.isNull() && picture.isNull())
+            return;
+        m_picture = picture;
+        m_pictureAt = topLeft - geometry().topLeft();
+        update();
+    }
+
     FrozenScreenWindow(QScreen* screen, QImage image)
         : m_image(std::move(image)) {
         setFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
@@ -30,10 +39,14 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.drawImage(QRect(QPoint(0, 0), size()), m_image);
+        if (!m_picture.isNull())
+            painter.drawImage(m_pictureAt, m_picture);
     }
 
 private:
     QImage m_image;
+    QImage m_picture;
+    QPoint m_pictureAt;
 };
 
 namespace {
@@ -85,15 +98,16 @@ bool OverlayPointerGrab::grab(QWindow* window) {
         if (overlay->geometry().contains(QCursor::pos()))
             focus = overlay.get();
     focus->requestActivate();
-    // The target sits above the overlays, where the desktop lets it.
-    m_target->setTransientParent(focus);
-    m_target->raise();
     return true;
 }
 
+void OverlayPointerGrab::showPicture(const QImage& picture, QPoint topLeft) {
+    // On the screen of its top-left corner: no desktop would place a window for us.
+    for (const auto& overlay : m_windows)
+        overlay->setPicture(overlay->geometry().contains(topLeft) ? picture : QImage(), topLeft);
+}
+
 void OverlayPointerGrab::release() {
-    if (m_target)
-        m_target->setTransientParent(nullptr);
     m_target.clear();
     m_windows.clear();
 }

@@ -16,8 +16,8 @@ class FrozenScreenWindow;
 
 // Where no program may take the pointer (Wayland): a full-screen window on every screen shows
 // the frozen screens, so the user points at the very pixels that will be picked, and passes
-// every motion, click and key on to the grabbing window. The pointer cannot be warped there;
-// moving it moves the pick's pointer only.
+// every motion, click and key on to the grabbing window, which need not show: the overlay
+// shows its picture. The pointer cannot be warped there; moving it moves the pick's pointer.
 class OverlayPointerGrab final : public QObject, public PointerGrab {
     Q_OBJECT
 
@@ -32,6 +32,9 @@ public:
     bool isGrabbed() const override { return !m_windows.empty(); }
     void movePointer(QPoint devicePixel) override;
 
+    // Draws `picture` over the frozen screens with its top-left corner at a logical desktop
+    // position, in place of the last.
+    void showPicture(const QImage& picture, QPoint topLeft);
     // The overlay windows while grabbed, one per screen.
     QList<QWindow*> windows() const;
 

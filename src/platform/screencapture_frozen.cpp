@@ -29,6 +29,11 @@ void FrozenScreenCapture::setPointerPosition(QPoint devicePixel) {
                      std::clamp(devicePixel.y(), area.top(), area.bottom())};
 }
 
+QPoint FrozenScreenCapture::logicalPosition(QPoint devicePixel) const {
+    const QPointF logical = QPointF(devicePixel) / m_screens.scale;
+    return m_screens.bounds.topLeft() + QPoint(int(logical.x()), int(logical.y()));
+}
+
 QString FrozenScreenCapture::unavailableReason() const {
     return isAvailable() ? QString()
                          : QCoreApplication::translate("FrozenScreenCapture",

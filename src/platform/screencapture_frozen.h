@@ -20,6 +20,9 @@ public:
     // The pointer is on this device pixel, kept inside the image.
     void setPointerPosition(QPoint devicePixel);
 
+    // Where a device pixel lies on the desktop, in logical coordinates.
+    QPoint logicalPosition(QPoint devicePixel) const;
+
     bool isAvailable() const override { return !m_screens.image.isNull(); }
     QString unavailableReason() const override;
     QPoint pointerPosition() const override { return m_pointer; }
