@@ -61,7 +61,8 @@ for platform in wayland xcb; do
         pick_ends "$platform" 0 "#$expected"
     done
     pick_print "$platform"
-    wtype -k Escape
+    # wtype's keyboard is new to the program each time: its key map must arrive before the key.
+    wtype -s 300 -k Escape
     pick_ends "$platform" 1 ""
     echo "$platform: picks the pixel under the pointer; Escape cancels"
 done
