@@ -69,6 +69,8 @@ void AppController::setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotK
         // locking reads the screen through that same connection.
         connect(m_hotKey.get(), &platform::GlobalHotKey::activated, this,
                 &AppController::hotKeyPressed, Qt::QueuedConnection);
+        connect(m_hotKey.get(), &platform::GlobalHotKey::statusChanged, this,
+                &AppController::reportHotKeyStatus);
     }
     reportHotKeyStatus();
 
@@ -87,7 +89,8 @@ void AppController::reportHotKeyStatus() {
     if (!m_prefsController)
         return;
     if (m_hotKey)
-        m_prefsController->setHotKeyStatus(m_hotKey->isAvailable(), m_hotKey->unavailableReason());
+        m_prefsController->setHotKeyStatus(m_hotKey->isAvailable(), m_hotKey->unavailableReason(),
+                                           m_hotKey->binding());
     else
         m_prefsController->setHotKeyStatus(false, QString());
 }

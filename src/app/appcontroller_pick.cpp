@@ -8,6 +8,7 @@
 #include "qvdrawer.h"
 #include "qvmagnifyview.h"
 #include "qvpaletteview.h"
+#include "screencapture.h"
 #include "screensnapshot.h"
 #include "settingskeys.h"
 
@@ -76,7 +77,12 @@ void AppController::startPick(PickRequest request) {
 }
 
 void AppController::hotKeyPressed() {
-    if (outlets().magnifyDrawer->state() == QVDrawer::Closed && !QApplication::activeWindow())
+    // Where the screen cannot be read live (Wayland) the magnifier has nothing to lock: the
+    // key picks.
+    const QVMagnifyView* view = magnifyView();
+    const bool live = view && view->screenCapture() && view->screenCapture()->isAvailable();
+    if (!live ||
+        (outlets().magnifyDrawer->state() == QVDrawer::Closed && !QApplication::activeWindow()))
         pickColorFromScreen();
     else
         toggleMagnify();

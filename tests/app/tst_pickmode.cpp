@@ -9,6 +9,7 @@
 #include "fakescreensnapshot.h"
 #include "pickmode.h"
 #include "pointergrab_overlay.h"
+#include "qvdrawer.h"
 #include "qvloupe.h"
 #include "qvpalettecolorwell.h"
 #include "qvpaletteview.h"
@@ -401,6 +402,15 @@ private Q_SLOTS:
         QCOMPARE(QApplication::activeWindow(), nullptr);
         hotKey->press();
         QTRY_VERIFY(m_controller->pickMode()->isActive());
+        m_controller->pickMode()->cancel();
+        // Where the screen cannot be read live, the key picks even with the magnifier open.
+        auto* desktop = new platform::FakeScreenSnapshot;
+        m_controller->pickMode()->setDesktop(std::unique_ptr<platform::ScreenSnapshot>(desktop),
+                                             nullptr);
+        m_screen->setUnavailableReason(u"Not here."_s);
+        m_controller->outlets().magnifyDrawer->open();
+        hotKey->press();
+        QTRY_COMPARE(desktop->requestCount(), 1);
         m_controller->pickMode()->cancel();
     }
 };
