@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appcontroller.h"
 #include "defaults.h"
+#include "desktopcolorpicker.h"
 #include "favoriteslibrary.h"
 #include "pickmode.h"
 #include "pointergrab.h"
 #include "screencapture.h"
+#include "screensnapshot.h"
 #include "singleinstance.h"
 #include "terminationroutine.h"
 #include "terminationwatcher.h"
@@ -30,6 +32,8 @@ int pickAlone() {
         tintmere::platform::createScreenCapture();
     tintmere::PickMode pickMode([&capture] { return capture.get(); },
                                 tintmere::platform::createPointerGrab());
+    pickMode.setDesktop(tintmere::platform::createScreenSnapshot(),
+                        tintmere::platform::createDesktopColorPicker());
     const tintmere::Defaults& defaults = tintmere::Defaults::standard();
     pickMode.setSettings(tintmere::PickSettings::fromDefaults(defaults));
     int status = 1;

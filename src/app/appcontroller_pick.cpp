@@ -2,11 +2,14 @@
 // Pick mode: one command takes a colour from anywhere on the screen into a well.
 #include "appcontroller.h"
 #include "defaults.h"
+#include "desktopcolorpicker.h"
 #include "pickmode.h"
 #include "pointergrab.h"
 #include "qvdrawer.h"
 #include "qvmagnifyview.h"
 #include "qvpaletteview.h"
+#include "screencapture.h"
+#include "screensnapshot.h"
 #include "settingskeys.h"
 
 #include <QApplication>
@@ -32,6 +35,7 @@ void AppController::setUpPickMode() {
             return view ? view->screenCapture() : nullptr;
         },
         platform::createPointerGrab());
+    m_pickMode->setDesktop(platform::createScreenSnapshot(), platform::createDesktopColorPicker());
     connect(m_pickMode.get(), &PickMode::finished, this, &AppController::pickFinished);
     // Whatever Tintmere copies (a string row, a menu command, a pick) says so for a moment.
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -73,7 +77,12 @@ void AppController::startPick(PickRequest request) {
 }
 
 void AppController::hotKeyPressed() {
-    if (outlets().magnifyDrawer->state() == QVDrawer::Closed && !QApplication::activeWindow())
+    // Where the screen cannot be read live (Wayland) the magnifier has nothing to lock: the
+    // key picks.
+    const QVMagnifyView* view = magnifyView();
+    const bool live = view && view->screenCapture() && view->screenCapture()->isAvailable();
+    if (!live ||
+        (outlets().magnifyDrawer->state() == QVDrawer::Closed && !QApplication::activeWindow()))
         pickColorFromScreen();
     else
         toggleMagnify();

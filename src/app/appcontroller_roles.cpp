@@ -87,6 +87,10 @@ void AppController::setScreenCapture(std::unique_ptr<platform::ScreenCapture> ca
 
 void AppController::setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotKey) {
     m_magnifierTool->setGlobalHotKey(std::move(hotKey));
+    // A desktop portal confirms or rebinds the key some time after the start.
+    if (const platform::GlobalHotKey* key = m_magnifierTool->globalHotKey())
+        connect(key, &platform::GlobalHotKey::statusChanged, this,
+                &AppController::reportHotKeyStatus);
     reportHotKeyStatus();
 }
 
@@ -94,7 +98,8 @@ void AppController::reportHotKeyStatus() {
     if (!m_prefsController)
         return;
     if (const platform::GlobalHotKey* hotKey = m_magnifierTool->globalHotKey())
-        m_prefsController->setHotKeyStatus(hotKey->isAvailable(), hotKey->unavailableReason());
+        m_prefsController->setHotKeyStatus(hotKey->isAvailable(), hotKey->unavailableReason(),
+                                           hotKey->binding());
     else
         m_prefsController->setHotKeyStatus(false, QString());
 }

@@ -3,9 +3,13 @@
 
 #include "capturegeometry.h"
 #include "defaults.h"
+#include "desktopcolorpicker.h"
 #include "pointergrab.h"
+#include "pointergrab_overlay.h"
 #include "qvloupe.h"
 #include "screencapture.h"
+#include "screencapture_frozen.h"
+#include "screensnapshot.h"
 #include "settingskeys.h"
 
 #include <QApplication>
@@ -66,13 +70,33 @@ PickMode::~PickMode() {
         m_loupe->removeEventFilter(this);
         m_loupe->releaseKeyboard();
         m_loupe->releaseMouse();
-        m_grab->release();
+        if (m_activeGrab)
+            m_activeGrab->release();
     }
 }
 
 void PickMode::setPointerGrab(std::unique_ptr<platform::PointerGrab> grab) {
     if (!m_active && grab)
         m_grab = std::move(grab);
+}
+
+void PickMode::setDesktop(std::unique_ptr<platform::ScreenSnapshot> snapshot,
+                          std::unique_ptr<platform::DesktopColorPicker> picker) {
+    if (m_active)
+        return;
+    m_snapshot = std::move(snapshot);
+    m_picker = std::move(picker);
+    m_overlayGrab.reset();
+    m_frozen.reset();
+    if (m_snapshot) {
+        m_frozen = std::make_unique<platform::FrozenScreenCapture>();
+        m_overlayGrab = std::make_unique<platform::OverlayPointerGrab>(*m_frozen);
+        connect(m_snapshot.get(), &platform::ScreenSnapshot::finished, this,
+                &PickMode::snapshotTaken);
+    }
+    if (m_picker)
+        connect(m_picker.get(), &platform::DesktopColorPicker::finished, this,
+                &PickMode::desktopPicked);
 }
 
 bool PickMode::start(PickRequest request) {
@@ -88,28 +112,101 @@ bool PickMode::start(PickRequest request) {
         finish(PickResult::Outcome::Failed, {}, tr("Close the open dialog first, then pick."));
         return true;
     }
+    if (m_snapshot) {
+        m_snapshot->request();
+        return true;
+    }
     m_capture = m_captureSource ? m_captureSource() : nullptr;
+    m_activeGrab = m_grab.get();
     if (!m_capture || !m_capture->isAvailable()) {
         finish(PickResult::Outcome::Failed, {},
                m_capture ? m_capture->unavailableReason() : tr("The screen cannot be read."));
         return true;
     }
+    begin();
+    return true;
+}
+
+void PickMode::snapshotTaken(const platform::SnapshotResult& result) {
+    // A late answer, after a cancel.
+    if (!m_active || m_activeGrab)
+        return;
+    using Status = platform::SnapshotResult::Status;
+    switch (result.status) {
+    case Status::Taken:
+        m_frozen->setScreens(result.screens);
+        m_capture = m_frozen.get();
+        m_activeGrab = m_overlayGrab.get();
+        begin();
+        return;
+    case Status::Refused:
+    case Status::Missing:
+        if (m_picker) {
+            m_picker->pick();
+            return;
+        }
+        finish(PickResult::Outcome::Failed, {}, result.message);
+        return;
+    case Status::Cancelled:
+        finish(PickResult::Outcome::Cancelled, {}, result.message);
+        return;
+    case Status::Error:
+        finish(PickResult::Outcome::Failed, {}, result.message);
+        return;
+    }
+}
+
+void PickMode::desktopPicked(const platform::ColorPickResult& result) {
+    if (!m_active || m_activeGrab)
+        return;
+    using Status = platform::ColorPickResult::Status;
+    switch (result.status) {
+    case Status::Picked: {
+        const QColor rgb = result.color.toRgb();
+        finish(PickResult::Outcome::Picked, Color::fromBytes(rgb.red(), rgb.green(), rgb.blue()));
+        return;
+    }
+    case Status::Cancelled:
+        finish(PickResult::Outcome::Cancelled, {}, result.message);
+        return;
+    case Status::Refused:
+    case Status::Missing:
+    case Status::Error:
+        finish(PickResult::Outcome::Failed, {}, result.message);
+        return;
+    }
+}
+
+void PickMode::begin() {
     m_loupe->setLoupeGeometry(LoupeGeometry::forZoomSize(m_settings.zoomSize));
     m_loupe->setDrawGrid(m_settings.drawGrid);
     m_loupe->setBorderColor(m_settings.borderColor);
     if (!captureFrame())
-        return true;
-    m_loupe->show();
-    m_loupe->raise();
-    if (!m_grab->grab(m_loupe->windowHandle())) {
-        finish(PickResult::Outcome::Failed, {}, m_grab->failureReason());
-        return true;
+        return;
+    const bool overlay = m_activeGrab != m_grab.get();
+    // The overlay goes up first, so that the loupe can stay above it.
+    // Over the frozen screens the overlay draws the loupe where the pointer is: the desktop
+    // would place a window of its own anywhere, over the very pixels to pick perhaps.
+    if (overlay)
+        m_loupe->winId();
+    else
+        m_loupe->show();
+    if (!m_activeGrab->grab(m_loupe->windowHandle())) {
+        finish(PickResult::Outcome::Failed, {}, m_activeGrab->failureReason());
+        return;
     }
+    if (overlay) {
+        showLoupeOnOverlay();
+        return;
+    }
+    m_loupe->raise();
     // Qt's own record of the grab sends every event to the loupe, also those the server
-    // reports against another of our windows.
-    m_loupe->grabMouse();
-    m_loupe->grabKeyboard();
-    return true;
+    // reports against another of our windows. Over the frozen screens the overlay passes
+    // them on itself, and a Qt grab would take them from it.
+    if (!overlay) {
+        m_loupe->grabMouse();
+        m_loupe->grabKeyboard();
+    }
 }
 
 void PickMode::cancel() {
@@ -137,7 +234,7 @@ std::optional<Color> PickMode::colorUnderPointer() {
 void PickMode::nudge(QPoint devicePixels) {
     if (!m_active)
         return;
-    m_grab->movePointer(capture().pointerPosition() + devicePixels);
+    m_activeGrab->movePointer(capture().pointerPosition() + devicePixels);
     // The loupe follows at once, whether or not the move comes back as an event.
     m_frameTimer.stop();
     m_frameWanted = false;
@@ -179,9 +276,26 @@ bool PickMode::captureFrame() {
     const std::optional<Color> middle = m_loupe->middleColor();
     m_loupe->setText(middle ? QString::fromStdString(hexStringOfColor(*middle, m_settings.formats))
                             : QString());
-    m_loupe->move(placeLoupe(pointer, m_loupe->size(), loupeScreens()));
+    if (m_activeGrab == m_overlayGrab.get())
+        showLoupeOnOverlay();
+    else
+        m_loupe->move(placeLoupe(pointer, m_loupe->size(), loupeScreens()));
     Q_EMIT frameCaptured(pointer, pixels);
     return true;
+}
+
+void PickMode::showLoupeOnOverlay() {
+    platform::OverlayPointerGrab* overlay = m_overlayGrab.get();
+    if (!overlay->isGrabbed())
+        return;
+    // The loupe's placing counts in Qt's device pixels, not in the frozen image's.
+    const QPoint logical = m_frozen->logicalPosition(capture().pointerPosition());
+    const QScreen* screen = QGuiApplication::screenAt(logical);
+    const QPoint pointer =
+        screen ? platform::toDevicePoint(logical, screen->geometry(), screen->devicePixelRatio())
+               : logical;
+    overlay->showPicture(m_loupe->grab().toImage(),
+                         placeLoupe(pointer, m_loupe->size(), loupeScreens()));
 }
 
 void PickMode::finish(PickResult::Outcome outcome, const Color& color, const QString& message) {
@@ -194,7 +308,9 @@ void PickMode::finish(PickResult::Outcome outcome, const Color& color, const QSt
         m_loupe->releaseKeyboard();
     if (QWidget::mouseGrabber() == m_loupe.get())
         m_loupe->releaseMouse();
-    m_grab->release();
+    if (m_activeGrab)
+        m_activeGrab->release();
+    m_activeGrab = nullptr;
     m_loupe->hide();
     PickResult result{outcome, color, message, std::move(m_request)};
     m_request = {};

@@ -20,8 +20,14 @@ namespace tintmere {
 class Defaults;
 
 namespace platform {
+class DesktopColorPicker;
+class FrozenScreenCapture;
+class OverlayPointerGrab;
 class PointerGrab;
 class ScreenCapture;
+class ScreenSnapshot;
+struct ColorPickResult;
+struct SnapshotResult;
 } // namespace platform
 
 // How the loupe looks: the magnifier's settings and the user's hex variant.
@@ -78,6 +84,15 @@ public:
     platform::PointerGrab& pointerGrab() const { return *m_grab; }
     // Replaces the grab; only while pick mode is off.
     void setPointerGrab(std::unique_ptr<platform::PointerGrab> grab);
+    // Where the screen cannot be read live (Wayland): each pick first freezes the screens
+    // through `snapshot` and picks in an overlay showing them; where the desktop will not
+    // freeze them, its own `picker` picks. Either may be null. Only while pick mode is off.
+    void setDesktop(std::unique_ptr<platform::ScreenSnapshot> snapshot,
+                    std::unique_ptr<platform::DesktopColorPicker> picker);
+    // The grab of the running pick: the overlay over frozen screens, or pointerGrab().
+    platform::PointerGrab* activePointerGrab() const { return m_activeGrab; }
+    // The frozen screens of the running pick; null without a snapshot source.
+    platform::FrozenScreenCapture* frozenScreens() const { return m_frozen.get(); }
 
     // Turns pick mode on; false, changing nothing, while it is already on. A failure to
     // start is reported through finished().
@@ -99,7 +114,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Shows the loupe and takes the pointer, once the pixels can be read.
+    void begin();
+    void snapshotTaken(const platform::SnapshotResult& result);
+    void desktopPicked(const platform::ColorPickResult& result);
     bool captureFrame();
+    void showLoupeOnOverlay();
     // Read afresh, one pixel: exactly what is under the pointer now; none where the screen
     // cannot be read.
     std::optional<Color> colorUnderPointer();
@@ -111,6 +131,12 @@ private:
     std::function<platform::ScreenCapture*()> m_captureSource;
     platform::ScreenCapture* m_capture = nullptr;
     std::unique_ptr<platform::PointerGrab> m_grab;
+    std::unique_ptr<platform::ScreenSnapshot> m_snapshot;
+    std::unique_ptr<platform::DesktopColorPicker> m_picker;
+    std::unique_ptr<platform::FrozenScreenCapture> m_frozen;
+    std::unique_ptr<platform::OverlayPointerGrab> m_overlayGrab;
+    // The grab in use while pick mode is on.
+    platform::PointerGrab* m_activeGrab = nullptr;
     std::unique_ptr<QVLoupe> m_loupe;
     PickSettings m_settings;
     PickRequest m_request;

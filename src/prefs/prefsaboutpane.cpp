@@ -56,10 +56,12 @@ PrefsAboutPane::PrefsAboutPane(QWidget* parent)
     layout->addStretch();
 }
 
-void PrefsAboutPane::setHotKeyStatus(bool available, const QString& reason) {
+void PrefsAboutPane::setHotKeyStatus(bool available, const QString& reason,
+                                     const QString& binding) {
     if (available) {
         m_hotKeyStatus->setText(
-            tr("The hot key %1 locks and unlocks the magnifier from any program.").arg(hotKeyName));
+            tr("The hot key %1 locks and unlocks the magnifier from any program.")
+                .arg(binding.isEmpty() ? hotKeyName : binding));
         return;
     }
     QString text = tr("The hot key %1 is not available.").arg(hotKeyName);

@@ -13,7 +13,8 @@ public:
     explicit PrefsAboutPane(QWidget* parent = nullptr);
 
     // available: the hot key is registered; otherwise reason says why not, for the user.
-    void setHotKeyStatus(bool available, const QString& reason);
+    // binding: the keys the desktop fires it with, where the user chooses them there.
+    void setHotKeyStatus(bool available, const QString& reason, const QString& binding = {});
     QString hotKeyStatusText() const;
 
     // "Version 0.1.0 (build 1a2b3c4)".

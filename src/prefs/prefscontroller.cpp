@@ -191,8 +191,9 @@ void PrefsController::showWindow() {
     m_panel->orderFrontPrefsPanel();
 }
 
-void PrefsController::setHotKeyStatus(bool available, const QString& reason) {
-    m_panes.updateView->setHotKeyStatus(available, reason);
+void PrefsController::setHotKeyStatus(bool available, const QString& reason,
+                                      const QString& binding) {
+    m_panes.updateView->setHotKeyStatus(available, reason, binding);
 }
 
 void PrefsController::prefsItemChanged(QObject* sender) {

@@ -39,7 +39,7 @@ public:
 
     // What the last pane says about the system-wide hot key; reason explains why it is not
     // available.
-    void setHotKeyStatus(bool available, const QString& reason);
+    void setHotKeyStatus(bool available, const QString& reason, const QString& binding = {});
 
     // Writes the setting a plain control stands for, by its tag, and announces it.
     void prefsItemChanged(QObject* sender);

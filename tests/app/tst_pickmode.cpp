@@ -2,10 +2,14 @@
 #include "appcontroller.h"
 #include "colormetatype.h"
 #include "defaults.h"
+#include "fakedesktopcolorpicker.h"
 #include "fakeglobalhotkey.h"
 #include "fakepointergrab.h"
 #include "fakescreencapture.h"
+#include "fakescreensnapshot.h"
 #include "pickmode.h"
+#include "pointergrab_overlay.h"
+#include "qvdrawer.h"
 #include "qvloupe.h"
 #include "qvpalettecolorwell.h"
 #include "qvpaletteview.h"
@@ -29,8 +33,12 @@ using namespace tintmere;
 using platform::FakePointerGrab;
 using platform::FakeScreenCapture;
 using Outcome = PickResult::Outcome;
+using Snapshot = platform::SnapshotResult::Status;
+using DesktopPick = platform::ColorPickResult::Status;
 
 Q_DECLARE_METATYPE(Outcome)
+Q_DECLARE_METATYPE(Snapshot)
+Q_DECLARE_METATYPE(DesktopPick)
 
 namespace {
 
@@ -81,6 +89,31 @@ void perform(QWidget* loupe, FakeScreenCapture& screen, const QStringList& steps
         } else {
             const QKeySequence key(step);
             QTest::keyClick(loupe, Qt::Key(key[0].key()), key[0].keyboardModifiers());
+        }
+    }
+}
+
+// The user's steps over the frozen screens' overlay: "at:X,Y" (the pointer moves to that
+// logical desktop position), "click", or a key name.
+void performOnOverlay(QWindow* overlay, const QStringList& steps) {
+    QPointF at;
+    for (const QString& step : steps) {
+        if (step.startsWith(u"at:")) {
+            const QStringList xy = step.mid(3).split(u',');
+            at = {xy[0].toDouble(), xy[1].toDouble()};
+            QMouseEvent move(QEvent::MouseMove, at, at, at, Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+            QCoreApplication::sendEvent(overlay, &move);
+        } else if (step == u"click") {
+            for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QMouseEvent event(type, at, at, at, Qt::LeftButton,
+                                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                  Qt::NoModifier);
+                QCoreApplication::sendEvent(overlay, &event);
+            }
+        } else {
+            const QKeySequence key(step);
+            QTest::keyClick(overlay, Qt::Key(key[0].key()), key[0].keyboardModifiers());
         }
     }
 }
@@ -209,6 +242,95 @@ private Q_SLOTS:
         QVERIFY(!m_pickMode->loupe()->isVisible());
         QCOMPARE(QWidget::mouseGrabber(), nullptr);
     }
+
+    // Where the screen cannot be read live: frozen screens in an overlay, or the desktop's
+    // own picker.
+    void desktopPicks_data() {
+        QTest::addColumn<Snapshot>("snapshot");
+        QTest::addColumn<int>("scale"); // of the frozen image
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<std::optional<DesktopPick>>("desktopPick");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<QPoint>("picked"); // the frozen image's pixel
+        const QPoint none(-1, -1);
+        const std::optional<DesktopPick> noPicker;
+        const QStringList noSteps;
+        QTest::newRow("frozen, click")
+            << Snapshot::Taken << 1 << QStringList{u"at:5,7"_s, u"click"_s} << noPicker
+            << Outcome::Picked << QPoint(5, 7);
+        QTest::newRow("frozen at scale 2: the device pixel under the pointer")
+            << Snapshot::Taken << 2 << QStringList{u"at:5.5,7.25"_s, u"click"_s} << noPicker
+            << Outcome::Picked << QPoint(11, 14);
+        QTest::newRow("frozen, arrows nudge without a warp")
+            << Snapshot::Taken << 1 << QStringList{u"at:5,7"_s, u"Shift+Right"_s, u"Return"_s}
+            << noPicker << Outcome::Picked << QPoint(15, 7);
+        QTest::newRow("frozen, escape")
+            << Snapshot::Taken << 1 << QStringList{u"at:5,7"_s, u"Escape"_s} << noPicker
+            << Outcome::Cancelled << none;
+        QTest::newRow("refused: the desktop picks")
+            << Snapshot::Refused << 1 << noSteps << std::optional(DesktopPick::Picked)
+            << Outcome::Picked << none;
+        QTest::newRow("missing: the desktop's picker cancelled")
+            << Snapshot::Missing << 1 << noSteps << std::optional(DesktopPick::Cancelled)
+            << Outcome::Cancelled << none;
+        QTest::newRow("refused: the desktop's picker fails")
+            << Snapshot::Refused << 1 << noSteps << std::optional(DesktopPick::Error)
+            << Outcome::Failed << none;
+        QTest::newRow("missing, and no picker either")
+            << Snapshot::Missing << 1 << noSteps << noPicker << Outcome::Failed << none;
+        QTest::newRow("user declines")
+            << Snapshot::Cancelled << 1 << noSteps << noPicker << Outcome::Cancelled << none;
+        QTest::newRow("no answer")
+            << Snapshot::Error << 1 << noSteps << noPicker << Outcome::Failed << none;
+    }
+    void desktopPicks() {
+        QFETCH(Snapshot, snapshot);
+        QFETCH(int, scale);
+        QFETCH(QStringList, steps);
+        QFETCH(std::optional<DesktopPick>, desktopPick);
+        QFETCH(QPoint, picked);
+        auto* desktop = new platform::FakeScreenSnapshot;
+        auto* picker = desktopPick ? new platform::FakeDesktopColorPicker : nullptr;
+        m_pickMode->setDesktop(std::unique_ptr<platform::ScreenSnapshot>(desktop),
+                               std::unique_ptr<platform::DesktopColorPicker>(picker));
+        QSignalSpy finished(m_pickMode.get(), &PickMode::finished);
+        QVERIFY(m_pickMode->start());
+        QCOMPARE(desktop->requestCount(), 1);
+        QVERIFY(!m_pickMode->loupe()->isVisible()); // nothing shows before the screens freeze
+
+        const QList<platform::ScreenLayout> screens = platform::currentScreenLayout();
+        QImage image(platform::frozenImageSize(screens) * scale, QImage::Format_RGB32);
+        for (int y = 0; y < 20 * scale; ++y)
+            for (int x = 0; x < 20 * scale; ++x)
+                image.setPixel(x, y, screenPixel({x, y}));
+        const QString message = snapshot == Snapshot::Taken ? QString() : u"Not today."_s;
+        desktop->answer({snapshot, platform::freezeScreens(image, screens), message});
+        if (snapshot == Snapshot::Taken) {
+            auto* overlay =
+                dynamic_cast<platform::OverlayPointerGrab*>(m_pickMode->activePointerGrab());
+            QVERIFY(overlay && overlay->isGrabbed());
+            QCOMPARE(overlay->windows().size(), screens.size());
+            performOnOverlay(overlay->windows().first(), steps);
+        }
+        if (picker) {
+            QCOMPARE(picker->pickCount(), 1);
+            picker->answer({*desktopPick, QColor(0x10, 0x20, 0x30),
+                            *desktopPick == DesktopPick::Picked ? QString() : u"No."_s});
+        }
+
+        QCOMPARE(finished.count(), 1);
+        const auto result = finished.first().first().value<PickResult>();
+        QTEST(result.outcome, "outcome");
+        if (result.outcome == Outcome::Picked)
+            QCOMPARE(result.color, picked == QPoint(-1, -1) ? Color::fromBytes(0x10, 0x20, 0x30)
+                                                            : colorAt(picked));
+        // What the portal said reaches the user unless the pick went through.
+        QCOMPARE(result.message.isEmpty(), steps.size() > 0 || desktopPick == DesktopPick::Picked);
+        QVERIFY(!m_pickMode->isActive());
+        QVERIFY(!m_pickMode->loupe()->isVisible());
+        for (QWindow* window : QGuiApplication::topLevelWindows())
+            QVERIFY2(!window->isVisible(), qPrintable(window->title()));
+    }
 };
 
 // Pick mode inside the program: its entry points and where the colour goes.
@@ -280,6 +402,15 @@ private Q_SLOTS:
         QCOMPARE(QApplication::activeWindow(), nullptr);
         hotKey->press();
         QTRY_VERIFY(m_controller->pickMode()->isActive());
+        m_controller->pickMode()->cancel();
+        // Where the screen cannot be read live, the key picks even with the magnifier open.
+        auto* desktop = new platform::FakeScreenSnapshot;
+        m_controller->pickMode()->setDesktop(std::unique_ptr<platform::ScreenSnapshot>(desktop),
+                                             nullptr);
+        m_screen->setUnavailableReason(u"Not here."_s);
+        m_controller->outlets().magnifyDrawer->open();
+        hotKey->press();
+        QTRY_COMPARE(desktop->requestCount(), 1);
         m_controller->pickMode()->cancel();
     }
 };

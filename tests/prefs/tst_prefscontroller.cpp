@@ -57,7 +57,7 @@ using FreeColorStoresBothKeysInOneStepRow = std::tuple<QString, QString, QString
 using ShowsStoredSettingsWithoutWritingRow = std::tuple<QString, QVariant, QString, QVariant>;
 using PaneSwitchKeepsTheTopEdgeRow = std::tuple<int, int>;
 using KeyboardClosesAndSwitchesPanesRow = std::tuple<QKeySequence, bool, QString>;
-using AboutPaneSaysWhereTheHotKeyStandsRow = std::tuple<bool, QString>;
+using AboutPaneSaysWhereTheHotKeyStandsRow = std::tuple<bool, QString, QString>;
 
 class TestPrefsController : public QObject {
     Q_OBJECT
@@ -295,17 +295,20 @@ private Q_SLOTS:
 
     void aboutPaneSaysWhereTheHotKeyStands_data() {
         const Rows<AboutPaneSaysWhereTheHotKeyStandsRow> row;
-        row("available", true, QString());
-        row("held elsewhere", false, u"Another program holds it."_s);
+        row("available", true, QString(), u"Ctrl+Alt+Super+L"_s);
+        row("bound by the desktop", true, QString(), u"Super+P"_s);
+        row("held elsewhere", false, u"Another program holds it."_s, QString());
     }
 
     void aboutPaneSaysWhereTheHotKeyStands() {
-        ROW(AboutPaneSaysWhereTheHotKeyStandsRow, available, reason);
+        ROW(AboutPaneSaysWhereTheHotKeyStandsRow, available, reason, binding);
         PrefsController prefs;
-        prefs.setHotKeyStatus(available, reason);
+        prefs.setHotKeyStatus(available, reason,
+                              binding == u"Ctrl+Alt+Super+L" ? QString() : binding);
         const QString text =
             prefs.viewOfIndex(5)->findChild<QLabel*>(u"hotKeyStatusLabel"_s)->text();
         QVERIFY(text.contains(reason));
+        QVERIFY(text.contains(binding));
         QCOMPARE(text.contains(u"not available"_s), !available);
         auto* version = prefs.viewOfIndex(5)->findChild<QLabel*>(u"versionLabel"_s);
         QVERIFY(version->text().contains(QStringLiteral(TINTMERE_VERSION)));
