@@ -239,12 +239,7 @@ show_pattern() {
     } >"$E2E_HOME/pattern.ppm"
     display -title pattern -geometry "+${1:-850}+${2:-400}" "$E2E_HOME/pattern.ppm" &
     HELPER_PIDS+=($!)
-    pattern=
-    for _ in $(seq 100); do
-        pattern=$(xdotool search --onlyvisible --name '^pattern$' 2>/dev/null | head -n 1) || true
-        [ -n "$pattern" ] && break
-        sleep 0.1
-    done
+    pattern=$(wait_window pattern 10) || true
     [ -n "$pattern" ] || fail "the window of known colours did not show"
     origin "$pattern"
     PX=$WX PY=$WY

@@ -12,12 +12,7 @@ show_pattern
 # A window that reports every button press it gets, beside the pattern.
 xev -geometry 120x100+850+560 -name below -event button >"$E2E_HOME/below.log" 2>&1 &
 HELPER_PIDS+=($!)
-below=
-for _ in $(seq 100); do
-    below=$(xdotool search --onlyvisible --name '^below$' 2>/dev/null | head -n 1) || true
-    [ -n "$below" ] && break
-    sleep 0.1
-done
+below=$(wait_window below 10) || true
 [ -n "$below" ] || fail "the window below did not show"
 origin "$below"
 BX=$WX BY=$WY
