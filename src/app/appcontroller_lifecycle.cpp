@@ -4,6 +4,7 @@
 #include "applicationshortcuts.h"
 #include "blendtool.h"
 #include "coloreditor.h"
+#include "contraststrip.h"
 #include "defaults.h"
 #include "favoritesoutline.h"
 #include "filecommands.h"
@@ -178,6 +179,15 @@ void AppController::makeRoles() {
                            o.undoStack},
         *this, m_formats);
     connect(m_editor.get(), &ColorEditor::refreshed, this, &AppController::updateGlobalPanel);
+
+    m_contrast =
+        std::make_unique<ContrastStrip>(ContrastStripWidgets{o.contrastView, o.showContrast});
+    connect(m_contrast.get(), &ContrastStrip::shownChanged, m_mainWindow.get(),
+            &MainWindow::setContrastStripShown);
+    connect(m_editor.get(), &ColorEditor::refreshed, this, [this] {
+        m_contrast->update(colorArray(), outlets().paletteView->selectedColorWellIndex());
+    });
+    m_contrast->restore();
 
     const auto askUser = [this]() -> UserPrompts& { return prompts(); };
     m_favorites = std::make_unique<FavoritesOutline>(
