@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Layers: app. The work behind one slider step: the colour built from the sliders, the
 // well set, and every display refreshed (sliders, fields, labels, strings, tooltips and the
-// stored palette). Runs on the offscreen platform with an in-memory settings store.
+// stored palette), with and without the contrast strip. Runs on the offscreen platform with an
+// in-memory settings store.
 #include "appcontroller.h"
 #include "defaults.h"
 #include "qvscrollslider.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -53,5 +55,16 @@ void BM_UpdateColorLabels(benchmark::State& state) {
         controller.updateColorLabels();
 }
 BENCHMARK(BM_UpdateColorLabels);
+
+// The same with the contrast strip showing: three pairs' ratios, Lc and marks on top.
+void BM_UpdateColorLabelsWithContrast(benchmark::State& state) {
+    tintmere::AppController& controller = *program().controller;
+    QAction* showContrast = controller.outlets().showContrast;
+    showContrast->trigger();
+    for (auto _ : state)
+        controller.updateColorLabels();
+    showContrast->trigger();
+}
+BENCHMARK(BM_UpdateColorLabelsWithContrast);
 
 } // namespace
