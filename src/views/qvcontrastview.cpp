@@ -142,6 +142,12 @@ QVContrastView::QVContrastView(QWidget* parent)
         }
     }
     grid->setColumnStretch(4, 1);
+    // The strip keeps its height whatever it shows, so the window need not follow it.
+    for (QWidget* cell : findChildren<QWidget*>()) {
+        QSizePolicy policy = cell->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        cell->setSizePolicy(policy);
+    }
     setColors({}, -1);
 }
 
