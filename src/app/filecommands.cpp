@@ -173,6 +173,13 @@ void FileCommands::exportFavorites(const QList<int>& flags) {
         InterchangeContents contents;
         qsizetype row = 0;
         collectTicked(m_tree.children(), {}, flags, row, contents.groups);
+        // A palette of no colours is no GIMP palette or style sheet anyone could read.
+        if (contents.groups.isEmpty() && type != u"json") {
+            m_prompts().reportError(
+                m_w.window, tr("Nothing was exported: tick at least one favorite to write “%1”.")
+                                .arg(QFileInfo(path).fileName()));
+            return;
+        }
         problem = writeInterchange(path, std::move(contents), type);
     }
     if (problem) {

@@ -297,6 +297,22 @@ private Q_SLOTS:
         QCOMPARE(paletteText(m_palette.colors), u"ffffff ffffff ffffff ffffff"_s);
     }
 
+    // No favorite ticked: a GIMP palette of no colours could not be read back.
+    void exportingNoFavoritesToGimpWritesNothing() {
+        addLibrary();
+        QTemporaryDir folder;
+        m_prompts->fileToSave = folder.filePath(u"None.gpl"_s);
+        m_files->saveDocument();
+        waitForSheet<ExportSheet>()->favoritesButton()->click();
+        auto* selection = waitForSheet<FavoritesSelectionSheet>();
+        for (int row = 0; row < 4; ++row)
+            selection->setTicked(row, false);
+        selection->acceptButton()->click();
+        QCOMPARE(m_prompts->errors.size(), 1);
+        QVERIFY(m_prompts->errors.first().contains(u"None.gpl"_s));
+        QVERIFY(!QFile::exists(m_prompts->fileToSave));
+    }
+
     // Many bad files handed over at once make one message that names the first few.
     void badFilesHandedOverTogetherGiveOneMessage_data() {
         QTest::addColumn<int>("count");
