@@ -9,7 +9,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUndoStack>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace tintmere;
@@ -80,21 +79,6 @@ private Q_SLOTS:
         QVERIFY2(lc.match(cell(u"apca0"_s)).hasMatch(), qPrintable(cell(u"apca0"_s)));
     }
 
-    void followsEveryChangeAndUndo() {
-        o().showContrast->trigger();
-        m_controller->setColor(*Color::colorFromHex("777777"), 0);
-        QCOMPARE(cell(u"ratio0"_s), u"4.48:1"_s);
-        m_controller->setColor(*Color::colorFromHex("000000"), 1);
-        QCOMPARE(cell(u"ratio0"_s), u"4.69:1"_s);
-        o().undoStack->undo();
-        QCOMPARE(cell(u"ratio0"_s), u"4.48:1"_s);
-        // Hidden, it is brought up to date when it shows again.
-        o().showContrast->trigger();
-        m_controller->setColor(*Color::colorFromHex("000000"), 0);
-        o().showContrast->trigger();
-        QCOMPARE(cell(u"ratio0"_s), u"21.00:1"_s);
-    }
-
     // Never rounded onto a threshold the ratio misses.
     void ratioText_data() {
         QTest::addColumn<double>("ratio");
@@ -102,7 +86,6 @@ private Q_SLOTS:
         QTest::newRow("just under AA body") << 4.4999 << u"4.49:1"_s;
         QTest::newRow("just under AA large") << 2.996 << u"2.99:1"_s;
         QTest::newRow("just under AAA body") << 6.999 << u"6.99:1"_s;
-        QTest::newRow("on AA body") << 4.5 << u"4.50:1"_s;
         QTest::newRow("between") << 4.478 << u"4.48:1"_s;
     }
     void ratioText() {
@@ -118,9 +101,12 @@ private Q_SLOTS:
         const int height = window->height();
         QVERIFY(!o().contrastView->isVisible());
         QVERIFY(!o().showContrast->isChecked());
+        // Changes while it is hidden show when it does.
+        m_controller->setColor(*Color::colorFromHex("777777"), 0);
 
         o().showContrast->trigger();
         QVERIFY(o().contrastView->isVisible());
+        QCOMPARE(cell(u"ratio0"_s), u"4.48:1"_s);
         QVERIFY(o().showContrast->isChecked());
         // The window grows by the strip; nothing else gives up room.
         QCOMPARE(window->height(), height + o().contrastView->sizeHint().height());
