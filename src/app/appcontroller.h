@@ -36,6 +36,7 @@ namespace tintmere {
 
 class ApplicationShortcuts;
 class BlendTool;
+class ClipboardCommands;
 class ColorEditor;
 class FavoritesModel;
 class FavoritesOutline;
@@ -60,7 +61,8 @@ class ScreenCapture;
 
 // The application controller: starts and ends the program, owns the main window, the
 // favorites tree, the preferences and help windows, and the role classes that do the work
-// (colour editor, blend tool, magnifier, global panel, favorites outline, file commands),
+// (colour editor, blend tool, magnifier, global panel, favorites outline, file commands,
+// clipboard commands),
 // each given only its own controls. It applies the palette changes the undo commands carry,
 // opens one drawer at a time, answers the menus and passes the settings to the views.
 // Public entry points whose work a role class does forward to it.
@@ -267,6 +269,7 @@ private:
     std::unique_ptr<GlobalPanelTool> m_globalPanel;
     std::unique_ptr<FavoritesOutline> m_favorites;
     std::unique_ptr<FileCommands> m_files;
+    std::unique_ptr<ClipboardCommands> m_clipboard;
     std::unique_ptr<PickMode> m_pickMode;
 };
 
