@@ -62,9 +62,9 @@ class ScreenCapture;
 // The application controller: starts and ends the program, owns the main window, the
 // favorites tree, the preferences and help windows, and the role classes that do the work
 // (colour editor, blend tool, magnifier, global panel, favorites outline, file commands,
-// clipboard commands),
-// each given only its own controls. It applies the palette changes the undo commands carry,
-// opens one drawer at a time, answers the menus and passes the settings to the views.
+// clipboard commands), each given only its own controls. It applies the palette changes the
+// undo commands carry, opens one drawer at a time, answers the menus and passes the settings
+// to the views.
 // Public entry points whose work a role class does forward to it.
 class AppController : public QObject, public PaletteEditor {
     Q_OBJECT

@@ -14,7 +14,7 @@ clip() {
 # The radio button of well 1: a click there keeps well 1 selected and the palette in focus.
 FOCUS_SPOT_X=72 FOCUS_SPOT_Y=95
 
-oklch=$("$COLOR_TOOL" convert --to hex 'oklch(0.7 0.1 200)' | tr -d '#' | tr 'A-F' 'a-f')
+oklch=$("$COLOR_TOOL" format '%Xr%Xg%Xb' 'oklch(0.7 0.1 200)')
 [[ "$oklch" =~ ^[0-9a-f]{6}$ ]] || fail "tintmere-color wrote '$oklch'"
 
 start_app

@@ -207,7 +207,8 @@ private Q_SLOTS:
         QSignalSpy asked(view.get(), &QVInfoView::rowMenuRequested);
         NotificationLog rightClicks(tintmere::notifications::ColorInfoRightClick);
         if (gesture == u"key") {
-            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2));
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                                    row->mapToGlobal(QPoint(2, 2)));
             QApplication::sendEvent(row, &event);
         } else {
             const QPointF at(5, 5);
