@@ -50,14 +50,13 @@ public:
     // undo step. Beeps and changes nothing when there is none; answers whether it pasted.
     bool paste();
 
+private:
     // What a paste takes from the clipboard's contents: a colour before text.
     static std::optional<Color> colorFromMimeData(const QMimeData* mime);
     // Adds the "Copy As" items for the colour to the menu: each shows what it copies.
     static void addCopyAsItems(QMenu* menu, const Color& color);
     // The menu of info row index: copy its string, its next notation, "Copy As".
     QMenu* rowMenu(int index, QWidget* parent) const;
-
-private:
     Color currentColor() const;
     void showRowMenu(int index, const QPoint& globalPos) const;
     void showMessage(const QString& text) const;
