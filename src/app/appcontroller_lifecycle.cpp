@@ -3,6 +3,7 @@
 #include "appcontroller.h"
 #include "applicationshortcuts.h"
 #include "blendtool.h"
+#include "clipboardcommands.h"
 #include "coloreditor.h"
 #include "contraststrip.h"
 #include "defaults.h"
@@ -206,6 +207,11 @@ void AppController::makeRoles() {
         *m_treeData, *this, askUser);
     connect(m_files.get(), &FileCommands::windowNeeded, this, &AppController::openMainWindow);
     connect(m_files.get(), &FileCommands::paletteOpened, this, &AppController::updateColorLabels);
+
+    m_clipboard = std::make_unique<ClipboardCommands>(
+        ClipboardCommandsWidgets{o.paletteView, o.infoView, o.copy, o.paste, o.copyAsMenu,
+                                 m_mainWindow->statusBar(), o.undoStack},
+        *this, m_formats);
 }
 
 void AppController::reportLibraryProblem(const QString& text) {

@@ -368,6 +368,10 @@ void MainWindow::buildMenus() {
     edit->addAction(o.undo);
     edit->addAction(o.redo);
     edit->addSeparator();
+    o.copy = edit->addAction(tr("Copy"));
+    o.paste = edit->addAction(tr("Paste"));
+    o.copyAsMenu = edit->addMenu(tr("Copy As"));
+    edit->addSeparator();
     o.preferences = edit->addAction(tr("Preferences..."));
     o.preferences->setShortcut(QKeySequence(u"Ctrl+,"_s));
     o.preferences->setMenuRole(QAction::PreferencesRole);

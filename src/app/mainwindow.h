@@ -78,6 +78,10 @@ struct MainWindowOutlets {
     // Enabled by the undo stack itself.
     QAction* undo = nullptr;
     QAction* redo = nullptr;
+    // Edit ▸ Copy, Paste and the "Copy As" submenu, filled as it opens.
+    QAction* copy = nullptr;
+    QAction* paste = nullptr;
+    QMenu* copyAsMenu = nullptr;
     std::array<QAction*, 4> colorItems{}; // "Color 1" to "Color 4"
     std::array<QAction*, 3> copyItems{};  // hex, RGB, web
     QAction* webPreview = nullptr;
