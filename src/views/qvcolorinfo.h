@@ -90,6 +90,10 @@ private:
     qreal textWidth(const QString& text) const;
 
     QString m_string;
+    // What the row shows and how wide it is, measured again only when the text, font or room
+    // changes: the row is laid out and painted far more often than that.
+    QString m_shown;
+    qreal m_shownWidth = 0;
     bool m_hasString = false;
     QColor m_backgroundColor = QColor::fromRgbF(0.6f, 0.6f, 0.6f);
     QColor m_altBackgroundColor = QColor::fromRgbF(0.5f, 0.5f, 0.5f);
