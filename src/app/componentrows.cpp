@@ -66,7 +66,7 @@ void describeComponentRow(const ComponentRow& row, ColorModel model, int compone
         const QSignalBlocker blocker(row.slider);
         row.slider->setRange(0, units);
         row.slider->setSingleStep(1);
-        row.slider->setPageStep(std::max(1, units / 16));
+        row.slider->setPageStep(std::max(1, (units + 1) / 16));
     }
     row.slider->setToolTip(tr("%1 component").arg(text.name));
     row.slider->setAccessibleName(tr("%1 slider").arg(text.name));

@@ -34,7 +34,9 @@ ComponentSpinBox::ComponentSpinBox(QWidget* parent)
 
 void ComponentSpinBox::showValue(double value) {
     value = rounded(value);
-    if (value == this->value() && typedValue() == value)
+    // The text may read the value before value() does: typing reaches the program first.
+    const std::optional<double> typed = textValue();
+    if (typed ? *typed == value : value == this->value())
         return;
     const QSignalBlocker blocker(this);
     setValue(value);
@@ -45,12 +47,18 @@ double ComponentSpinBox::rounded(double value) const {
     return std::round(value * scale) / scale;
 }
 
-double ComponentSpinBox::typedValue() const {
+std::optional<double> ComponentSpinBox::textValue() const {
     bool ok = false;
     double typed = locale().toDouble(cleanText(), &ok);
     if (!ok)
         typed = cleanText().toDouble(&ok); // a point where the locale writes a comma
-    return ok && std::isfinite(typed) ? std::clamp(rounded(typed), minimum(), maximum()) : value();
+    if (!ok || !std::isfinite(typed))
+        return std::nullopt;
+    return std::clamp(rounded(typed), minimum(), maximum());
+}
+
+double ComponentSpinBox::typedValue() const {
+    return textValue().value_or(value());
 }
 
 void ComponentSpinBox::stepBy(int steps) {

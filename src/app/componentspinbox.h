@@ -3,6 +3,8 @@
 
 #include <QDoubleSpinBox>
 
+#include <optional>
+
 namespace tintmere {
 
 // A colour component field with its stepper: 0 to 255 in whole numbers, or the range and
@@ -33,6 +35,7 @@ Q_SIGNALS:
 
 private:
     double rounded(double value) const;
+    std::optional<double> textValue() const;
 
     bool m_edited = false;
 };

@@ -96,8 +96,11 @@ private Q_SLOTS:
             w.componentLabels[c] = new QLabel(d);
         }
         w.colorModels = new QButtonGroup(d);
-        for (ColorModel model : allColorModels)
-            w.colorModels->addButton(new QToolButton(d), int(model));
+        for (ColorModel model : allColorModels) {
+            auto* button = new QToolButton(d);
+            button->setCheckable(true);
+            w.colorModels->addButton(button, int(model));
+        }
         w.gamutMark = new QLabel(d);
         w.hexField = new QLineEdit(d);
         for (QCheckBox*& box : w.applyToColors)
