@@ -4,7 +4,7 @@
 // stored palette). Runs on the offscreen platform with an in-memory settings store.
 #include "appcontroller.h"
 #include "defaults.h"
-#include "qvscrollslider.h"
+#include "qvcolorscaleslider.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

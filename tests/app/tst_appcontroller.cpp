@@ -8,6 +8,7 @@
 #include "notificationcenter.h"
 #include "notificationnames.h"
 #include "qvcolorinfo.h"
+#include "qvcolorscaleslider.h"
 #include "qvdrawer.h"
 #include "qvglobalpaletteview.h"
 #include "qvglobalpanel.h"
@@ -17,7 +18,6 @@
 #include "qvpalettecolorwell.h"
 #include "qvpaletteview.h"
 #include "qvradiocolorwell.h"
-#include "qvscrollslider.h"
 #include "qvselectedcolorwell.h"
 
 #include <QAbstractButton>
