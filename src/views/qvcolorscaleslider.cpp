@@ -16,7 +16,7 @@ namespace {
 // The track is this tall, centred on the groove, so the colours read at a glance.
 constexpr qreal kTrackHeight = 10.0;
 // Hatch lines of the parts outside sRGB, this far apart.
-constexpr qreal kHatchSpacing = 4.0;
+constexpr qreal kHatchSpacing = 5.0;
 
 } // namespace
 
@@ -110,10 +110,16 @@ void QVColorScaleSlider::paintTrack(QPainter& painter, const QRectF& track, qrea
         }
         if (!outside.isEmpty()) {
             painter.setClipPath(outline.intersected(outside));
-            painter.setPen(QPen(QColor(0, 0, 0, 110), 1.0));
+            // A dark and a light line side by side show on any colour.
+            const QPen dark(QColor(0, 0, 0, 120), 1.0);
+            const QPen light(QColor(255, 255, 255, 120), 1.0);
             for (qreal x = track.left() - track.height(); x < track.right(); x += kHatchSpacing) {
+                painter.setPen(dark);
                 painter.drawLine(QPointF(x, track.bottom()),
                                  QPointF(x + track.height(), track.top()));
+                painter.setPen(light);
+                painter.drawLine(QPointF(x + 1, track.bottom()),
+                                 QPointF(x + 1 + track.height(), track.top()));
             }
         }
     }
