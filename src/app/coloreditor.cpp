@@ -173,7 +173,13 @@ void ColorEditor::showComponents(const Color& color) {
         }
         m_w.colorFields[c]->showValue(colorModel() == ColorModel::RGB ? slider->value()
                                                                       : components[c]);
-        // Each track shows the colours its slider gives with the others as they are now.
+        // Each track shows the colours its slider gives with the others as they are now; while
+        // only its own slider moves it stays as it is.
+        Components drawnWith = components;
+        drawnWith[c] = 0.0;
+        if (m_tracksDrawnWith[c] == drawnWith)
+            continue;
+        m_tracksDrawnWith[c] = drawnWith;
         const int component = int(c);
         QVColorScaleSlider::ColorScale scale;
         scale.colorAt = [model = m_model, component](double fraction) {
@@ -199,6 +205,7 @@ void ColorEditor::setColorModel(ColorModel model) {
 
 void ColorEditor::showModel(ColorModel model) {
     m_model.setModel(model);
+    m_tracksDrawnWith = {};
     m_w.colorModels->button(int(model))->setChecked(true);
     for (std::size_t c = 0; c < 3; ++c) {
         describeComponentRow(

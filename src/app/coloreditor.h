@@ -114,6 +114,8 @@ private:
     const FormatSettings& m_formats;
     int m_floatFormat = 3;
     ModelComponents m_model;
+    // The components each slider's track was drawn with, its own left out.
+    std::array<std::optional<Components>, 3> m_tracksDrawnWith;
 };
 
 } // namespace tintmere
