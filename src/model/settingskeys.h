@@ -76,6 +76,8 @@ inline constexpr SettingKey SliderModel{u"Slider Model", SettingType::String, u"
 // Not registered: absent reads as false, 0 or no colour.
 inline constexpr SettingKey DrawWebPreview =
     unregistered(u"Draw Web Preview", SettingType::Boolean);
+// The contrast strip under the colour strings shows.
+inline constexpr SettingKey ShowContrast = unregistered(u"Show Contrast", SettingType::Boolean);
 inline constexpr SettingKey ResetOtherColor =
     unregistered(u"Reset Other Color", SettingType::ColorString);
 inline constexpr SettingKey ZoomOtherColor =
@@ -140,6 +142,7 @@ inline constexpr std::array allKeys{
     CopyPickedHex,
     SliderModel,
     DrawWebPreview,
+    ShowContrast,
     ResetOtherColor,
     ZoomOtherColor,
     GlobalOtherColor,
