@@ -5,10 +5,12 @@
 // the offscreen platform with an in-memory settings store.
 #include "appcontroller.h"
 #include "defaults.h"
-#include "qvscrollslider.h"
+#include "qvcolorscaleslider.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -41,15 +43,19 @@ Program& program() {
     return instance;
 }
 
+// range(0): the colour model of the sliders drawer; its first slider moves.
 void BM_SliderMoveRefresh(benchmark::State& state) {
-    QVScrollSlider* red = program().controller->outlets().sliders[0];
+    const tintmere::MainWindowOutlets& o = program().controller->outlets();
+    o.colorModels->button(int(state.range(0)))->click();
+    QVScrollSlider* first = o.sliders[0];
     int value = 0;
     for (auto _ : state) {
-        value = (value + 37) % 256;
-        red->setValue(value);
+        value = (value + 37) % (first->maximum() + 1);
+        first->setValue(value);
     }
+    o.colorModels->button(0)->click();
 }
-BENCHMARK(BM_SliderMoveRefresh);
+BENCHMARK(BM_SliderMoveRefresh)->DenseRange(0, 3)->ArgName("model");
 
 void BM_UpdateColorLabels(benchmark::State& state) {
     tintmere::AppController& controller = *program().controller;

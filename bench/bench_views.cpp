@@ -2,6 +2,8 @@
 // Measures painting of the palette and info views (tintmere_views): one full repaint of each
 // into an image, as the window system asks for after every colour change.
 #include "defaults.h"
+#include "modelcomponents.h"
+#include "qvcolorscaleslider.h"
 #include "qvglobalcolorinfoview.h"
 #include "qvglobalpaletteview.h"
 #include "qvinfoview.h"
@@ -88,8 +90,34 @@ void paintGlobalInfoView(benchmark::State& state) {
     paint(state, view);
 }
 
+// A slider of the sliders drawer with its colour track, as each slider repaints during a drag:
+// range(0) the colour model, range(1) the pixel ratio. OKLCH brings every sample of the track
+// into sRGB and tests each device pixel for the hatching.
+void paintColorScaleSlider(benchmark::State& state) {
+    ensureApplication();
+    tintmere::ModelComponents model;
+    model.setModel(tintmere::allColorModels[std::size_t(state.range(0))]);
+    model.showColor(Color::fromBytes(51, 102, 153));
+    model.colorWith({std::nullopt, 0.25, std::nullopt}); // OKLCH: partly outside sRGB
+    QVColorScaleSlider slider;
+    slider.resize(260, 24);
+    slider.setColorScale({[model](double t) { return model.trackColor(1, t); },
+                          [model](double t) { return model.trackInGamut(1, t); }});
+    const qreal dpr = qreal(state.range(1));
+    QImage image(slider.size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    for (auto _ : state) {
+        slider.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
 } // namespace
 
+BENCHMARK(paintColorScaleSlider)
+    ->ArgsProduct({{0, 1, 2, 3}, {1, 2}})
+    ->ArgNames({"model", "dpr"})
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(paintPaletteView)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(paintGlobalPaletteView)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(paintInfoView)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);

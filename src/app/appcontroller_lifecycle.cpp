@@ -177,7 +177,7 @@ void AppController::makeRoles() {
     m_editor = std::make_unique<ColorEditor>(
         ColorEditorWidgets{o.paletteView, o.infoView, o.sliders, o.colorFields, o.floatLabels,
                            o.hexField, o.applyToColors, o.rgbDrawer, o.hexDrawer, o.colorItems,
-                           o.undoStack},
+                           o.undoStack, o.colorModels, o.componentLabels, o.gamutMark},
         *this, m_formats);
     connect(m_editor.get(), &ColorEditor::refreshed, this, &AppController::updateGlobalPanel);
 

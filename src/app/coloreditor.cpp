@@ -4,6 +4,7 @@
 
 #include "colormetatype.h"
 #include "colorundocommands.h"
+#include "componentrows.h"
 #include "componentspinbox.h"
 #include "defaults.h"
 #include "fieldundo.h"
@@ -11,16 +12,18 @@
 #include "hexentry.h"
 #include "notificationcenter.h"
 #include "notificationnames.h"
+#include "qvcolorscaleslider.h"
 #include "qvdrawer.h"
 #include "qvinfoview.h"
 #include "qvpalettecolorwell.h"
 #include "qvpaletteview.h"
 #include "qvradiocolorwell.h"
-#include "qvscrollslider.h"
 #include "storedcolors.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
@@ -53,6 +56,9 @@ ColorEditor::ColorEditor(const ColorEditorWidgets& widgets, PaletteEditor& palet
     center.addObserver(this, notifications::SliderChange, nullptr,
                        [this](const Notification& n) { recordWellChange(n); });
     connectControls();
+    // A stored name of no model (an older or edited setting) reads as RGB. The controls
+    // show colours from the first refresh on, once the palette is in.
+    showModel(colorModelNamed(Defaults::standard().stringValue(keys::SliderModel).toStdString()));
 }
 
 ColorEditor::~ColorEditor() {
@@ -64,19 +70,22 @@ void ColorEditor::connectControls() {
     connect(m_w.paletteView, &QVPaletteView::radioButtonAction, this,
             [this](QVRadioColorWell* cell) { selectWell(cell->tag()); });
 
+    connect(m_w.colorModels, &QButtonGroup::idClicked, this,
+            [this](int id) { setColorModel(ColorModel(id)); });
     for (int c = 0; c < 3; ++c) {
-        QVScrollSlider* slider = m_w.sliders[std::size_t(c)];
+        QVColorScaleSlider* slider = m_w.sliders[std::size_t(c)];
         connect(slider, &QSlider::valueChanged, this,
                 [this, slider] { colorComponentChanged(slider); });
         ComponentSpinBox* field = m_w.colorFields[std::size_t(c)];
         connect(field, &ComponentSpinBox::stepped, this,
-                [this, c](int value) { colorIncrement(c, value); });
+                [this, c](double value) { colorIncrement(c, value); });
         connect(field, &ComponentSpinBox::textEdited, this, &ColorEditor::controlTextDidChange);
         connect(field, &ComponentSpinBox::entered, this, [this] {
-            // The typed numbers become the sliders' values, then the colour.
-            for (std::size_t k = 0; k < 3; ++k) {
+            // The typed numbers become the sliders' values, then the colour; other models
+            // read the fields themselves, finer than their sliders.
+            for (std::size_t k = 0; k < 3 && colorModel() == ColorModel::RGB; ++k) {
                 const QSignalBlocker blocker(m_w.sliders[k]);
-                m_w.sliders[k]->setValue(m_w.colorFields[k]->typedValue());
+                m_w.sliders[k]->setValue(int(m_w.colorFields[k]->typedValue()));
             }
             colorComponentChanged(this);
         });
@@ -151,13 +160,57 @@ void ColorEditor::checkColorItem(int selectedIndex) {
 }
 
 void ColorEditor::showComponents(const Color& color) {
-    const std::array<float, 3> components{color.red, color.green, color.blue};
+    m_model.showColor(color);
+    const Components& components = m_model.components();
+    const auto& scales = m_model.scales();
     for (std::size_t c = 0; c < 3; ++c) {
+        QVColorScaleSlider* slider = m_w.sliders[c];
         {
-            const QSignalBlocker blocker(m_w.sliders[c]);
-            m_w.sliders[c]->setValue(byteValue(components[c]));
+            const QSignalBlocker blocker(slider);
+            slider->setValue(colorModel() == ColorModel::RGB
+                                 ? byteValue(std::array{color.red, color.green, color.blue}[c])
+                                 : int(std::lround(components[c] / scales[c].step)));
         }
-        m_w.colorFields[c]->showValue(m_w.sliders[c]->value());
+        m_w.colorFields[c]->showValue(colorModel() == ColorModel::RGB ? slider->value()
+                                                                      : components[c]);
+        // Each track shows the colours its slider gives with the others as they are now; while
+        // only its own slider moves it stays as it is.
+        Components drawnWith = components;
+        drawnWith[c] = 0.0;
+        if (m_tracksDrawnWith[c] == drawnWith)
+            continue;
+        m_tracksDrawnWith[c] = drawnWith;
+        const int component = int(c);
+        QVColorScaleSlider::ColorScale scale;
+        scale.colorAt = [model = m_model, component](double fraction) {
+            return model.trackColor(component, fraction);
+        };
+        if (colorModel() == ColorModel::OKLCH) {
+            scale.inGamutAt = [model = m_model, component](double fraction) {
+                return model.trackInGamut(component, fraction);
+            };
+        }
+        slider->setColorScale(std::move(scale));
+    }
+    m_w.gamutMark->setVisible(!m_model.inGamut());
+}
+
+void ColorEditor::setColorModel(ColorModel model) {
+    Defaults::standard().setString(keys::SliderModel, QString::fromLatin1(nameOfColorModel(model)));
+    if (model != colorModel()) {
+        showModel(model);
+        refresh();
+    }
+}
+
+void ColorEditor::showModel(ColorModel model) {
+    m_model.setModel(model);
+    m_tracksDrawnWith = {};
+    m_w.colorModels->button(int(model))->setChecked(true);
+    for (std::size_t c = 0; c < 3; ++c) {
+        describeComponentRow(
+            {m_w.componentLabels[c], m_w.sliders[c], m_w.colorFields[c], m_w.floatLabels[c]}, model,
+            int(c));
     }
 }
 
@@ -189,6 +242,18 @@ void ColorEditor::setFloatFormat(int floatFormat) {
 }
 
 void ColorEditor::colorComponentChanged(QObject* sender) {
+    if (colorModel() != ColorModel::RGB) {
+        ProposedComponents proposed;
+        const auto slider = std::find(m_w.sliders.begin(), m_w.sliders.end(), sender);
+        if (slider != m_w.sliders.end()) {
+            const auto c = std::size_t(slider - m_w.sliders.begin());
+            proposed[c] = (*slider)->value() * m_model.scales()[c].step;
+        } else {
+            proposed = typedComponents();
+        }
+        changeModelComponents(proposed);
+        return;
+    }
     bool fromSlider = false;
     for (std::size_t c = 0; c < 3; ++c) {
         if (sender == m_w.sliders[c]) {
@@ -215,13 +280,42 @@ void ColorEditor::colorComponentChanged(QObject* sender) {
     showFloatLabels(m_w.paletteView->selectedColor());
 }
 
-void ColorEditor::colorIncrement(int component, int value) {
+void ColorEditor::changeModelComponents(const ProposedComponents& proposed) {
+    QVPaletteColorWell* selected = m_w.paletteView->selectedColorWell();
+    if (!selected)
+        return;
+    // The same burst as the RGB sliders': one undo step back to the colour from before it.
+    NotificationCenter::defaultCenter().enqueue(
+        notifications::SliderChange, selected,
+        {{userinfo::Color, QVariant::fromValue(selected->color())}});
+    selected->setColor(m_model.colorWith(proposed));
+    refresh();
+}
+
+ProposedComponents ColorEditor::typedComponents() const {
+    ProposedComponents typed;
+    for (std::size_t c = 0; c < 3; ++c) {
+        const double value = m_w.colorFields[c]->typedValue();
+        // A field still reading its component keeps the component's full precision.
+        if (!m_model.reads(int(c), value))
+            typed[c] = value;
+    }
+    return typed;
+}
+
+void ColorEditor::colorIncrement(int component, double value) {
     if (component < 0 || component > 2)
         return;
-    QVScrollSlider* slider = m_w.sliders[std::size_t(component)];
+    if (colorModel() != ColorModel::RGB) {
+        ProposedComponents proposed;
+        proposed[std::size_t(component)] = value;
+        changeModelComponents(proposed);
+        return;
+    }
+    QVColorScaleSlider* slider = m_w.sliders[std::size_t(component)];
     {
         const QSignalBlocker blocker(slider);
-        slider->setValue(value);
+        slider->setValue(int(value));
     }
     colorComponentChanged(slider);
 }
@@ -229,10 +323,17 @@ void ColorEditor::colorIncrement(int component, int value) {
 void ColorEditor::controlTextDidChange() {
     if (m_w.rgbDrawer->state() != QVDrawer::Open)
         return;
+    const int selected = m_w.paletteView->selectedColorWellIndex();
+    if (colorModel() != ColorModel::RGB) {
+        const ProposedComponents typed = typedComponents();
+        if (std::any_of(typed.begin(), typed.end(), [](const auto& v) { return v.has_value(); }))
+            recordColor(*m_w.undoStack, m_palette, selected, m_model.colorWith(typed));
+        return;
+    }
     const Color typed{float(m_w.colorFields[0]->typedValue()) / 255.0f,
                       float(m_w.colorFields[1]->typedValue()) / 255.0f,
                       float(m_w.colorFields[2]->typedValue()) / 255.0f, 1.0f};
-    recordColor(*m_w.undoStack, m_palette, m_w.paletteView->selectedColorWellIndex(), typed);
+    recordColor(*m_w.undoStack, m_palette, selected, typed);
 }
 
 void ColorEditor::hexFieldTextEdited() {

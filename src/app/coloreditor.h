@@ -3,12 +3,14 @@
 
 #include "color.h"
 #include "formatpresets.h"
+#include "modelcomponents.h"
 
 #include <QObject>
 
 #include <array>
 
 class QAction;
+class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -17,7 +19,7 @@ class QVDrawer;
 class QVInfoView;
 class QVPaletteColorWell;
 class QVPaletteView;
-class QVScrollSlider;
+class QVColorScaleSlider;
 
 namespace tintmere {
 
@@ -29,10 +31,10 @@ struct Notification;
 struct ColorEditorWidgets {
     QVPaletteView* paletteView = nullptr;
     QVInfoView* infoView = nullptr; // hex, RGB and web strings
-    // Red, green, blue.
-    std::array<QVScrollSlider*, 3> sliders{};
+    // Red, green, blue, or the components of the colour model chosen by the switch.
+    std::array<QVColorScaleSlider*, 3> sliders{};
     std::array<ComponentSpinBox*, 3> colorFields{};
-    std::array<QLabel*, 3> floatLabels{};
+    std::array<QLabel*, 3> floatLabels{}; // red, green and blue from 0 to 1
     QLineEdit* hexField = nullptr;
     std::array<QCheckBox*, 4> applyToColors{};
     // Typing changes the colour only while its drawer is out.
@@ -40,6 +42,9 @@ struct ColorEditorWidgets {
     QVDrawer* hexDrawer = nullptr;
     std::array<QAction*, 4> colorItems{}; // "Color 1" to "Color 4", checked by the selection
     QUndoStack* undoStack = nullptr;
+    QButtonGroup* colorModels = nullptr; // ids: ColorModel
+    std::array<QLabel*, 3> componentLabels{};
+    QLabel* gamutMark = nullptr; // shown while the OKLCH components lie outside sRGB
 };
 
 // Edits the current colour by slider, stepper, field and hex entry, records every change of a
@@ -66,7 +71,7 @@ public:
     // sender: one of the sliders, or the field row (any other object).
     void colorComponentChanged(QObject* sender);
     // A stepper of the component moved to value.
-    void colorIncrement(int component, int value);
+    void colorIncrement(int component, double value);
     // The fields were typed in.
     void controlTextDidChange();
     // The user typed in the hex field.
@@ -76,6 +81,10 @@ public:
     // The hex drawer opens: an entry right after changes only the current colour.
     void prepareHexEntry();
     void copyFloatValue(int component) const;
+
+    ColorModel colorModel() const { return m_model.model(); }
+    // The sliders drawer edits in model from now on; the choice is kept in the settings.
+    void setColorModel(ColorModel model);
 
     int floatFormat() const { return m_floatFormat; }
     void setFloatFormat(int floatFormat);
@@ -93,6 +102,10 @@ Q_SIGNALS:
 private:
     void connectControls();
     void showComponents(const Color& color);
+    void showModel(ColorModel model);
+    // In a model other than RGB: the controls' proposals become the selected well's colour.
+    void changeModelComponents(const ProposedComponents& proposed);
+    ProposedComponents typedComponents() const;
     void showFloatLabels(const Color& color);
     void checkColorItem(int selectedIndex);
 
@@ -100,6 +113,9 @@ private:
     PaletteEditor& m_palette;
     const FormatSettings& m_formats;
     int m_floatFormat = 3;
+    ModelComponents m_model;
+    // The components each slider's track was drawn with, its own left out.
+    std::array<std::optional<Components>, 3> m_tracksDrawnWith;
 };
 
 } // namespace tintmere

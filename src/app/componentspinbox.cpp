@@ -7,11 +7,13 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tintmere {
 
 ComponentSpinBox::ComponentSpinBox(QWidget* parent)
-    : QSpinBox(parent) {
+    : QDoubleSpinBox(parent) {
+    setDecimals(0);
     setRange(0, 255);
     setAlignment(Qt::AlignRight);
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
@@ -30,23 +32,39 @@ ComponentSpinBox::ComponentSpinBox(QWidget* parent)
     new PaletteUndoPassThrough(lineEdit(), this);
 }
 
-void ComponentSpinBox::showValue(int value) {
-    if (value == this->value() && typedValue() == value)
+void ComponentSpinBox::showValue(double value) {
+    value = rounded(value);
+    // The text may read the value before value() does: typing reaches the program first.
+    const std::optional<double> typed = textValue();
+    if (typed ? *typed == value : value == this->value())
         return;
     const QSignalBlocker blocker(this);
     setValue(value);
 }
 
-int ComponentSpinBox::typedValue() const {
+double ComponentSpinBox::rounded(double value) const {
+    const double scale = std::pow(10.0, decimals());
+    return std::round(value * scale) / scale;
+}
+
+std::optional<double> ComponentSpinBox::textValue() const {
     bool ok = false;
-    const int typed = cleanText().toInt(&ok);
-    return ok ? std::clamp(typed, minimum(), maximum()) : value();
+    double typed = locale().toDouble(cleanText(), &ok);
+    if (!ok)
+        typed = cleanText().toDouble(&ok); // a point where the locale writes a comma
+    if (!ok || !std::isfinite(typed))
+        return std::nullopt;
+    return std::clamp(rounded(typed), minimum(), maximum());
+}
+
+double ComponentSpinBox::typedValue() const {
+    return textValue().value_or(value());
 }
 
 void ComponentSpinBox::stepBy(int steps) {
     {
         const QSignalBlocker blocker(this);
-        QSpinBox::stepBy(steps);
+        QDoubleSpinBox::stepBy(steps);
     }
     m_edited = false;
     Q_EMIT stepped(value());

@@ -2,9 +2,11 @@
 #include "mainwindow.h"
 
 #include "colormenus.h"
+#include "componentrows.h"
 #include "componentspinbox.h"
 #include "menucommand.h"
 #include "qvblendview.h"
+#include "qvcolorscaleslider.h"
 #include "qvcolorwell.h"
 #include "qvcontrastview.h"
 #include "qvdrawer.h"
@@ -48,17 +50,6 @@ constexpr int kWellPadding = 48;
 constexpr int kFavoritesMinimumHeight = 150;
 // Room above and below the row of wells.
 constexpr int kPaletteMargins = 34;
-
-QString componentName(int component) {
-    switch (component) {
-    case 0:
-        return MainWindow::tr("Red");
-    case 1:
-        return MainWindow::tr("Green");
-    default:
-        return MainWindow::tr("Blue");
-    }
-}
 
 QLabel* captionLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -188,24 +179,56 @@ QWidget* MainWindow::buildRgbDrawerContent() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
+
+    // The colour model the sliders edit, as a segmented control above them.
+    auto* switchRow = new QHBoxLayout;
+    switchRow->setSpacing(0);
+    m_outlets.modelSwitch = new QWidget(content);
+    m_outlets.modelSwitch->setAccessibleName(tr("Color model"));
+    m_outlets.modelSwitch->setToolTip(tr("The color model the sliders and fields edit"));
+    auto* segments = new QHBoxLayout(m_outlets.modelSwitch);
+    segments->setContentsMargins(0, 0, 0, 0);
+    segments->setSpacing(0);
+    m_outlets.colorModels = new QButtonGroup(content);
+    for (ColorModel model : allColorModels) {
+        auto* button = new QToolButton(m_outlets.modelSwitch);
+        button->setText(colorModelTitle(model));
+        button->setToolTip(colorModelToolTip(model));
+        button->setAccessibleName(colorModelToolTip(model));
+        button->setCheckable(true);
+        button->setAutoExclusive(true);
+        button->setFocusPolicy(Qt::StrongFocus);
+        m_outlets.colorModels->addButton(button, int(model));
+        segments->addWidget(button);
+    }
+    m_outlets.colorModels->button(int(ColorModel::RGB))->setChecked(true);
+    switchRow->addWidget(m_outlets.modelSwitch);
+    switchRow->addStretch();
+    m_outlets.gamutMark = captionLabel(tr("Outside sRGB, shown clipped"), content);
+    m_outlets.gamutMark->setObjectName(u"gamutMark"_s);
+    m_outlets.gamutMark->setToolTip(
+        tr("This OKLCH color lies outside sRGB: the well shows the nearest color inside it, "
+           "with less chroma. Hatched parts of the tracks lie outside too."));
+    m_outlets.gamutMark->setAccessibleName(tr("Out of gamut"));
+    QSizePolicy keepRoom = m_outlets.gamutMark->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_outlets.gamutMark->setSizePolicy(keepRoom);
+    m_outlets.gamutMark->hide();
+    switchRow->addWidget(m_outlets.gamutMark);
+    grid->addLayout(switchRow, 0, 0, 1, 4);
+
     const QFontMetrics metrics(font());
     for (int c = 0; c < 3; ++c) {
-        const QString name = componentName(c);
-        grid->addWidget(new QLabel(name.left(1), content), c, 0);
+        const std::size_t i = std::size_t(c);
+        const int line = c + 1;
+        m_outlets.componentLabels[i] = new QLabel(content);
+        grid->addWidget(m_outlets.componentLabels[i], line, 0);
 
-        auto* slider = new QVScrollSlider(Qt::Horizontal, content);
-        slider->setRange(0, 255);
-        slider->setPageStep(16);
-        slider->setToolTip(tr("%1 component").arg(name));
-        slider->setAccessibleName(tr("%1 slider").arg(name));
-        m_outlets.sliders[std::size_t(c)] = slider;
-        grid->addWidget(slider, c, 1);
+        m_outlets.sliders[i] = new QVColorScaleSlider(content);
+        grid->addWidget(m_outlets.sliders[i], line, 1);
 
-        auto* field = new ComponentSpinBox(content);
-        field->setToolTip(tr("%1 value, 0 to 255").arg(name));
-        field->setAccessibleName(tr("%1 value").arg(name));
-        m_outlets.colorFields[std::size_t(c)] = field;
-        grid->addWidget(field, c, 2);
+        m_outlets.colorFields[i] = new ComponentSpinBox(content);
+        grid->addWidget(m_outlets.colorFields[i], line, 2);
 
         auto* label = new QLabel(content);
         label->setObjectName(u"floatLabel%1"_s.arg(c));
@@ -213,10 +236,15 @@ QWidget* MainWindow::buildRgbDrawerContent() {
         label->setMinimumWidth(metrics.horizontalAdvance(u"0.00000"_s) + 2);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         label->setContextMenuPolicy(Qt::ActionsContextMenu);
-        label->setToolTip(tr("%1 component from 0 to 1; right-click to copy").arg(name));
-        label->setAccessibleName(tr("%1 fraction").arg(name));
-        m_outlets.floatLabels[std::size_t(c)] = label;
-        grid->addWidget(label, c, 3);
+        // The column keeps its width while another model hides the labels.
+        QSizePolicy policy = label->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        label->setSizePolicy(policy);
+        m_outlets.floatLabels[i] = label;
+        grid->addWidget(label, line, 3);
+        describeComponentRow(
+            {m_outlets.componentLabels[i], m_outlets.sliders[i], m_outlets.colorFields[i], label},
+            ColorModel::RGB, c);
     }
     grid->setColumnStretch(1, 1);
     return content;

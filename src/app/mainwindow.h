@@ -15,6 +15,7 @@ class QMenu;
 class QSlider;
 class QUndoStack;
 class QVBlendView;
+class QVColorScaleSlider;
 class QVColorWell;
 class QVContrastView;
 class QVDrawer;
@@ -45,8 +46,13 @@ struct MainWindowOutlets {
     QVDrawer* blendDrawer = nullptr;
     QVDrawer* magnifyDrawer = nullptr;
 
-    // Red, green, blue.
-    std::array<QVScrollSlider*, 3> sliders{};
+    // The sliders drawer: a switch of colour models (ids: ColorModel) above a row per
+    // component (red, green, blue in RGB), and a mark for colours outside sRGB.
+    QWidget* modelSwitch = nullptr;
+    QButtonGroup* colorModels = nullptr;
+    QLabel* gamutMark = nullptr;
+    std::array<QLabel*, 3> componentLabels{};
+    std::array<QVColorScaleSlider*, 3> sliders{};
     std::array<ComponentSpinBox*, 3> colorFields{};
     std::array<QLabel*, 3> floatLabels{};
 

@@ -70,6 +70,8 @@ inline constexpr SettingKey GlobalBorderColor{u"Global Border Color", SettingTyp
 inline constexpr SettingKey GlobalBorderIndex{u"Global Border Index", SettingType::Integer, u"0"};
 // A pick from the screen also puts the colour's hex string on the clipboard.
 inline constexpr SettingKey CopyPickedHex{u"Copy Picked Hex", SettingType::Boolean, u"false"};
+// The colour model the sliders drawer edits: "RGB", "HSV", "HSL" or "OKLCH".
+inline constexpr SettingKey SliderModel{u"Slider Model", SettingType::String, u"RGB"};
 
 // Not registered: absent reads as false, 0 or no colour.
 inline constexpr SettingKey DrawWebPreview =
@@ -138,6 +140,7 @@ inline constexpr std::array allKeys{
     GlobalBorderColor,
     GlobalBorderIndex,
     CopyPickedHex,
+    SliderModel,
     DrawWebPreview,
     ShowContrast,
     ResetOtherColor,

@@ -169,6 +169,12 @@ QLineF axialAxis(const QRectF& rect, float angle) {
 }
 
 void fillRect(const GXGradient& gradient, QPainter& painter, const QRectF& rect, float angle) {
+    fillRect([&gradient](float position) { return gradient.colorAtPosition(position); }, painter,
+             rect, angle);
+}
+
+void fillRect(const std::function<Color(float)>& colorAt, QPainter& painter, const QRectF& rect,
+              float angle) {
     const QLineF axis = axialAxis(rect, angle);
     const QPointF along = axis.p2() - axis.p1();
     const double lengthSquared = QPointF::dotProduct(along, along);
@@ -190,7 +196,7 @@ void fillRect(const GXGradient& gradient, QPainter& painter, const QRectF& rect,
             for (int i = 0; i < count; ++i)
                 positions[i] = static_cast<float>(rowStart + i * ti);
         },
-        [&gradient](float position) { return gradient.colorAtPosition(position); });
+        colorAt);
 }
 
 void radialFillRect(const GXGradient& gradient, QPainter& painter, const QRectF& rect) {

@@ -8,6 +8,7 @@
 #include "notificationcenter.h"
 #include "notificationnames.h"
 #include "qvcolorinfo.h"
+#include "qvcolorscaleslider.h"
 #include "qvdrawer.h"
 #include "qvglobalpaletteview.h"
 #include "qvglobalpanel.h"
@@ -17,7 +18,6 @@
 #include "qvpalettecolorwell.h"
 #include "qvpaletteview.h"
 #include "qvradiocolorwell.h"
-#include "qvscrollslider.h"
 #include "qvselectedcolorwell.h"
 
 #include <QAbstractButton>
@@ -268,6 +268,32 @@ private Q_SLOTS:
                 QCOMPARE(o().toolButtons->button(d)->isChecked(), d == open);
             }
         }
+    }
+
+    // The colour model switch of the sliders drawer is walked with the arrow keys: each choice
+    // is stored at once and renames the rows; the palette and the undo stack stay as they are.
+    void modelSwitchWalksByArrowKeys() {
+        showMainWindow();
+        m_controller->toolItemSelected(0);
+        QTRY_COMPARE(o().rgbDrawer->state(), QVDrawer::Open);
+        o().colorModels->button(0)->setFocus();
+        QTRY_VERIFY(o().colorModels->button(0)->hasFocus());
+        const QList<Color> before = o().paletteView->colorArray();
+        struct Step {
+            Qt::Key key;
+            QString stored;
+            QString letter;
+        };
+        for (const Step& step :
+             {Step{Qt::Key_Right, u"HSV"_s, u"H"_s}, Step{Qt::Key_Right, u"HSL"_s, u"H"_s},
+              Step{Qt::Key_Right, u"OKLCH"_s, u"L"_s}, Step{Qt::Key_Left, u"HSL"_s, u"H"_s}}) {
+            QTest::keyClick(QApplication::focusWidget(), step.key);
+            QCOMPARE(Defaults::standard().stringValue(keys::SliderModel), step.stored);
+            QCOMPARE(o().componentLabels[0]->text(), step.letter);
+            QVERIFY(!o().floatLabels[0]->isVisible());
+        }
+        QCOMPARE(o().paletteView->colorArray(), before);
+        QCOMPARE(o().undoStack->count(), 0);
     }
 
     // Picking is the magnifier's own; here it runs with its drawer and its pick reaches the

@@ -110,7 +110,7 @@ private Q_SLOTS:
         QSignalSpy stepped(&box, &ComponentSpinBox::stepped);
         QSignalSpy edited(&box, &ComponentSpinBox::textEdited);
         QSignalSpy entered(&box, &ComponentSpinBox::entered);
-        QSignalSpy changed(&box, &QSpinBox::valueChanged);
+        QSignalSpy changed(&box, &QDoubleSpinBox::valueChanged);
         box.stepBy(1);
         QCOMPARE(stepped.count(), 1);
         QCOMPARE(stepped.first().first().toInt(), 101);

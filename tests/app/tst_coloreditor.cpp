@@ -1,24 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "apptesting.h"
 #include "coloreditor.h"
+#include "colormodels.h"
 #include "componentspinbox.h"
 #include "defaults.h"
 #include "notificationcenter.h"
+#include "qvcolorscaleslider.h"
 #include "qvdrawer.h"
 #include "qvinfoview.h"
 #include "qvpalettecolorwell.h"
 #include "qvpaletteview.h"
 #include "qvradiocolorwell.h"
-#include "qvscrollslider.h"
+#include "settingskeys.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -70,6 +76,10 @@ class TestColorEditor : public QObject {
 private Q_SLOTS:
     void init() {
         Defaults::setStandardForTesting(Defaults::inMemory());
+        makeEditor();
+    }
+    void makeEditor() {
+        m_editor.reset();
         m_stack.clear();
         m_window = std::make_unique<QWidget>();
         QWidget* d = m_window.get();
@@ -79,12 +89,19 @@ private Q_SLOTS:
             w.paletteView->addColorWellwithColor(Color{1, 1, 1, 1});
         w.infoView = new QVInfoView(d);
         for (std::size_t c = 0; c < 3; ++c) {
-            w.sliders[c] = new QVScrollSlider(Qt::Horizontal, d);
-            w.sliders[c]->setRange(0, 255);
+            w.sliders[c] = new QVColorScaleSlider(d);
             layout->addWidget(w.sliders[c]);
             w.colorFields[c] = new ComponentSpinBox(d);
             w.floatLabels[c] = new QLabel(d);
+            w.componentLabels[c] = new QLabel(d);
         }
+        w.colorModels = new QButtonGroup(d);
+        for (ColorModel model : allColorModels) {
+            auto* button = new QToolButton(d);
+            button->setCheckable(true);
+            w.colorModels->addButton(button, int(model));
+        }
+        w.gamutMark = new QLabel(d);
         w.hexField = new QLineEdit(d);
         for (QCheckBox*& box : w.applyToColors)
             box = new QCheckBox(d);
@@ -167,29 +184,36 @@ private Q_SLOTS:
     // Real mouse events, with the event loop running between the moves as it does for a
     // user: every drag is one undo step back to the colour from before it.
     void sliderDragIsOneUndoStep_data() {
+        QTest::addColumn<ColorModel>("model");
+        QTest::addColumn<int>("slider"); // one at its maximum for white
         QTest::addColumn<int>("drags");
         QTest::addColumn<int>("moves");
-        QTest::newRow("one drag") << 1 << 14;
-        QTest::newRow("two drags") << 2 << 6;
-        QTest::newRow("press and release") << 1 << 0;
+        QTest::newRow("one drag") << ColorModel::RGB << 0 << 1 << 14;
+        QTest::newRow("two drags") << ColorModel::RGB << 0 << 2 << 6;
+        QTest::newRow("press and release") << ColorModel::RGB << 0 << 1 << 0;
+        QTest::newRow("HSV value") << ColorModel::HSV << 2 << 1 << 14;
+        QTest::newRow("OKLCH lightness, two drags") << ColorModel::OKLCH << 0 << 2 << 6;
     }
     void sliderDragIsOneUndoStep() {
+        QFETCH(ColorModel, model);
+        QFETCH(int, slider);
         QFETCH(int, drags);
         QFETCH(int, moves);
+        switchModel(model);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        QVScrollSlider* red = w.sliders[0];
+        QVColorScaleSlider* dragged = w.sliders[std::size_t(slider)];
         QList<Color> before{well(0)->color()};
         for (int drag = 0; drag < drags; ++drag) {
-            QPoint at = handleCentre(red);
-            QTest::mousePress(red, Qt::LeftButton, {}, at);
+            QPoint at = handleCentre(dragged);
+            QTest::mousePress(dragged, Qt::LeftButton, {}, at);
             QTest::qWait(30);
             for (int move = 0; move < moves; ++move) {
                 at.rx() -= 4;
-                QTest::mouseMove(red, at);
+                QTest::mouseMove(dragged, at);
                 QTest::qWait(30); // idle: a queued change would be delivered now
             }
-            QTest::mouseRelease(red, Qt::LeftButton, {}, at);
+            QTest::mouseRelease(dragged, Qt::LeftButton, {}, at);
             QTRY_VERIFY(!NotificationCenter::defaultCenter().hasQueued());
             if (moves > 0)
                 QVERIFY(well(0)->color() != before.last());
@@ -201,7 +225,159 @@ private Q_SLOTS:
             m_stack.undo();
             QCOMPARE(well(0)->color(), before.at(step - 1));
         }
-        QCOMPARE(red->value(), 255);
+        QCOMPARE(dragged->value(), dragged->maximum());
+    }
+
+    // Each model edits the selected well through each of its controls, and undo brings the
+    // colour from before back.
+    void modelEditsSelectedWell_data() {
+        QTest::addColumn<ColorModel>("model");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("component");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("outside");
+        // #336699 is hsv(210 66.7% 60%), hsl(210 50% 40%), oklch(0.4993 0.0987 250.4).
+        const auto hsv = ColorModel::HSV;
+        const auto hsl = ColorModel::HSL;
+        const auto lch = ColorModel::OKLCH;
+        QTest::newRow("HSV hue slider") << hsv << u"slider"_s << 0 << 30.0 << u"996633"_s << false;
+        QTest::newRow("HSV saturation stepper")
+            << hsv << u"step"_s << 1 << 1.0 << u"316599"_s << false;
+        QTest::newRow("HSL lightness entered")
+            << hsl << u"entered"_s << 2 << 60.0 << u"6699cc"_s << false;
+        QTest::newRow("HSL hue typed") << hsl << u"typed"_s << 0 << 30.0 << u"996633"_s << false;
+        QTest::newRow("OKLCH lightness typed")
+            << lch << u"typed"_s << 0 << 0.7 << u"6ea3da"_s << false;
+        QTest::newRow("OKLCH chroma slider")
+            << lch << u"slider"_s << 1 << 0.05 << u"4d657f"_s << false;
+        QTest::newRow("OKLCH hue entered")
+            << lch << u"entered"_s << 2 << 30.0 << u"934b40"_s << false;
+        QTest::newRow("OKLCH chroma outside sRGB")
+            << lch << u"entered"_s << 1 << 0.3 << u"0062c4"_s << true;
+    }
+    void modelEditsSelectedWell() {
+        QFETCH(ColorModel, model);
+        QFETCH(QString, how);
+        QFETCH(int, component);
+        QFETCH(double, value);
+        const std::size_t c = std::size_t(component);
+        const Color start = hex("336699");
+        m_palette.applyColor(1, start);
+        switchModel(model);
+        QVERIFY(!w.gamutMark->isVisibleTo(m_window.get()));
+        if (how == u"slider") {
+            w.sliders[c]->setValue(
+                int(std::lround(value / ModelComponents::scales(model)[c].step)));
+        } else if (how == u"step") {
+            w.colorFields[c]->stepBy(int(value));
+        } else {
+            if (how == u"typed") {
+                w.rgbDrawer->setAnimationDuration(0);
+                w.rgbDrawer->open();
+            }
+            auto* line = w.colorFields[c]->findChild<QLineEdit*>();
+            line->selectAll();
+            QTest::keyClicks(line, QString::number(value));
+            if (how == u"entered")
+                QTest::keyClick(w.colorFields[c], Qt::Key_Return);
+        }
+        QTRY_VERIFY(!NotificationCenter::defaultCenter().hasQueued());
+        QFETCH(QString, expected);
+        QCOMPARE(storedColorText(well(1)->color()), expected);
+        QCOMPARE(w.paletteView->selectedColorWellIndex(), 1);
+        QFETCH(bool, outside);
+        QCOMPARE(w.gamutMark->isVisibleTo(m_window.get()), outside);
+        if (how != u"step") // the field keeps what was asked for, also outside sRGB
+            QCOMPARE(w.colorFields[c]->value(), value);
+        QVERIFY(m_stack.count() > 0);
+        while (m_stack.canUndo())
+            m_stack.undo();
+        QCOMPARE(well(1)->color(), start);
+    }
+
+    // Saturation or chroma dragged to grey and back keeps the hue the colour had.
+    void hueSurvivesGrey_data() {
+        QTest::addColumn<ColorModel>("model");
+        QTest::addColumn<int>("hue");
+        QTest::addColumn<int>("colorfulness");
+        QTest::newRow("HSV") << ColorModel::HSV << 0 << 1;
+        QTest::newRow("HSL") << ColorModel::HSL << 0 << 1;
+        QTest::newRow("OKLCH") << ColorModel::OKLCH << 2 << 1;
+    }
+    void hueSurvivesGrey() {
+        QFETCH(ColorModel, model);
+        QFETCH(int, hue);
+        QFETCH(int, colorfulness);
+        m_palette.applyColor(0, hex("cc6633"));
+        switchModel(model);
+        QVColorScaleSlider* slider = w.sliders[std::size_t(colorfulness)];
+        const int colorful = slider->value();
+        const double shownHue = w.colorFields[std::size_t(hue)]->value();
+        for (int value : {colorful / 2, 0, 1, 0, colorful}) {
+            slider->setValue(value);
+            QCOMPARE(w.colorFields[std::size_t(hue)]->value(), shownHue);
+        }
+        slider->setValue(0);
+        const Color grey = well(0)->color();
+        QVERIFY(grey.red == grey.green && grey.green == grey.blue);
+        slider->setValue(colorful);
+        const Color back = well(0)->color();
+        const Color start = hex("cc6633");
+        for (const auto& [now, then] :
+             {std::pair{back.red, start.red}, {back.green, start.green}, {back.blue, start.blue}})
+            QVERIFY(std::abs(byteValue(now) - byteValue(then)) <= 2);
+    }
+
+    // The choice is stored as soon as it is made and comes back at the next start; a stored
+    // name of no model gives RGB. Switching changes no colour and leaves no undo step.
+    void modelChoiceIsKept_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("clicked"); // -1: none
+        QTest::addColumn<ColorModel>("expected");
+        QTest::newRow("first start") << QString() << -1 << ColorModel::RGB;
+        QTest::newRow("kept HSL") << u"HSL"_s << -1 << ColorModel::HSL;
+        QTest::newRow("unknown name") << u"CMYK"_s << -1 << ColorModel::RGB;
+        QTest::newRow("switched to OKLCH")
+            << u"HSV"_s << int(ColorModel::OKLCH) << ColorModel::OKLCH;
+        QTest::newRow("back to RGB") << u"HSV"_s << int(ColorModel::RGB) << ColorModel::RGB;
+    }
+    void modelChoiceIsKept() {
+        QFETCH(QString, stored);
+        QFETCH(int, clicked);
+        QFETCH(ColorModel, expected);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"Tintmere.conf"_s);
+        const auto start = [&file] {
+            auto defaults = Defaults::fromFile(file);
+            defaults->registerStandardDefaults();
+            Defaults::setStandardForTesting(std::move(defaults));
+        };
+        start();
+        if (!stored.isNull())
+            Defaults::standard().setString(keys::SliderModel, stored);
+        makeEditor();
+        m_palette.applyColor(2, hex("336699"));
+        m_stack.clear();
+        if (clicked >= 0)
+            w.colorModels->button(clicked)->click();
+        QCOMPARE(well(2)->color(), hex("336699"));
+        QCOMPARE(m_stack.count(), 0);
+        QVERIFY(Defaults::standard().sync());
+
+        start(); // a restart: the settings come from the file again
+        makeEditor();
+        QCOMPARE(m_editor->colorModel(), expected);
+        QVERIFY(w.colorModels->button(int(expected))->isChecked());
+        QCOMPARE(w.componentLabels[0]->text(), expected == ColorModel::RGB     ? u"R"_s
+                                               : expected == ColorModel::OKLCH ? u"L"_s
+                                                                               : u"H"_s);
+    }
+
+private:
+    void switchModel(ColorModel model) {
+        w.colorModels->button(int(model))->click();
+        QCOMPARE(m_editor->colorModel(), model);
     }
 };
 

@@ -5,8 +5,8 @@
 source "$E2E_LIB"
 
 # Places in the main window, measured from its top left corner.
-RED_HANDLE=(293 268)   # the red slider's handle at 255
-RED_GROOVE_START=(20 268)
+RED_HANDLE=(293 292)   # the red slider's handle at 255
+RED_GROOVE_START=(20 292)
 RADIO_OF_WELL_3=(258 95)
 SWATCH_OF_WELL_3=(258 70)
 SWATCH_OF_WELL_1=(72 70)

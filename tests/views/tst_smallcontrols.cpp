@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datarows.h"
 #include "qvactionbutton.h"
+#include "qvcolorscaleslider.h"
 #include "qvgradientbar.h"
 #include "qvlockview.h"
 #include "qvscrollslider.h"
@@ -111,6 +112,36 @@ private Q_SLOTS:
         // The action goes out for every event, changed or not.
         QCOMPARE(actions.size(), scrolls.size());
         QCOMPARE(actions.first().first().toInt(), int(QAbstractSlider::SliderMove));
+    }
+
+    // The track runs from the colour of the minimum at its left end to the colour of the
+    // maximum at its right end; only the part outside sRGB (here the last quarter) is hatched.
+    void colorScaleSliderTrack_data() { viewtest::scales(); }
+    void colorScaleSliderTrack() {
+        QFETCH(qreal, dpr);
+        QVColorScaleSlider slider;
+        slider.resize(200, 24);
+        slider.setRange(0, 100);
+        slider.setValue(50);
+        const auto colorAt = [](double t) { return Color{float(t), 0, float(1 - t), 1}; };
+        slider.setColorScale({colorAt, {}});
+        QImage image = rendered(slider, dpr);
+        const qreal y = slider.height() / 2.0;
+        QVERIFY(viewtest::sameColor(viewtest::pixel(image, {3, y}), Color{0, 0, 1, 1}));
+        QVERIFY(viewtest::sameColor(viewtest::pixel(image, {196, y}), Color{1, 0, 0, 1}));
+        slider.setColorScale({colorAt, [](double t) { return t < 0.75; }});
+        image = rendered(slider, dpr);
+        // The ramp itself sums red and blue to full; hatch lines darken it.
+        const auto hatched = [&](qreal from, qreal to) {
+            int count = 0;
+            for (qreal x = from; x < to; x += 0.5) {
+                const QColor pixel = viewtest::pixel(image, {x, y});
+                count += pixel.red() + pixel.blue() < 230;
+            }
+            return count;
+        };
+        QCOMPARE(hatched(4, 40), 0);
+        QVERIFY(hatched(170, 196) > 0);
     }
 
     void lockViewPainting() {
