@@ -92,6 +92,7 @@ void QVGlobalPanel::becomeNormalWindow(const QString& title, const QString& keep
     setWindowFlags(Qt::Window | kTitleBar);
     setWindowTitle(title);
     setToolTip(keepAboveHint);
+    setAccessibleDescription(keepAboveHint);
 }
 
 bool QVGlobalPanel::restoreFrame(const QByteArray& frame) {

@@ -85,6 +85,8 @@ swaymsg -q "[title=\"^Tintmere\$\"] move position 800 0"
 swaymsg -q seat seat0 cursor set $((x + w / 2)) $((y + 3))
 sleep 0.3
 swaymsg -q seat seat0 cursor press button1
+# The compositor's move starts once the program asks for it; motions before it are lost.
+sleep 0.5
 for _ in 1 2 3 4; do echo "motion 20 10" >&3; sleep 0.1; done
 swaymsg -q seat seat0 cursor release button1
 moved() { [ "$(panel_rect "$PANEL")" = "$((x + 80)) $((y + 40)) $w $h $app" ]; }
