@@ -108,9 +108,9 @@ QByteArray frameToSave(const QByteArray& current, const QByteArray& saved, bool 
         return current;
     const std::optional<FrameRecord> now = readFrame(current);
     const std::optional<FrameRecord> before = readFrame(saved);
-    if (!before)
-        return current; // nothing better known: the place the program asked for
-    if (!now)
+    // Without a known place (Qt's is its screen's corner) the saved frame stays as it is; the
+    // sizes that matter are the content's.
+    if (!before || !now)
         return saved;
     FrameRecord merged = *now;
     const auto placed = [](const QRect& sized, const QRect& place) {

@@ -22,7 +22,8 @@ QRect placedFrame(const QRect& frame, const QList<QRect>& availableAreas);
 // What to save as window's frame, given the frame saved before. On Wayland a window's
 // position is the compositor's secret: what Qt reports is only what the program last asked
 // for. There the saved position, the last one known, is kept with the window's size now, so
-// that a later X11 session finds the window where it was last seen.
+// that a later X11 session finds the window where it was last seen; with none saved, nothing
+// is.
 QByteArray frameToSave(const QWidget* window, const QByteArray& saved);
 // The same from the frames; positionsKnown is false on Wayland.
 QByteArray frameToSave(const QByteArray& current, const QByteArray& saved, bool positionsKnown);

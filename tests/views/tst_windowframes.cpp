@@ -91,15 +91,16 @@ private Q_SLOTS:
             QRect(100, 80, 320, 220));
         row("Wayland, saved by Qt 5 before", savedFrame(before, 2), now, false,
             QRect(100, 80, 320, 220));
-        row("Wayland, nothing saved before", QByteArray(), now, false, now);
-        row("Wayland over a damaged frame", QByteArray("\0\0\0\1 damaged", 12), now, false, now);
+        // Not Qt's corner of the screen: the next X11 start uses the first-run place.
+        row("Wayland, nothing saved before", QByteArray(), now, false, QRect());
+        row("Wayland over a damaged frame", QByteArray("\0\0\0\1 damaged", 12), now, false,
+            QRect());
     }
     void saving() {
         ROW(SavingRow, before, now, positionsKnown, restored);
         QWidget window;
-        QVERIFY(
-            restoreFrameOnScreens(&window, frameToSave(savedFrame(now), before, positionsKnown)));
-        QCOMPARE(window.geometry(), restored);
+        const QByteArray saved = frameToSave(savedFrame(now), before, positionsKnown);
+        QCOMPARE(restoreFrameOnScreens(&window, saved) ? window.geometry() : QRect(), restored);
     }
 };
 
