@@ -73,15 +73,18 @@ panel_drawn() {
     read -r x y w h app < <(panel_rect "$PANEL") &&
         [ "$(screen_pixel $((x + w / 2)) $((y + 3)))" = 292929 ]
 }
+main_shown() { [ -n "$(window_rect Tintmere)" ]; }
 start wayland
+# The main window out of the way, wherever the compositor put the two.
+wait_for 20 "no main window on Wayland" main_shown
+swaymsg -q "[title=\"^Tintmere\$\"] move position 800 0"
 wait_for 20 "no panel on Wayland" panel_drawn
 [ "$app" = org.tintmere.Tintmere ] || fail "the panel's app id is $app"
 # Its content, and the compositor's border.
 [ "$w" -ge "$kw" ] && [ "$w" -le $((kw + 8)) ] && [ "$h" -ge "$kh" ] && [ "$h" -le $((kh + 8)) ] ||
     fail "the panel is ${w}x${h}, its content ${kw}x${kh}"
 
-# The main window out of the way; then a drag on the background above the wells.
-swaymsg -q "[title=\"^Tintmere\$\"] move position 800 0"
+# A drag on the background above the wells.
 swaymsg -q seat seat0 cursor set $((x + w / 2)) $((y + 3))
 sleep 0.3
 swaymsg -q seat seat0 cursor press button1
