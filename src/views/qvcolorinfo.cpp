@@ -42,7 +42,7 @@ QFont QVColorInfo::labelFontOfSize(int size) {
 }
 
 QSize QVColorInfo::sizeHint() const {
-    return QSize(int(std::ceil(textWidth(trimmedString(m_string)) + kTextMargin)), height());
+    return QSize(int(std::ceil(m_shownWidth + kTextMargin)), height());
 }
 
 qreal QVColorInfo::textWidth(const QString& text) const {
@@ -77,11 +77,16 @@ void QVColorInfo::setFontSize(int size) {
 }
 
 void QVColorInfo::setMaxWidth(qreal width) {
+    // The panel sets every row's room again whenever one row changes.
+    if (width == m_maxWidth)
+        return;
     m_maxWidth = width;
     fitWidthToText();
 }
 
 void QVColorInfo::fitWidthToText() {
+    m_shown = trimmedString(m_string);
+    m_shownWidth = textWidth(m_shown);
     resize(sizeHint().width(), height());
     update();
 }
@@ -89,11 +94,19 @@ void QVColorInfo::fitWidthToText() {
 QString QVColorInfo::trimmedString(const QString& string) const {
     if (m_maxWidth == 0 || textWidth(string) <= m_maxWidth)
         return string;
+    // The longest prefix that fits, found by halving: the panel's rows refresh on every
+    // slider step, and measuring one character shorter each time cost a shaping per character.
     const qreal room = m_maxWidth - textWidth(kEllipsis);
-    QString kept = string;
-    while (!kept.isEmpty() && textWidth(kept) > room)
-        kept.chop(1);
-    return kept + kEllipsis;
+    qsizetype fits = 0;
+    qsizetype tooLong = string.size();
+    while (tooLong - fits > 1) {
+        const qsizetype middle = (fits + tooLong) / 2;
+        if (textWidth(string.left(middle)) <= room)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    return string.left(fits) + kEllipsis;
 }
 
 bool QVColorInfo::isHighlighted() const {
@@ -116,12 +129,11 @@ void QVColorInfo::paintEvent(QPaintEvent*) {
         painter.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), h * 0.5 - 0.5, h * 0.5 - 0.5);
     }
 
-    const QString text = trimmedString(m_string);
+    const QString& text = m_shown;
     const QFontMetricsF metrics(m_stringFont);
     // Odd sizes sit one point high so the digits look centred.
     const qreal lift = m_fontSize % 2 == 1 ? 1.0 : 0.0;
-    const QPointF topLeft((w - metrics.horizontalAdvance(text)) * 0.5,
-                          (h - metrics.height()) * 0.5 - lift);
+    const QPointF topLeft((w - m_shownWidth) * 0.5, (h - metrics.height()) * 0.5 - lift);
     painter.setFont(m_stringFont);
     painter.setPen(highlighted ? m_altFontColor : m_fontColor);
     painter.drawText(topLeft + QPointF(0, metrics.ascent()), text);
@@ -169,7 +181,10 @@ void QVColorInfo::mousePressEvent(QMouseEvent* event) {
     m_pressPosition = event->position().toPoint();
     m_dragged = false;
     if (event->button() == Qt::RightButton) {
-        postRightClick();
+        if (m_offersMenu && (event->modifiers() & Qt::ShiftModifier))
+            Q_EMIT menuRequested(event->globalPosition().toPoint());
+        else
+            postRightClick();
     } else if (event->button() == Qt::LeftButton) {
         m_isMouseDown = true;
         update();
@@ -228,10 +243,25 @@ void QVColorInfo::keyPressEvent(QKeyEvent* event) {
 }
 
 void QVColorInfo::contextMenuEvent(QContextMenuEvent* event) {
-    // The mouse's right click was handled on press; the keyboard's menu key does the same.
-    if (event->reason() == QContextMenuEvent::Keyboard)
-        postRightClick();
+    // The mouse's right click was handled on press; the keyboard's menu key opens the menu,
+    // which also offers the next notation, or steps the notation itself.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        if (m_offersMenu)
+            Q_EMIT menuRequested(mapToGlobal(QPoint(0, height())));
+        else
+            postRightClick();
+    }
     event->accept();
+}
+
+bool QVColorInfo::event(QEvent* event) {
+    // A focused row copies its own string, before any window-wide Copy command.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void QVColorInfo::focusInEvent(QFocusEvent* event) {
