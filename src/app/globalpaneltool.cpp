@@ -3,13 +3,17 @@
 
 #include "colorundocommands.h"
 #include "defaults.h"
+#include "displaysession.h"
 #include "notificationcenter.h"
 #include "notificationnames.h"
+#include "platformreasons.h"
 #include "qvglobalcolorinfoview.h"
 #include "qvglobalpaletteview.h"
 #include "qvglobalpanel.h"
 #include "qvselectedcolorwell.h"
+#include "windowframes.h"
 
+#include <QGuiApplication>
 #include <QUndoStack>
 
 namespace tintmere {
@@ -32,6 +36,12 @@ GlobalPanelTool::GlobalPanelTool(const GlobalPanelWidgets& widgets, PaletteEdito
     const Defaults& defaults = Defaults::standard();
     QVGlobalPanel* panel = m_panel.get();
     panel->setAccessibleName(tr("Global panel"));
+    if (!platform::programPlacesWindows(platform::currentDisplaySession())) {
+        const QString title = tr("Tintmere Global Panel");
+        panel->becomeNormalWindow(title, platform::reasons::keepAboveOnWayland(
+                                             qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
+                                             QGuiApplication::desktopFileName(), title));
+    }
 
     connect(panel->paletteView(), &QVGlobalPaletteView::colorWellAction, this,
             &GlobalPanelTool::globalColorSelected);
@@ -129,7 +139,9 @@ void GlobalPanelTool::setVisible(bool visible) {
 }
 
 void GlobalPanelTool::saveState() const {
-    Defaults::standard().saveGeometry(keys::GlobalPanel, m_panel->saveGeometry());
+    Defaults& defaults = Defaults::standard();
+    defaults.saveGeometry(keys::GlobalPanel,
+                          frameToSave(m_panel.get(), defaults.restoreGeometry(keys::GlobalPanel)));
 }
 
 } // namespace tintmere

@@ -45,4 +45,8 @@ DisplaySession currentDisplaySession() {
                                 QProcessEnvironment::systemEnvironment(), serverIsXWayland);
 }
 
+bool programPlacesWindows(DisplaySession session) {
+    return session != DisplaySession::Wayland;
+}
+
 } // namespace tintmere::platform

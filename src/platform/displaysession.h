@@ -28,4 +28,9 @@ DisplaySession detectDisplaySession(const QString& platformName,
 // The session of this application (QGuiApplication must exist).
 DisplaySession currentDisplaySession();
 
+// Whether a program may place its windows, keep one above the others and show one without
+// activating it. X11 lets it, XWayland too; Wayland leaves all three to the compositor, and
+// what Qt reports there as a window's position is only what the program last asked for.
+bool programPlacesWindows(DisplaySession session);
+
 } // namespace tintmere::platform

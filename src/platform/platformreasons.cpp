@@ -117,6 +117,34 @@ QString pickInvalidColor() {
     return tr("The desktop returned a color that is not valid.");
 }
 
+QString keepAboveOnWayland(const QString& currentDesktop, const QString& appId,
+                           const QString& title) {
+    // A list such as "ubuntu:GNOME".
+    const QStringList desktops = currentDesktop.toLower().split(u':');
+    if (desktops.contains(u"gnome"))
+        return tr("To keep this panel above other windows, choose Always on Top in its window "
+                  "menu: Super+right-click the panel, or press Alt+Space while it is in front.");
+    if (desktops.contains(u"kde"))
+        return tr("To keep this panel above other windows, choose More Actions ▸ Keep Above "
+                  "Others in its window menu (Alt+F3), or make a window rule for the title \"%1\" "
+                  "in System Settings ▸ Window Management ▸ Window Rules.")
+            .arg(title);
+    if (desktops.contains(u"sway"))
+        return tr("To keep this panel in view on every workspace, add to the sway "
+                  "configuration:\nfor_window [app_id=\"%1\" title=\"^%2$\"] floating enable, "
+                  "sticky enable")
+            .arg(appId, title);
+    if (desktops.contains(u"hyprland"))
+        return tr("To keep this panel in view on every workspace, add to hyprland.conf:\n"
+                  "windowrulev2 = float, class:^(%1)$, title:^(%2)$\n"
+                  "windowrulev2 = pin, class:^(%1)$, title:^(%2)$")
+            .arg(appId, title);
+    return tr("Wayland leaves it to the desktop to keep a window above others: look for Always "
+              "on Top or Keep Above in this panel's window menu, or make a window rule for the "
+              "title \"%1\". The help tells how on GNOME, KDE, sway and Hyprland.")
+        .arg(title);
+}
+
 QString pointerGrabTaken() {
     return tr("Another program is holding the pointer or the keyboard; try again.");
 }

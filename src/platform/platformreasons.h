@@ -38,4 +38,9 @@ QString pickCancelled();
 QString pickFailed();
 QString pickInvalidColor();
 
+// How to keep a window above the others where only the compositor can (Wayland), on the
+// desktop that XDG_CURRENT_DESKTOP names; appId and title pick the window out in rules.
+QString keepAboveOnWayland(const QString& currentDesktop, const QString& appId,
+                           const QString& title);
+
 } // namespace tintmere::platform::reasons

@@ -111,12 +111,16 @@ SnapshotResult PortalScreenshot::readImage(const QVariantMap& results) const {
     QImageReader reader(path);
     reader.setAllocationLimit(imageAllocationLimitMiB);
     const QSize expected = m_expectedSize.value_or(frozenImageSize(m_requestScreens));
+    const auto fits = [&](QSize size) {
+        return expected.isEmpty() || size == expected ||
+               (!m_expectedSize && isFrozenImageSize(size, m_requestScreens));
+    };
     SnapshotResult result{Result::Taken, {}, {}};
-    if (const QSize size = reader.size(); size.isValid() && !expected.isEmpty() && size != expected)
+    if (const QSize size = reader.size(); size.isValid() && !fits(size))
         result = {Result::Error, {}, reasons::screenshotWrongSize(size, expected)};
     else if (QImage image = reader.read(); image.isNull())
         result = {Result::Error, {}, reasons::screenshotUnreadable(path, reader.errorString())};
-    else if (!expected.isEmpty() && image.size() != expected)
+    else if (!fits(image.size()))
         result = {Result::Error, {}, reasons::screenshotWrongSize(image.size(), expected)};
     else
         result.screens = freezeScreens(std::move(image), m_requestScreens);

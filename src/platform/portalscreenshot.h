@@ -29,8 +29,8 @@ public:
     void setTimeouts(std::chrono::milliseconds quiet, std::chrono::milliseconds interactive);
     // The screens the image must show; by default the application's screens at request time.
     void setScreens(const QList<ScreenLayout>& screens);
-    // The size the image must have; by default frozenImageSize() of the screens. An empty size
-    // accepts any.
+    // The size the image must have; by default any isFrozenImageSize() accepts for the
+    // screens. An empty size accepts any.
     void setExpectedSize(QSize size);
 
     void request() override;

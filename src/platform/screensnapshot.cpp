@@ -53,6 +53,25 @@ QSize frozenImageSize(const QList<ScreenLayout>& screens) {
     return {qRound(bounds.width() * scale), qRound(bounds.height() * scale)};
 }
 
+bool isFrozenImageSize(QSize size, const QList<ScreenLayout>& screens) {
+    if (size == frozenImageSize(screens))
+        return true;
+    const QRect bounds = boundsOf(screens);
+    const qreal ratio = largestRatio(screens);
+    if (bounds.isEmpty() || size.isEmpty() || ratio <= 1.0)
+        return false;
+    // A desktop scaled by 1.25 may give the toolkit a ratio of 2 and compose the image at
+    // 1.25: any scale above the next lower whole ratio, up to the ratio itself, is real.
+    const qreal lowest = std::ceil(ratio) - 1.0;
+    const qint64 w = bounds.width(), h = bounds.height();
+    if (size.width() <= qRound(w * lowest) || size.width() > qRound(w * ratio))
+        return false;
+    // Width and height each rounded from the same scale: the aspect holds within half a pixel
+    // of each.
+    const qint64 skew = qAbs(qint64(size.height()) * w - qint64(size.width()) * h);
+    return 2 * skew <= w + h;
+}
+
 FrozenScreens freezeScreens(QImage image, const QList<ScreenLayout>& screens) {
     FrozenScreens frozen;
     frozen.bounds = boundsOf(screens);

@@ -43,7 +43,10 @@ struct FrozenScreens {
 
 // The image size the desktop gives for these screens.
 QSize frozenImageSize(const QList<ScreenLayout>& screens);
-// The screens laid over `image`, which must have frozenImageSize(screens).
+// Whether an image of `size` can show these screens: frozenImageSize(), or their bounding box
+// at a fractional scale that the toolkit was told rounded up to the next whole ratio.
+bool isFrozenImageSize(QSize size, const QList<ScreenLayout>& screens);
+// The screens laid over `image`, whose size isFrozenImageSize() accepts.
 FrozenScreens freezeScreens(QImage image, const QList<ScreenLayout>& screens);
 
 struct SnapshotResult {

@@ -286,7 +286,10 @@ void PrefsController::restoreWindowFrame() {
 }
 
 void PrefsController::saveWindowFrame() {
-    Defaults::standard().saveGeometry(tintmere::keys::PrefsWindow, m_window->saveGeometry());
+    Defaults& defaults = Defaults::standard();
+    defaults.saveGeometry(tintmere::keys::PrefsWindow,
+                          tintmere::frameToSave(m_window.get(), defaults.restoreGeometry(
+                                                                    tintmere::keys::PrefsWindow)));
 }
 
 bool PrefsController::eventFilter(QObject* watched, QEvent* event) {

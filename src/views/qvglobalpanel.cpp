@@ -22,13 +22,15 @@ constexpr int kContentWidth = 115;
 constexpr int kDistanceFromCorner = 200;
 const QColor kRowBackground = QColor::fromRgbF(0.443f, 0.443f, 0.443f, 1.0f);
 const QColor kPanelBackground = QColor::fromRgbF(0.16f, 0.16f, 0.16f, 1.0f);
+// Only a close box: a minimised utility panel has no taskbar entry to come back from.
+constexpr Qt::WindowFlags kTitleBar =
+    Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 } // namespace
 
 QVGlobalPanel::QVGlobalPanel(QWidget* parent)
-    // Only a close box: a minimised utility panel has no taskbar entry to come back from.
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus |
-                          Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus | kTitleBar)
     , m_contentView(new QWidget(this))
     , m_paletteView(new QVGlobalPaletteView(kContentWidth, m_contentView))
     , m_infoView(new QVGlobalColorInfoView(kContentWidth, m_contentView)) {
@@ -84,6 +86,13 @@ void QVGlobalPanel::styleRows() {
             row->setBackgroundColor(kRowBackground);
         }
     }
+}
+
+void QVGlobalPanel::becomeNormalWindow(const QString& title, const QString& keepAboveHint) {
+    setWindowFlags(Qt::Window | kTitleBar);
+    setWindowTitle(title);
+    setToolTip(keepAboveHint);
+    setAccessibleDescription(keepAboveHint);
 }
 
 bool QVGlobalPanel::restoreFrame(const QByteArray& frame) {

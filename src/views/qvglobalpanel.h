@@ -27,6 +27,11 @@ public:
     // Shows the strings of the selected global colour in the rows "hex", "rgb" and "web".
     void setColorStrings(const QString& hex, const QString& rgb, const QString& web);
 
+    // Where only the compositor keeps windows above others and places them (Wayland), the
+    // panel is a normal window that the user pins with the desktop's own tools: a title of its
+    // own, so that a window rule can tell it from the main window, and a tooltip that says how.
+    void becomeNormalWindow(const QString& title, const QString& keepAboveHint);
+
     // Puts the panel where a saved frame (saveGeometry) says; false, and the panel left where
     // it is, when the frame is empty or unusable.
     bool restoreFrame(const QByteArray& frame);

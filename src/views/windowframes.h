@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QRect>
 
 class QWidget;
@@ -14,7 +15,17 @@ namespace tintmere {
 // restored (an empty or damaged frame).
 bool restoreFrameOnScreens(QWidget* window, const QByteArray& frame);
 
-// The frame moved, and shrunk when it does not fit, into the available area.
-QRect clampedFrame(const QRect& frame, const QRect& available);
+// Where a frame goes on screens with these available areas: onto the one that shows most of
+// it, else the nearest, moved and shrunk until it fits.
+QRect placedFrame(const QRect& frame, const QList<QRect>& availableAreas);
+
+// What to save as window's frame, given the frame saved before. On Wayland a window's
+// position is the compositor's secret: what Qt reports is only what the program last asked
+// for. There the saved position, the last one known, is kept with the window's size now, so
+// that a later X11 session finds the window where it was last seen; with none saved, nothing
+// is.
+QByteArray frameToSave(const QWidget* window, const QByteArray& saved);
+// The same from the frames; positionsKnown is false on Wayland.
+QByteArray frameToSave(const QByteArray& current, const QByteArray& saved, bool positionsKnown);
 
 } // namespace tintmere

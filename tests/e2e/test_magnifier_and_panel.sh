@@ -3,9 +3,9 @@
 # The magnifier against the real screen: beside a window of known colours, the live
 # magnifier shows exactly the pixels around the pointer; the real hot key locks it while
 # the other window has the focus; a click picks a locked pixel, exactly the screen's
-# colour, and "Use" puts it into the palette. The global panel mirrors the palette, stays
-# above the other window and does not take the focus when clicked. A window manager runs
-# here, as on a desktop: stacking and focus are its business.
+# colour, and "Use" puts it into the palette. The global panel moves by its background,
+# mirrors the palette, stays above the other window and does not take the focus when
+# clicked. A window manager runs here, as on a desktop: stacking and focus are its business.
 source "$E2E_LIB"
 
 # Places in the main window, from its top left corner, with the magnify drawer open.
@@ -88,6 +88,14 @@ eventually copied_hex || fail "the palette did not take #$picked"
 xdotool windowactivate --sync "$main" key ctrl+5
 eventually panel_found || fail "the global panel did not show"
 origin "$panel"
+GX=$WX GY=$WY
+
+# Dragging its background, above the wells, moves it: the window manager's own move.
+xdotool mousemove $((GX + 57)) $((GY + 3)) mousedown 1
+for _ in 1 2 3 4; do xdotool mousemove_relative 10 8; sleep 0.05; done
+xdotool mouseup 1
+panel_moved() { origin "$panel"; [ "$WX $WY" = "$((GX + 40)) $((GY + 32))" ]; }
+eventually panel_moved || fail "dragging its background did not move the panel: $WX,$WY"
 GX=$WX GY=$WY
 
 # The pattern window is moved over the panel and activated; the panel stays above it.

@@ -2,9 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Gives a headless wlroots compositor a pointer: without an input device its seat offers
 none, so no client would see the pointer that `swaymsg seat seat0 cursor` moves. Creates a
-virtual pointer on the seat and keeps it until killed. Speaks the Wayland wire protocol
-itself, so that the test needs no client library."""
+virtual pointer on the seat and keeps it until killed. Given a FIFO, lines "motion DX DY"
+written to it move the pointer as a real device would: an interactive move follows those, not
+`cursor set`. Speaks the Wayland wire protocol itself, so that the test needs no client
+library."""
 import os
+import select
 import signal
 import socket
 import struct
@@ -57,9 +60,24 @@ def main():
         + message(4, 0, struct.pack("<II", 0, 5)))
     print("pointer", flush=True)
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
-    while connection.recv(65536):
-        pass
-
+    # Opened for writing too, so that it never reaches its end.
+    moves = os.open(sys.argv[1], os.O_RDWR) if len(sys.argv) > 1 else None
+    pending = b""
+    while True:
+        for source in select.select([connection] + ([moves] if moves else []), [], [])[0]:
+            if source is connection:
+                if not connection.recv(65536):
+                    return
+                continue
+            pending += os.read(moves, 4096)
+            *lines, pending = pending.split(b"\n")
+            for line in lines:
+                words = line.split()
+                if len(words) == 3 and words[0] == b"motion":
+                    # zwlr_virtual_pointer_v1.motion (time, dx, dy in 24.8 fixed point), frame.
+                    dx, dy = (round(float(v) * 256) for v in words[1:])
+                    connection.sendall(message(5, 0, struct.pack("<Iii", 0, dx, dy))
+                                       + message(5, 4))
 
 if __name__ == "__main__":
     main()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "displaysession.h"
+#include "platformreasons.h"
 
 #include <QTest>
 
@@ -58,6 +59,30 @@ private Q_SLOTS:
         const auto server =
             xwaylandExtension < 0 ? std::nullopt : std::optional<bool>(xwaylandExtension == 1);
         QCOMPARE(tintmere::platform::detectDisplaySession(platform, env, server), expected);
+    }
+
+    // Each desktop's own way, found by name in XDG_CURRENT_DESKTOP's list.
+    void keepAboveHints_data() {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("GNOME under Ubuntu") << u"ubuntu:GNOME"_s << u"Always on Top"_s;
+        QTest::newRow("KDE Plasma") << u"KDE"_s << u"Keep Above Others"_s;
+        QTest::newRow("sway")
+            << u"sway"_s
+            << u"for_window [app_id=\"org.tintmere.Tintmere\" title=\"^Tintmere Global Panel$\"] "
+               "floating enable, sticky enable"_s;
+        QTest::newRow("Hyprland")
+            << u"Hyprland"_s
+            << u"windowrulev2 = pin, class:^(org.tintmere.Tintmere)$, title:^(Tintmere Global Panel)$"_s;
+        QTest::newRow("unknown") << u"X-Generic"_s << u"window rule for the title"_s;
+        QTest::newRow("none") << QString() << u"The help tells how"_s;
+    }
+    void keepAboveHints() {
+        QFETCH(QString, desktop);
+        QFETCH(QString, says);
+        const QString hint = tintmere::platform::reasons::keepAboveOnWayland(
+            desktop, u"org.tintmere.Tintmere"_s, u"Tintmere Global Panel"_s);
+        QVERIFY2(hint.contains(says), qPrintable(hint));
     }
 };
 

@@ -141,8 +141,12 @@ private Q_SLOTS:
             << u"fail"_s << right << QString() << S::Refused << u"could not take"_s;
         QTest::newRow("never answers")
             << u"silent"_s << right << QString() << S::Error << u"did not answer in time"_s;
+        QTest::newRow("at the desktop's fractional scale, below the ratio given to Qt")
+            << u"fresh"_s << QSize(225, 120) << QString() << S::Taken << QString();
         QTest::newRow("wrong size") << u"fresh"_s << QSize(150, 80) << QString() << S::Error
                                     << u"150×80 pixels, but the screens are 300×160"_s;
+        QTest::newRow("wrong shape")
+            << u"fresh"_s << QSize(300, 150) << QString() << S::Error << u"300×150 pixels"_s;
         QTest::newRow("damaged file")
             << u"fresh"_s << QSize(0, 1) << QString() << S::Error << u"cannot be read"_s;
         QTest::newRow("not a local file")
@@ -189,13 +193,19 @@ private Q_SLOTS:
         QCOMPARE(files(), before);
         if (status != SnapshotResult::Status::Taken)
             return;
-        // One image pixel per device pixel of the denser screen, two per logical pixel.
+        // One image pixel per device pixel of the denser screen: two per logical pixel, or
+        // the desktop's own scale.
         const FrozenScreens& frozen = result->screens;
+        const qreal scale = fileSize.width() / 150.0;
+        const auto at = [scale](qreal x, qreal y) {
+            return QPoint(int(x * scale), int(y * scale));
+        };
         QCOMPARE(frozen.outputs.size(), 2);
-        QCOMPARE(frozen.outputs.at(1).imageRect, QRect(200, 0, 100, 80));
-        QCOMPARE(frozen.imagePixelAt(QPointF(120.5, 10.75)), QPoint(241, 21));
+        QCOMPARE(frozen.outputs.at(1).imageRect, QRect(at(100, 0), at(150, 40) - QPoint(1, 1)));
+        QCOMPARE(frozen.imagePixelAt(QPointF(120.5, 10.75)), at(120.5, 10.75));
         QCOMPARE(frozen.imagePixelAt(QPointF(120, 60)), QPoint(-1, -1)); // below the right screen
-        QCOMPARE(frozen.outputImage(1).pixel(41, 21), patterned(fileSize).pixel(241, 21));
+        QCOMPARE(frozen.outputImage(1).pixel(at(120.5, 10.75) - at(100, 0)),
+                 patterned(fileSize).pixel(at(120.5, 10.75)));
     }
 
     void pickColor_data() {
