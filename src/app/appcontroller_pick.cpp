@@ -37,6 +37,12 @@ void AppController::setUpPickMode() {
         platform::createPointerGrab());
     m_pickMode->setDesktop(platform::createScreenSnapshot(), platform::createDesktopColorPicker());
     connect(m_pickMode.get(), &PickMode::finished, this, &AppController::pickFinished);
+    // Ctrl+L or the hot key in pick mode: the open magnifier keeps the pixels at the pointer.
+    connect(m_pickMode.get(), &PickMode::lockRequested, this, [this] {
+        if (outlets().magnifyDrawer->state() == QVDrawer::Open && m_magnifier &&
+            !m_magnifier->isStopped())
+            toggleMagnify();
+    });
     // Whatever Tintmere copies (a string row, a menu command, a pick) says so for a moment.
     QClipboard* clipboard = QGuiApplication::clipboard();
     connect(clipboard, &QClipboard::dataChanged, this, [this, clipboard] {
@@ -77,6 +83,10 @@ void AppController::startPick(PickRequest request) {
 }
 
 void AppController::hotKeyPressed() {
+    if (m_pickMode->isActive()) {
+        m_pickMode->lock();
+        return;
+    }
     // Where the screen cannot be read live (Wayland) the magnifier has nothing to lock: the
     // key picks.
     const QVMagnifyView* view = magnifyView();

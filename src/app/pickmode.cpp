@@ -214,6 +214,13 @@ void PickMode::cancel() {
         finish(PickResult::Outcome::Cancelled);
 }
 
+void PickMode::lock() {
+    if (!m_active)
+        return;
+    Q_EMIT lockRequested();
+    finish(PickResult::Outcome::Cancelled);
+}
+
 void PickMode::pick() {
     if (!m_active)
         return;
@@ -358,6 +365,10 @@ bool PickMode::eventFilter(QObject* watched, QEvent* event) {
         switch (key->key()) {
         case Qt::Key_Escape:
             cancel();
+            break;
+        case Qt::Key_L:
+            if (key->modifiers() & Qt::ControlModifier)
+                lock();
             break;
         case Qt::Key_Return:
         case Qt::Key_Enter:

@@ -98,6 +98,8 @@ public:
     // start is reported through finished().
     bool start(PickRequest request = {});
     void cancel();
+    // Ends pick mode for the magnifier to lock on what it shows (Ctrl+L, the hot key).
+    void lock();
     // Takes the pixel under the pointer now.
     void pick();
     void nudge(QPoint devicePixels);
@@ -109,6 +111,8 @@ Q_SIGNALS:
     // After each capture: the pointer's device pixel and the pixels around it.
     void frameCaptured(QPoint pointer, const QImage& pixels);
     void finished(const tintmere::PickResult& result);
+    // Before lock() ends pick mode: the magnifier should lock at the pointer.
+    void lockRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -80,17 +80,24 @@ void QVMagnifyView::stopMagnify() {
     if (isCaptureAvailable()) {
         // One fresh sample of the pixels the last live frame showed.
         const QImage pixels = m_capture->captureAround(m_currMouse, numberOfPixels());
-        const int n = numberOfPixels();
-        for (int row = 0; row < n; ++row)
-            for (int column = 0; column < n; ++column)
-                m_lockedColors.append(
-                    sampleColor(pixels.valid(column, row) ? pixels.pixel(column, row) : 0));
+        lockPixels(pixels);
+    } else {
+        // Where the screen cannot be read, the last frame pick mode showed is what there is.
+        lockPixels(m_liveImage);
     }
     m_isStopped = true;
     // A lock by the hot key leaves the pointer where it was: show its pixel at once.
     if (underMouse())
         setHover(m_geometry.pixelAt(mapFromGlobal(QCursor::pos())));
     update();
+}
+
+void QVMagnifyView::lockPixels(const QImage& pixels) {
+    const int n = numberOfPixels();
+    for (int row = 0; row < n; ++row)
+        for (int column = 0; column < n; ++column)
+            m_lockedColors.append(
+                sampleColor(pixels.valid(column, row) ? pixels.pixel(column, row) : 0));
 }
 
 void QVMagnifyView::captureLiveFrame() {

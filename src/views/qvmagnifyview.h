@@ -115,6 +115,7 @@ private:
     void setHover(std::optional<QPoint> pixel);
     void pickHovered();
     void applyGeometry();
+    void lockPixels(const QImage& pixels);
 
     void paintPixels(QPainter& painter) const;
     void paintUnavailable(QPainter& painter) const;
