@@ -3,6 +3,7 @@
 #include "appcontroller.h"
 #include "defaults.h"
 #include "desktopcolorpicker.h"
+#include "magnifiertool.h"
 #include "pickmode.h"
 #include "pointergrab.h"
 #include "qvdrawer.h"
@@ -37,12 +38,6 @@ void AppController::setUpPickMode() {
         platform::createPointerGrab());
     m_pickMode->setDesktop(platform::createScreenSnapshot(), platform::createDesktopColorPicker());
     connect(m_pickMode.get(), &PickMode::finished, this, &AppController::pickFinished);
-    // Ctrl+L or the hot key in pick mode: the open magnifier keeps the pixels at the pointer.
-    connect(m_pickMode.get(), &PickMode::lockRequested, this, [this] {
-        if (outlets().magnifyDrawer->state() == QVDrawer::Open && m_magnifier &&
-            !m_magnifier->isStopped())
-            toggleMagnify();
-    });
     // Whatever Tintmere copies (a string row, a menu command, a pick) says so for a moment.
     QClipboard* clipboard = QGuiApplication::clipboard();
     connect(clipboard, &QClipboard::dataChanged, this, [this, clipboard] {
@@ -50,16 +45,8 @@ void AppController::setUpPickMode() {
             m_mainWindow->statusBar()->showMessage(tr("Copied %1").arg(clipboard->text()),
                                                    kStatusMessageMs);
     });
-    // The open magnifier shows what the loupe shows.
-    connect(m_pickMode.get(), &PickMode::frameCaptured, this,
-            [this](QPoint pointer, const QImage& pixels) {
-                QVMagnifyView* view = magnifyView();
-                if (!view || view->isStopped())
-                    return;
-                const int offset = pixels.width() / 2 - view->numberOfPixels() / 2;
-                view->showLiveFrame(pointer, pixels.copy(offset, offset, view->numberOfPixels(),
-                                                         view->numberOfPixels()));
-            });
+    // The open magnifier shows what the loupe shows and takes its locks.
+    m_magnifierTool->followPickMode(m_pickMode.get());
 }
 
 void AppController::pickColorFromScreen(int well) {
@@ -84,7 +71,7 @@ void AppController::startPick(PickRequest request) {
 
 void AppController::hotKeyPressed() {
     if (m_pickMode->isActive()) {
-        m_pickMode->lock();
+        m_pickMode->lockOrPick();
         return;
     }
     // Where the screen cannot be read live (Wayland) the magnifier has nothing to lock: the

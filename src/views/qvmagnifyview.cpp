@@ -58,18 +58,31 @@ bool QVMagnifyView::isCaptureAvailable() const {
 }
 
 QString QVMagnifyView::unavailableReason() const {
+    if (isCaptureAvailable())
+        return {};
+    if (!m_unavailableReason.isEmpty())
+        return m_unavailableReason;
     if (!m_capture)
         return tr("The screen cannot be read.");
     return m_capture->unavailableReason();
 }
 
+void QVMagnifyView::setUnavailableReason(const QString& reason) {
+    m_unavailableReason = reason;
+    setAccessibleDescription(unavailableReason());
+    update();
+}
+
 void QVMagnifyView::beginMagnify() {
     setHover(std::nullopt);
     m_isStopped = false;
-    // Without a way to read the screen there is nothing to refresh; the view says why.
+    // Without a way to read the screen there is nothing to refresh; the view says why until
+    // someone shows it frames.
     if (isCaptureAvailable()) {
         captureLiveFrame();
         m_timer.start();
+    } else {
+        m_liveImage = QImage();
     }
     update();
 }
@@ -81,8 +94,8 @@ void QVMagnifyView::stopMagnify() {
         // One fresh sample of the pixels the last live frame showed.
         const QImage pixels = m_capture->captureAround(m_currMouse, numberOfPixels());
         lockPixels(pixels);
-    } else {
-        // Where the screen cannot be read, the last frame pick mode showed is what there is.
+    } else if (!m_liveImage.isNull()) {
+        // Where the screen cannot be read, the last frame shown is what there is.
         lockPixels(m_liveImage);
     }
     m_isStopped = true;
@@ -196,6 +209,10 @@ bool QVMagnifyView::isInteractive() const {
     return m_isStopped && !m_lockedColors.isEmpty();
 }
 
+bool QVMagnifyView::hasPixels() const {
+    return m_isStopped ? !m_lockedColors.isEmpty() : !m_liveImage.isNull();
+}
+
 void QVMagnifyView::setHover(std::optional<QPoint> pixel) {
     const bool hover = pixel.has_value();
     if (hover == m_mouseHover && (!hover || *pixel == m_currHoverInfo))
@@ -300,7 +317,7 @@ void QVMagnifyView::leaveEvent(QEvent*) {
 
 void QVMagnifyView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (isCaptureAvailable())
+    if (isCaptureAvailable() || hasPixels())
         paintPixels(painter);
     else
         paintUnavailable(painter);
