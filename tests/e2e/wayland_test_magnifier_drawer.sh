@@ -11,9 +11,7 @@ wayland_session_start "$@"
 PROBE=${1:?probe path}
 TINTMERE=${2:?tintmere path}
 
-# From the main window's top left corner with the magnify drawer open: the top left corner of
-# the magnifier's enlarged pixels, each PIXEL wide.
-MAGNIFIER=(12 262)
+# The side of an enlarged pixel in the magnifier.
 PIXEL=15
 
 spawn pointer python3 "$(dirname "$(readlink -f "$0")")/wayland_pointer.py"
@@ -25,7 +23,8 @@ swaymsg -q '[title="^Portal probe$"] move position 100 100'
 
 export QT_QPA_PLATFORM=wayland
 spawn tintmere "$TINTMERE"
-wait_for 20 "no main window" test -n "$(window_rect Tintmere)"
+main_shown() { [ -n "$(window_rect Tintmere)" ]; }
+wait_for 20 "no main window" main_shown
 swaymsg -q '[title="^Tintmere$"] move position 700 20'
 swaymsg -q '[title="^Tintmere$"] focus'
 sleep 0.5
@@ -37,41 +36,51 @@ wait_for 10 "the magnify drawer did not open" drawer_out
 sleep 0.5
 read -r x y w h < <(window_rect "Portal probe") || fail "no probe window"
 
-# content_origin TITLE: "X Y" of the window's content, below the compositor's title bar.
-content_origin() {
-    swaymsg -t get_tree | python3 -c '
-import json, sys
-def find(node):
-    if node.get("name") == sys.argv[1] and node.get("pid"):
-        return node
-    for child in node.get("nodes", []) + node.get("floating_nodes", []):
-        found = find(child)
-        if found:
-            return found
-node = find(json.load(sys.stdin))
-print(node["rect"]["x"] + node["window_rect"]["x"], node["rect"]["y"] + node["window_rect"]["y"])
-' "$1"
+# shows_enlarged X Y WIDTH HEIGHT COLOURS: whether that part of the screen shows the 7x7
+# colours (a line, row by row) as squares PIXEL wide; prints where.
+shows_enlarged() {
+    grim -g "$1,$2 $3x$4" "$WAYLAND_DIR/window.png"
+    convert "$WAYLAND_DIR/window.png" -depth 8 ppm:- | python3 -c '
+import sys
+_, size, _, pixels = sys.stdin.buffer.read().split(b"\n", 3)
+width, height = map(int, size.split())
+step, want = int(sys.argv[1]), sys.argv[2].split()
+def at(x, y):
+    return pixels[3 * (y * width + x):3 * (y * width + x) + 3].hex()
+for y in range(height - 7 * step + 1):
+    for x in range(width - 7 * step + 1):
+        if all(at(x + c * step + step // 2, y + r * step + step // 2) == want[r * 7 + c]
+               for r in range(7) for c in range(7)):
+            print(x, y)
+            sys.exit(0)
+sys.exit(1)
+' "$PIXEL" "$5"
 }
-# pixels_7x7 X Y STEP: the colours of 7x7 points STEP apart from (X, Y), row by row.
-pixels_7x7() {
-    grim -g "$1,$2 $((7 * $3))x$((7 * $3))" "$WAYLAND_DIR/grid.png"
-    convert "$WAYLAND_DIR/grid.png" -depth 8 txt:- | awk -F'[,: ]+' -v step="$3" '
-        NR > 1 && $1 % step == int(step / 2) && $2 % step == int(step / 2) {
-            match($0, /#[0-9A-Fa-f]+/); printf "%s ", tolower(substr($0, RSTART + 1, 6)) }'
+# screen_7x7 X Y: the colours of the 7x7 screen pixels from (X, Y), row by row, on one line.
+screen_7x7() {
+    grim -g "$1,$2 7x7" "$WAYLAND_DIR/grid.png"
+    convert "$WAYLAND_DIR/grid.png" -depth 8 txt:- |
+        awk 'NR > 1 { match($0, /#[0-9A-Fa-f]+/); printf "%s ", tolower(substr($0, RSTART + 1, 6)) }'
 }
 overlay_shown() { [ "$(window_rect "Pick a colour")" = "0 0 1280 800" ]; }
 overlay_gone() { [ -z "$(window_rect "Pick a colour")" ]; }
 cursor() { swaymsg -q seat seat0 cursor "$@"; }
 
-# lock_with WHAT COMMAND...: picks with the pointer on the probe's left edge, runs COMMAND
-# there, and checks the drawer against the screen.
+# drawer_holds: the main window shows $expected enlarged.
+drawer_holds() {
+    local mx my mw mh
+    read -r mx my mw mh < <(window_rect Tintmere)
+    shows_enlarged "$mx" "$my" "$mw" "$mh" "$expected" >/dev/null
+}
+# lock_with WHAT PY COMMAND...: picks with the pointer on the probe's left edge at height PY,
+# runs COMMAND there, and checks the drawer against the screen.
 lock_with() {
-    local what=$1 px=$x py=$((y + h / 2)) expected shown mx my
-    shift
+    local what=$1 px=$x py=$2
+    shift 2
     # The headless compositor draws the pointer into every screenshot: away with it.
     cursor set 1000 780
     sleep 0.2
-    expected=$(pixels_7x7 $((px - 3)) $((py - 3)) 1)
+    expected=$(screen_7x7 $((px - 3)) $((py - 3)))
     "$TINTMERE" --pick || fail "$what: --pick was not handed over"
     wait_for 15 "$what: the frozen screens did not show" overlay_shown
     sleep 0.5 # time for the compositor to give the overlay the pointer
@@ -82,20 +91,18 @@ lock_with() {
     wait_for 10 "$what: picking did not end" overlay_gone
     cursor set 1000 780
     sleep 0.5
-    read -r mx my < <(content_origin Tintmere)
-    shown=$(pixels_7x7 $((mx + MAGNIFIER[0])) $((my + MAGNIFIER[1])) $PIXEL)
-    [ "$shown" = "$expected" ] ||
-        fail "$what: the drawer holds $shown, not the screen's $expected"
+    drawer_holds || fail "$what: the drawer does not hold the screen's $expected"
     echo "$what: the drawer is locked at the 7x7 pixels around the pointer"
 }
 
-lock_with "Ctrl+L" wtype -s 300 -M ctrl l -m ctrl
+lock_with "Ctrl+L" $((y + h / 2)) wtype -s 300 -M ctrl l -m ctrl
 # Unlocked again from the main window, then the bound command pressed while picking.
 swaymsg -q '[title="^Tintmere$"] focus'
 sleep 0.3
 wtype -s 300 -M ctrl l -m ctrl
-y=$((y + 20))
-lock_with "tintmere --pick, again" "$TINTMERE" --pick
+drawer_unlocked() { ! drawer_holds; }
+wait_for 5 "Ctrl+L in the main window did not unlock the drawer" drawer_unlocked
+lock_with "tintmere --pick, again" $((y + h / 2 + 20)) "$TINTMERE" --pick
 
 kill -TERM "${WAYLAND_PIDS[-1]}"
 wait "${WAYLAND_PIDS[-1]}" || true
