@@ -95,11 +95,13 @@ void MagnifierTool::showPickFrame(QPoint pointer, const QImage& pixels) {
 
 bool MagnifierTool::lockInPickMode(QPoint pointer, platform::ScreenCapture& pixels) {
     QVMagnifyView* view = m_view.data();
-    if (!view || m_w.magnifyDrawer->state() != QVDrawer::Open || !m_magnifier ||
-        m_magnifier->isStopped())
+    if (!view || m_w.magnifyDrawer->state() != QVDrawer::Open || !m_magnifier)
         return false;
+    // Locked already, it locks afresh at the pointer.
+    m_magnifier->beginMagnify();
     view->showLiveFrame(pointer, pixels.captureAround(pointer, view->numberOfPixels()));
-    toggleMagnify();
+    m_magnifier->stopMagnify();
+    m_w.lockStatus->setIsLocked(true);
     return true;
 }
 

@@ -75,8 +75,9 @@ void PrefsAboutPane::setHotKeyStatus(bool available, const QString& reason, cons
     if (!reason.isEmpty())
         text += u' ' + reason;
     if (picks)
-        text += u' ' + tr("Pressed during Pick Color, such a key locks the magnifier like the "
-                          "hot key; Pick Color is also in the Color menu (Ctrl+Shift+P).");
+        text += u' ' + tr("Pick Color is also in the Color menu (Ctrl+Shift+P); a key bound to "
+                          "tintmere --pick, pressed again while picking, locks the magnifier "
+                          "like the hot key.");
     else
         text += u' ' + tr("Lock the magnifier with its menu command instead.");
     m_hotKeyStatus->setText(text);

@@ -434,30 +434,34 @@ private Q_SLOTS:
     // Ctrl+L or the hot key in pick mode, on the live screen or over the frozen screens.
     void lockInPickMode_data() {
         QTest::addColumn<bool>("frozen");
-        QTest::addColumn<bool>("drawerOut");
-        QTest::addColumn<QString>("key"); // pressed in pick mode, or "hot key"
+        QTest::addColumn<QString>("drawer"); // "out", "locked" (out), "in"
+        QTest::addColumn<QString>("key");    // pressed in pick mode, or "hot key"
         QTest::addColumn<After>("after");
-        QTest::newRow("Ctrl+L, live") << false << true << u"Ctrl+L"_s << After::Locked;
-        QTest::newRow("Ctrl+L, frozen") << true << true << u"Ctrl+L"_s << After::Locked;
-        QTest::newRow("hot key, frozen") << true << true << u"hot key"_s << After::Locked;
+        QTest::newRow("Ctrl+L, live") << false << u"out"_s << u"Ctrl+L"_s << After::Locked;
+        QTest::newRow("Ctrl+L, frozen") << true << u"out"_s << u"Ctrl+L"_s << After::Locked;
+        QTest::newRow("Ctrl+L, frozen, locks afresh")
+            << true << u"locked"_s << u"Ctrl+L"_s << After::Locked;
+        QTest::newRow("hot key, frozen") << true << u"out"_s << u"hot key"_s << After::Locked;
         QTest::newRow("X11 hot key reaching the grab")
-            << false << true << u"Ctrl+Alt+Meta+L"_s << After::Locked;
+            << false << u"out"_s << u"Ctrl+Alt+Meta+L"_s << After::Locked;
         QTest::newRow("Ctrl+L, drawer in: nothing to lock")
-            << true << false << u"Ctrl+L"_s << After::GoesOn;
+            << true << u"in"_s << u"Ctrl+L"_s << After::GoesOn;
         QTest::newRow("hot key, drawer in: picks")
-            << true << false << u"hot key"_s << After::Picked;
+            << true << u"in"_s << u"hot key"_s << After::Picked;
     }
     void lockInPickMode() {
         QFETCH(bool, frozen);
-        QFETCH(bool, drawerOut);
+        QFETCH(QString, drawer);
         QFETCH(QString, key);
         QFETCH(After, after);
         auto* hotKey = new platform::FakeGlobalHotKey;
         m_controller->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));
         const MainWindowOutlets& o = m_controller->outlets();
         o.magnifyDrawer->setAnimationDuration(0);
-        if (drawerOut)
+        if (drawer != u"in")
             m_controller->toolItemSelected(3);
+        if (drawer == u"locked")
+            m_controller->toggleMagnify(); // elsewhere, before picking
         PickMode* pickMode = m_controller->pickMode();
         auto* desktop = new platform::FakeScreenSnapshot;
         if (frozen) {
