@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The magnifier drawer on a Wayland compositor, with Tintmere on Qt's Wayland plugin: with the
-# drawer out, pick mode over the frozen screens, the pointer on a window's edge, and Ctrl+L
-# ends picking without a pick; the drawer then holds the 7x7 pixels around the pointer exactly
-# as grim reads them, and the palette is unchanged. Pressed again while picking, the bound
-# `tintmere --pick` locks the same way.
+# The magnifier drawer on a Wayland compositor, with Tintmere on Qt's Wayland plugin and on
+# XWayland: with the drawer out, pick mode over the frozen screens, the pointer on a window's
+# edge, and Ctrl+L ends picking without a pick; the drawer then holds the 7x7 pixels around the
+# pointer exactly as grim reads them, and the palette is unchanged. Pressed again while
+# picking, the bound `tintmere --pick` locks the same way.
 # $1: the probe program (a window of one colour), $2: tintmere.
 source "${WAYLAND_E2E_LIB:?}"
 wayland_session_start "$@"
@@ -20,20 +20,6 @@ wait_for 10 "no pointer on the seat" grep -q '^pointer' "$WAYLAND_DIR/pointer.lo
 WAYLAND_PIDS+=($!)
 wait_for 20 "no probe window" grep -q '^taken' "$WAYLAND_DIR/probe.log"
 swaymsg -q '[title="^Portal probe$"] move position 100 100'
-
-export QT_QPA_PLATFORM=wayland
-spawn tintmere "$TINTMERE"
-main_shown() { [ -n "$(window_rect Tintmere)" ]; }
-wait_for 20 "no main window" main_shown
-swaymsg -q '[title="^Tintmere$"] move position 700 20'
-swaymsg -q '[title="^Tintmere$"] focus'
-sleep 0.5
-read -r _ _ _ closed < <(window_rect Tintmere)
-wtype -s 300 -M ctrl 4 -m ctrl
-# The drawer has slid out once the window has grown to hold it.
-drawer_out() { read -r _ _ _ h < <(window_rect Tintmere) && [ "$h" -gt $((closed + 100)) ]; }
-wait_for 10 "the magnify drawer did not open" drawer_out
-sleep 0.5
 read -r x y w h < <(window_rect "Portal probe") || fail "no probe window"
 
 # shows_enlarged X Y WIDTH HEIGHT COLOURS: whether that part of the screen shows the 7x7
@@ -95,18 +81,36 @@ lock_with() {
     echo "$what: the drawer is locked at the 7x7 pixels around the pointer"
 }
 
-lock_with "Ctrl+L" $((y + h / 2)) wtype -s 300 -M ctrl l -m ctrl
-# Unlocked again from the main window, then the bound command pressed while picking.
-swaymsg -q '[title="^Tintmere$"] focus'
-sleep 0.3
-wtype -s 300 -M ctrl l -m ctrl
+main_shown() { [ -n "$(window_rect Tintmere)" ]; }
+# The drawer has slid out once the window has grown to hold it.
+drawer_out() { read -r _ _ _ h < <(window_rect Tintmere) && [ "$h" -gt $((closed + 100)) ]; }
 drawer_unlocked() { ! drawer_holds; }
-wait_for 5 "Ctrl+L in the main window did not unlock the drawer" drawer_unlocked
-lock_with "tintmere --pick, again" $((y + h / 2 + 20)) "$TINTMERE" --pick
 
-kill -TERM "${WAYLAND_PIDS[-1]}"
-wait "${WAYLAND_PIDS[-1]}" || true
-saved=$(sed -n 's/^Saved%20Colors=//p' "$XDG_CONFIG_HOME/Tintmere/Tintmere.conf" | tr -d ' ,')
-[ -z "$saved" ] || [ "$saved" = ffffffffffffffffffffffff ] ||
-    fail "the palette changed: $saved"
-echo "nothing was picked into the palette"
+for platform in wayland xcb; do
+    export QT_QPA_PLATFORM=$platform DISPLAY=$WAYLAND_X_DISPLAY
+    spawn "tintmere-$platform" "$TINTMERE"
+    app=${WAYLAND_PIDS[-1]}
+    wait_for 20 "$platform: no main window" main_shown
+    swaymsg -q '[title="^Tintmere$"] move position 700 20'
+    swaymsg -q '[title="^Tintmere$"] focus'
+    sleep 0.5
+    read -r _ _ _ closed < <(window_rect Tintmere)
+    wtype -s 300 -M ctrl 4 -m ctrl
+    wait_for 10 "$platform: the magnify drawer did not open" drawer_out
+    sleep 0.5
+
+    lock_with "$platform, Ctrl+L" $((y + h / 2)) wtype -s 300 -M ctrl l -m ctrl
+    # Unlocked again from the main window, then the bound command pressed while picking.
+    swaymsg -q '[title="^Tintmere$"] focus'
+    sleep 0.3
+    wtype -s 300 -M ctrl l -m ctrl
+    wait_for 5 "$platform: Ctrl+L in the main window did not unlock the drawer" drawer_unlocked
+    lock_with "$platform, tintmere --pick again" $((y + h / 2 + 20)) "$TINTMERE" --pick
+
+    kill -TERM "$app"
+    wait "$app" || true
+    saved=$(sed -n 's/^Saved%20Colors=//p' "$XDG_CONFIG_HOME/Tintmere/Tintmere.conf" | tr -d ' ,')
+    [ -z "$saved" ] || [ "$saved" = ffffffffffffffffffffffff ] ||
+        fail "$platform: the palette changed: $saved"
+    echo "$platform: nothing was picked into the palette"
+done
