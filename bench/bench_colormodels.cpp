@@ -49,6 +49,9 @@ void writeCSS(benchmark::State& state, std::string (*write)(const Color&)) {
     }
 }
 
+// A clipboard's worth of text that names no colour, read whole.
+const std::string kMegabyte(1 << 20, '6');
+
 } // namespace
 
 BENCHMARK_CAPTURE(roundTripAllColors, hsv, hsvFromColor, colorFromHSV)
@@ -64,5 +67,6 @@ BENCHMARK_CAPTURE(readCSS, oklch, "oklch(0.7 0.1 200)");
 BENCHMARK_CAPTURE(readCSS, oklch_out_of_gamut, "oklch(0.9 0.4 145)");
 BENCHMARK_CAPTURE(readCSS, hsl_commas, "hsl(210deg, 50%, 40%)");
 BENCHMARK_CAPTURE(readCSS, name, "rebeccapurple");
+BENCHMARK_CAPTURE(readCSS, one_megabyte_refused, kMegabyte)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(writeCSS, oklch, cssOKLCHString);
 BENCHMARK_CAPTURE(writeCSS, nearest_name, cssNameString);

@@ -36,7 +36,9 @@ namespace tintmere {
 
 class ApplicationShortcuts;
 class BlendTool;
+class ClipboardCommands;
 class ColorEditor;
+class ContrastStrip;
 class FavoritesModel;
 class FavoritesOutline;
 class FavoritesPane;
@@ -60,9 +62,10 @@ class ScreenCapture;
 
 // The application controller: starts and ends the program, owns the main window, the
 // favorites tree, the preferences and help windows, and the role classes that do the work
-// (colour editor, blend tool, magnifier, global panel, favorites outline, file commands),
-// each given only its own controls. It applies the palette changes the undo commands carry,
-// opens one drawer at a time, answers the menus and passes the settings to the views.
+// (colour editor, blend tool, magnifier, global panel, favorites outline, file commands,
+// contrast strip, clipboard commands), each given only its own controls. It applies the palette
+// changes the undo commands carry, opens one drawer at a time, answers the menus and passes the
+// settings to the views.
 // Public entry points whose work a role class does forward to it.
 class AppController : public QObject, public PaletteEditor {
     Q_OBJECT
@@ -267,6 +270,8 @@ private:
     std::unique_ptr<GlobalPanelTool> m_globalPanel;
     std::unique_ptr<FavoritesOutline> m_favorites;
     std::unique_ptr<FileCommands> m_files;
+    std::unique_ptr<ContrastStrip> m_contrast;
+    std::unique_ptr<ClipboardCommands> m_clipboard;
     std::unique_ptr<PickMode> m_pickMode;
 };
 

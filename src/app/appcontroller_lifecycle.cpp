@@ -3,7 +3,9 @@
 #include "appcontroller.h"
 #include "applicationshortcuts.h"
 #include "blendtool.h"
+#include "clipboardcommands.h"
 #include "coloreditor.h"
+#include "contraststrip.h"
 #include "defaults.h"
 #include "favoritesoutline.h"
 #include "filecommands.h"
@@ -179,6 +181,15 @@ void AppController::makeRoles() {
         *this, m_formats);
     connect(m_editor.get(), &ColorEditor::refreshed, this, &AppController::updateGlobalPanel);
 
+    m_contrast =
+        std::make_unique<ContrastStrip>(ContrastStripWidgets{o.contrastView, o.showContrast});
+    connect(m_contrast.get(), &ContrastStrip::shownChanged, m_mainWindow.get(),
+            &MainWindow::setContrastStripShown);
+    connect(m_editor.get(), &ColorEditor::refreshed, this, [this] {
+        m_contrast->update(colorArray(), outlets().paletteView->selectedColorWellIndex());
+    });
+    m_contrast->restore();
+
     const auto askUser = [this]() -> UserPrompts& { return prompts(); };
     m_favorites = std::make_unique<FavoritesOutline>(
         FavoritesOutlineWidgets{o.favoritesArea, o.favoritesItems, m_mainWindow.get()}, m_library,
@@ -196,6 +207,11 @@ void AppController::makeRoles() {
         *m_treeData, *this, askUser);
     connect(m_files.get(), &FileCommands::windowNeeded, this, &AppController::openMainWindow);
     connect(m_files.get(), &FileCommands::paletteOpened, this, &AppController::updateColorLabels);
+
+    m_clipboard = std::make_unique<ClipboardCommands>(
+        ClipboardCommandsWidgets{o.paletteView, o.infoView, o.copy, o.paste, o.copyAsMenu,
+                                 m_mainWindow->statusBar(), o.undoStack},
+        *this, m_formats);
 }
 
 void AppController::reportLibraryProblem(const QString& text) {

@@ -141,7 +141,7 @@ void FavoritesOutline::saveLibrary() {
 }
 
 bool FavoritesOutline::saveLibraryCopy() {
-    const QString path = m_prompts().saveFileName(m_w.window, QDir::homePath(), u"plist"_s);
+    const QString path = m_prompts().saveFileName(m_w.window, QDir::homePath(), {u"plist"_s});
     if (path.isEmpty())
         return false;
     FavoritesLibrary copy(path);

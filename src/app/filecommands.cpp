@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Palette and favorites files: exporting through the export sheets, opening from the
-// Open dialog or the desktop, importing chosen favorites as a new group.
+// Open dialog or the desktop, importing chosen favorites as a new group; the palette
+// interchange formats through the same flows.
 #include "filecommands.h"
 
 #include "colorundocommands.h"
@@ -8,6 +9,7 @@
 #include "exchangefiles.h"
 #include "exportsheet.h"
 #include "favoritesselectionsheet.h"
+#include "interchangefiles.h"
 #include "simpletreenode.h"
 #include "userprompts.h"
 
@@ -27,9 +29,53 @@ namespace {
 constexpr int kStatusMessageMilliseconds = 8000;
 const QString kPaletteType = u"tnp"_s;
 const QString kFavoritesType = u"tnf"_s;
+// Beside those, in the order the file dialogs offer them.
+const QStringList kInterchangeTypes{u"gpl"_s, u"css"_s, u"json"_s};
 
 QString fileType(const QString& path) {
     return QFileInfo(path).suffix().toLower();
+}
+
+// The file's extension when it names a type offered, else the type picked in the dialog.
+QString typeToWrite(const QString& path, const QStringList& offered, const QString& picked) {
+    const QString extension = fileType(path);
+    return offered.contains(extension) ? extension : picked;
+}
+
+std::optional<FileError> writeInterchange(const QString& path, InterchangeContents contents,
+                                          const QString& type) {
+    const std::optional<InterchangeFormat> format = interchangeFormatOfPath(u"file."_s + type);
+    return InterchangeFile::write(path, std::move(contents), format);
+}
+
+// The ticked favorites under their groups. The formats keep one level of groups, so a
+// favorite in nested groups goes under their names joined ("Outer / Inner"). flags are one a
+// favorite, in outline order.
+void collectTicked(const QList<TreeNode*>& nodes, const QString& group, const QList<int>& flags,
+                   qsizetype& row, QList<FavoriteGroup>& groups) {
+    for (const TreeNode* node : nodes) {
+        const SimpleNodeData* data = SimpleTreeNode::dataOf(node);
+        if (!data)
+            continue;
+        if (data->isExpandable()) {
+            const QString inner = group.isEmpty() ? data->name() : group + u" / "_s + data->name();
+            collectTicked(node->children(), inner, flags, row, groups);
+            continue;
+        }
+        if (flags.value(row++) != 1)
+            continue;
+        if (groups.isEmpty() || groups.last().name != group)
+            groups.append(FavoriteGroup{group, {}});
+        groups.last().favorites.append(FavoriteEntry{data->name(), data->colorArray()});
+    }
+}
+
+// A file of one set of at most four colours outside any group is a palette, whatever
+// program wrote it; JSON says so itself.
+bool holdsOnePalette(const InterchangeContents& contents) {
+    return contents.palette ||
+           (contents.colorCount <= kPaletteSize && contents.favoriteCount() == 1 &&
+            contents.groups.constFirst().name.isEmpty());
 }
 
 QString folderOf(const QString& path) {
@@ -79,14 +125,21 @@ void FileCommands::saveDocument() {
 
 void FileCommands::exportPalette() {
     Defaults& defaults = Defaults::standard();
+    const QStringList offered = QStringList{kPaletteType} + kInterchangeTypes;
+    QString picked;
     const QString path = m_prompts().saveFileName(
-        m_w.window, defaults.pathValue(keys::LastSaveDirectory), kPaletteType);
+        m_w.window, defaults.pathValue(keys::LastSaveDirectory), offered, &picked);
     if (path.isEmpty())
         return;
     const QList<Color> colors = m_palette.colorArray();
     Palette palette;
     std::copy_n(colors.begin(), palette.size(), palette.begin());
-    if (const std::optional<FileError> problem = PaletteFile::write(path, palette)) {
+    const QString type = typeToWrite(path, offered, picked);
+    const std::optional<FileError> problem =
+        type == kPaletteType
+            ? PaletteFile::write(path, palette)
+            : writeInterchange(path, InterchangeContents::ofPalette({}, palette), type);
+    if (problem) {
         m_prompts().reportError(m_w.window, problem->text());
         return;
     }
@@ -105,13 +158,31 @@ void FileCommands::chooseFavoritesToExport() {
 
 void FileCommands::exportFavorites(const QList<int>& flags) {
     Defaults& defaults = Defaults::standard();
+    const QStringList offered = QStringList{kFavoritesType} + kInterchangeTypes;
+    QString picked;
     const QString path = m_prompts().saveFileName(
-        m_w.window, defaults.pathValue(keys::LastSaveDirectory), kFavoritesType);
+        m_w.window, defaults.pathValue(keys::LastSaveDirectory), offered, &picked);
     if (path.isEmpty())
         return;
-    const QList<FavoriteEntry> favorites =
-        SimpleTreeNode::itemsArrayFromRootChildren(m_tree.children());
-    if (const std::optional<FileError> problem = FavoritesFile::write(path, favorites, flags)) {
+    const QString type = typeToWrite(path, offered, picked);
+    std::optional<FileError> problem;
+    if (type == kFavoritesType) {
+        problem = FavoritesFile::write(
+            path, SimpleTreeNode::itemsArrayFromRootChildren(m_tree.children()), flags);
+    } else {
+        InterchangeContents contents;
+        qsizetype row = 0;
+        collectTicked(m_tree.children(), {}, flags, row, contents.groups);
+        // A palette of no colours is no GIMP palette or style sheet anyone could read.
+        if (contents.groups.isEmpty() && type != u"json") {
+            m_prompts().reportError(
+                m_w.window, tr("Nothing was exported: tick at least one favorite to write “%1”.")
+                                .arg(QFileInfo(path).fileName()));
+            return;
+        }
+        problem = writeInterchange(path, std::move(contents), type);
+    }
+    if (problem) {
         m_prompts().reportError(m_w.window, problem->text());
         return;
     }
@@ -126,14 +197,21 @@ void FileCommands::openDocument() {
         m_prompts().openFileName(m_w.window, defaults.pathValue(keys::LastOpenDirectory));
     if (path.isEmpty())
         return;
-    // Only palette files move the Open dialog's starting folder.
-    if (fileType(path) == kPaletteType)
+    const QString type = fileType(path);
+    if (type != kPaletteType && type != kFavoritesType && !kInterchangeTypes.contains(type)) {
+        m_prompts().reportError(
+            m_w.window,
+            tr("“%1” is not a file Tintmere imports: a palette (.tnp), favorites (.tnf), GIMP "
+               "palette (.gpl), CSS (.css) or JSON (.json) file.")
+                .arg(QFileInfo(path).fileName()));
+        return;
+    }
+    // Favorites files leave the Open dialog's starting folder alone.
+    if (type != kFavoritesType)
         defaults.setString(keys::LastOpenDirectory, folderOf(path));
     // The Open dialog has gone by now, so a favorites file's sheet can show.
-    if (!openFile(path))
-        m_prompts().reportError(
-            m_w.window, tr("“%1” is neither a palette file (.tnp) nor a favorites file (.tnf).")
-                            .arg(QFileInfo(path).fileName()));
+    m_pendingFiles.append(path);
+    openNextFile();
 }
 
 void FileCommands::openFiles(const QStringList& files) {
@@ -146,10 +224,9 @@ void FileCommands::openFiles(const QStringList& files) {
             declined.append(QFileInfo(path).fileName());
     }
     if (!declined.isEmpty())
-        m_w.window->statusBar()->showMessage(
+        showStatus(
             tr("Tintmere opens palette (.tnp) and favorites (.tnf) files only; not opened: %1")
-                .arg(declined.join(u", "_s)),
-            kStatusMessageMilliseconds);
+                .arg(declined.join(u", "_s)));
     openNextFile();
 }
 
@@ -170,7 +247,15 @@ void FileCommands::openNextFile() {
         const QString path = m_pendingFiles.takeFirst();
         if (!m_w.window->isVisible())
             Q_EMIT windowNeeded();
-        if (fileType(path) == kPaletteType) {
+        const QString type = fileType(path);
+        if (kInterchangeTypes.contains(type)) {
+            const FileResult<InterchangeContents> contents = InterchangeFile::read(path);
+            if (!contents) {
+                problems.append(contents.error().text());
+                continue;
+            }
+            openInterchange(path, *contents);
+        } else if (type == kPaletteType) {
             const FileResult<Palette> palette = PaletteFile::read(path);
             if (!palette) {
                 problems.append(palette.error().text());
@@ -184,7 +269,7 @@ void FileCommands::openNextFile() {
                 problems.append(import.error().text());
                 continue;
             }
-            showImportSheet(*import);
+            showImportSheet(import->name, {FavoriteGroup{{}, import->favorites}});
         }
     }
     if (!problems.isEmpty())
@@ -202,29 +287,72 @@ QString FileCommands::gatheredProblems(const QStringList& problems) {
     return text;
 }
 
-void FileCommands::showImportSheet(const FavoritesImport& import) {
+void FileCommands::openInterchange(const QString& path, const InterchangeContents& contents) {
+    const QString name =
+        contents.title.isEmpty() ? QFileInfo(path).completeBaseName() : contents.title;
+    if (!holdsOnePalette(contents)) {
+        showImportSheet(name, contents.groups);
+        return;
+    }
+    // Fewer than four colours leave the wells after them as they were.
+    QList<Color> wells = m_palette.colorArray();
+    const QStringList colors = contents.groups.constFirst().favorites.constFirst().colors;
+    const qsizetype count = std::min<qsizetype>(contents.colorCount, kPaletteSize);
+    for (qsizetype i = 0; i < count && i < wells.size(); ++i)
+        wells[i] = colorFromStoredText(colors.value(i)).value_or(Color{1, 1, 1, 1});
+    recordPalette(*m_w.undoStack, m_palette, wells);
+    Q_EMIT paletteOpened();
+    if (count < kPaletteSize)
+        showStatus(tr("“%1” holds %n color(s); the other wells are unchanged.", nullptr, int(count))
+                       .arg(QFileInfo(path).fileName()));
+}
+
+void FileCommands::showStatus(const QString& text) {
+    m_w.window->statusBar()->showMessage(text, kStatusMessageMilliseconds);
+}
+
+void FileCommands::showImportSheet(const QString& name, const QList<FavoriteGroup>& groups) {
     auto* sheet = new FavoritesSelectionSheet(
-        tr("Import Favorites"), tr("Choose the favorites to import from “%1”.").arg(import.name),
+        tr("Import Favorites"), tr("Choose the favorites to import from “%1”.").arg(name),
         tr("Import"), m_w.window);
-    sheet->setEntries(import.favorites);
+    QList<FavoriteEntry> rows;
+    for (const FavoriteGroup& group : groups) {
+        for (FavoriteEntry entry : group.favorites) {
+            if (!group.name.isEmpty())
+                entry.name = group.name + u" / "_s + entry.name;
+            rows.append(entry);
+        }
+    }
+    sheet->setEntries(rows);
     connect(sheet, &QDialog::accepted, this,
-            [this, sheet, import] { importData(import, sheet->flags()); });
+            [this, sheet, name, groups] { importData(name, groups, sheet->flags()); });
     m_w.window->activateWindow();
     showSheet(sheet);
 }
 
-void FileCommands::importData(const FavoritesImport& import, const QList<int>& flags) {
+void FileCommands::importData(const QString& name, const QList<FavoriteGroup>& groups,
+                              const QList<int>& flags) {
     QVariantList entries;
-    for (qsizetype i = 0; i < import.favorites.size(); ++i) {
-        if (i < flags.size() && flags[i] == 1)
-            entries.append(import.favorites[i].toDictionary());
+    qsizetype row = 0;
+    for (const FavoriteGroup& group : groups) {
+        QVariantList ticked;
+        for (const FavoriteEntry& favorite : group.favorites) {
+            if (flags.value(row++) == 1)
+                ticked.append(favorite.toDictionary());
+        }
+        // The file's own groups go inside the new one.
+        if (group.name.isEmpty())
+            entries.append(ticked);
+        else if (!ticked.isEmpty())
+            entries.append(
+                QVariantMap{{entrykeys::Group, group.name}, {entrykeys::Entries, ticked}});
     }
-    std::unique_ptr<SimpleTreeNode> group = SimpleTreeNode::treeFromDictionary(
-        {{entrykeys::Entries, entries}, {entrykeys::Group, import.name}});
+    std::unique_ptr<SimpleTreeNode> imported = SimpleTreeNode::treeFromDictionary(
+        {{entrykeys::Entries, entries}, {entrykeys::Group, name}});
     // Imports go at the end of the top level, closed; nothing is merged.
-    if (SimpleNodeData* data = SimpleTreeNode::dataOf(group.get()))
+    if (SimpleNodeData* data = SimpleTreeNode::dataOf(imported.get()))
         data->setExpStart(false);
-    m_tree.insertChild(std::move(group), m_tree.numberOfChildren());
+    m_tree.insertChild(std::move(imported), m_tree.numberOfChildren());
 }
 
 } // namespace tintmere

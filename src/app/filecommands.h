@@ -17,7 +17,8 @@ namespace tintmere {
 class PaletteEditor;
 class SimpleTreeNode;
 class UserPrompts;
-struct FavoritesImport;
+struct FavoriteGroup;
+struct InterchangeContents;
 
 // The file commands' menu items and the window their sheets and messages go on.
 struct FileCommandsWidgets {
@@ -28,8 +29,9 @@ struct FileCommandsWidgets {
 };
 
 // Palette (.tnp) and favorites (.tnf) files: exporting through the export sheets, opening
-// from the Open dialog or the desktop, importing chosen favorites as a new group. One sheet
-// shows at a time; files handed over meanwhile wait their turn.
+// from the Open dialog or the desktop, importing chosen favorites as a new group. The same
+// flows write and read GIMP palettes, CSS custom properties and JSON, chosen in the file
+// dialogs. One sheet shows at a time; files handed over meanwhile wait their turn.
 class FileCommands : public QObject {
     Q_OBJECT
 
@@ -62,10 +64,15 @@ private:
     void chooseFavoritesToExport();
     void exportFavorites(const QList<int>& flags);
     void openNextFile();
+    // A palette goes into the wells; favorites are offered for import.
+    void openInterchange(const QString& path, const InterchangeContents& contents);
     // One message for the files that could not be opened, the first few named.
     static QString gatheredProblems(const QStringList& problems);
-    void showImportSheet(const FavoritesImport& import);
-    void importData(const FavoritesImport& import, const QList<int>& flags);
+    void showStatus(const QString& text);
+    // name: the group the ticked favorites go into; groups: theirs inside it.
+    void showImportSheet(const QString& name, const QList<FavoriteGroup>& groups);
+    void importData(const QString& name, const QList<FavoriteGroup>& groups,
+                    const QList<int>& flags);
 
     FileCommandsWidgets m_w;
     SimpleTreeNode& m_tree;

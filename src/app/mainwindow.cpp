@@ -6,6 +6,7 @@
 #include "menucommand.h"
 #include "qvblendview.h"
 #include "qvcolorwell.h"
+#include "qvcontrastview.h"
 #include "qvdrawer.h"
 #include "qvinfoview.h"
 #include "qvlockview.h"
@@ -92,6 +93,10 @@ MainWindow::MainWindow(QWidget* parent)
     m_outlets.infoView = new QVInfoView(central);
     m_outlets.infoView->setAccessibleName(tr("Color strings"));
     column->addWidget(m_outlets.infoView);
+
+    m_outlets.contrastView = new QVContrastView(central);
+    m_outlets.contrastView->hide();
+    column->addWidget(m_outlets.contrastView);
 
     column->addWidget(buildToolsBar());
 
@@ -363,6 +368,10 @@ void MainWindow::buildMenus() {
     edit->addAction(o.undo);
     edit->addAction(o.redo);
     edit->addSeparator();
+    o.copy = edit->addAction(tr("Copy"));
+    o.paste = edit->addAction(tr("Paste"));
+    o.copyAsMenu = edit->addMenu(tr("Copy As"));
+    edit->addSeparator();
     o.preferences = edit->addAction(tr("Preferences..."));
     o.preferences->setShortcut(QKeySequence(u"Ctrl+,"_s));
     o.preferences->setMenuRole(QAction::PreferencesRole);
@@ -412,6 +421,10 @@ void MainWindow::buildMenus() {
     o.lockMagnify = o.toolsMenu->addAction(u"Lock magnify image"_s);
     setMenuCommand(o.lockMagnify, MenuCommand::LockMagnify);
     o.lockMagnify->setShortcut(QKeySequence(u"Ctrl+L"_s));
+    o.toolsMenu->addSeparator();
+    o.showContrast = o.toolsMenu->addAction(tr("Show Contrast"));
+    o.showContrast->setCheckable(true);
+    o.showContrast->setShortcut(QKeySequence(u"Ctrl+6"_s));
 
     QMenu* favorites = bar->addMenu(u"Fa&vorites"_s);
     setMenuFamily(favorites, MenuFamily::Favorites);
@@ -456,6 +469,21 @@ void MainWindow::makeRoomForDrawers() {
     centralWidget()->layout()->activate();
     layout()->activate();
     resize(width(), height() + grown);
+    keepOnScreen();
+}
+
+void MainWindow::setContrastStripShown(bool shown) {
+    QWidget* strip = m_outlets.contrastView;
+    if (strip->isVisibleTo(this) == shown)
+        return;
+    strip->setVisible(shown);
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return; // the favorites give up the room
+    // As for the drawers: the favorites keep their height.
+    centralWidget()->layout()->activate();
+    layout()->activate();
+    const int depth = strip->sizeHint().height();
+    resize(width(), height() + (shown ? depth : -depth));
     keepOnScreen();
 }
 

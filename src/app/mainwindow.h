@@ -16,6 +16,7 @@ class QSlider;
 class QUndoStack;
 class QVBlendView;
 class QVColorWell;
+class QVContrastView;
 class QVDrawer;
 class QVInfoView;
 class QVLockView;
@@ -32,6 +33,8 @@ class ComponentSpinBox;
 struct MainWindowOutlets {
     QVPaletteView* paletteView = nullptr;
     QVInfoView* infoView = nullptr;
+    // Under the strings; hidden until "Show Contrast" shows it.
+    QVContrastView* contrastView = nullptr;
     QWidget* favoritesArea = nullptr;
     QVToolsView* toolsView = nullptr;
     // Tool buttons with their Tool value as id.
@@ -75,11 +78,16 @@ struct MainWindowOutlets {
     // Enabled by the undo stack itself.
     QAction* undo = nullptr;
     QAction* redo = nullptr;
+    // Edit ▸ Copy, Paste and the "Copy As" submenu, filled as it opens.
+    QAction* copy = nullptr;
+    QAction* paste = nullptr;
+    QMenu* copyAsMenu = nullptr;
     std::array<QAction*, 4> colorItems{}; // "Color 1" to "Color 4"
     std::array<QAction*, 3> copyItems{};  // hex, RGB, web
     QAction* webPreview = nullptr;
     std::array<QAction*, 5> toolItems{}; // by tool tag
     QAction* lockMagnify = nullptr;
+    QAction* showContrast = nullptr; // "Show Contrast"
     // "Pick Color from Screen" of the Color menu, also behind the eyedropper button.
     QAction* pickColor = nullptr;
     QToolButton* pickButton = nullptr;
@@ -117,6 +125,8 @@ public:
     const MainWindowOutlets& outlets() const { return m_outlets; }
     // Every menu of the menu bar and their submenus, for enabling before they show.
     QList<QMenu*> allMenus() const;
+    // Shows or hides the contrast strip; the window grows or shrinks with it.
+    void setContrastStripShown(bool shown);
 
 Q_SIGNALS:
     // The user closed the window; it only hides.

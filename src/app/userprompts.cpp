@@ -23,7 +23,13 @@ QString fileTypeFilter(const QString& suffix) {
         return tr("Tintmere favorites (*.tnf)");
     if (suffix == u"plist"_s)
         return tr("Tintmere favorites library (*.plist)");
-    return tr("Tintmere palettes and favorites (*.tnp *.tnf)");
+    if (suffix == u"gpl"_s)
+        return tr("GIMP palette (*.gpl)");
+    if (suffix == u"css"_s)
+        return tr("CSS custom properties (*.css)");
+    if (suffix == u"json"_s)
+        return tr("JSON palette (*.json)");
+    return {};
 }
 
 } // namespace
@@ -41,22 +47,40 @@ bool DialogPrompts::confirmDelete(QWidget* window) {
     return box.clickedButton() == remove;
 }
 
-QString DialogPrompts::saveFileName(QWidget* window, const QString& folder, const QString& suffix) {
-    const QString title = suffix == u"tnp"_s     ? tr("Save Palette File")
-                          : suffix == u"plist"_s ? tr("Save Favorites Library")
-                                                 : tr("Save Favorites File");
-    QFileDialog dialog(window, title, folder, fileTypeFilter(suffix));
+QString DialogPrompts::saveFileName(QWidget* window, const QString& folder,
+                                    const QStringList& types, QString* chosenType) {
+    const QString first = types.value(0);
+    const QString title = first == u"tnp"_s     ? tr("Save Palette File")
+                          : first == u"plist"_s ? tr("Save Favorites Library")
+                                                : tr("Save Favorites File");
+    QStringList filters;
+    for (const QString& type : types)
+        filters << fileTypeFilter(type);
+    QFileDialog dialog(window, title, folder);
+    dialog.setNameFilters(filters);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix);
-    dialog.selectFile((suffix == u"plist"_s ? u"Favorites."_s : u"Untitled."_s) + suffix);
+    dialog.setDefaultSuffix(first);
+    // A name typed without an extension takes the one of the chosen type.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &types, &filters](const QString& filter) {
+                         dialog.setDefaultSuffix(types.value(int(filters.indexOf(filter))));
+                     });
+    dialog.selectFile((first == u"plist"_s ? u"Favorites."_s : u"Untitled."_s) + first);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    if (chosenType)
+        *chosenType = types.value(int(filters.indexOf(dialog.selectedNameFilter())), first);
     return dialog.selectedFiles().constFirst();
 }
 
 QString DialogPrompts::openFileName(QWidget* window, const QString& folder) {
-    QFileDialog dialog(window, tr("Import"), folder, fileTypeFilter({}));
+    const QStringList types{u"tnp"_s, u"tnf"_s, u"gpl"_s, u"css"_s, u"json"_s};
+    QStringList filters{tr("Palettes and favorites (*.tnp *.tnf *.gpl *.css *.json)")};
+    for (const QString& type : types)
+        filters << fileTypeFilter(type);
+    QFileDialog dialog(window, tr("Import"), folder);
+    dialog.setNameFilters(filters);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

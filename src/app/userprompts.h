@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -15,10 +16,13 @@ public:
 
     // "Are you sure?" before favorites are deleted; true for "Delete".
     virtual bool confirmDelete(QWidget* window) = 0;
-    // The file to write, with the suffix ("tnp", "tnf" or "plist" for a copy of the
-    // library); empty when the user cancelled.
-    virtual QString saveFileName(QWidget* window, const QString& folder, const QString& suffix) = 0;
-    // A palette or favorites file to open; empty when the user cancelled.
+    // The file to write, in one of the types (suffixes such as "tnp", "tnf", "gpl", or
+    // "plist" for a copy of the library; the first is offered first); empty when the user
+    // cancelled. chosenType, when given, gets the type the user picked in the dialog.
+    virtual QString saveFileName(QWidget* window, const QString& folder, const QStringList& types,
+                                 QString* chosenType = nullptr) = 0;
+    // A palette, favorites or palette interchange file to open; empty when the user
+    // cancelled.
     virtual QString openFileName(QWidget* window, const QString& folder) = 0;
     // A file could not be read or written; nothing was changed.
     virtual void reportError(QWidget* window, const QString& text) = 0;
@@ -32,7 +36,8 @@ public:
 class DialogPrompts : public UserPrompts {
 public:
     bool confirmDelete(QWidget* window) override;
-    QString saveFileName(QWidget* window, const QString& folder, const QString& suffix) override;
+    QString saveFileName(QWidget* window, const QString& folder, const QStringList& types,
+                         QString* chosenType = nullptr) override;
     QString openFileName(QWidget* window, const QString& folder) override;
     void reportError(QWidget* window, const QString& text) override;
     FailedSaveChoice askAfterFailedSave(QWidget* window, const QString& text) override;

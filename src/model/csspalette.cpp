@@ -94,6 +94,7 @@ public:
             return Result::failure(u"it holds no colour properties"_s);
         }
         contents_.groups = std::move(groups).value();
+        contents_.colorCount = collector_.colorCount();
         return contents_;
     }
 

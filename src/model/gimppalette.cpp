@@ -110,6 +110,7 @@ Expected<InterchangeContents> parse(QByteArrayView data) {
         return Result::failure(groups.error());
     }
     contents.groups = std::move(groups).value();
+    contents.colorCount = collector.colorCount();
     return contents;
 }
 

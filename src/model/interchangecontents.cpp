@@ -11,12 +11,12 @@ InterchangeContents InterchangeContents::ofPalette(const QString& title,
     for (const Color& color : palette) {
         entry.colors.append(storedColorText(color));
     }
-    return {title, {FavoriteGroup{{}, {entry}}}, true};
+    return {title, {FavoriteGroup{{}, {entry}}}, true, kPaletteSize};
 }
 
 InterchangeContents InterchangeContents::ofFavorites(const QString& title,
                                                      const QList<FavoriteEntry>& favorites) {
-    return {title, {FavoriteGroup{{}, favorites}}, false};
+    return {title, {FavoriteGroup{{}, favorites}}, false, favorites.size() * kPaletteSize};
 }
 
 Expected<std::array<Color, kPaletteSize>> InterchangeContents::firstPalette() const {

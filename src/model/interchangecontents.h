@@ -28,6 +28,8 @@ struct InterchangeContents {
     QString title; // the file's own name for its colours; may be empty
     QList<FavoriteGroup> groups;
     bool palette = false; // the file says it is a palette of the four wells
+    // The colours the file lists, before a favorite left short was filled with white.
+    qsizetype colorCount = 0;
 
     // The favorites and palettes of the other stored forms.
     static InterchangeContents ofPalette(const QString& title,
@@ -57,6 +59,7 @@ public:
     // Starts a new favorite (and a new group when the name differs from the current one).
     Expected<bool> startGroup(const QString& group);
     void finishFavorite();
+    qsizetype colorCount() const { return colors_; }
     // Everything read; fails when there was no colour at all.
     Expected<QList<FavoriteGroup>> finish();
 

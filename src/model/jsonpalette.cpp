@@ -54,6 +54,7 @@ public:
         if (!ok) {
             return Result::failure(ok.error());
         }
+        contents.colorCount = contents.favoriteCount() * kPaletteSize;
         return contents;
     }
 

@@ -74,6 +74,8 @@ inline constexpr SettingKey CopyPickedHex{u"Copy Picked Hex", SettingType::Boole
 // Not registered: absent reads as false, 0 or no colour.
 inline constexpr SettingKey DrawWebPreview =
     unregistered(u"Draw Web Preview", SettingType::Boolean);
+// The contrast strip under the colour strings shows.
+inline constexpr SettingKey ShowContrast = unregistered(u"Show Contrast", SettingType::Boolean);
 inline constexpr SettingKey ResetOtherColor =
     unregistered(u"Reset Other Color", SettingType::ColorString);
 inline constexpr SettingKey ZoomOtherColor =
@@ -137,6 +139,7 @@ inline constexpr std::array allKeys{
     GlobalBorderIndex,
     CopyPickedHex,
     DrawWebPreview,
+    ShowContrast,
     ResetOtherColor,
     ZoomOtherColor,
     GlobalOtherColor,

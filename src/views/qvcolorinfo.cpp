@@ -169,7 +169,10 @@ void QVColorInfo::mousePressEvent(QMouseEvent* event) {
     m_pressPosition = event->position().toPoint();
     m_dragged = false;
     if (event->button() == Qt::RightButton) {
-        postRightClick();
+        if (m_offersMenu && (event->modifiers() & Qt::ShiftModifier))
+            Q_EMIT menuRequested(event->globalPosition().toPoint());
+        else
+            postRightClick();
     } else if (event->button() == Qt::LeftButton) {
         m_isMouseDown = true;
         update();
@@ -228,10 +231,25 @@ void QVColorInfo::keyPressEvent(QKeyEvent* event) {
 }
 
 void QVColorInfo::contextMenuEvent(QContextMenuEvent* event) {
-    // The mouse's right click was handled on press; the keyboard's menu key does the same.
-    if (event->reason() == QContextMenuEvent::Keyboard)
-        postRightClick();
+    // The mouse's right click was handled on press; the keyboard's menu key opens the menu,
+    // which also offers the next notation, or steps the notation itself.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        if (m_offersMenu)
+            Q_EMIT menuRequested(mapToGlobal(QPoint(0, height())));
+        else
+            postRightClick();
+    }
     event->accept();
+}
+
+bool QVColorInfo::event(QEvent* event) {
+    // A focused row copies its own string, before any window-wide Copy command.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void QVColorInfo::focusInEvent(QFocusEvent* event) {

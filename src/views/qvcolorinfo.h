@@ -11,8 +11,9 @@ class QMimeData;
 
 // One colour string, drawn as plain text that lights up inside a pill while the pointer is
 // over it. A click copies the whole string, a drag carries it away as text, a right click
-// posts "QVColorInfoRightClick" so the row can switch to the next notation. A string wider
-// than maxWidth is cut and ends in "...". The row's width follows its text.
+// posts "QVColorInfoRightClick" so the row can switch to the next notation. A row that
+// offers a menu asks for it on a Shift+right click or the keyboard's menu key. A string
+// wider than maxWidth is cut and ends in "...". The row's width follows its text.
 class QVColorInfo : public QWidget {
     Q_OBJECT
 
@@ -49,6 +50,11 @@ public:
     QMimeData* mimeDataForDrag() const;
     void copyToClipboard() const;
 
+    // Whether Shift+right click and the menu key ask for a menu (menuRequested) rather than
+    // for the next notation.
+    bool offersMenu() const { return m_offersMenu; }
+    void setOffersMenu(bool offers) { m_offersMenu = offers; }
+
     bool isMouseDown() const { return m_isMouseDown; }
     bool isHighlighted() const;
 
@@ -60,7 +66,12 @@ public:
     // The program's label font at a size in points; 0 is the usual label size.
     static QFont labelFontOfSize(int size);
 
+Q_SIGNALS:
+    // The menu belongs at globalPos, in screen coordinates.
+    void menuRequested(const QPoint& globalPos);
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -89,6 +100,7 @@ private:
     bool m_hovered = false;
     bool m_ensureHighlight = false;
     bool m_dragged = false;
+    bool m_offersMenu = false;
     int m_fontSize = 0;
     qreal m_maxWidth = 0;
     QPoint m_pressPosition;

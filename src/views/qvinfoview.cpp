@@ -126,6 +126,11 @@ void QVInfoView::setString(const QString& string, int index) {
 void QVInfoView::setUpRow(QVColorInfo* row, int index) {
     m_largestWidth = widestVisibleLabel();
     row->setGeometry(QRect(rowOrigin(index), QSize(100, 16)));
+    row->setOffersMenu(true);
+    row->setToolTip(tr("Click to copy, drag to take along, right-click for the next notation, "
+                       "Shift+right-click for more ways to copy"));
+    connect(row, &QVColorInfo::menuRequested, this,
+            [this, index](const QPoint& globalPos) { Q_EMIT rowMenuRequested(index, globalPos); });
 }
 
 void QVInfoView::rowShown(int) {

@@ -38,6 +38,10 @@ public:
 
     QSize sizeHint() const override;
 
+Q_SIGNALS:
+    // A row asked for its menu (Shift+right click, the menu key), at globalPos.
+    void rowMenuRequested(int index, const QPoint& globalPos);
+
 protected:
     static bool isValidIndex(int index) { return index >= 0 && index < RowCount; }
     // The widest label among the shown rows, in the label font.

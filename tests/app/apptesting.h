@@ -19,14 +19,20 @@ class FakePrompts : public tintmere::UserPrompts {
 public:
     bool deleteAnswer = false;
     QString fileToSave; // empty: cancelled
+    QString typeToSave; // the type picked in the dialog; empty: the first offered
+    QStringList typesOffered;
     QString fileToOpen;
     int deleteQuestions = 0;
     QStringList folders; // where each file dialog started
     QStringList errors;
 
     bool confirmDelete(QWidget*) override { return ++deleteQuestions, deleteAnswer; }
-    QString saveFileName(QWidget*, const QString& folder, const QString&) override {
+    QString saveFileName(QWidget*, const QString& folder, const QStringList& types,
+                         QString* chosenType) override {
         folders << folder;
+        typesOffered = types;
+        if (chosenType)
+            *chosenType = typeToSave.isEmpty() ? types.value(0) : typeToSave;
         return fileToSave;
     }
     QString openFileName(QWidget*, const QString& folder) override {

@@ -5,6 +5,7 @@
 #include "exportsheet.h"
 #include "favoritesselectionsheet.h"
 #include "filecommands.h"
+#include "interchangefiles.h"
 #include "simpletreenode.h"
 
 #include <QAction>
@@ -156,8 +157,8 @@ private Q_SLOTS:
 
     void damagedFilesChangeNothing_data() {
         QTest::addColumn<QString>("name");
-        QTest::newRow("palette") << u"Broken.tnp"_s;
-        QTest::newRow("favorites") << u"Broken.tnf"_s;
+        for (const char* type : {"tnp", "tnf", "gpl", "css", "json"})
+            QTest::newRow(type) << u"Broken."_s + QLatin1StringView(type);
     }
     void damagedFilesChangeNothing() {
         QFETCH(QString, name);
@@ -167,12 +168,148 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("bplist00\x01\x02garbage");
         file.close();
-        m_files->openFiles({file.fileName()});
+        m_prompts->fileToOpen = file.fileName();
+        m_files->openDocument();
         QCOMPARE(m_prompts->errors.size(), 1);
         QVERIFY(m_prompts->errors.first().contains(name));
         QVERIFY(!m_files->sheet());
         QCOMPARE(topLevel(), u"A,B,top"_s);
         QCOMPARE(paletteText(m_palette.colors), u"ffffff ffffff ffffff ffffff"_s);
+        QCOMPARE(m_stack.count(), 0);
+    }
+
+    // A file of up to four colours goes into the wells as one undo step; fewer leave the
+    // rest alone.
+    void importsPalettesOfOtherPrograms_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("wells");
+        QTest::newRow("GIMP") << u"Bright.gpl"_s
+                              << "GIMP Palette\r\nName: Bright\r\nColumns: 16\r\n#\r\n"
+                                 "255   0   0\tRed\r\n  0 255   0\tGreen\r\n"
+                                 "  0   0 255\tBlue\r\n 10  20  30\tUntitled\r\n"_ba
+                              << u"ff0000 00ff00 0000ff 0a141e"_s;
+        QTest::newRow("GIMP, two colours") << u"Two.gpl"_s << "GIMP Palette\n1 2 3\n4 5 6\n"_ba
+                                           << u"010203 040506 123456 123456"_s;
+        QTest::newRow("CSS") << u"Brand.css"_s
+                             << ":root {\n  --brand: #336699;\n  --accent: rebeccapurple;\n"
+                                "  --gap: 4px;\n  --warn: rgb(255 0 0);\n  --ink: #000;\n}\n"_ba
+                             << u"336699 663399 ff0000 000000"_s;
+        QTest::newRow("JSON") << u"Wells.json"_s << R"({"format": "tintmere-palette", "version": 1,
+                                     "colors": ["#336699", "red", "#fff", "#000000"]})"_ba
+                              << u"336699 ff0000 ffffff 000000"_s;
+    }
+    void importsPalettesOfOtherPrograms() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, wells);
+        m_palette.colors.fill(*Color::colorFromHex("123456"));
+        QTemporaryDir folder;
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        m_prompts->fileToOpen = file.fileName();
+        m_files->openDocument();
+        QVERIFY(!m_files->sheet());
+        QCOMPARE(paletteText(m_palette.colors), wells);
+        QCOMPARE(m_window->statusBar()->currentMessage().contains(u"unchanged"_s),
+                 wells.endsWith(u"123456"_s));
+        QCOMPARE(m_stack.count(), 1);
+        m_stack.undo();
+        QCOMPARE(paletteText(m_palette.colors), u"123456 123456 123456 123456"_s);
+    }
+
+    // The file's extension decides its format; without a known one, the dialog's filter.
+    void exportedPalettesReadBack_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("picked");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("gpl") << u"Out.gpl"_s << u"tnp"_s << "GIMP Palette\nName: Out\n"_ba;
+        QTest::newRow("css") << u"Out.css"_s << u"json"_s << "/* Out */"_ba;
+        QTest::newRow("json") << u"Out.json"_s << QString() << "{"_ba;
+        QTest::newRow("by filter") << u"Out.txt"_s << u"gpl"_s << "GIMP Palette\n"_ba;
+    }
+    void exportedPalettesReadBack() {
+        QFETCH(QString, name);
+        QFETCH(QString, picked);
+        QFETCH(QByteArray, start);
+        const QString colors = u"336699 ff9933 000000 abcdef"_s;
+        for (int i = 0; i < 4; ++i)
+            m_palette.colors[i] = *Color::colorFromHex(colors.section(u' ', i, i).toStdString());
+        QTemporaryDir folder;
+        m_prompts->fileToSave = folder.filePath(name);
+        m_prompts->typeToSave = picked;
+        m_files->saveDocument();
+        waitForSheet<ExportSheet>()->paletteButton()->click();
+        QCOMPARE(m_prompts->typesOffered, (QStringList{u"tnp"_s, u"gpl"_s, u"css"_s, u"json"_s}));
+        QFile file(m_prompts->fileToSave);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(file.readAll().startsWith(start), qPrintable(name));
+        if (name.endsWith(u".txt"))
+            return;
+        m_palette.colors = FakePaletteEditor().colors;
+        m_prompts->fileToOpen = m_prompts->fileToSave;
+        m_files->openDocument();
+        QCOMPARE(paletteText(m_palette.colors), colors);
+        QVERIFY(m_prompts->errors.isEmpty());
+    }
+
+    // Chosen favorites keep their names and groups in the file, and come back under a group
+    // named after it.
+    void exportedFavoritesKeepTheirGroups_data() {
+        QTest::addColumn<QString>("type");
+        for (const char* type : {"gpl", "css", "json"})
+            QTest::newRow(type) << QString::fromLatin1(type);
+    }
+    void exportedFavoritesKeepTheirGroups() {
+        QFETCH(QString, type);
+        addLibrary();
+        QTemporaryDir folder;
+        m_prompts->fileToSave = folder.filePath(u"Fav."_s + type);
+        m_files->saveDocument();
+        waitForSheet<ExportSheet>()->favoritesButton()->click();
+        auto* selection = waitForSheet<FavoritesSelectionSheet>();
+        QVERIFY(selection);
+        selection->setTicked(1, false);
+        selection->acceptButton()->click();
+
+        const FileResult<InterchangeContents> written =
+            InterchangeFile::read(m_prompts->fileToSave);
+        QVERIFY(written);
+        const QList<FavoriteGroup> groups{
+            {u"A"_s, {{u"a1"_s, {u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"000000"_s}}}},
+            {u"B"_s, {{u"b1"_s, {u"aaaaaa"_s, u"bbbbbb"_s, u"cccccc"_s, u"dddddd"_s}}}},
+            {{}, {{u"top"_s, {u"123456"_s, u"654321"_s, u"abcdef"_s, u"fedcba"_s}}}}};
+        QCOMPARE(written->groups, groups);
+
+        m_prompts->fileToOpen = m_prompts->fileToSave;
+        m_files->openDocument();
+        auto* import = waitForSheet<FavoritesSelectionSheet>();
+        QVERIFY(import);
+        QCOMPARE(import->entries().first().name, u"A / a1"_s);
+        import->setTicked(2, false);
+        import->acceptButton()->click();
+        QCOMPARE(topLevel(), u"A,B,top,Fav"_s);
+        const TreeNode* fav = root()->lastChild();
+        QCOMPARE(topLevelNames(fav), u"A,B"_s);
+        QCOMPARE(topLevelNames(fav->childAtIndex(0)), u"a1"_s);
+    }
+
+    // No favorite ticked: a GIMP palette of no colours could not be read back.
+    void exportingNoFavoritesToGimpWritesNothing() {
+        addLibrary();
+        QTemporaryDir folder;
+        m_prompts->fileToSave = folder.filePath(u"None.gpl"_s);
+        m_files->saveDocument();
+        waitForSheet<ExportSheet>()->favoritesButton()->click();
+        auto* selection = waitForSheet<FavoritesSelectionSheet>();
+        for (int row = 0; row < 4; ++row)
+            selection->setTicked(row, false);
+        selection->acceptButton()->click();
+        QCOMPARE(m_prompts->errors.size(), 1);
+        QVERIFY(m_prompts->errors.first().contains(u"None.gpl"_s));
+        QVERIFY(!QFile::exists(m_prompts->fileToSave));
     }
 
     // Many bad files handed over at once make one message that names the first few.

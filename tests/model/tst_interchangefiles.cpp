@@ -97,6 +97,7 @@ private Q_SLOTS:
             {u"Red"_s, {u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"0a141e"_s}},
             {u"White"_s, {u"ffffff"_s, u"ffffff"_s, u"ffffff"_s, u"ffffff"_s}}};
         QCOMPARE(read->allFavorites(), expected);
+        QCOMPARE(read->colorCount, 5);
         // Line breaks cannot be in a row; they become spaces.
         const InterchangeContents odd{u"a\nb"_s,
                                       {FavoriteGroup{u"g\tx"_s, {{u"n\r\nm"_s, kFour}}}}};

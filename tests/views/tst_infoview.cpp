@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -180,6 +181,46 @@ private Q_SLOTS:
         }
         // The corners stay outside the round ends.
         QCOMPARE(pixel(image, {0, 0}), viewtest::kUnpainted);
+    }
+
+    // The main window's rows have a menu: Shift+right click and the menu key ask for it, a
+    // plain right click still steps the notation. The global panel's rows have none.
+    void menuOrNextNotation_data() {
+        QTest::addColumn<bool>("global");
+        QTest::addColumn<QString>("gesture");
+        QTest::addColumn<bool>("menu");
+        QTest::newRow("right click") << false << u"right"_s << false;
+        QTest::newRow("Shift+right click") << false << u"shift"_s << true;
+        QTest::newRow("menu key") << false << u"key"_s << true;
+        QTest::newRow("panel: Shift+right click") << true << u"shift"_s << false;
+        QTest::newRow("panel: menu key") << true << u"key"_s << false;
+    }
+
+    void menuOrNextNotation() {
+        QFETCH(bool, global);
+        QFETCH(QString, gesture);
+        QFETCH(bool, menu);
+        std::unique_ptr<QVInfoView> view(global ? new QVGlobalColorInfoView(160) : new QVInfoView);
+        view->setString(u"#ff9933"_s, 0);
+        view->setString(kLong, 1);
+        QVColorInfo* row = view->colorInfoAtIndex(1);
+        QSignalSpy asked(view.get(), &QVInfoView::rowMenuRequested);
+        NotificationLog rightClicks(tintmere::notifications::ColorInfoRightClick);
+        if (gesture == u"key") {
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                                    row->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(row, &event);
+        } else {
+            const QPointF at(5, 5);
+            QMouseEvent press(QEvent::MouseButtonPress, at, row->mapToGlobal(at), Qt::RightButton,
+                              Qt::RightButton,
+                              gesture == u"shift" ? Qt::ShiftModifier : Qt::NoModifier);
+            QApplication::sendEvent(row, &press);
+        }
+        QCOMPARE(asked.size(), menu ? 1 : 0);
+        if (menu)
+            QCOMPARE(asked.first().first().toInt(), 1);
+        QCOMPARE(rightClicks.senders(), menu ? QList<QObject*>{} : QList<QObject*>{row});
     }
 
     void rowsAppearAndLineUp() {
