@@ -213,9 +213,9 @@ private Q_SLOTS:
         PortalScreenshot shot(m_connection);
         QSignalSpy changed(&shot, &ScreenSnapshot::availabilityChanged);
         shot.checkAvailability();
+        // Where the portal answers, nothing changes: give it the time an answer takes.
+        QTest::qWait(reason.isEmpty() ? 500 : 0);
         QTRY_COMPARE_WITH_TIMEOUT(changed.size(), reason.isEmpty() ? 0 : 1, 10'000);
-        QTest::qWait(reason.isEmpty() ? 300 : 0); // nothing comes where the portal answers
-        QCOMPARE(changed.size(), reason.isEmpty() ? 0 : 1);
         QVERIFY2(shot.unavailableReason().contains(reason), qPrintable(shot.unavailableReason()));
         QCOMPARE(shot.unavailableReason().isEmpty(), reason.isEmpty());
     }
