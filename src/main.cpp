@@ -157,6 +157,12 @@ int main(int argc, char* argv[]) {
 
     QObject::connect(&instance, &tintmere::SingleInstance::pickRequested, &controller,
                      [&controller](const SingleInstance::PickReply& reply) {
+                         // The command bound to a key where the desktop has no global
+                         // shortcuts: pressed again in pick mode, it acts as the hot key.
+                         if (!reply && controller.pickMode()->isActive()) {
+                             controller.pickMode()->lockOrPick();
+                             return;
+                         }
                          if (!reply) {
                              controller.pickColorFromScreen();
                              return;

@@ -3,6 +3,7 @@
 #include "appcontroller.h"
 #include "defaults.h"
 #include "desktopcolorpicker.h"
+#include "magnifiertool.h"
 #include "pickmode.h"
 #include "pointergrab.h"
 #include "qvdrawer.h"
@@ -44,16 +45,8 @@ void AppController::setUpPickMode() {
             m_mainWindow->statusBar()->showMessage(tr("Copied %1").arg(clipboard->text()),
                                                    kStatusMessageMs);
     });
-    // The open magnifier shows what the loupe shows.
-    connect(m_pickMode.get(), &PickMode::frameCaptured, this,
-            [this](QPoint pointer, const QImage& pixels) {
-                QVMagnifyView* view = magnifyView();
-                if (!view || view->isStopped())
-                    return;
-                const int offset = pixels.width() / 2 - view->numberOfPixels() / 2;
-                view->showLiveFrame(pointer, pixels.copy(offset, offset, view->numberOfPixels(),
-                                                         view->numberOfPixels()));
-            });
+    // The open magnifier shows what the loupe shows and takes its locks.
+    m_magnifierTool->followPickMode(m_pickMode.get());
 }
 
 void AppController::pickColorFromScreen(int well) {
@@ -77,6 +70,10 @@ void AppController::startPick(PickRequest request) {
 }
 
 void AppController::hotKeyPressed() {
+    if (m_pickMode->isActive()) {
+        m_pickMode->lockOrPick();
+        return;
+    }
     // Where the screen cannot be read live (Wayland) the magnifier has nothing to lock: the
     // key picks.
     const QVMagnifyView* view = magnifyView();

@@ -10,6 +10,7 @@
 #include "magnifiertool.h"
 #include "prefscontroller.h"
 #include "qvglobalpanel.h"
+#include "qvmagnifyview.h"
 #include "screencapture.h"
 #include "userprompts.h"
 
@@ -83,6 +84,7 @@ void AppController::toggleMagnify() {
 
 void AppController::setScreenCapture(std::unique_ptr<platform::ScreenCapture> capture) {
     m_magnifierTool->setScreenCapture(std::move(capture));
+    reportHotKeyStatus();
 }
 
 void AppController::setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotKey) {
@@ -97,11 +99,14 @@ void AppController::setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotK
 void AppController::reportHotKeyStatus() {
     if (!m_prefsController)
         return;
+    // Where the screen cannot be read live the key picks first.
+    const QVMagnifyView* view = magnifyView();
+    const bool picks = !view || !view->isCaptureAvailable();
     if (const platform::GlobalHotKey* hotKey = m_magnifierTool->globalHotKey())
         m_prefsController->setHotKeyStatus(hotKey->isAvailable(), hotKey->unavailableReason(),
-                                           hotKey->binding());
+                                           hotKey->binding(), picks);
     else
-        m_prefsController->setHotKeyStatus(false, QString());
+        m_prefsController->setHotKeyStatus(false, QString(), QString(), picks);
 }
 
 // --- global panel

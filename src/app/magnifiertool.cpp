@@ -4,6 +4,8 @@
 #include "defaults.h"
 #include "globalhotkey.h"
 #include "magnifyviewcontrol.h"
+#include "pickmode.h"
+#include "platformreasons.h"
 #include "qvdrawer.h"
 #include "qvlockview.h"
 #include "qvmagnifyview.h"
@@ -64,6 +66,43 @@ void MagnifierTool::buildView() {
 void MagnifierTool::setScreenCapture(std::unique_ptr<platform::ScreenCapture> capture) {
     if (QVMagnifyView* view = m_view.data())
         view->setScreenCapture(std::move(capture));
+    updateHelp();
+}
+
+void MagnifierTool::followPickMode(PickMode* pickMode) {
+    m_pickMode = pickMode;
+    connect(pickMode, &PickMode::frameCaptured, this, &MagnifierTool::showPickFrame);
+    connect(pickMode, &PickMode::finished, this, [this] {
+        // A frame of a pick that is over is no live image.
+        if (QVMagnifyView* view = m_view.data(); view && !view->isCaptureAvailable())
+            view->showLiveFrame(view->lastPointerPosition(), QImage());
+    });
+    connect(pickMode, &PickMode::desktopChanged, this, &MagnifierTool::updateHelp);
+    pickMode->setLockTarget([this](QPoint pointer, platform::ScreenCapture& pixels) {
+        return lockInPickMode(pointer, pixels);
+    });
+    updateHelp();
+}
+
+void MagnifierTool::showPickFrame(QPoint pointer, const QImage& pixels) {
+    QVMagnifyView* view = m_view.data();
+    if (!view || view->isStopped())
+        return;
+    const int n = view->numberOfPixels();
+    const int offset = pixels.width() / 2 - n / 2;
+    view->showLiveFrame(pointer, pixels.copy(offset, offset, n, n));
+}
+
+bool MagnifierTool::lockInPickMode(QPoint pointer, platform::ScreenCapture& pixels) {
+    QVMagnifyView* view = m_view.data();
+    if (!view || m_w.magnifyDrawer->state() != QVDrawer::Open || !m_magnifier)
+        return false;
+    // Locked already, it locks afresh at the pointer.
+    m_magnifier->beginMagnify();
+    view->showLiveFrame(pointer, pixels.captureAround(pointer, view->numberOfPixels()));
+    m_magnifier->stopMagnify();
+    m_w.lockStatus->setIsLocked(true);
+    return true;
 }
 
 void MagnifierTool::setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotKey) {
@@ -73,16 +112,46 @@ void MagnifierTool::setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotK
         // locking reads the screen through that same connection.
         connect(m_hotKey.get(), &platform::GlobalHotKey::activated, this,
                 &MagnifierTool::hotKeyPressed, Qt::QueuedConnection);
+        // A desktop may bind the key late, or the user choose other keys.
+        connect(m_hotKey.get(), &platform::GlobalHotKey::statusChanged, this,
+                &MagnifierTool::updateHelp);
     }
+    updateHelp();
+}
+
+void MagnifierTool::updateHelp() {
+    QVMagnifyView* view = m_view.data();
+    if (!view)
+        return;
+    const bool live = view->isCaptureAvailable();
+    const QString freezeReason = m_pickMode ? m_pickMode->freezeUnavailableReason() : QString();
+    const bool followsPick = !live && m_pickMode && m_pickMode->canFreezeScreens();
+    view->setUnavailableReason(live || freezeReason.isEmpty()
+                                   ? QString()
+                                   : platform::reasons::captureWithoutScreenshots());
+    QString hotKey;
+    if (m_hotKey && m_hotKey->isAvailable())
+        hotKey = m_hotKey->binding().isEmpty() ? tr("Ctrl+Alt+Super+L") : m_hotKey->binding();
     // Help goes on the indicator: a tooltip over the pixels would hide what is picked.
     const QString pick = tr("click a locked pixel, or move with the arrow keys and press "
                             "Return, to pick its color");
-    if (m_hotKey && m_hotKey->isAvailable())
-        m_w.lockStatus->setToolTip(
-            tr("Ctrl+L, or Ctrl+Alt+Super+L from any program, locks and unlocks the image; %1")
-                .arg(pick));
-    else
-        m_w.lockStatus->setToolTip(tr("Ctrl+L locks and unlocks the image; %1").arg(pick));
+    QString help;
+    if (live && !hotKey.isEmpty())
+        help =
+            tr("Ctrl+L, or %1 from any program, locks and unlocks the image; %2").arg(hotKey, pick);
+    else if (live)
+        help = tr("Ctrl+L locks and unlocks the image; %1").arg(pick);
+    else if (followsPick) {
+        help = view->unavailableReason();
+        if (!hotKey.isEmpty())
+            help += u' ' + tr("%1 starts Pick Color from any program, and locks the magnifier "
+                              "during it.")
+                               .arg(hotKey);
+        help += u' ' + tr("Once locked, %1.").arg(pick);
+    } else
+        help = freezeReason.isEmpty() ? view->unavailableReason()
+                                      : tr("%1 (%2)").arg(view->unavailableReason(), freezeReason);
+    m_w.lockStatus->setToolTip(help);
 }
 
 void MagnifierTool::setMagnifier(MagnifierControl* magnifier) {

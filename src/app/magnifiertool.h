@@ -19,6 +19,7 @@ namespace tintmere {
 
 class MagnifierControl;
 class MagnifyViewControl;
+class PickMode;
 
 namespace platform {
 class GlobalHotKey;
@@ -36,7 +37,8 @@ struct MagnifierToolWidgets {
 
 // Picking colours from the screen: the magnifier in its drawer, which runs exactly while the
 // drawer is out and unlocked, the colour it picks, and the keys that lock it, Ctrl+L and
-// the system-wide hot key.
+// the system-wide hot key. Where the screen cannot be read live (Wayland) the magnifier
+// shows what pick mode shows, and a lock in pick mode ends it with the image held there.
 class MagnifierTool : public QObject {
     Q_OBJECT
 
@@ -52,6 +54,10 @@ public:
     // hotKeyPressed.
     void setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey> hotKey);
     const platform::GlobalHotKey* globalHotKey() const { return m_hotKey.get(); }
+
+    // The open magnifier follows the pointer in pick mode, takes its locks, and says how it
+    // works from what pick mode can do here. Not owned; outlives this tool.
+    void followPickMode(PickMode* pickMode);
 
     // Plugs in what the drawer drives (not owned); null unplugs it.
     void setMagnifier(MagnifierControl* magnifier);
@@ -79,12 +85,18 @@ Q_SIGNALS:
 
 private:
     void buildView();
+    // The tooltip of the lock indicator and, where the screen cannot be read, the magnifier's
+    // reason: the keys and what they do here.
+    void updateHelp();
+    void showPickFrame(QPoint pointer, const QImage& pixels);
+    bool lockInPickMode(QPoint pointer, platform::ScreenCapture& pixels);
 
     MagnifierToolWidgets m_w;
     QPointer<QVMagnifyView> m_view;
     std::unique_ptr<MagnifyViewControl> m_control;
     MagnifierControl* m_magnifier = nullptr;
     std::unique_ptr<platform::GlobalHotKey> m_hotKey;
+    PickMode* m_pickMode = nullptr;
 };
 
 } // namespace tintmere

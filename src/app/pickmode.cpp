@@ -29,6 +29,9 @@ QList<LoupeScreen> loupeScreens() {
     return screens;
 }
 
+constexpr Qt::KeyboardModifiers kHotKeyModifiers =
+    Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+
 // Never a black pick: where nothing could be read, nothing is picked.
 QString unreadableMessage() {
     return PickMode::tr("The screen could not be read under the pointer; nothing was picked.");
@@ -75,6 +78,14 @@ PickMode::~PickMode() {
     }
 }
 
+bool PickMode::canFreezeScreens() const {
+    return m_snapshot && m_snapshot->unavailableReason().isEmpty();
+}
+
+QString PickMode::freezeUnavailableReason() const {
+    return m_snapshot ? m_snapshot->unavailableReason() : QString();
+}
+
 void PickMode::setPointerGrab(std::unique_ptr<platform::PointerGrab> grab) {
     if (!m_active && grab)
         m_grab = std::move(grab);
@@ -93,10 +104,13 @@ void PickMode::setDesktop(std::unique_ptr<platform::ScreenSnapshot> snapshot,
         m_overlayGrab = std::make_unique<platform::OverlayPointerGrab>(*m_frozen);
         connect(m_snapshot.get(), &platform::ScreenSnapshot::finished, this,
                 &PickMode::snapshotTaken);
+        connect(m_snapshot.get(), &platform::ScreenSnapshot::availabilityChanged, this,
+                &PickMode::desktopChanged);
     }
     if (m_picker)
         connect(m_picker.get(), &platform::DesktopColorPicker::finished, this,
                 &PickMode::desktopPicked);
+    Q_EMIT desktopChanged();
 }
 
 bool PickMode::start(PickRequest request) {
@@ -214,8 +228,25 @@ void PickMode::cancel() {
         finish(PickResult::Outcome::Cancelled);
 }
 
+bool PickMode::lock() {
+    if (!m_active || !m_activeGrab || !m_lockTarget)
+        return false;
+    m_frameTimer.stop();
+    m_frameWanted = false;
+    if (!m_lockTarget(capture().pointerPosition(), capture()))
+        return false;
+    finish(PickResult::Outcome::Cancelled);
+    return true;
+}
+
+void PickMode::lockOrPick() {
+    if (!lock())
+        pick();
+}
+
 void PickMode::pick() {
-    if (!m_active)
+    // While the desktop freezes the screens there is nothing to pick yet.
+    if (!m_active || !m_activeGrab)
         return;
     if (const std::optional<Color> color = colorUnderPointer())
         finish(PickResult::Outcome::Picked, *color);
@@ -358,6 +389,13 @@ bool PickMode::eventFilter(QObject* watched, QEvent* event) {
         switch (key->key()) {
         case Qt::Key_Escape:
             cancel();
+            break;
+        case Qt::Key_L:
+            // The X11 hot key reaches the grabbing loupe as a plain key press.
+            if (key->modifiers() == kHotKeyModifiers)
+                lockOrPick();
+            else if (key->modifiers() == Qt::ControlModifier && !lock())
+                QApplication::beep(); // nothing to lock: the magnifier is not out
             break;
         case Qt::Key_Return:
         case Qt::Key_Enter:

@@ -65,7 +65,8 @@ struct PickResult {
 // hidden) gives pointer and keyboard back before finished() is emitted.
 //
 // Keys: Escape cancels, Return or Enter picks, arrows move the pointer one device pixel
-// (ten with Shift). A right click cancels, the wheel zooms the loupe.
+// (ten with Shift), Ctrl+L locks the magnifier at the pointer (see lock()) and the hot key
+// locks it or picks. A right click cancels, the wheel zooms the loupe.
 class PickMode : public QObject {
     Q_OBJECT
 
@@ -93,11 +94,25 @@ public:
     platform::PointerGrab* activePointerGrab() const { return m_activeGrab; }
     // The frozen screens of the running pick; null without a snapshot source.
     platform::FrozenScreenCapture* frozenScreens() const { return m_frozen.get(); }
+    // Whether picking can freeze the screens (where they cannot be read live), and why not
+    // where a desktop cannot (empty where there is nothing to freeze them with).
+    bool canFreezeScreens() const;
+    QString freezeUnavailableReason() const;
+
+    // Who takes a lock: given the pointer's device pixel and the pixels, it locks on them and
+    // says true, or false when it cannot (the magnifier is not out).
+    using LockTarget = std::function<bool(QPoint pointer, platform::ScreenCapture& pixels)>;
+    void setLockTarget(LockTarget target) { m_lockTarget = std::move(target); }
 
     // Turns pick mode on; false, changing nothing, while it is already on. A failure to
     // start is reported through finished().
     bool start(PickRequest request = {});
     void cancel();
+    // Ctrl+L: hands the pixels around the pointer to the lock target and, when it takes them,
+    // ends pick mode without a pick. False, and pick mode goes on, when nothing took them.
+    bool lock();
+    // The hot key: locks where the magnifier is out, else picks.
+    void lockOrPick();
     // Takes the pixel under the pointer now.
     void pick();
     void nudge(QPoint devicePixels);
@@ -109,6 +124,8 @@ Q_SIGNALS:
     // After each capture: the pointer's device pixel and the pixels around it.
     void frameCaptured(QPoint pointer, const QImage& pixels);
     void finished(const tintmere::PickResult& result);
+    // The snapshot source was replaced, or found out whether it works.
+    void desktopChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -129,6 +146,7 @@ private:
     platform::ScreenCapture& capture() const { return *m_capture; }
 
     std::function<platform::ScreenCapture*()> m_captureSource;
+    LockTarget m_lockTarget;
     platform::ScreenCapture* m_capture = nullptr;
     std::unique_ptr<platform::PointerGrab> m_grab;
     std::unique_ptr<platform::ScreenSnapshot> m_snapshot;

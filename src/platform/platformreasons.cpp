@@ -30,8 +30,13 @@ QString captureUnsupported(const QString& platformName) {
 }
 
 QString captureOnWayland() {
-    return tr("Wayland does not let programs read the screen; the magnifier shows the pixels "
-              "around the pointer while pick mode is on.");
+    return tr("On Wayland the magnifier follows the pointer during Pick Color; press Ctrl+L "
+              "there to lock it.");
+}
+
+QString captureWithoutScreenshots() {
+    return tr("This desktop lets no program read the screen; Pick Color uses the desktop's own "
+              "picker.");
 }
 
 QString hotKeyUnsupported(const QString& platformName) {

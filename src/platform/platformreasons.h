@@ -10,8 +10,11 @@ namespace tintmere::platform::reasons {
 
 QString noX11Connection();
 QString captureUnsupported(const QString& platformName);
-// Wayland, natively or through XWayland: no client may read the screen.
+// Wayland, natively or through XWayland: no client may read the screen live; the magnifier
+// follows pick mode over the frozen screens.
 QString captureOnWayland();
+// Not even frozen screens: the desktop gives no screenshots to programs.
+QString captureWithoutScreenshots();
 QString hotKeyUnsupported(const QString& platformName);
 QString hotKeyTaken();
 QString hotKeyRefused(int errorCode);

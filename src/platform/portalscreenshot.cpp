@@ -4,6 +4,9 @@
 #include "platformreasons.h"
 #include "portalrequest.h"
 
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -44,6 +47,44 @@ void PortalScreenshot::setExpectedSize(QSize size) {
     m_expectedSize = size;
 }
 
+void PortalScreenshot::checkAvailability() {
+    if (!m_connection.isConnected()) {
+        setUnavailableReason(reasons::portalMissing());
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QString::fromLatin1(portal::service), QString::fromLatin1(portal::path),
+        u"org.freedesktop.DBus.Properties"_s, u"Get"_s);
+    call.setArguments({QString::fromLatin1(screenshotInterface), u"version"_s});
+    auto* watcher = new QDBusPendingCallWatcher(
+        m_connection.asyncCall(call, int(m_quietTimeout.count())), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        const QDBusPendingReply<QDBusVariant> reply = *watcher;
+        if (!reply.isError())
+            return;
+        // Only a clear "there is none": a slow or busy portal may still take screenshots.
+        switch (reply.error().type()) {
+        case QDBusError::ServiceUnknown:
+        case QDBusError::UnknownObject:
+        case QDBusError::UnknownInterface:
+        case QDBusError::UnknownProperty:
+        case QDBusError::InvalidArgs:
+            setUnavailableReason(reasons::portalMissing());
+            return;
+        default:
+            return;
+        }
+    });
+}
+
+void PortalScreenshot::setUnavailableReason(const QString& reason) {
+    if (reason == m_unavailableReason)
+        return;
+    m_unavailableReason = reason;
+    Q_EMIT availabilityChanged();
+}
+
 void PortalScreenshot::request() {
     if (isBusy())
         return;
@@ -68,6 +109,7 @@ void PortalScreenshot::answered(const PortalResponse& response) {
     using Result = SnapshotResult::Status;
     switch (response.status) {
     case Status::Success:
+        setUnavailableReason({});
         finish(readImage(response.results));
         return;
     case Status::Cancelled:
@@ -89,6 +131,7 @@ void PortalScreenshot::answered(const PortalResponse& response) {
         finish({Result::Error, {}, reasons::portalTimedOut()});
         return;
     case Status::NoPortal:
+        setUnavailableReason(reasons::portalMissing());
         finish({Result::Missing, {}, reasons::portalMissing()});
         return;
     }

@@ -35,8 +35,13 @@ public:
 
     void request() override;
     bool isBusy() const override { return m_request != nullptr; }
+    QString unavailableReason() const override { return m_unavailableReason; }
+    // Asks the portal, without waiting, whether it offers screenshots at all; the answer
+    // comes as availabilityChanged() where it offers none.
+    void checkAvailability();
 
 private:
+    void setUnavailableReason(const QString& reason);
     void ask(bool interactive);
     void answered(const PortalResponse& response);
     SnapshotResult readImage(const QVariantMap& results) const;
@@ -51,6 +56,7 @@ private:
     QDateTime m_requestedAt;
     bool m_interactive = false;
     PortalRequest* m_request = nullptr;
+    QString m_unavailableReason;
 };
 
 } // namespace tintmere::platform

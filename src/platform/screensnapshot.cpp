@@ -99,8 +99,11 @@ QImage FrozenScreens::outputImage(qsizetype index) const {
 std::unique_ptr<ScreenSnapshot> createScreenSnapshot(QObject* parent) {
     switch (currentDisplaySession()) {
     case DisplaySession::Wayland:
-    case DisplaySession::XWayland:
-        return std::make_unique<PortalScreenshot>(QDBusConnection::sessionBus(), parent);
+    case DisplaySession::XWayland: {
+        auto screenshot = std::make_unique<PortalScreenshot>(QDBusConnection::sessionBus(), parent);
+        screenshot->checkAvailability();
+        return screenshot;
+    }
     case DisplaySession::X11:
     case DisplaySession::Other:
         break;

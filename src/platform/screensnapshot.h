@@ -72,9 +72,13 @@ public:
     // A request while one is running is ignored; its answer serves both.
     virtual void request() = 0;
     virtual bool isBusy() const = 0;
+    // Why no screenshot can be taken, for the user; empty while one may be.
+    virtual QString unavailableReason() const { return {}; }
 
 Q_SIGNALS:
     void finished(const tintmere::platform::SnapshotResult& result);
+    // unavailableReason() changed.
+    void availabilityChanged();
 };
 
 // Through the desktop portal in a Wayland session; null elsewhere, where the screen can be

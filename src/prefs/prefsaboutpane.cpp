@@ -56,18 +56,30 @@ PrefsAboutPane::PrefsAboutPane(QWidget* parent)
     layout->addStretch();
 }
 
-void PrefsAboutPane::setHotKeyStatus(bool available, const QString& reason,
-                                     const QString& binding) {
+void PrefsAboutPane::setHotKeyStatus(bool available, const QString& reason, const QString& binding,
+                                     bool picks) {
+    const QString keys = binding.isEmpty() ? hotKeyName : binding;
+    if (available && picks) {
+        m_hotKeyStatus->setText(
+            tr("The hot key %1 starts Pick Color from any program. Pressed during it, it locks "
+               "the magnifier at the pointer when the magnifier is out, and picks otherwise.")
+                .arg(keys));
+        return;
+    }
     if (available) {
         m_hotKeyStatus->setText(
-            tr("The hot key %1 locks and unlocks the magnifier from any program.")
-                .arg(binding.isEmpty() ? hotKeyName : binding));
+            tr("The hot key %1 locks and unlocks the magnifier from any program.").arg(keys));
         return;
     }
     QString text = tr("The hot key %1 is not available.").arg(hotKeyName);
     if (!reason.isEmpty())
         text += u' ' + reason;
-    text += u' ' + tr("Lock the magnifier with its menu command instead.");
+    if (picks)
+        text += u' ' + tr("Pick Color is also in the Color menu (Ctrl+Shift+P); a key bound to "
+                          "tintmere --pick, pressed again while picking, locks the magnifier "
+                          "like the hot key.");
+    else
+        text += u' ' + tr("Lock the magnifier with its menu command instead.");
     m_hotKeyStatus->setText(text);
 }
 

@@ -14,7 +14,10 @@ public:
 
     // available: the hot key is registered; otherwise reason says why not, for the user.
     // binding: the keys the desktop fires it with, where the user chooses them there.
-    void setHotKeyStatus(bool available, const QString& reason, const QString& binding = {});
+    // picks: the screen cannot be read live (Wayland), so the key starts Pick Color, and locks
+    // the magnifier during it.
+    void setHotKeyStatus(bool available, const QString& reason, const QString& binding = {},
+                         bool picks = false);
     QString hotKeyStatusText() const;
 
     // "Version 0.1.0 (build 1a2b3c4)".

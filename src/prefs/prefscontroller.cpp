@@ -191,9 +191,9 @@ void PrefsController::showWindow() {
     m_panel->orderFrontPrefsPanel();
 }
 
-void PrefsController::setHotKeyStatus(bool available, const QString& reason,
-                                      const QString& binding) {
-    m_panes.updateView->setHotKeyStatus(available, reason, binding);
+void PrefsController::setHotKeyStatus(bool available, const QString& reason, const QString& binding,
+                                      bool picks) {
+    m_panes.updateView->setHotKeyStatus(available, reason, binding, picks);
 }
 
 void PrefsController::prefsItemChanged(QObject* sender) {

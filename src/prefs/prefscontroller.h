@@ -39,7 +39,9 @@ public:
 
     // What the last pane says about the system-wide hot key; reason explains why it is not
     // available.
-    void setHotKeyStatus(bool available, const QString& reason, const QString& binding = {});
+    // picks: where the screen cannot be read live, the key starts Pick Color.
+    void setHotKeyStatus(bool available, const QString& reason, const QString& binding = {},
+                         bool picks = false);
 
     // Writes the setting a plain control stands for, by its tag, and announces it.
     void prefsItemChanged(QObject* sender);

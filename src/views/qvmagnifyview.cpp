@@ -58,18 +58,31 @@ bool QVMagnifyView::isCaptureAvailable() const {
 }
 
 QString QVMagnifyView::unavailableReason() const {
+    if (isCaptureAvailable())
+        return {};
+    if (!m_unavailableReason.isEmpty())
+        return m_unavailableReason;
     if (!m_capture)
         return tr("The screen cannot be read.");
     return m_capture->unavailableReason();
 }
 
+void QVMagnifyView::setUnavailableReason(const QString& reason) {
+    m_unavailableReason = reason;
+    setAccessibleDescription(unavailableReason());
+    update();
+}
+
 void QVMagnifyView::beginMagnify() {
     setHover(std::nullopt);
     m_isStopped = false;
-    // Without a way to read the screen there is nothing to refresh; the view says why.
+    // Without a way to read the screen there is nothing to refresh; the view says why until
+    // someone shows it frames.
     if (isCaptureAvailable()) {
         captureLiveFrame();
         m_timer.start();
+    } else {
+        m_liveImage = QImage();
     }
     update();
 }
@@ -80,17 +93,24 @@ void QVMagnifyView::stopMagnify() {
     if (isCaptureAvailable()) {
         // One fresh sample of the pixels the last live frame showed.
         const QImage pixels = m_capture->captureAround(m_currMouse, numberOfPixels());
-        const int n = numberOfPixels();
-        for (int row = 0; row < n; ++row)
-            for (int column = 0; column < n; ++column)
-                m_lockedColors.append(
-                    sampleColor(pixels.valid(column, row) ? pixels.pixel(column, row) : 0));
+        lockPixels(pixels);
+    } else if (!m_liveImage.isNull()) {
+        // Where the screen cannot be read, the last frame shown is what there is.
+        lockPixels(m_liveImage);
     }
     m_isStopped = true;
     // A lock by the hot key leaves the pointer where it was: show its pixel at once.
     if (underMouse())
         setHover(m_geometry.pixelAt(mapFromGlobal(QCursor::pos())));
     update();
+}
+
+void QVMagnifyView::lockPixels(const QImage& pixels) {
+    const int n = numberOfPixels();
+    for (int row = 0; row < n; ++row)
+        for (int column = 0; column < n; ++column)
+            m_lockedColors.append(
+                sampleColor(pixels.valid(column, row) ? pixels.pixel(column, row) : 0));
 }
 
 void QVMagnifyView::captureLiveFrame() {
@@ -187,6 +207,10 @@ QSize QVMagnifyView::sizeHint() const {
 
 bool QVMagnifyView::isInteractive() const {
     return m_isStopped && !m_lockedColors.isEmpty();
+}
+
+bool QVMagnifyView::hasPixels() const {
+    return m_isStopped ? !m_lockedColors.isEmpty() : !m_liveImage.isNull();
 }
 
 void QVMagnifyView::setHover(std::optional<QPoint> pixel) {
@@ -293,7 +317,7 @@ void QVMagnifyView::leaveEvent(QEvent*) {
 
 void QVMagnifyView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (isCaptureAvailable())
+    if (isCaptureAvailable() || hasPixels())
         paintPixels(painter);
     else
         paintUnavailable(painter);

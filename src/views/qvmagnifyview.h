@@ -41,20 +41,24 @@ public:
     void setScreenCapture(std::unique_ptr<tintmere::platform::ScreenCapture> capture);
     tintmere::platform::ScreenCapture* screenCapture() const { return m_capture.get(); }
     bool isCaptureAvailable() const;
-    // Why the screen cannot be read; empty when it can.
+    // Why the screen cannot be read, and what to do instead; empty when it can.
     QString unavailableReason() const;
+    // Said in place of the capture's own reason; empty: the capture's.
+    void setUnavailableReason(const QString& reason);
 
     // Goes live: follows the pointer until stopMagnify.
     void beginMagnify();
     // Locks: samples the pixels around the last live pointer position once more and holds
-    // them. Locking again takes a fresh sample.
+    // them. Locking again takes a fresh sample. Where the screen cannot be read, it holds the
+    // last frame given to showLiveFrame, if any.
     void stopMagnify();
     // True when locked or never started.
     bool isStopped() const { return m_isStopped; }
     // One live refresh: captures the pixels around the pointer and redraws. The refresh timer
     // calls it while live.
     void captureLiveFrame();
-    // While live, shows pixels someone else captured around the pointer's device pixel.
+    // While live, shows pixels someone else captured around the pointer's device pixel; a
+    // null image takes them away again.
     void showLiveFrame(QPoint pointer, const QImage& pixels);
 
     // "Zoom Size" 0, 1 and 2 give paddings of 2, 4 and 6; other values change nothing.
@@ -112,9 +116,12 @@ protected:
 
 private:
     bool isInteractive() const;
+    // Whether there are pixels to draw: locked ones, or a live frame.
+    bool hasPixels() const;
     void setHover(std::optional<QPoint> pixel);
     void pickHovered();
     void applyGeometry();
+    void lockPixels(const QImage& pixels);
 
     void paintPixels(QPainter& painter) const;
     void paintUnavailable(QPainter& painter) const;
@@ -125,6 +132,7 @@ private:
     void paintLoading(QPainter& painter) const;
 
     std::unique_ptr<tintmere::platform::ScreenCapture> m_capture;
+    QString m_unavailableReason;
     QTimer m_timer;
     MagnifierGeometry m_geometry;
     float m_refreshRate = 0.1f;

@@ -5,6 +5,7 @@
 #include "componentspinbox.h"
 #include "defaults.h"
 #include "fakeglobalhotkey.h"
+#include "fakescreencapture.h"
 #include "notificationcenter.h"
 #include "notificationnames.h"
 #include "qvcolorinfo.h"
@@ -316,11 +317,16 @@ private Q_SLOTS:
     }
 
     void hotKeyStatusReachesThePreferences_data() {
-        columns<QString, QString>("reason", "shown");
-        QTest::newRow("works") << QString() << u"locks and unlocks"_s;
-        QTest::newRow("taken") << u"Another program is using it."_s << u"using it"_s;
+        columns<QString, bool, QString>("reason", "live", "shown");
+        QTest::newRow("works") << QString() << true << u"locks and unlocks"_s;
+        QTest::newRow("works where the screen is not read live")
+            << QString() << false << u"starts Pick Color"_s;
+        QTest::newRow("taken") << u"Another program is using it."_s << true << u"using it"_s;
     }
     void hotKeyStatusReachesThePreferences() {
+        auto capture = std::make_unique<platform::FakeScreenCapture>();
+        capture->setUnavailableReason(fetch<bool>("live") ? QString() : u"Wayland."_s);
+        m_controller->setScreenCapture(std::move(capture));
         auto* hotKey = new platform::FakeGlobalHotKey;
         hotKey->setUnavailableReason(fetch<QString>("reason"));
         m_controller->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));

@@ -2,6 +2,7 @@
 #include "apptesting.h"
 #include "defaults.h"
 #include "fakeglobalhotkey.h"
+#include "fakescreencapture.h"
 #include "magnifiertool.h"
 #include "qvdrawer.h"
 #include "qvlockview.h"
@@ -71,6 +72,7 @@ private Q_SLOTS:
     void hotKeyAndUseAreReported() {
         FakeMagnifier magnifier;
         m_tool->setMagnifier(&magnifier);
+        m_tool->setScreenCapture(std::make_unique<platform::FakeScreenCapture>()); // live
         auto* hotKey = new platform::FakeGlobalHotKey;
         m_tool->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));
         connect(m_tool.get(), &MagnifierTool::hotKeyPressed, m_tool.get(),

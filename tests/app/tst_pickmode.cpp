@@ -8,9 +8,12 @@
 #include "fakescreencapture.h"
 #include "fakescreensnapshot.h"
 #include "pickmode.h"
+#include "platformreasons.h"
 #include "pointergrab_overlay.h"
 #include "qvdrawer.h"
+#include "qvlockview.h"
 #include "qvloupe.h"
+#include "qvmagnifyview.h"
 #include "qvpalettecolorwell.h"
 #include "qvpaletteview.h"
 #include "qvradiocolorwell.h"
@@ -36,7 +39,11 @@ using Outcome = PickResult::Outcome;
 using Snapshot = platform::SnapshotResult::Status;
 using DesktopPick = platform::ColorPickResult::Status;
 
+// How pick mode stands after Ctrl+L or the hot key.
+enum class After { Locked, Picked, GoesOn };
+
 Q_DECLARE_METATYPE(Outcome)
+Q_DECLARE_METATYPE(After)
 Q_DECLARE_METATYPE(Snapshot)
 Q_DECLARE_METATYPE(DesktopPick)
 
@@ -53,6 +60,16 @@ QImage screenImage() {
         for (int x = 0; x < 40; ++x)
             image.setPixel(x, y, screenPixel({x, y}));
     return image;
+}
+
+// The screens frozen by the desktop, showing the same pixels.
+platform::FrozenScreens frozenScreens() {
+    const QList<platform::ScreenLayout> screens = platform::currentScreenLayout();
+    QImage image(platform::frozenImageSize(screens), QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, screenPixel({x, y}));
+    return platform::freezeScreens(image, screens);
 }
 
 Color colorAt(QPoint p) {
@@ -412,6 +429,120 @@ private Q_SLOTS:
         hotKey->press();
         QTRY_COMPARE(desktop->requestCount(), 1);
         m_controller->pickMode()->cancel();
+    }
+
+    // Ctrl+L or the hot key in pick mode, on the live screen or over the frozen screens.
+    void lockInPickMode_data() {
+        QTest::addColumn<bool>("frozen");
+        QTest::addColumn<QString>("drawer"); // "out", "locked" (out), "in"
+        QTest::addColumn<QString>("key");    // pressed in pick mode, or "hot key"
+        QTest::addColumn<After>("after");
+        QTest::newRow("Ctrl+L, live") << false << u"out"_s << u"Ctrl+L"_s << After::Locked;
+        QTest::newRow("Ctrl+L, frozen") << true << u"out"_s << u"Ctrl+L"_s << After::Locked;
+        QTest::newRow("Ctrl+L, frozen, locks afresh")
+            << true << u"locked"_s << u"Ctrl+L"_s << After::Locked;
+        QTest::newRow("hot key, frozen") << true << u"out"_s << u"hot key"_s << After::Locked;
+        QTest::newRow("X11 hot key reaching the grab")
+            << false << u"out"_s << u"Ctrl+Alt+Meta+L"_s << After::Locked;
+        QTest::newRow("Ctrl+L, drawer in: nothing to lock")
+            << true << u"in"_s << u"Ctrl+L"_s << After::GoesOn;
+        QTest::newRow("hot key, drawer in: picks")
+            << true << u"in"_s << u"hot key"_s << After::Picked;
+    }
+    void lockInPickMode() {
+        QFETCH(bool, frozen);
+        QFETCH(QString, drawer);
+        QFETCH(QString, key);
+        QFETCH(After, after);
+        auto* hotKey = new platform::FakeGlobalHotKey;
+        m_controller->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));
+        const MainWindowOutlets& o = m_controller->outlets();
+        o.magnifyDrawer->setAnimationDuration(0);
+        if (drawer != u"in")
+            m_controller->toolItemSelected(3);
+        if (drawer == u"locked")
+            m_controller->toggleMagnify(); // elsewhere, before picking
+        PickMode* pickMode = m_controller->pickMode();
+        auto* desktop = frozen ? new platform::FakeScreenSnapshot : nullptr;
+        if (frozen) {
+            pickMode->setDesktop(std::unique_ptr<platform::ScreenSnapshot>(desktop), nullptr);
+            m_screen->setUnavailableReason(u"Not here."_s);
+        }
+        m_controller->newColorSelected(1);
+        o.pickColor->trigger();
+        QWindow* overlay = nullptr;
+        if (frozen) {
+            desktop->answer({Snapshot::Taken, frozenScreens(), {}});
+            overlay = dynamic_cast<platform::OverlayPointerGrab*>(pickMode->activePointerGrab())
+                          ->windows()
+                          .first();
+            performOnOverlay(overlay, {u"at:12,8"_s});
+        } else {
+            perform(loupe(), *m_screen, {u"move:12,8"_s});
+        }
+        if (key == u"hot key") {
+            hotKey->press();
+            QTRY_VERIFY(!pickMode->isActive());
+        } else if (overlay) {
+            performOnOverlay(overlay, {key});
+        } else {
+            perform(loupe(), *m_screen, {key});
+        }
+
+        QCOMPARE(pickMode->isActive(), after == After::GoesOn);
+        pickMode->cancel();
+        QCOMPARE(well(1)->color(), after == After::Picked ? colorAt({12, 8}) : Color(1, 1, 1, 1));
+        QCOMPARE(undoStack()->count(), after == After::Picked ? 1 : 0);
+        QVERIFY(!pickMode->pointerGrab().isGrabbed());
+        QCOMPARE(pickMode->activePointerGrab(), nullptr);
+        QCOMPARE(QWidget::mouseGrabber(), nullptr);
+        QCOMPARE(QWidget::keyboardGrabber(), nullptr);
+        if (after != After::Locked)
+            return;
+        // The drawer holds the 7 x 7 pixels around the pointer, as on X11 after a lock.
+        const QVMagnifyView* view = m_controller->magnifyView();
+        QVERIFY(view->isStopped());
+        QVERIFY(o.lockStatus->isLocked());
+        for (int i = 0; i < 49; ++i)
+            QCOMPARE(view->lockedColorAt({i % 7, i / 7}), colorAt({12 + i % 7 - 3, 8 + i / 7 - 3}));
+    }
+
+    void drawerSaysHowItWorksHere_data() {
+        QTest::addColumn<QString>("captureReason"); // empty: the screen is read live
+        QTest::addColumn<QString>("freezeReason");
+        QTest::addColumn<QString>("binding"); // of the hot key; "-": no hot key
+        QTest::addColumn<QString>("reason");  // what the magnifier says
+        QTest::addColumn<QString>("tip");     // part of the lock indicator's tooltip
+        const QString wayland = platform::reasons::captureOnWayland();
+        QTest::newRow("X11") << QString() << QString() << u"-"_s << QString()
+                             << u"Ctrl+L locks and unlocks"_s;
+        QTest::newRow("Wayland with screenshots")
+            << wayland << QString() << u"-"_s << wayland << u"Once locked, click"_s;
+        QTest::newRow("Wayland with the desktop's shortcut")
+            << wayland << QString() << u"Super+P"_s << wayland << u"Super+P starts Pick Color"_s;
+        QTest::newRow("Wayland without screenshots")
+            << wayland << u"No portal."_s << u"-"_s
+            << platform::reasons::captureWithoutScreenshots() << u"(No portal.)"_s;
+    }
+    void drawerSaysHowItWorksHere() {
+        QFETCH(QString, captureReason);
+        QFETCH(QString, freezeReason);
+        QFETCH(QString, binding);
+        QFETCH(QString, tip);
+        m_screen->setUnavailableReason(captureReason);
+        auto* hotKey = new platform::FakeGlobalHotKey;
+        hotKey->setUnavailableReason(binding == u"-" ? u"None."_s : QString());
+        hotKey->setBinding(binding);
+        m_controller->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));
+        if (!captureReason.isEmpty()) {
+            auto* desktop = new platform::FakeScreenSnapshot;
+            m_controller->pickMode()->setDesktop(std::unique_ptr<platform::ScreenSnapshot>(desktop),
+                                                 nullptr);
+            desktop->setUnavailableReason(freezeReason); // found out late
+        }
+        QTEST(m_controller->magnifyView()->unavailableReason(), "reason");
+        const QString shown = m_controller->outlets().lockStatus->toolTip();
+        QVERIFY2(shown.contains(tip), qPrintable(shown));
     }
 };
 

@@ -208,6 +208,28 @@ private Q_SLOTS:
                  patterned(fileSize).pixel(at(120.5, 10.75)));
     }
 
+    // Asked once at the start, so that the magnifier can say what it can do here.
+    void screenshotAvailability_data() {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("offered") << u"fresh"_s << QString();
+        QTest::newRow("no Screenshot") << u"no-interface"_s << u"no desktop portal"_s;
+        QTest::newRow("no portal at all") << u"absent"_s << u"no desktop portal"_s;
+    }
+    void screenshotAvailability() {
+        QFETCH(QString, scenario);
+        QFETCH(QString, reason);
+        setScenario(scenario);
+        PortalScreenshot shot(m_connection);
+        QSignalSpy changed(&shot, &ScreenSnapshot::availabilityChanged);
+        shot.checkAvailability();
+        // Where the portal answers, nothing changes: give it the time an answer takes.
+        QTest::qWait(reason.isEmpty() ? 500 : 0);
+        QTRY_COMPARE_WITH_TIMEOUT(changed.size(), reason.isEmpty() ? 0 : 1, 10'000);
+        QVERIFY2(shot.unavailableReason().contains(reason), qPrintable(shot.unavailableReason()));
+        QCOMPARE(shot.unavailableReason().isEmpty(), reason.isEmpty());
+    }
+
     void pickColor_data() {
         QTest::addColumn<QString>("scenario");
         QTest::addColumn<ColorPickResult::Status>("status");

@@ -57,7 +57,8 @@ using FreeColorStoresBothKeysInOneStepRow = std::tuple<QString, QString, QString
 using ShowsStoredSettingsWithoutWritingRow = std::tuple<QString, QVariant, QString, QVariant>;
 using PaneSwitchKeepsTheTopEdgeRow = std::tuple<int, int>;
 using KeyboardClosesAndSwitchesPanesRow = std::tuple<QKeySequence, bool, QString>;
-using AboutPaneSaysWhereTheHotKeyStandsRow = std::tuple<bool, QString, QString>;
+// available, reason, binding, whether it picks (the screen is not read live), a word shown
+using AboutPaneSaysWhereTheHotKeyStandsRow = std::tuple<bool, QString, QString, bool, QString>;
 
 class TestPrefsController : public QObject {
     Q_OBJECT
@@ -295,21 +296,29 @@ private Q_SLOTS:
 
     void aboutPaneSaysWhereTheHotKeyStands_data() {
         const Rows<AboutPaneSaysWhereTheHotKeyStandsRow> row;
-        row("available", true, QString(), u"Ctrl+Alt+Super+L"_s);
-        row("bound by the desktop", true, QString(), u"Super+P"_s);
-        row("held elsewhere", false, u"Another program holds it."_s, QString());
+        const QString unlocks = u"locks and unlocks the magnifier"_s;
+        row("X11", true, QString(), u"Ctrl+Alt+Super+L"_s, false, unlocks);
+        row("X11, held elsewhere", false, u"Another program holds it."_s, QString(), false,
+            u"menu command"_s);
+        row("Wayland, bound by the desktop", true, QString(), u"Super+P"_s, true,
+            u"starts Pick Color"_s);
+        row("Wayland without global shortcuts", false, u"Bind tintmere --pick."_s, QString(), true,
+            u"Ctrl+Shift+P"_s);
     }
 
     void aboutPaneSaysWhereTheHotKeyStands() {
-        ROW(AboutPaneSaysWhereTheHotKeyStandsRow, available, reason, binding);
+        ROW(AboutPaneSaysWhereTheHotKeyStandsRow, available, reason, binding, picks, shown);
         PrefsController prefs;
         prefs.setHotKeyStatus(available, reason,
-                              binding == u"Ctrl+Alt+Super+L" ? QString() : binding);
+                              binding == u"Ctrl+Alt+Super+L" ? QString() : binding, picks);
         const QString text =
             prefs.viewOfIndex(5)->findChild<QLabel*>(u"hotKeyStatusLabel"_s)->text();
         QVERIFY(text.contains(reason));
         QVERIFY(text.contains(binding));
+        QVERIFY2(text.contains(shown), qPrintable(text));
         QCOMPARE(text.contains(u"not available"_s), !available);
+        // Where the key picks, the magnifier has no menu command to lock it instead.
+        QCOMPARE(text.contains(u"menu command"_s), !available && !picks);
         auto* version = prefs.viewOfIndex(5)->findChild<QLabel*>(u"versionLabel"_s);
         QVERIFY(version->text().contains(QStringLiteral(TINTMERE_VERSION)));
     }

@@ -20,11 +20,16 @@ public:
             Q_EMIT activated();
     }
 
+    // The keys the desktop says fire it.
+    void setBinding(const QString& binding) { m_binding = binding; }
+
     bool isAvailable() const override { return m_reason.isEmpty(); }
     QString unavailableReason() const override { return m_reason; }
+    QString binding() const override { return m_binding; }
 
 private:
     QString m_reason;
+    QString m_binding;
 };
 
 } // namespace tintmere::platform

@@ -28,8 +28,15 @@ public:
         ++m_requests;
     }
     bool isBusy() const override { return m_busy; }
+    QString unavailableReason() const override { return m_reason; }
+    // The desktop found out it cannot take screenshots (an empty reason: it can).
+    void setUnavailableReason(const QString& reason) {
+        m_reason = reason;
+        Q_EMIT availabilityChanged();
+    }
 
 private:
+    QString m_reason;
     bool m_busy = false;
     int m_requests = 0;
 };

@@ -8,7 +8,8 @@ Rebind(trigger) send the signals a desktop sends when the user presses or rebind
 Scenarios: "fresh" answers with a new copy of the file at uri (as a portal writes one per
 request), "as-is" answers with uri itself, "insist-on-dialog" fails without a dialog and answers
 like "fresh" with one, "cancel" and "fail" answer 1 and 2, "silent" never answers,
-"bad-color" picks an impossible colour, "no-interface" has no such methods, "absent" gives up
+"bad-color" picks an impossible colour, "no-interface" has no such methods nor their version
+property, "absent" gives up
 the portal's name altogether."""
 
 import itertools
@@ -90,6 +91,13 @@ class Portal(dbus.service.Object):
         if self.scenario == "fail" or (self.scenario == "insist-on-dialog" and not interactive):
             return self.answer(sender, options, 2)
         return None
+
+    @dbus.service.method("org.freedesktop.DBus.Properties", in_signature="ss", out_signature="v")
+    def Get(self, interface, name):
+        if self.scenario == "no-interface" or name != "version":
+            raise dbus.exceptions.DBusException(
+                "no such interface", name="org.freedesktop.DBus.Error.InvalidArgs")
+        return dbus.UInt32(1 if interface == SHORTCUTS else 2)
 
     @dbus.service.method(SCREENSHOT, in_signature="sa{sv}", out_signature="o", sender_keyword="sender")
     def Screenshot(self, parent, options, sender):

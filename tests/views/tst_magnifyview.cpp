@@ -315,6 +315,19 @@ private Q_SLOTS:
             }
         QCOMPARE(black, 0);
         QVERIFY2(light > 20, QByteArray::number(light));
+
+        // Frames shown from elsewhere (pick mode) are drawn, and a lock holds the last one.
+        m.view.beginMagnify();
+        m.view.showLiveFrame(QPoint(20, 20), screenImage().copy(17, 17, 7, 7));
+        QCOMPARE(m.drawn(m.centreOf(QPoint(3, 3))), QColor(screenPixel(20, 20)));
+        m.view.stopMagnify();
+        QCOMPARE(m.view.lockedColorAt(QPoint(6, 0)), colorOf(screenPixel(23, 17)));
+        m.click(m.centreOf(QPoint(3, 3)));
+        QCOMPARE(m.view.selectedColor(), colorOf(screenPixel(20, 20)));
+        // Unlocked, nothing shows that pick mode did not show afresh.
+        m.view.beginMagnify();
+        QCOMPARE(m.drawn(square.topLeft() + QPoint(2, 2)).rgb(),
+                 QColor::fromRgbF(0.3f, 0.3f, 0.3f).rgb());
     }
 };
 
