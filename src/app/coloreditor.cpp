@@ -266,30 +266,27 @@ void ColorEditor::colorComponentChanged(QObject* sender) {
             m_w.colorFields[c]->showValue(m_w.sliders[c]->value());
     }
 
+    if (setSelectedColorInBurst(Color{float(m_w.sliders[0]->value()) / 255.0f,
+                                      float(m_w.sliders[1]->value()) / 255.0f,
+                                      float(m_w.sliders[2]->value()) / 255.0f, 1.0f}))
+        showFloatLabels(m_w.paletteView->selectedColor());
+}
+
+bool ColorEditor::setSelectedColorInBurst(const Color& color) {
     QVPaletteColorWell* selected = m_w.paletteView->selectedColorWell();
     if (!selected)
-        return;
+        return false;
     // A burst of movement reaches the undo stack once, with the colour from before it.
     NotificationCenter::defaultCenter().enqueue(
         notifications::SliderChange, selected,
         {{userinfo::Color, QVariant::fromValue(selected->color())}});
-    selected->setColor(Color{float(m_w.sliders[0]->value()) / 255.0f,
-                             float(m_w.sliders[1]->value()) / 255.0f,
-                             float(m_w.sliders[2]->value()) / 255.0f, 1.0f});
+    selected->setColor(color);
     refresh();
-    showFloatLabels(m_w.paletteView->selectedColor());
+    return true;
 }
 
 void ColorEditor::changeModelComponents(const ProposedComponents& proposed) {
-    QVPaletteColorWell* selected = m_w.paletteView->selectedColorWell();
-    if (!selected)
-        return;
-    // The same burst as the RGB sliders': one undo step back to the colour from before it.
-    NotificationCenter::defaultCenter().enqueue(
-        notifications::SliderChange, selected,
-        {{userinfo::Color, QVariant::fromValue(selected->color())}});
-    selected->setColor(m_model.colorWith(proposed));
-    refresh();
+    setSelectedColorInBurst(m_model.colorWith(proposed));
 }
 
 ProposedComponents ColorEditor::typedComponents() const {

@@ -105,6 +105,9 @@ private:
     void showModel(ColorModel model);
     // In a model other than RGB: the controls' proposals become the selected well's colour.
     void changeModelComponents(const ProposedComponents& proposed);
+    // The selected well takes the colour as part of a burst that is one undo step; false
+    // when no well is selected.
+    bool setSelectedColorInBurst(const Color& color);
     ProposedComponents typedComponents() const;
     void showFloatLabels(const Color& color);
     void checkColorItem(int selectedIndex);

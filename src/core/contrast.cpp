@@ -42,7 +42,8 @@ double contrastRatio(const Color& first, const Color& second) {
 }
 
 WCAGLevels wcagLevels(double ratio) {
-    return {ratio >= 4.5, ratio >= 3.0, ratio >= 7.0, ratio >= 4.5};
+    return {ratio >= kAABodyRatio, ratio >= kAALargeRatio, ratio >= kAAABodyRatio,
+            ratio >= kAAALargeRatio};
 }
 
 double apcaContrast(const Color& text, const Color& background) {

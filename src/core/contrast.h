@@ -11,12 +11,18 @@ double relativeLuminance(const Color& color);
 // WCAG 2.x contrast ratio, 1 to 21, the same in both directions.
 double contrastRatio(const Color& first, const Color& second);
 
-// The WCAG 2.x thresholds, compared with the unrounded ratio: 4.499 fails AA.
+// The ratios the WCAG 2.x levels ask for.
+inline constexpr double kAABodyRatio = 4.5;
+inline constexpr double kAALargeRatio = 3.0;
+inline constexpr double kAAABodyRatio = 7.0;
+inline constexpr double kAAALargeRatio = 4.5;
+
+// The levels a ratio meets, compared unrounded: 4.499 fails AA.
 struct WCAGLevels {
-    bool aaBody = false;   // 4.5
-    bool aaLarge = false;  // 3
-    bool aaaBody = false;  // 7
-    bool aaaLarge = false; // 4.5
+    bool aaBody = false;
+    bool aaLarge = false;
+    bool aaaBody = false;
+    bool aaaLarge = false;
 };
 WCAGLevels wcagLevels(double ratio);
 

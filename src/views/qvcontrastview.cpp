@@ -27,17 +27,19 @@ struct LevelText {
 };
 constexpr std::array<LevelText, 4> kLevels{{
     {"aaBody", QT_TRANSLATE_NOOP("QVContrastView", "body"),
-     QT_TRANSLATE_NOOP("QVContrastView", "AA for body text needs a ratio of 4.5:1"), 4.5},
+     QT_TRANSLATE_NOOP("QVContrastView", "AA for body text needs a ratio of 4.5:1"),
+     tintmere::kAABodyRatio},
     {"aaLarge", QT_TRANSLATE_NOOP("QVContrastView", "large"),
      QT_TRANSLATE_NOOP("QVContrastView",
                        "AA for large text (18 pt, or 14 pt bold) needs a ratio of 3:1"),
-     3.0},
+     tintmere::kAALargeRatio},
     {"aaaBody", QT_TRANSLATE_NOOP("QVContrastView", "body"),
-     QT_TRANSLATE_NOOP("QVContrastView", "AAA for body text needs a ratio of 7:1"), 7.0},
+     QT_TRANSLATE_NOOP("QVContrastView", "AAA for body text needs a ratio of 7:1"),
+     tintmere::kAAABodyRatio},
     {"aaaLarge", QT_TRANSLATE_NOOP("QVContrastView", "large"),
      QT_TRANSLATE_NOOP("QVContrastView",
                        "AAA for large text (18 pt, or 14 pt bold) needs a ratio of 4.5:1"),
-     4.5},
+     tintmere::kAAALargeRatio},
 }};
 
 QLabel* captionLabel(const QString& text, QWidget* parent) {
