@@ -54,14 +54,16 @@ GlobalPanelTool::GlobalPanelTool(const GlobalPanelWidgets& widgets, PaletteEdito
         defaults.colorValue(keys::GlobalBorderColor).value_or(Color{}));
     panel->paletteView()->selectColorWellatIndex(defaults.intValue(keys::SelectedGlobalColor));
     // The strings make the rows that give the panel its height: fill them before placing it.
-    update();
+    showPalette();
     if (!panel->restoreFrame(defaults.restoreGeometry(keys::GlobalPanel)))
         panel->moveToFirstRunPosition();
 }
 
 void GlobalPanelTool::showIfShownAtQuit() {
-    if (Defaults::standard().boolValue(keys::GlobalStartup))
+    if (Defaults::standard().boolValue(keys::GlobalStartup)) {
+        showPalette();
         m_panel->show();
+    }
 }
 
 GlobalPanelTool::~GlobalPanelTool() {
@@ -77,6 +79,11 @@ QVGlobalColorInfoView* GlobalPanelTool::infoView() const {
 }
 
 void GlobalPanelTool::update() {
+    if (m_panel->isVisible())
+        showPalette();
+}
+
+void GlobalPanelTool::showPalette() {
     QVGlobalPaletteView* palette = paletteView();
     const QList<Color> colors = m_palette.colorArray();
     const int tooltipFormat = Defaults::standard().intValue(keys::TooltipFormat);
@@ -132,7 +139,7 @@ void GlobalPanelTool::setVisible(bool visible) {
         return;
     }
     paletteView()->selectColorWellatIndex(Defaults::standard().intValue(keys::SelectedGlobalColor));
-    update();
+    showPalette();
     // From any state the window system left it in: minimised, maximised or hidden.
     m_panel->showNormal();
     m_panel->raise();

@@ -41,7 +41,8 @@ public:
     QVGlobalPaletteView* paletteView() const;
     QVGlobalColorInfoView* infoView() const;
 
-    // Copies the palette's colours, tooltips and the selected well's strings.
+    // Copies the palette's colours, tooltips and the selected well's strings while the panel
+    // shows; a hidden panel catches up when it is shown.
     void update();
     // A global well was clicked: it becomes the panel's selection, the main one stays.
     void globalColorSelected(QVSelectedColorWell* well);
@@ -61,6 +62,8 @@ Q_SIGNALS:
     void paletteChanged();
 
 private:
+    void showPalette();
+
     GlobalPanelWidgets m_w;
     PaletteEditor& m_palette;
     const FormatSettings& m_formats;

@@ -58,6 +58,12 @@ private Q_SLOTS:
         QCOMPARE(Defaults::standard().intValue(keys::SelectedGlobalColor), 0);
         m_tool->setVisible(false);
         QVERIFY(!panel->isVisible());
+        // Hidden, it skips the refreshes and catches up when shown again.
+        m_palette.colors[0] = hex("102030");
+        m_tool->update();
+        m_tool->setVisible(true);
+        QCOMPARE(global(0)->color(), hex("102030"));
+        QCOMPARE(m_tool->infoView()->stringAtIndex(0), u"#102030"_s);
     }
 
     void aDropIsOneUndoStep() {
