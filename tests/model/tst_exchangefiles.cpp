@@ -30,14 +30,10 @@ QStringList texts(const Palette& palette) {
     return list;
 }
 
+// A favorite as another program writes it; an invalid value leaves its key out.
 QVariantMap favorite(const QVariant& name, const QVariant& colors) {
-    QVariantMap map;
-    if (name.isValid()) {
-        map.insert(u"Name"_s, name);
-    }
-    if (colors.isValid()) {
-        map.insert(u"Colors"_s, colors);
-    }
+    QVariantMap map{{u"Name"_s, name}, {u"Colors"_s, colors}};
+    map.removeIf([](const auto& entry) { return !entry.value().isValid(); });
     return map;
 }
 

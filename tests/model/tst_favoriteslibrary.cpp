@@ -181,18 +181,6 @@ private Q_SLOTS:
             QVERIFY(saved.notice->contains(u"Favorites.plist.changed-elsewhere"_s));
         }
     }
-
-    // Favorites inside groups come before those after the group.
-    void flattening() {
-        const auto root = SimpleTreeNode::treeFromDictionary(
-            readPropertyList(fixture(u"library-nested.plist"_s))->toMap());
-        QStringList names;
-        for (const FavoriteEntry& entry :
-             SimpleTreeNode::itemsArrayFromRootChildren(root->children())) {
-            names.append(entry.name);
-        }
-        QCOMPARE(names, (QStringList{u"Deep"_s, u"Damaged"_s}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestFavoritesLibrary)

@@ -20,7 +20,6 @@
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
-using testrows::row;
 using testrows::Rows;
 using namespace tintmere;
 
@@ -39,97 +38,55 @@ QByteArray xmlLibrary(const QByteArray& prolog, const QByteArray& inside = {}) {
 const QByteArray kDocType = "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
                             "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"_ba;
 
-QString describe(const Expected<QVariant>& read) {
-    return read ? u"read"_s : read.error();
-}
-
 // What a path can be besides a file.
-enum class Kind { Regular, LinkToDevZero, Fifo, Folder, Socket };
+enum class Kind { LinkToDevZero, Fifo, Folder, Socket };
 
-// Makes `path` a thing of that kind; a regular file holds `bytes`.
-bool make(Kind kind, const QString& path, const QByteArray& bytes = {}) {
+bool make(Kind kind, const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     switch (kind) {
-    case Kind::Regular: {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    }
     case Kind::LinkToDevZero:
         return QFile::link(u"/dev/zero"_s, path);
     case Kind::Fifo:
         return ::mkfifo(name.constData(), 0600) == 0;
     case Kind::Folder:
-        return QDir().mkpath(path) && make(Kind::Regular, path + u"/inside"_s, "kept"_ba);
+        return QDir().mkpath(path) && testrows::writeFile(path + u"/inside"_s, "kept"_ba);
     case Kind::Socket: {
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
-        if (name.size() >= qsizetype(sizeof(address.sun_path))) {
+        if (name.size() >= qsizetype(sizeof(address.sun_path)))
             return false;
-        }
         qstrcpy(address.sun_path, name.constData());
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
         const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr*>(&address),
                                              sizeof(address)) == 0;
-        if (fd >= 0) {
+        if (fd >= 0)
             ::close(fd);
-        }
         return bound;
     }
     }
     return false;
 }
 
-// Whether the path is still the thing it was made as (a link still links, a folder still
-// holds its file).
-bool isStill(Kind kind, const QString& path) {
-    const QFileInfo info(path);
-    switch (kind) {
-    case Kind::Regular:
-        return info.isFile();
-    case Kind::LinkToDevZero:
-        return info.isSymLink() && info.symLinkTarget() == u"/dev/zero"_s;
-    case Kind::Folder:
-        return QFile::exists(path + u"/inside"_s);
-    case Kind::Fifo:
-    case Kind::Socket: {
-        struct stat status {};
-        const QByteArray name = QFile::encodeName(path);
-        return ::lstat(name.constData(), &status) == 0 &&
-               (kind == Kind::Fifo ? S_ISFIFO(status.st_mode) : S_ISSOCK(status.st_mode));
-    }
-    }
-    return false;
+// The type of what is at the path itself (a link is a link), -1 for nothing.
+int typeAt(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & S_IFMT)
+                                                                      : -1;
 }
 
-// The paths of this table that are not files, with the words that must explain each.
-void addThingsThatAreNotFiles() {
-    QTest::addColumn<Kind>("kind");
-    QTest::addColumn<QString>("reason");
-    row("link to /dev/zero", Kind::LinkToDevZero, u"a device, not a file"_s);
-    row("named pipe", Kind::Fifo, u"a pipe, not a file"_s);
-    row("folder", Kind::Folder, u"a folder, not a file"_s);
-    row("socket", Kind::Socket, u"a socket, not a file"_s);
-}
-
-std::unique_ptr<SimpleTreeNode> favoriteNode(const QString& name) {
-    return std::make_unique<SimpleTreeNode>(SimpleNodeData::leafDataWithName(
-        name, {u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"ffffff"_s}));
-}
-
-std::unique_ptr<SimpleTreeNode> groupNode(const QString& name) {
-    return std::make_unique<SimpleTreeNode>(SimpleNodeData::groupDataWithName(name));
+std::unique_ptr<SimpleTreeNode> node(const QString& name, bool favorite) {
+    return std::make_unique<SimpleTreeNode>(
+        favorite ? SimpleNodeData::leafDataWithName(
+                       name, {u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"ffffff"_s})
+                 : SimpleNodeData::groupDataWithName(name));
 }
 
 // A library of that many favorites and empty groups at the top. In the XML the root is 3
 // values, a favorite 7 and a group 4.
 std::unique_ptr<SimpleTreeNode> flatLibrary(int favorites, int groups) {
     std::unique_ptr<SimpleTreeNode> root = SimpleTreeNode::emptyLibrary();
-    for (int i = 0; i < favorites; ++i) {
-        root->insertChild(favoriteNode(u"F%1"_s.arg(i)), root->numberOfChildren());
-    }
-    for (int i = 0; i < groups; ++i) {
-        root->insertChild(groupNode(u"G%1"_s.arg(i)), root->numberOfChildren());
-    }
+    for (int i = 0; i < favorites + groups; ++i)
+        root->insertChild(node(u"N%1"_s.arg(i), i < favorites), i);
     return root;
 }
 
@@ -139,23 +96,20 @@ std::unique_ptr<SimpleTreeNode> flatLibrary(int favorites, int groups) {
 std::unique_ptr<SimpleTreeNode> deepLibrary(int levels, bool withFavorite) {
     std::unique_ptr<SimpleTreeNode> root = SimpleTreeNode::emptyLibrary();
     TreeNode* parent = root.get();
-    for (int i = 0; i < levels; ++i) {
-        parent->insertChild(groupNode(u"L%1"_s.arg(i)), 0);
-        parent = parent->firstChild();
-    }
-    if (withFavorite) {
-        parent->insertChild(favoriteNode(u"Deep"_s), 0);
-    }
+    for (int i = 0; i < levels; ++i, parent = parent->firstChild())
+        parent->insertChild(node(u"L%1"_s.arg(i), false), 0);
+    if (withFavorite)
+        parent->insertChild(node(u"Deep"_s, true), 0);
     return root;
 }
 
 // One favorite whose name makes the XML library file exactly `bytes` long.
 std::unique_ptr<SimpleTreeNode> libraryOfSize(qsizetype bytes) {
     std::unique_ptr<SimpleTreeNode> root = SimpleTreeNode::emptyLibrary();
-    root->insertChild(favoriteNode({}), 0);
+    root->insertChild(node({}, true), 0);
     const qsizetype base = xmlPropertyList(FavoritesLibrary::contentOfTree(*root)).size();
     root = SimpleTreeNode::emptyLibrary();
-    root->insertChild(favoriteNode(QString(bytes - base, u'a')), 0);
+    root->insertChild(node(QString(bytes - base, u'a'), true), 0);
     return root;
 }
 
@@ -163,23 +117,15 @@ using TreeMaker = std::function<std::unique_ptr<SimpleTreeNode>()>;
 
 qsizetype countNodes(const TreeNode& node) {
     qsizetype count = 1;
-    for (const TreeNode* child : node.children()) {
+    for (const TreeNode* child : node.children())
         count += countNodes(*child);
-    }
     return count;
-}
-
-QList<FavoriteEntry> manyFavorites(int count) {
-    QList<FavoriteEntry> favorites;
-    for (int i = 0; i < count; ++i) {
-        favorites.append({u"F%1"_s.arg(i), {u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"ffffff"_s}});
-    }
-    return favorites;
 }
 
 } // namespace
 
 using XmlDocumentTypesRow = std::tuple<QByteArray, QString>;
+using NotAFileRow = std::tuple<Kind, QString>;
 using ReadingStopsAtTheLimitRow = std::tuple<QString, qint64, qint64, QString>;
 using LibraryAtTheLimitsRow = std::tuple<TreeMaker, bool>;
 using FavoritesFileAtTheLimitsRow = std::tuple<int, bool>;
@@ -221,30 +167,49 @@ private Q_SLOTS:
         timer.start();
         const Expected<QVariant> read = readPropertyList(file);
         const qint64 elapsed = timer.elapsed();
-        QVERIFY2(describe(read).contains(answer), qPrintable(describe(read)));
+        const QString got = read ? u"read"_s : read.error();
+        QVERIFY2(got.contains(answer), qPrintable(got));
         QVERIFY2(elapsed < kAnswerMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
     }
 
-    // Opening never waits for a writer, and nothing but a file is read.
-    void thingsThatAreNotFilesAreRefused_data() { addThingsThatAreNotFiles(); }
-    void thingsThatAreNotFilesAreRefused() {
-        QFETCH(Kind, kind);
-        QFETCH(QString, reason);
+    // Opening never waits for a writer, and nothing but a file is read. As the library, such
+    // a path is set aside whole like a damaged file and the program starts with an empty one.
+    void notAFile_data() {
+        const Rows<NotAFileRow> row;
+        row("link to /dev/zero", Kind::LinkToDevZero, u"a device, not a file"_s);
+        row("named pipe", Kind::Fifo, u"a pipe, not a file"_s);
+        row("folder", Kind::Folder, u"a folder, not a file"_s);
+        row("socket", Kind::Socket, u"a socket, not a file"_s);
+    }
+    void notAFile() {
+        ROW(NotAFileRow, kind, reason);
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"p.tnp"_s);
+        const QString path = dir.filePath(u"Favorites.plist"_s);
         QVERIFY(make(kind, path));
+        const int type = typeAt(path);
         QElapsedTimer timer;
         timer.start();
         const FileResult<QByteArray> whole = readWholeFile(path, 1024);
         const FileResult<Palette> palette = PaletteFile::read(path);
         const FileResult<FavoritesImport> favorites = FavoritesFile::read(path);
-        const qint64 elapsed = timer.elapsed();
         QVERIFY(!whole && !palette && !favorites);
-        for (const FileError& error : {whole.error(), palette.error(), favorites.error()}) {
-            QVERIFY2(error.text().contains(reason), qPrintable(error.text()));
-            QVERIFY2(error.text().contains(u"p.tnp"_s), qPrintable(error.text()));
-        }
-        QVERIFY(isStill(kind, path));
+        for (const FileError& error : {whole.error(), palette.error(), favorites.error()})
+            QVERIFY2(error.text().contains(reason) && error.text().contains(u"Favorites.plist"_s),
+                     qPrintable(error.text()));
+        QCOMPARE(typeAt(path), type);
+
+        FavoritesLibrary library(path);
+        FavoritesLibrary::LoadResult loaded = library.load();
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY(loaded.root && loaded.root->children().empty());
+        QVERIFY(loaded.problem);
+        QVERIFY2(loaded.problem->message.contains(reason) &&
+                     loaded.problem->message.contains(u"Favorites.plist.damaged"_s),
+                 qPrintable(loaded.problem->message));
+        QCOMPARE(typeAt(path + u".damaged"_s), type);
+        QVERIFY(kind != Kind::Folder || QFile::exists(path + u".damaged/inside"_s));
+        QVERIFY(!library.save(*loaded.root));
+        QVERIFY(QFileInfo(path).isFile());
         QVERIFY2(elapsed < kAnswerMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
     }
 
@@ -264,37 +229,12 @@ private Q_SLOTS:
         ROW(ReadingStopsAtTheLimitRow, path, size, limit, answer);
         QTemporaryDir dir;
         if (path.isEmpty())
-            QVERIFY(make(Kind::Regular, path = dir.filePath(u"f"_s), QByteArray(size, 'x')));
+            QVERIFY(testrows::writeFile(path = dir.filePath(u"f"_s), QByteArray(size, 'x')));
         const FileResult<QByteArray> read = readWholeFile(path, limit);
         const QString got = read ? QString::fromUtf8(*read) : read.error().message;
         // A file of ours comes back exactly; anything else names what happened.
         const bool ours = read && path.startsWith(dir.path());
         QVERIFY2(ours ? got == answer : got.contains(answer), qPrintable(got.left(80)));
-    }
-
-    // A library that is not a file is set aside like a damaged one, whole, and the program
-    // starts with an empty library.
-    void libraryThatIsNotAFileIsSetAside_data() { addThingsThatAreNotFiles(); }
-    void libraryThatIsNotAFileIsSetAside() {
-        QFETCH(Kind, kind);
-        QFETCH(QString, reason);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"Favorites.plist"_s);
-        QVERIFY(make(kind, path));
-        FavoritesLibrary library(path);
-        QElapsedTimer timer;
-        timer.start();
-        FavoritesLibrary::LoadResult loaded = library.load();
-        const qint64 elapsed = timer.elapsed();
-        QVERIFY(loaded.root && loaded.root->children().empty());
-        QVERIFY(loaded.problem);
-        QVERIFY2(loaded.problem->message.contains(reason), qPrintable(loaded.problem->message));
-        QVERIFY2(loaded.problem->message.contains(u"Favorites.plist.damaged"_s),
-                 qPrintable(loaded.problem->message));
-        QVERIFY(isStill(kind, path + u".damaged"_s));
-        QVERIFY(!library.save(*loaded.root));
-        QVERIFY(QFileInfo(path).isFile());
-        QVERIFY2(elapsed < kAnswerMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
     }
 
     // What is saved loads again: a library the reader would refuse is not written, and the
@@ -314,22 +254,21 @@ private Q_SLOTS:
         const std::unique_ptr<SimpleTreeNode> tree = makeTree();
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Favorites.plist"_s);
-        QVERIFY(make(Kind::Regular, path,
-                     xmlPropertyList(FavoritesLibrary::contentOfTree(*flatLibrary(1, 0)))));
+        QVERIFY(testrows::writeFile(
+            path, xmlPropertyList(FavoritesLibrary::contentOfTree(*flatLibrary(1, 0)))));
         FavoritesLibrary library(path);
         const std::optional<FileError> error = library.save(*tree);
         QCOMPARE(!error, saved);
         FavoritesLibrary::LoadResult loaded = library.load();
         QVERIFY2(!loaded.problem, qPrintable(loaded.problem ? loaded.problem->text() : QString()));
-        if (saved) {
-            QCOMPARE(countNodes(*loaded.root), countNodes(*tree));
-            return;
+        // Refused, the one favorite saved before is still there.
+        QCOMPARE(countNodes(*loaded.root), saved ? countNodes(*tree) : 2);
+        if (!saved) {
+            QCOMPARE(error->kind, FileError::Kind::BeyondReadLimits);
+            QVERIFY2(error->text().contains(u"could not be saved"_s) &&
+                         error->text().contains(u"to be opened again"_s),
+                     qPrintable(error->text()));
         }
-        QCOMPARE(error->kind, FileError::Kind::BeyondReadLimits);
-        QVERIFY2(error->text().contains(u"could not be saved"_s) &&
-                     error->text().contains(u"to be opened again"_s),
-                 qPrintable(error->text()));
-        QCOMPARE(countNodes(*loaded.root), 2); // the one favorite saved before
     }
 
     void favoritesFileAtTheLimits_data() {
@@ -338,19 +277,19 @@ private Q_SLOTS:
         row("50,000 favorites", 50000, false);
     }
     void favoritesFileAtTheLimits() {
-        ROW(FavoritesFileAtTheLimitsRow, favorites, saved);
+        ROW(FavoritesFileAtTheLimitsRow, count, saved);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Many.tnf"_s);
-        const std::optional<FileError> error = FavoritesFile::write(path, manyFavorites(favorites));
+        QList<FavoriteEntry> many;
+        for (int i = 0; i < count; ++i)
+            many.append({u"F%1"_s.arg(i), {u"ff0000"_s, u"00ff00"_s, u"0000ff"_s, u"ffffff"_s}});
+        const std::optional<FileError> error = FavoritesFile::write(path, many);
         QCOMPARE(!error, saved);
         const FileResult<FavoritesImport> read = FavoritesFile::read(path);
-        if (saved) {
-            QVERIFY(read);
-            QCOMPARE(read->favorites.size(), favorites);
-        } else {
+        QCOMPARE(read ? read->favorites.size() : 0, saved ? count : 0);
+        QCOMPARE(QFile::exists(path), saved);
+        if (!saved)
             QCOMPARE(error->kind, FileError::Kind::BeyondReadLimits);
-            QVERIFY(!QFile::exists(path));
-        }
     }
 };
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "interchangefiles.h"
 
 #include <QElapsedTimer>
@@ -8,23 +9,16 @@
 
 using namespace Qt::Literals::StringLiterals;
 using namespace tintmere;
+using testrows::readFile;
+using testrows::Rows;
 
 Q_DECLARE_METATYPE(InterchangeContents)
 
 namespace {
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(bytes);
-    }
-    return path;
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    testrows::writeFile(dir.filePath(name), bytes);
+    return dir.filePath(name);
 }
 
 const QStringList kFour{u"336699"_s, u"ff9933"_s, u"ffffff"_s, u"000000"_s};
@@ -40,16 +34,9 @@ InterchangeContents favorites() {
             false};
 }
 
-QString sizeOfRows(int rows, const QString& row) {
-    QString text;
-    text.reserve(rows * row.size());
-    for (int i = 0; i < rows; ++i) {
-        text += row;
-    }
-    return text;
-}
-
 } // namespace
+
+using HostileFilesRow = std::tuple<QString, QByteArray, QString>;
 
 class TestInterchangeFiles : public QObject {
     Q_OBJECT
@@ -107,64 +94,50 @@ private Q_SLOTS:
     }
 
     void hostileFiles_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("message");
+        const Rows<HostileFilesRow> row;
         const QByteArray tenMB(10 << 20, 'x');
         const QByteArray gpl = "GIMP Palette\n"_ba;
-        QTest::newRow("gpl missing header")
-            << u"a.gpl"_s << "Name: x\n1 2 3\n"_ba << u"not a GIMP palette"_s;
-        QTest::newRow("gpl empty") << u"a.gpl"_s << ""_ba << u"empty"_s;
-        QTest::newRow("gpl no rows") << u"a.gpl"_s << gpl << u"no colours"_s;
-        QTest::newRow("gpl non-numeric") << u"a.gpl"_s << gpl + "1 2 3\n1 two 3\n"
-                                         << u"line 3 has “two”"_s;
-        QTest::newRow("gpl beyond 255") << u"a.gpl"_s << gpl + "1 256 3\n" << u"“256”"_s;
-        QTest::newRow("gpl short row") << u"a.gpl"_s << gpl + "1 2\n" << u"fewer than three"_s;
-        QTest::newRow("gpl huge row")
-            << u"a.gpl"_s << gpl + tenMB.left(1 << 20).replace('x', '9') << u"where a value"_s;
-        QTest::newRow("gpl 10 MB name") << u"a.gpl"_s << gpl + "1 2 3 " + tenMB << u"longer than"_s;
-        QTest::newRow("gpl a million rows")
-            << u"a.gpl"_s << gpl + sizeOfRows(1000000, u"1 2 3\n"_s).toLatin1()
-            << u"more than 100000"_s;
-        QTest::newRow("css no colours")
-            << u"a.css"_s << ":root { --gap: 4px; color: red; }"_ba << u"no colour properties"_s;
-        QTest::newRow("css 10 MB name")
-            << u"a.css"_s << "--" + tenMB + ": red;" << u"longer than"_s;
-        QTest::newRow("css 10 MB comment")
-            << u"a.css"_s << "--a: red; /* Group: " + tenMB + " */" << u"longer than"_s;
-        QTest::newRow("css a million rows")
-            << u"a.css"_s << sizeOfRows(1000000, u"--a:red;"_s).toLatin1() << u"more than 100000"_s;
-        QTest::newRow("json broken") << u"a.json"_s << "{\"format\": "_ba << u"not valid JSON"_s;
-        QTest::newRow("json array") << u"a.json"_s << "[]"_ba << u"JSON object"_s;
-        QTest::newRow("json other format")
-            << u"a.json"_s << "{\"colors\": []}"_ba << u"“format” is neither"_s;
-        QTest::newRow("json three colours")
-            << u"a.json"_s
-            << "{\"format\": \"tintmere-palette\", \"colors\": [\"red\", \"red\", \"red\"]}"_ba
-            << u"does not have four"_s;
-        QTest::newRow("json not a colour") << u"a.json"_s
-                                           << "{\"format\": \"tintmere-favorites\", \"favorites\": "
-                                              "[{\"colors\": [\"red\", 5, \"red\", \"red\"]}]}"_ba
-                                           << u"favorite 1 has “”"_s;
-        QTest::newRow("json no favorites")
-            << u"a.json"_s << "{\"format\": \"tintmere-favorites\"}"_ba << u"no list"_s;
-        QTest::newRow("json 10 MB name")
-            << u"a.json"_s << "{\"format\": \"tintmere-palette\", \"name\": \"" + tenMB + "\"}"
-            << u"longer than"_s;
-        QTest::newRow("json a million rows")
-            << u"a.json"_s
-            << "{\"format\": \"tintmere-favorites\", \"favorites\": [" +
-                   sizeOfRows(300000, u"{\"colors\":[\"red\",\"red\",\"red\",\"red\"]},"_s)
-                       .toLatin1() +
-                   "{}]}"
-            << u"more than 100000"_s;
-        QTest::newRow("too large") << u"a.json"_s << QByteArray(17 << 20, ' ') << u"too large"_s;
-        QTest::newRow("unknown kind") << u"a.txt"_s << "1 2 3"_ba << u"not a GIMP palette (.gpl)"_s;
+        const QByteArray fourReds = "{\"colors\":[\"red\",\"red\",\"red\",\"red\"]},"_ba;
+        row("gpl missing header", u"a.gpl"_s, "Name: x\n1 2 3\n"_ba, u"not a GIMP palette"_s);
+        row("gpl empty", u"a.gpl"_s, ""_ba, u"empty"_s);
+        row("gpl no rows", u"a.gpl"_s, gpl, u"no colours"_s);
+        row("gpl non-numeric", u"a.gpl"_s, gpl + "1 2 3\n1 two 3\n", u"line 3 has “two”"_s);
+        row("gpl beyond 255", u"a.gpl"_s, gpl + "1 256 3\n", u"“256”"_s);
+        row("gpl short row", u"a.gpl"_s, gpl + "1 2\n", u"fewer than three"_s);
+        row("gpl huge row", u"a.gpl"_s, gpl + QByteArray(1 << 20, '9'), u"where a value"_s);
+        row("gpl 10 MB name", u"a.gpl"_s, gpl + "1 2 3 " + tenMB, u"longer than"_s);
+        row("gpl a million rows", u"a.gpl"_s, gpl + "1 2 3\n"_ba.repeated(1000000),
+            u"more than 100000"_s);
+        row("css no colours", u"a.css"_s, ":root { --gap: 4px; color: red; }"_ba,
+            u"no colour properties"_s);
+        row("css 10 MB name", u"a.css"_s, "--" + tenMB + ": red;", u"longer than"_s);
+        row("css 10 MB comment", u"a.css"_s, "--a: red; /* Group: " + tenMB + " */",
+            u"longer than"_s);
+        row("css a million rows", u"a.css"_s, "--a:red;"_ba.repeated(1000000),
+            u"more than 100000"_s);
+        row("json broken", u"a.json"_s, "{\"format\": "_ba, u"not valid JSON"_s);
+        row("json array", u"a.json"_s, "[]"_ba, u"JSON object"_s);
+        row("json other format", u"a.json"_s, "{\"colors\": []}"_ba, u"“format” is neither"_s);
+        row("json three colours", u"a.json"_s,
+            "{\"format\": \"tintmere-palette\", \"colors\": [\"red\", \"red\", \"red\"]}"_ba,
+            u"does not have four"_s);
+        row("json not a colour", u"a.json"_s,
+            "{\"format\": \"tintmere-favorites\", \"favorites\": "
+            "[{\"colors\": [\"red\", 5, \"red\", \"red\"]}]}"_ba,
+            u"favorite 1 has “”"_s);
+        row("json no favorites", u"a.json"_s, "{\"format\": \"tintmere-favorites\"}"_ba,
+            u"no list"_s);
+        row("json 10 MB name", u"a.json"_s,
+            "{\"format\": \"tintmere-palette\", \"name\": \"" + tenMB + "\"}", u"longer than"_s);
+        row("json a million rows", u"a.json"_s,
+            "{\"format\": \"tintmere-favorites\", \"favorites\": [" + fourReds.repeated(300000) +
+                "{}]}",
+            u"more than 100000"_s);
+        row("too large", u"a.json"_s, QByteArray(17 << 20, ' '), u"too large"_s);
+        row("unknown kind", u"a.txt"_s, "1 2 3"_ba, u"not a GIMP palette (.gpl)"_s);
     }
     void hostileFiles() {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, message);
+        ROW(HostileFilesRow, file, bytes, message);
         QTemporaryDir dir;
         const QString path = writeFile(dir, file, bytes);
         QElapsedTimer timer;

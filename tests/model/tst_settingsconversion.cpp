@@ -40,7 +40,7 @@ QVariantList legacyFavorites(const QStringList& names) {
 } // namespace
 
 using SavedColorsRow = std::tuple<QVariant, QStringList>;
-using FavoritesMoveIntoTheLibraryRow = std::tuple<QByteArray, QStringList, bool>;
+using FavoritesMoveIntoTheLibraryRow = std::tuple<QByteArray, QStringList, QString>;
 
 class TestSettingsConversion : public QObject {
     Q_OBJECT
@@ -103,6 +103,8 @@ private Q_SLOTS:
         QCOMPARE(defaults->paletteValue(keys::SavedColors), palette);
     }
 
+    // outcome: "moved", "set aside" (a damaged library) or "kept" (the library cannot be
+    // written, so the favorites stay in the settings)
     void favoritesMoveIntoTheLibrary_data() {
         const Rows<FavoritesMoveIntoTheLibraryRow> row;
         const QVariantMap current{
@@ -112,43 +114,37 @@ private Q_SLOTS:
                  {u"Group"_s, u"G"_s},
                  {u"Entries"_s, QVariantList{QVariantMap{{u"Name"_s, u"In G"_s},
                                                          {u"Colors"_s, QStringList()}}}}}}}};
-        row("no library", QByteArray(), QStringList{u"Old 1"_s, u"Old 2"_s}, false);
+        row("no library", QByteArray(), QStringList{u"Old 1"_s, u"Old 2"_s}, u"moved"_s);
         row("older array form", xmlPropertyList(legacyFavorites({u"Kept"_s})),
-            QStringList{u"Kept"_s, u"Old 1"_s, u"Old 2"_s}, false);
+            QStringList{u"Kept"_s, u"Old 1"_s, u"Old 2"_s}, u"moved"_s);
+        // Favorites inside a group come before those after it.
         row("current form", xmlPropertyList(current),
-            QStringList{u"In G"_s, u"Old 1"_s, u"Old 2"_s}, false);
-        row("damaged library", "garbage"_ba, QStringList{u"Old 1"_s, u"Old 2"_s}, true);
+            QStringList{u"In G"_s, u"Old 1"_s, u"Old 2"_s}, u"moved"_s);
+        row("damaged library", "garbage"_ba, QStringList{u"Old 1"_s, u"Old 2"_s}, u"set aside"_s);
+        row("library cannot be written", "a file"_ba, QStringList(), u"kept"_s);
     }
     void favoritesMoveIntoTheLibrary() {
-        ROW(FavoritesMoveIntoTheLibraryRow, file, favorites, problem);
+        ROW(FavoritesMoveIntoTheLibraryRow, file, favorites, outcome);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"sub/Favorites.plist"_s);
-        if (!file.isEmpty()) {
-            QVERIFY(QDir().mkpath(dir.filePath(u"sub"_s)));
-            QVERIFY(writeFile(path, file));
-        }
+        if (outcome == u"kept")
+            QVERIFY(writeFile(dir.filePath(u"sub"_s), file)); // where the folder should be
+        else if (!file.isEmpty())
+            QVERIFY(QDir().mkpath(dir.filePath(u"sub"_s)) && writeFile(path, file));
         FavoritesLibrary library(path);
         auto defaults = Defaults::inMemory();
-        defaults->setValue(keys::LegacyFavorites, legacyFavorites({u"Old 1"_s, u"Old 2"_s}));
-        QCOMPARE(SettingsConversion::run(*defaults, library).has_value(), problem);
-        QVERIFY(!defaults->hasValue(keys::LegacyFavorites));
-        QCOMPARE(QFile::exists(path + u".damaged"_s), problem);
+        const QVariant legacy = legacyFavorites({u"Old 1"_s, u"Old 2"_s});
+        defaults->setValue(keys::LegacyFavorites, legacy);
+        QCOMPARE(SettingsConversion::run(*defaults, library).has_value(), outcome != u"moved");
+        QCOMPARE(defaults->hasValue(keys::LegacyFavorites), outcome == u"kept");
+        if (outcome == u"kept") {
+            QCOMPARE(defaults->value(keys::LegacyFavorites), legacy);
+            return;
+        }
+        QCOMPARE(QFile::exists(path + u".damaged"_s), outcome == u"set aside");
         const FavoritesLibrary::LoadResult loaded = library.load();
         QVERIFY(!loaded.problem);
         QCOMPARE(favoriteNames(loaded.root.get()), favorites);
-    }
-
-    void favoritesStayWhenTheLibraryCannotBeWritten() {
-        QTemporaryDir dir;
-        QFile blocker(dir.filePath(u"blocker"_s));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        FavoritesLibrary library(dir.filePath(u"blocker/Favorites.plist"_s));
-        auto defaults = Defaults::inMemory();
-        defaults->setValue(keys::LegacyFavorites, legacyFavorites({u"Precious"_s}));
-        const std::optional<FileError> problem = SettingsConversion::run(*defaults, library);
-        QVERIFY(problem);
-        QCOMPARE(defaults->value(keys::LegacyFavorites),
-                 QVariant(legacyFavorites({u"Precious"_s})));
     }
 };
 

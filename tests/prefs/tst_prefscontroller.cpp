@@ -212,17 +212,17 @@ private Q_SLOTS:
         ROW(PaneSwitchKeepsTheTopEdgeRow, from, to);
 
         defaults().setInt(key(u"Prefs Recent Page"), from);
-        PrefsController prefs;
-        QMainWindow* window = prefs.window();
-        prefs.showWindow();
+        auto prefs = std::make_unique<PrefsController>();
+        QMainWindow* window = prefs->window();
+        prefs->showWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         window->move(120, 140);
         const QRect before = window->geometry();
-        QCOMPARE(window->centralWidget()->height(), prefs.viewSize(from).height());
-        QCOMPARE(before.height() - prefs.viewSize(from).height(),
+        QCOMPARE(window->centralWidget()->height(), prefs->viewSize(from).height());
+        QCOMPARE(before.height() - prefs->viewSize(from).height(),
                  PrefsController::toolbarHeightForWindow(*window));
 
-        prefs.prefsPanel()->itemForIdentifier(QString::number(to))->trigger();
+        prefs->prefsPanel()->itemForIdentifier(QString::number(to))->trigger();
         QSet<int> tops;
         QElapsedTimer clock;
         clock.start();
@@ -234,26 +234,15 @@ private Q_SLOTS:
         QCOMPARE(tops, QSet<int>{before.top()}); // also while the bottom edge moves
         QCOMPARE(window->geometry().topLeft(), before.topLeft());
         QCOMPARE(window->width(), before.width());
-        QCOMPARE(window->centralWidget()->height(), prefs.viewSize(to).height());
-    }
+        QCOMPARE(window->centralWidget()->height(), prefs->viewSize(to).height());
 
-    void windowFrameAndPaneSurviveARestart() {
-        QPoint placed;
-        {
-            PrefsController prefs;
-            prefs.showWindow();
-            QVERIFY(QTest::qWaitForWindowExposed(prefs.window()));
-            prefs.window()->move(210, 160);
-            prefs.prefsPanel()->itemForIdentifier(u"3"_s)->trigger();
-            QTRY_COMPARE(prefs.window()->centralWidget()->height(), prefs.viewSize(3).height());
-            placed = prefs.window()->geometry().topLeft();
-        }
+        // The frame and the pane survive a restart.
+        prefs.reset();
         PrefsController again;
         again.showWindow();
         QVERIFY(QTest::qWaitForWindowExposed(again.window()));
-        QCOMPARE(again.window()->geometry().topLeft(), placed);
-        QCOMPARE(again.window()->centralWidget()->height(), again.viewSize(3).height());
-        QCOMPARE(again.window()->windowTitle(), u"Magnifier"_s);
+        QCOMPARE(again.window()->geometry().topLeft(), before.topLeft());
+        QCOMPARE(again.window()->centralWidget()->height(), again.viewSize(to).height());
     }
 
     void keyboardClosesAndSwitchesPanes_data() {
@@ -319,8 +308,6 @@ private Q_SLOTS:
         QCOMPARE(text.contains(u"not available"_s), !available);
         // Where the key picks, the magnifier has no menu command to lock it instead.
         QCOMPARE(text.contains(u"menu command"_s), !available && !picks);
-        auto* version = prefs.viewOfIndex(5)->findChild<QLabel*>(u"versionLabel"_s);
-        QVERIFY(version->text().contains(QStringLiteral(TINTMERE_VERSION)));
     }
 };
 
