@@ -60,6 +60,7 @@ private Q_SLOTS:
         row("open twice announces once", u"open open"_s, QVDrawer::Open, u"o"_s);
         row("close a closed drawer", u"close"_s, QVDrawer::Closed, QString());
         row("open and close", u"open close"_s, QVDrawer::Closed, u"oc"_s);
+        row("Escape closes", u"open Escape"_s, QVDrawer::Closed, u"oc"_s);
         row("toggle twice closes", u"toggle toggle"_s, QVDrawer::Closed, u"oc"_s);
         row("close then toggle opens", u"open close toggle"_s, QVDrawer::Open, u"oco"_s);
     }
@@ -76,6 +77,8 @@ private Q_SLOTS:
                 window.drawer->open();
             else if (call == u"close")
                 window.drawer->close();
+            else if (call == u"Escape")
+                QTest::keyClick(window.drawer, Qt::Key_Escape);
             else
                 window.drawer->toggle();
         }
@@ -170,13 +173,6 @@ private Q_SLOTS:
         window.drawer->open();
         window.drawer->contentWidget()->setFixedHeight(120);
         QTRY_COMPARE(window.drawer->geometry(), QRect(0, 164, 400, 136));
-    }
-
-    void escapeCloses() {
-        Window window;
-        window.drawer->open();
-        QTest::keyClick(window.drawer, Qt::Key_Escape);
-        QCOMPARE(window.drawer->state(), QVDrawer::Closed);
     }
 
     void hiddenWindowSwitchesAtOnce() {

@@ -148,12 +148,9 @@ private Q_SLOTS:
             row.resize(100, 15);
             row.setString(u"#ff9933"_s);
             const QImage image = viewtest::render(&row, dpr);
-            for (int y = 0; y < image.height(); ++y) {
-                for (int x = 0; x < image.width(); ++x) {
-                    if (image.pixelColor(x, y) != viewtest::kUnpainted)
-                        return y;
-                }
-            }
+            for (int i = 0; i < image.width() * image.height(); ++i)
+                if (image.pixelColor(i % image.width(), i / image.width()) != viewtest::kUnpainted)
+                    return i / image.width();
             return -1;
         };
         const int evenTop = inkTop(even);
