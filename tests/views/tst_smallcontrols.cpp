@@ -156,7 +156,6 @@ private Q_SLOTS:
             QVERIFY(darkPixelsIn(image, QRectF(17, 7, 40, 16)) > 0);
         }
         // The open shackle and the longer word differ.
-        QVERIFY(locked != unlocked);
         QVERIFY(darkPixelsIn(unlocked, QRectF(50, 7, 30, 16)) >
                 darkPixelsIn(locked, QRectF(50, 7, 30, 16)));
     }
