@@ -94,6 +94,7 @@ private Q_SLOTS:
         window.drawer->open();
         QCOMPARE(window.drawer->state(), QVDrawer::Opening);
         QCOMPARE(log.heard, QStringList{u"will-open"_s});
+        QVERIFY(window.drawer->isVisible());
         QTRY_COMPARE(window.drawer->state(), QVDrawer::Open);
         QCOMPARE(log.heard, (QStringList{u"will-open"_s, u"did-open"_s}));
         QCOMPARE(window.drawer->geometry().bottom(), window.area.rect().bottom());
