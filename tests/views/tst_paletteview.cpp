@@ -262,6 +262,7 @@ private Q_SLOTS:
             QVERIFY(own && own != &menu);
             QCOMPARE(own->actions().at(2)->data().toInt(), -7);
             own->actions().at(2)->menu()->actions().at(1)->trigger();
+            QCOMPARE(chosen.count(), i + 1);
             auto* item = chosen.at(i).at(0).value<QAction*>();
             QCOMPARE(item->text(), u"RGB"_s);
             QCOMPARE(item->data().toInt(), i);
