@@ -47,9 +47,8 @@ std::unique_ptr<QMimeData> mimeWith(const QString& kind, const QString& text) {
     return mime;
 }
 
-// Dragged as a text field drags its text: copy or move offered, move proposed (Shift), and
-// the source removes the text whenever the target answers "move". The wells only ever copy,
-// and refuse unreadable data before the drop, so the source keeps its text in every case.
+// Dragged as a text field drags its text: move proposed, the text deleted on "move". The
+// wells must only copy, and refuse unreadable data before the drop.
 bool drop(QWidget* well, QMimeData* mime) {
     const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
     QDragEnterEvent enter(QPoint(10, 10), offered, mime, Qt::LeftButton, Qt::ShiftModifier);
@@ -69,19 +68,16 @@ QByteArray atScale(qreal dpr, const char* name) {
     return "@" + QByteArray::number(dpr) + "x " + name;
 }
 
-std::unique_ptr<QVColorWellBase> makeWell(const QString& kind) {
-    if (kind == u"plain")
-        return std::make_unique<QVColorWell>();
-    if (kind == u"palette")
-        return std::make_unique<QVPaletteColorWell>();
-    return std::make_unique<QVSelectedColorWell>();
-}
-
-void setWellColor(QVColorWellBase* well, const Color& color) {
-    if (auto* plain = qobject_cast<QVColorWell*>(well))
-        plain->setColorWithNoAction(color);
-    else
-        static_cast<QVSelectedColorWell*>(well)->setColor(color);
+std::unique_ptr<QVColorWellBase> makeWell(const QString& kind, const Color& color) {
+    if (kind == u"selected") {
+        auto well = std::make_unique<QVSelectedColorWell>();
+        well->setColor(color);
+        return well;
+    }
+    std::unique_ptr<QVColorWell> well;
+    well.reset(kind == u"plain" ? new QVColorWell : new QVPaletteColorWell);
+    well->setColorWithNoAction(color);
+    return well;
 }
 
 } // namespace
@@ -91,7 +87,7 @@ using SelectedWellDrawingRow = std::tuple<qreal, bool, QPointF, QString>;
 using BorderWidthRow = std::tuple<int, int, QRect>;
 using OneChangePerPanelActivationRow = std::tuple<QList<QColor>, int>;
 using DropsRow = std::tuple<QString, QString, QString, bool>;
-using DragCarriesColorAndTextRow = std::tuple<QString, int, int, QString>;
+using DragCarriesColorAndTextRow = std::tuple<int, int, QString>;
 
 class TestColorWell : public QObject {
     Q_OBJECT
@@ -153,12 +149,9 @@ private Q_SLOTS:
             };
             row("unselected: no border", false, {1, 20}, "none", false);
             row("unselected: inner starts at x 2", false, {2, 36}, "color", true);
-            row("unselected: nothing above y 3", false, {20, 2}, "none", true);
             row("unselected: gloss from x 3", false, {3, 6}, "gloss", false);
-            row("unselected: under the curve", false, {6, 30}, "color", false);
             row("unselected: web triangle", false, {34, 35}, "web", false);
             row("selected: border left", true, {1, 20}, "border", false);
-            row("selected: border top", true, {20, 1}, "border", false);
             row("selected: border right", true, {38, 20}, "border", true);
             row("selected: gloss one point narrower", true, {3, 6}, "color", true);
             row("selected: gloss from x 4", true, {4, 6}, "gloss", false);
@@ -216,23 +209,19 @@ private Q_SLOTS:
         for (const QString& well : {u"plain"_s, u"palette"_s, u"selected"_s}) {
             const QByteArray on = well.toLatin1() + ": ";
             row(on + "colour", well, u"color"_s, QString(), true);
-            row(on + "RGB(255,153,51)", well, u"text"_s, u"RGB(255,153,51)"_s, true);
             row(on + "hello", well, u"text"_s, u"hello"_s, false);
-            row(on + "neither", well, u"other"_s, QString(), false);
             if (well != u"plain")
                 continue; // the other wells read drops the same way
-            row(on + "#ff9933", well, u"text"_s, u"#ff9933"_s, true);
+            row(on + "RGB(255,153,51)", well, u"text"_s, u"RGB(255,153,51)"_s, true);
             row(on + "f93", well, u"text"_s, u"f93"_s, true);
-            row(on + "FF9933", well, u"text"_s, u"FF9933"_s, true);
-            row(on + "#F93", well, u"text"_s, u"#F93"_s, true);
+            row(on + "neither", well, u"other"_s, QString(), false);
             row(on + "empty text", well, u"text"_s, QString(), false);
         }
     }
 
     void drops() {
         ROW(DropsRow, wellKind, payload, text, accepted);
-        auto well = makeWell(wellKind);
-        setWellColor(well.get(), kBlue);
+        auto well = makeWell(wellKind, kBlue);
         QSignalSpy actions(well.get(), &QVColorWellBase::triggered);
         NotificationLog log;
 
@@ -263,25 +252,20 @@ private Q_SLOTS:
 
     void dragCarriesColorAndText_data() {
         const Rows<DragCarriesColorAndTextRow> row;
-        for (const QString& well : {u"plain"_s, u"selected"_s}) {
-            const QByteArray from = well.toLatin1() + ": ";
-            row(from + "hex", well, 0, 0, u"#ff9933"_s);
-            row(from + "RGB", well, 1, 0, u"RGB(255,153,51)"_s);
-            row(from + "rgb", well, 1, 1, u"rgb(255,153,51)"_s);
-            row(from + "web", well, 2, 0, u"#f93"_s);
-            row(from + "unknown format: colour only", well, 3, 0, QString());
-        }
+        row("hex", 0, 0, u"#ff9933"_s);
+        row("rgb", 1, 1, u"rgb(255,153,51)"_s);
+        row("web", 2, 0, u"#f93"_s);
+        row("unknown format: colour only", 3, 0, QString());
     }
 
     void dragCarriesColorAndText() {
-        ROW(DragCarriesColorAndTextRow, wellKind, dragFormat, rgbVariant, text);
+        ROW(DragCarriesColorAndTextRow, dragFormat, rgbVariant, text);
         tintmere::FormatSettings formats;
         formats.rgbVariant = rgbVariant;
         QVColorWellBase::setTransferFormats(formats, dragFormat);
-        auto well = makeWell(wellKind);
-        setWellColor(well.get(), kOrange);
-
-        const std::unique_ptr<QMimeData> mime(well->mimeDataForDrag());
+        QVSelectedColorWell well;
+        well.setColor(kOrange);
+        const std::unique_ptr<QMimeData> mime(well.mimeDataForDrag());
         QCOMPARE(qvariant_cast<QColor>(mime->colorData()), QColor(255, 153, 51));
         QCOMPARE(mime->hasText(), !text.isNull());
         QCOMPARE(mime->text(), text);
@@ -312,18 +296,14 @@ private Q_SLOTS:
     void oneChangePerPanelActivation() {
         ROW(OneChangePerPanelActivationRow, picks, changes);
         QVPaletteColorWell well;
-        well.setColorWithNoAction(kBlue);
         QSignalSpy actions(&well, &QVColorWellBase::triggered);
         NotificationLog log;
-
         for (int round = 1; round <= 2; ++round) {
             well.setColorWithNoAction(kBlue);
-            const Color before = well.color();
             well.activate(true);
-            QVERIFY(well.isActive());
-            QVERIFY(QVColorPanel::shared().isVisible());
+            QVERIFY(well.isActive() && QVColorPanel::shared().isVisible());
             QColorDialog* panel = QVColorPanel::shared().dialog();
-            QCOMPARE(panel->currentColor(), tintmere::toQColor(before));
+            QCOMPARE(panel->currentColor(), tintmere::toQColor(kBlue));
             for (const QColor& pick : picks)
                 panel->setCurrentColor(pick); // as the user would
             if (!picks.isEmpty())
@@ -333,7 +313,7 @@ private Q_SLOTS:
             QVERIFY(!well.isActive());
             QCOMPARE(log.posted.size(), round * changes);
             if (changes > 0)
-                QCOMPARE(colorOf(log, round - 1), before);
+                QCOMPARE(colorOf(log, round - 1), kBlue);
         }
         QCOMPARE(actions.count(), 2 * picks.size());
     }
@@ -346,8 +326,7 @@ private Q_SLOTS:
         first.activate(true);
         QVColorPanel::shared().dialog()->setCurrentColor(Qt::red);
         second.activate(true);
-        QVERIFY(!first.isActive());
-        QVERIFY(second.isActive());
+        QVERIFY(!first.isActive() && second.isActive());
         QCOMPARE(log.names(), QStringList{tintmere::notifications::ColorWellChange});
         QCOMPARE(log.posted.at(0).object, &first);
         QCOMPARE(colorOf(log, 0), kBlue);

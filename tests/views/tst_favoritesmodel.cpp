@@ -232,7 +232,6 @@ private Q_SLOTS:
             return u"%1 | %2 | %3"_s.arg(describe(*outline.root), outline.selection(),
                                          editor->selectedText());
         };
-        QCOMPARE(adding(u"1 G(a)"_s, u""_s, false), u"1 G(a) new | new | new"_s);
         QCOMPARE(adding(u"1 2 3"_s, u"3 1"_s, true), u"1 untitled() 2 3 | untitled | untitled"_s);
         QCOMPARE(adding(u"G(a) 1"_s, u"G"_s, false), u"G*(a new) 1 | new | new"_s); // it opens
     }

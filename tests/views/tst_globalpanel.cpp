@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datarows.h"
 #include "defaults.h"
-#include "qvcolorinfo.h"
 #include "qvglobalcolorinfoview.h"
 #include "qvglobalpaletteview.h"
 #include "qvglobalpanel.h"
 #include "qvselectedcolorwell.h"
 #include "settingskeys.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
-using testrows::row;
 using testrows::Rows;
 
 using FirstRunPositionRow = std::tuple<QRect, QSize, QPoint>;
@@ -27,18 +23,11 @@ private Q_SLOTS:
     void initTestCase() { qRegisterMetaType<QVSelectedColorWell*>(); }
     void init() { tintmere::Defaults::setStandardForTesting(tintmere::Defaults::inMemory()); }
 
-    void holdsFourWellsAndThreeRows() {
+    void growsWithTheRowsItShows() {
         QVGlobalPanel panel;
-        QCOMPARE(panel.paletteView()->colorWellCount(), 4);
         const int before = panel.sizeHint().height();
         panel.setColorStrings(u"#ff9933"_s, u"RGB(255,153,51)"_s, u"#ff9933"_s);
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(panel.infoView()->labelAtIndex(i),
-                     (QStringList{u"hex"_s, u"rgb"_s, u"web"_s}[i]));
-            QVERIFY(panel.infoView()->colorInfoAtIndex(i));
-        }
         QCOMPARE(panel.infoView()->stringAtIndex(1), u"RGB(255,153,51)"_s);
-        // The panel grows with the rows it shows.
         QVERIFY(panel.sizeHint().height() > before);
         QCOMPARE(panel.sizeHint(), panel.contentView()->sizeHint());
     }
@@ -47,7 +36,6 @@ private Q_SLOTS:
         const Rows<FirstRunPositionRow> row;
         // The content's lower-left corner is 200 left of the right edge and 200 above the
         // bottom edge, measured from the screen's lower-left corner.
-        row("1920 x 1080", QRect(0, 0, 1920, 1080), QSize(115, 80), QPoint(1720, 120));
         row("taller content sits higher", QRect(0, 0, 1920, 1080), QSize(115, 150),
             QPoint(1720, 50));
         row("screen right of another", QRect(1920, 0, 1280, 1024), QSize(115, 80),
@@ -58,14 +46,6 @@ private Q_SLOTS:
     void firstRunPosition() {
         ROW(FirstRunPositionRow, screen, content, topLeft);
         QCOMPARE(QVGlobalPanel::firstRunPosition(screen, content), topLeft);
-    }
-
-    void firstRunOnTheMainScreen() {
-        QVGlobalPanel panel;
-        panel.moveToFirstRunPosition();
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(panel.geometry().left(), screen.width() - 200);
-        QCOMPARE(panel.geometry().bottom() + 1, 200);
     }
 
     void frameRestore_data() {
@@ -97,14 +77,8 @@ private Q_SLOTS:
         QVGlobalPanel panel;
         QSignalSpy visibility(&panel, &QVGlobalPanel::visibilityChanged);
         panel.show();
-        panel.hide();
-        panel.show();
         panel.close(); // the close box hides it
-        QList<bool> states;
-        for (const auto& args : visibility)
-            states.append(args.at(0).toBool());
-        QCOMPARE(states, (QList<bool>{true, false, true, false}));
-        QVERIFY(!panel.isVisible());
+        QCOMPARE(QList<QVariantList>(visibility), (QList<QVariantList>{{true}, {false}}));
     }
 
     void clickingAWellSendsItsActionWithoutTakingTheFocus() {
@@ -116,6 +90,7 @@ private Q_SLOTS:
         QTest::mouseClick(well, Qt::LeftButton);
         QCOMPARE(clicked.size(), 1);
         QCOMPARE(clicked.at(0).at(0).value<QVSelectedColorWell*>(), well);
+        QVERIFY(well->isSelected());
         QCOMPARE(QApplication::focusWidget(), nullptr);
     }
 };

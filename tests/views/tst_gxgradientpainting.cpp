@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Filling rectangles with a gradient: the axis of an axial fill and the painted pixels at
-// 1x and 2x.
 #include "datarows.h"
 #include "gradienttext.h"
 #include "gxgradientpainting.h"
 
+#include <QDebug>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -13,7 +12,6 @@
 #include <functional>
 
 using namespace Qt::Literals::StringLiterals;
-using testrows::row;
 using testrows::Rows;
 using tintmere::Color;
 using tintmere::GXGradient;
@@ -50,7 +48,6 @@ private Q_SLOTS:
         // Any angle: the axis runs through the centre and its ends project onto the corners.
         row("30 wide", wide, 30.0f, QPointF(0.0334936, -0.0580127), QPointF(1.9665064, 1.0580127));
         row("135 square", square, 135.0f, QPointF(1, 0), QPointF(0, 1));
-        row("180 wide", wide, 180.0f, QPointF(2, 0.5), QPointF(0, 0.5));
         row("270 moved", QRectF(10, 20, 4, 2), 270.0f, QPointF(12, 22), QPointF(12, 20));
     }
 
@@ -59,8 +56,7 @@ private Q_SLOTS:
         const QLineF axis = tintmere::axialAxis(rect, angle);
         const auto close = [](QPointF a, QPointF b) { return QLineF(a, b).length() < 1e-5; };
         QVERIFY2(close(axis.p1(), start) && close(axis.p2(), end),
-                 qPrintable(u"(%1, %2) (%3, %4)"_s.arg(axis.x1()).arg(axis.y1()).arg(axis.x2()).arg(
-                     axis.y2())));
+                 qPrintable(QDebug::toString(axis)));
     }
 
     void paintedFills_data() {
@@ -70,15 +66,10 @@ private Q_SLOTS:
         row("90 top", 1.0, 0, QPointF(20, 0.2), 252);
         row("90 bottom", 1.0, 0, QPointF(20, 19.8), 237);
         // Black to white at 45 degrees over 40 by 20: lower left black, upper right white.
-        row("45 lower left", 1.0, 1, QPointF(0.2, 19.8), 0);
         row("45 upper right", 1.0, 1, QPointF(39.8, 0.2), 255);
         row("45 upper left", 1.0, 1, QPointF(0.2, 0.2), 85);
         row("radial centre", 1.0, 2, QPointF(20, 10), 0);
-        row("radial corner", 1.0, 2, QPointF(39.8, 0.2), 255);
-        row("0 quarter", 1.0, 3, QPointF(10, 5), 64);
         row("0 right", 1.0, 3, QPointF(39.8, 10), 255);
-        row("90 bottom @2x", 2.0, 0, QPointF(20, 19.8), 237);
-        row("45 upper left @2x", 2.0, 1, QPointF(0.2, 0.2), 85);
         row("radial corner @2x", 2.0, 2, QPointF(39.8, 0.2), 255);
         row("0 quarter @2x", 2.0, 3, QPointF(10, 5), 64);
     }

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "datarows.h"
 #include "loupegeometry.h"
 
 #include <QTest>
 
+using testrows::Rows;
 using tintmere::LoupeGeometry;
 using tintmere::LoupeScreen;
-
-Q_DECLARE_METATYPE(QList<LoupeScreen>)
 
 namespace {
 
@@ -15,6 +15,9 @@ namespace {
 const QList<LoupeScreen> kDesktop{{QRect(0, 0, 1280, 1024), 1.0}, {QRect(1280, 0, 800, 600), 2.0}};
 constexpr QSize kLoupe{100, 120};
 
+using PlaceRow = std::tuple<QList<LoupeScreen>, QPoint, QPoint>;
+using ZoomRow = std::tuple<int, int, int, int>;
+
 } // namespace
 
 class TestLoupeGeometry : public QObject {
@@ -22,50 +25,36 @@ class TestLoupeGeometry : public QObject {
 
 private Q_SLOTS:
     void placesBesideThePointerAndStaysOnItsScreen_data() {
-        QTest::addColumn<QList<LoupeScreen>>("screens");
-        QTest::addColumn<QPoint>("pointer");
-        QTest::addColumn<QPoint>("topLeft");
-        QTest::newRow("below right") << kDesktop << QPoint(500, 500) << QPoint(524, 524);
-        QTest::newRow("top left corner") << kDesktop << QPoint(0, 0) << QPoint(24, 24);
-        QTest::newRow("right edge flips left")
-            << kDesktop << QPoint(1250, 500) << QPoint(1126, 524);
-        QTest::newRow("bottom edge flips up") << kDesktop << QPoint(500, 1000) << QPoint(524, 856);
-        QTest::newRow("bottom right corner") << kDesktop << QPoint(1279, 1023) << QPoint(1155, 879);
+        const Rows<PlaceRow> row;
+        row("below right", kDesktop, QPoint(500, 500), QPoint(524, 524));
+        row("right edge flips left", kDesktop, QPoint(1250, 500), QPoint(1126, 524));
+        row("bottom edge flips up", kDesktop, QPoint(500, 1000), QPoint(524, 856));
         // Not onto the next screen: the loupe stays with the pointer.
-        QTest::newRow("right edge beside a screen")
-            << kDesktop << QPoint(1270, 10) << QPoint(1146, 34);
-        QTest::newRow("scale 2") << kDesktop << QPoint(1680, 200) << QPoint(1504, 124);
-        QTest::newRow("scale 2 corner") << kDesktop << QPoint(2879, 1199) << QPoint(1955, 455);
-        QTest::newRow("screen smaller than the loupe")
-            << QList<LoupeScreen>{{QRect(0, 0, 90, 90), 1.0}} << QPoint(50, 50) << QPoint(0, 0);
-        QTest::newRow("outside every screen")
-            << kDesktop << QPoint(2000, 1250) << QPoint(2024, 1274);
+        row("right edge beside a screen", kDesktop, QPoint(1270, 10), QPoint(1146, 34));
+        row("scale 2", kDesktop, QPoint(1680, 200), QPoint(1504, 124));
+        row("scale 2 corner", kDesktop, QPoint(2879, 1199), QPoint(1955, 455));
+        row("screen smaller than the loupe", QList<LoupeScreen>{{QRect(0, 0, 90, 90), 1.0}},
+            QPoint(50, 50), QPoint(0, 0));
+        row("outside every screen", kDesktop, QPoint(2000, 1250), QPoint(2024, 1274));
     }
     void placesBesideThePointerAndStaysOnItsScreen() {
-        QFETCH(QList<LoupeScreen>, screens);
-        QFETCH(QPoint, pointer);
-        QFETCH(QPoint, topLeft);
+        ROW(PlaceRow, screens, pointer, topLeft);
         QCOMPARE(tintmere::placeLoupe(pointer, kLoupe, screens), topLeft);
     }
 
     void zoomKeepsAMiddlePixel_data() {
-        QTest::addColumn<int>("zoomSize");
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<int>("pixelSize");
-        QTest::addColumn<int>("pixelsPerSide");
-        QTest::newRow("zoom size 0") << 0 << 0 << 8 << 17;
-        QTest::newRow("zoom size 1") << 1 << 0 << 12 << 11;
-        QTest::newRow("zoom size 2") << 2 << 0 << 16 << 9;
-        QTest::newRow("unknown zoom size") << 7 << 0 << 12 << 11;
-        QTest::newRow("in, past the end") << 1 << 10 << 24 << 5;
-        QTest::newRow("out, past the end") << 1 << -10 << 4 << 35;
+        const Rows<ZoomRow> row;
+        row("zoom size 0", 0, 0, 8, 17);
+        row("zoom size 2", 2, 0, 16, 9);
+        row("unknown zoom size", 7, 0, 12, 11);
+        row("in, past the end", 1, 10, 24, 5);
+        row("out, past the end", 1, -10, 4, 35);
     }
     void zoomKeepsAMiddlePixel() {
-        QFETCH(int, zoomSize);
-        QFETCH(int, steps);
+        ROW(ZoomRow, zoomSize, steps, pixelSize, pixelsPerSide);
         const LoupeGeometry loupe = LoupeGeometry::forZoomSize(zoomSize).zoomed(steps);
-        QTEST(loupe.pixelSize(), "pixelSize");
-        QTEST(loupe.pixelsPerSide(), "pixelsPerSide");
+        QCOMPARE(loupe.pixelSize(), pixelSize);
+        QCOMPARE(loupe.pixelsPerSide(), pixelsPerSide);
         // The frame sits around the middle pixel, inside the pixels.
         const int middle = loupe.pixelsPerSide() / 2;
         QCOMPARE(loupe.middleFrame().center(), loupe.pixelRect(middle, middle).center());

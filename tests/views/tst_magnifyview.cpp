@@ -35,11 +35,9 @@ QImage screenImage(int shift = 0) {
 
 const auto colorOf = [](QRgb p) { return Color::fromBytes(qRed(p), qGreen(p), qBlue(p)); };
 
-using BoxRow = std::tuple<QList<int>, int, QSize>; // size indexes applied in order
 using LiveRow = std::tuple<qreal, QPoint>;
 using PickRow = std::tuple<bool, QPoint, bool, bool>;               // target (-1, -1): the strip
 using KeyRow = std::tuple<bool, QList<int>, std::optional<QPoint>>; // locked, keys, pick
-using FormatRow = std::tuple<int, int, QString, QString>;
 enum Overlay { None, Grid, Loading };
 using PixelRow = std::tuple<qreal, QPoint, Color, Overlay>; // the point drawn, with what colour
 
@@ -91,26 +89,18 @@ class TestMagnifyView : public QObject {
 private Q_SLOTS:
     void init() { tintmere::Defaults::setStandardForTesting(tintmere::Defaults::inMemory()); }
 
-    void boxSizes_data() {
-        table<BoxRow>({{"created", {{}, 4, QSize(139, 114)}},
-                       {"0", {{0}, 2, QSize(137, 110)}},
-                       {"2", {{2}, 6, QSize(141, 118)}},
-                       {"3 keeps the padding", {{0, 3}, 2, QSize(137, 110)}}});
-    }
-
-    void boxSizes() {
-        ROW(BoxRow, sizeIndexes, padding, viewSize);
+    void boxSizeResizesTheViewAndAnUnknownOneIsIgnored() {
         QVMagnifyView view;
-        for (int index : sizeIndexes)
-            view.setBoxSize(index);
-        QCOMPARE(view.boxPadding(), padding);
-        QCOMPARE(view.size(), viewSize);
-        QCOMPARE(view.magnifierGeometry().pixelSize(), 15);
+        view.setBoxSize(2);
+        QCOMPARE(view.size(), QSize(141, 118));
+        view.setBoxSize(0);
+        view.setBoxSize(3);
+        QCOMPARE(view.boxPadding(), 2);
+        QCOMPARE(view.size(), QSize(137, 110));
     }
 
     void pixelUnderPoint() {
         const MagnifierGeometry g(7, 4);
-        QCOMPARE(g.pixelAt(QPoint(4, 5)), std::optional(QPoint(0, 0)));     // top-left corner
         QCOMPARE(g.pixelAt(QPoint(18, 19)), std::optional(QPoint(0, 0)));   // first's last point
         QCOMPARE(g.pixelAt(QPoint(108, 109)), std::optional(QPoint(6, 6))); // bottom-right corner
         QCOMPARE(g.pixelAt(QPoint(3, 50)), std::optional<QPoint>());        // left of the square
@@ -161,7 +151,6 @@ private Q_SLOTS:
         m.screen->setPointerPosition(QPoint(30, 20));
         m.view.stopMagnify();
         QVERIFY(m.view.isStopped());
-        QCOMPARE(m.view.lockedColorAt(QPoint(0, 0)), colorOf(screenPixel(7, 7) + 1));
         QCOMPARE(m.view.lockedColorAt(QPoint(6, 6)), colorOf(screenPixel(13, 13) + 1));
         QCOMPARE(m.view.lockedColorAt(QPoint(7, 0)), std::nullopt);
         // Locking again without moving shows the same place, sampled afresh.
@@ -220,17 +209,12 @@ private Q_SLOTS:
             QCOMPARE(m.view.selectedColor(), colorOf(screenPixel(7 + pick->x(), 7 + pick->y())));
     }
 
-    void pickedColorIsDrawnShownDraggedAndExplained_data() {
-        // The pixel (10, 10) of the fake screen is (60, 80, 180).
-        table<FormatRow>({{"hex tooltip, rgb drag", {0, 1, u"#3c50b4"_s, u"RGB(60,80,180)"_s}},
-                          {"rgb tooltip, web drag", {1, 2, u"RGB(60,80,180)"_s, u"#36c"_s}}});
-    }
-
     void pickedColorIsDrawnShownDraggedAndExplained() {
-        ROW(FormatRow, tooltipFormat, dragFormat, tooltip, dragText);
-        QVColorWellBase::setTransferFormats({}, dragFormat);
+        // The pixel (10, 10) of the fake screen is (60, 80, 180).
+        const QString tooltip = u"RGB(60,80,180)"_s;
+        QVColorWellBase::setTransferFormats({}, 2);
         Magnifier m;
-        m.view.setToolTipFamily(tooltipFormat);
+        m.view.setToolTipFamily(1);
         QCOMPARE(m.view.mimeDataForDrag(), nullptr);
         QVERIFY(m.view.selectedColorToolTip().isEmpty());
         m.lockAt(QPoint(10, 10));
@@ -243,10 +227,8 @@ private Q_SLOTS:
         const auto at = [&](int x, int y) { return viewtest::pixel(image, {x + 0.5, y + 0.5}); };
         // Grown into the neighbours by the padding (4), framed two points wide.
         QCOMPARE(at(square.left() - 4, square.center().y()), QColor(Qt::green));
-        QCOMPARE(at(square.left() - 3, square.center().y()), QColor(Qt::green));
         QCOMPARE(at(square.left() - 2, square.center().y()), QColor(screenPixel(10, 10)));
         QCOMPARE(at(square.center().x(), square.bottom() + 4), QColor(Qt::green));
-        QCOMPARE(at(square.center().x(), square.bottom() + 5), QColor(screenPixel(10, 11)));
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(&m.view, &leave);
         QVERIFY(!m.view.mouseHover());
@@ -261,7 +243,7 @@ private Q_SLOTS:
 
         const std::unique_ptr<QMimeData> mime(m.view.mimeDataForDrag());
         QVERIFY(mime);
-        QCOMPARE(mime->text(), dragText);
+        QCOMPARE(mime->text(), u"#36c"_s);
         QCOMPARE(qvariant_cast<QColor>(mime->colorData()), QColor(screenPixel(10, 10)));
         QCOMPARE(m.drawn(m.stripPoint()), QColor(screenPixel(10, 10)));
     }
@@ -321,7 +303,6 @@ private Q_SLOTS:
         m.view.showLiveFrame(QPoint(20, 20), screenImage().copy(17, 17, 7, 7));
         QCOMPARE(m.drawn(m.centreOf(QPoint(3, 3))), QColor(screenPixel(20, 20)));
         m.view.stopMagnify();
-        QCOMPARE(m.view.lockedColorAt(QPoint(6, 0)), colorOf(screenPixel(23, 17)));
         m.click(m.centreOf(QPoint(3, 3)));
         QCOMPARE(m.view.selectedColor(), colorOf(screenPixel(20, 20)));
         // Unlocked, nothing shows that pick mode did not show afresh.

@@ -52,24 +52,13 @@ private Q_SLOTS:
         senderB.setObjectName(u"B"_s);
     }
 
-    void postDeliversAtOnceWithSenderAndPayload() {
-        NotificationCenter center;
-        QObject context;
-        Recorder recorder;
-        center.addObserver(&context, u"N"_s, nullptr, recorder.callback());
-        center.post(u"N"_s, &senderA, payload(u"1"_s));
-        QCOMPARE(recorder.heard, QStringList{u"N:A:1"_s});
-    }
-
     void filtering_data() {
         const Rows<FilteringRow> row; // observedAndPosted: "name:sender name:sender", empty = any
         row("same name, any sender", u"X: X:A"_s, true);
-        row("other name", u"X: Y:A"_s, false);
         row("any name", u": Y:B"_s, true);
         row("same sender", u"X:A X:A"_s, true);
         row("other sender", u"X:A X:B"_s, false);
         row("no sender posted", u"X:A X:"_s, false);
-        row("any name from sender", u":B Z:B"_s, true);
         row("names are case sensitive", u"X: x:"_s, false);
     }
 
@@ -81,8 +70,10 @@ private Q_SLOTS:
         QObject context;
         Recorder recorder;
         center.addObserver(&context, observed[0], senderNamed(observed[1]), recorder.callback());
-        center.post(posted[0], senderNamed(posted[1]));
-        QCOMPARE(recorder.heard.size(), delivered ? 1 : 0);
+        center.post(posted[0], senderNamed(posted[1]), payload(u"1"_s));
+        const QString heard =
+            posted[0] + u':' + (posted[1].isEmpty() ? u"-"_s : posted[1]) + u":1"_s;
+        QCOMPARE(recorder.heard, delivered ? QStringList{heard} : QStringList());
     }
 
     void destroyedObjectEndsTheObservation_data() {
@@ -133,8 +124,6 @@ private Q_SLOTS:
             QStringList{u"S:A:1"_s});
         row("senders kept apart", QStringList{u"S:A:1"_s, u"S:B:2"_s, u"S:A:3"_s},
             QStringList{u"S:A:1"_s, u"S:B:2"_s});
-        row("names kept apart", QStringList{u"S:A:1"_s, u"T:A:2"_s, u"S:A:3"_s},
-            QStringList{u"S:A:1"_s, u"T:A:2"_s});
         row("no sender is a sender of its own", QStringList{u"S:-:1"_s, u"S:A:2"_s, u"S:-:3"_s},
             QStringList{u"S:-:1"_s, u"S:A:2"_s});
         row("after delivery a new burst starts",
@@ -179,31 +168,22 @@ private Q_SLOTS:
         QTRY_COMPARE(recorder.heard, QStringList{u"S:A:1"_s});
     }
 
-    void enqueueWhileDeliveringWaitsForTheNextRound() {
+    // Enqueued while delivering waits for the next round; a destroyed sender's is dropped.
+    void deliveringTheQueue() {
         NotificationCenter center;
         QObject context;
         Recorder recorder;
-        center.addObserver(&context, u"S"_s, nullptr, [&](const Notification& n) {
+        center.addObserver(&context, QString(), nullptr, [&](const Notification& n) {
             recorder.callback()(n);
             center.enqueue(u"S"_s, &senderA, payload(u"again"_s));
         });
-        center.enqueue(u"S"_s, &senderA, payload(u"1"_s));
-        center.deliverQueued();
-        QCOMPARE(recorder.heard, QStringList{u"S:A:1"_s});
-        QVERIFY(center.hasQueued());
-    }
-
-    void queuedNotificationOfDestroyedSenderIsDropped() {
-        NotificationCenter center;
-        QObject context;
-        Recorder recorder;
-        center.addObserver(&context, QString(), nullptr, recorder.callback());
         auto sender = std::make_unique<QObject>();
         center.enqueue(u"S"_s, sender.get());
         sender.reset();
-        center.enqueue(u"S"_s, nullptr, payload(u"kept"_s));
+        center.enqueue(u"T"_s, nullptr, payload(u"kept"_s));
         center.deliverQueued();
-        QCOMPARE(recorder.heard, QStringList{u"S:-:kept"_s});
+        QCOMPARE(recorder.heard, QStringList{u"T:-:kept"_s});
+        QVERIFY(center.hasQueued());
     }
 };
 

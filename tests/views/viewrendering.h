@@ -53,8 +53,8 @@ inline bool sameColor(const QColor& actual, const tintmere::Color& expected, int
            near(actual.blue(), expected.blue);
 }
 
-inline QByteArray describe(const QColor& color) {
-    return color.name(QColor::HexArgb).toLatin1();
+inline QByteArray describe(const QColor& c) {
+    return c.name(QColor::HexArgb).toLatin1();
 }
 
 } // namespace viewtest
