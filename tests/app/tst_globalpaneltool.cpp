@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "apptesting.h"
-#include "defaults.h"
 #include "globalpaneltool.h"
 #include "qvglobalcolorinfoview.h"
 #include "qvglobalpaletteview.h"

@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The guide names only what the program has: every menu command, button, preferences pane
 // and key the help pages and the README mark up is looked up in the real windows.
-#include "appcontroller.h"
-#include "defaults.h"
+#include "apptesting.h"
+#include "datarows.h"
 #include "menuvalidation.h"
 #include "prefscontroller.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QFile>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
@@ -22,18 +20,23 @@ using namespace tintmere;
 
 namespace {
 
-QString readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
+// A help page, or "README".
+QString readAll(const QString& page) {
+    return QString::fromUtf8(testrows::readFile(
+        page == u"README" ? QStringLiteral(TINTMERE_TEST_DATA_DIR) + u"/../../README.md"_s : page));
 }
 
+// What the pattern captures, its groups joined as a menu path: "Color ▸ Reset".
 QStringList matches(const QString& text, const QString& pattern) {
     QStringList found;
     QRegularExpressionMatchIterator it = QRegularExpression(pattern).globalMatch(text);
-    while (it.hasNext())
-        found.append(it.next().captured(1).simplified());
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        QStringList steps = match.capturedTexts().mid(1);
+        for (QString& step : steps)
+            step = step.simplified();
+        found.append(steps.join(u" \u25B8 "_s));
+    }
     return found;
 }
 
@@ -55,11 +58,8 @@ bool hasMenuPath(const QMenuBar* bar, const QString& path) {
 
 } // namespace
 
-class TestHelpClaims : public QObject {
+class TestHelpClaims : public QObject, ProgramFixture {
     Q_OBJECT
-
-    QTemporaryDir m_dir;
-    std::unique_ptr<AppController> m_controller;
 
     bool hasButton(const QString& label) const {
         const auto buttons = m_controller->mainWindow()->findChildren<QAbstractButton*>();
@@ -92,8 +92,7 @@ class TestHelpClaims : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        Defaults::setStandardForTesting(Defaults::inMemory());
-        m_controller = std::make_unique<AppController>(m_dir.filePath(u"Favorites.plist"_s));
+        startAfresh();
         m_controller->showPreferencePanel();
     }
     void cleanupTestCase() { m_controller.reset(); }
@@ -101,15 +100,10 @@ private Q_SLOTS:
     void namesExist_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("name");
-        const QString readme =
-            readAll(QStringLiteral(TINTMERE_TEST_DATA_DIR) + u"/../../README.md"_s);
-        QVERIFY(!readme.isEmpty());
-        const QList<std::pair<QString, QString>> sources{
-            {u"help"_s, readAll(u":/help/userguide.html"_s)},
-            {u"release notes"_s, readAll(u":/help/releasenotes.html"_s)},
-            {u"README"_s, readme}};
         int named = 0;
-        for (const auto& [source, text] : sources) {
+        for (const QString& source :
+             {u":/help/userguide.html"_s, u":/help/releasenotes.html"_s, u"README"_s}) {
+            const QString text = readAll(source);
             QVERIFY2(!text.isEmpty(), qPrintable(source));
             const auto add = [&](const QString& kind, QStringList names) {
                 names.removeDuplicates();
@@ -120,19 +114,10 @@ private Q_SLOTS:
                     ++named;
                 }
             };
-            add(u"menu"_s, matches(text, uR"(<span class="menu">([^<]+)</span>)"_s));
+            for (const QString& kind : {u"menu"_s, u"button"_s, u"pane"_s})
+                add(kind, matches(text, uR"(<span class="%1">([^<]+)</span>)"_s.arg(kind)));
             // An item named after its menu: <span class="menu" data-in="Color">Reset</span>.
-            QStringList inMenu;
-            static const QRegularExpression itemOfMenu(
-                u"<span class=\"menu\" data-in=\"([^\"]+)\">([^<]+)</span>"_s);
-            QRegularExpressionMatchIterator it = itemOfMenu.globalMatch(text);
-            while (it.hasNext()) {
-                const QRegularExpressionMatch m = it.next();
-                inMenu << m.captured(1) + u" \u25B8 "_s + m.captured(2).simplified();
-            }
-            add(u"menu"_s, inMenu);
-            add(u"button"_s, matches(text, uR"(<span class="button">([^<]+)</span>)"_s));
-            add(u"pane"_s, matches(text, uR"(<span class="pane">([^<]+)</span>)"_s));
+            add(u"menu"_s, matches(text, uR"(<span class="menu" data-in="([^"]+)">([^<]+)</span>)"_s));
             add(u"key"_s, matches(text, uR"(<kbd>([^<]+)</kbd>)"_s));
             // The README shows menu commands in bold: **File ▸ Import...**.
             add(u"menu"_s, matches(text, uR"(\*\*([^*\n]*\u25B8[^*\n]*)\*\*)"_s));
@@ -165,10 +150,7 @@ private Q_SLOTS:
     void noFalsePromises() {
         QFETCH(QString, page);
         QFETCH(QString, claim);
-        const QString text =
-            page == u"README"
-                ? readAll(QStringLiteral(TINTMERE_TEST_DATA_DIR) + u"/../../README.md"_s)
-                : readAll(page);
+        const QString text = readAll(page);
         QVERIFY(!text.isEmpty());
         QVERIFY2(!text.contains(claim, Qt::CaseInsensitive), qPrintable(claim));
     }

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "apptesting.h"
-#include "defaults.h"
 #include "fakeglobalhotkey.h"
 #include "fakescreencapture.h"
 #include "magnifiertool.h"
