@@ -143,7 +143,6 @@ private Q_SLOTS:
         QFile::remove(copy);
         if (chooseFile)
             prompts->fileToSave = copy;
-
         m_outline->saveLibrary();
         QCOMPARE(prompts->failedSaveQuestions.size(), questions);
         // The message names the folder and the cause, not an "Unknown error".
@@ -171,12 +170,9 @@ private Q_SLOTS:
         QFETCH(QString, meanwhile);
         if (meanwhile != u"nothing")
             QVERIFY(QFile::remove(path));
-        if (meanwhile == u"replace"_s) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(xmlPropertyList(
-                libraryDictionaryFromArray({QVariant(QVariantList{u"Other"_s, u"ff0000"_s})})));
-        }
+        if (meanwhile == u"replace")
+            QVERIFY(testrows::writeFile(path, xmlPropertyList(libraryDictionaryFromArray({QVariant(
+                                                  QVariantList{u"Other"_s, u"ff0000"_s})}))));
         const QDateTime before = QDateTime::currentDateTime().addSecs(-3600);
         if (QFile::exists(path)) {
             QFile file(path);

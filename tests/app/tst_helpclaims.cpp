@@ -98,7 +98,8 @@ private Q_SLOTS:
             for (const QString& kind : {u"menu"_s, u"button"_s, u"pane"_s})
                 add(kind, matches(text, uR"(<span class="%1">([^<]+)</span>)"_s.arg(kind)));
             // An item named after its menu: <span class="menu" data-in="Color">Reset</span>.
-            add(u"menu"_s, matches(text, uR"(<span class="menu" data-in="([^"]+)">([^<]+)</span>)"_s));
+            add(u"menu"_s,
+                matches(text, u"<span class=\"menu\" data-in=\"([^\"]+)\">([^<]+)</span>"_s));
             add(u"key"_s, matches(text, uR"(<kbd>([^<]+)</kbd>)"_s));
             // The README shows menu commands in bold: **File ▸ Import...**.
             add(u"menu"_s, matches(text, uR"(\*\*([^*\n]*\u25B8[^*\n]*)\*\*)"_s));

@@ -86,6 +86,7 @@ private Q_SLOTS:
             QTRY_COMPARE(magnifier.stopped, locked);
             QCOMPARE(w.lockStatus->isLocked(), locked);
         }
+        magnifier.picked = Color::fromBytes(0xfe, 0x01, 0x80);
         QSignalSpy use(m_tool.get(), &MagnifierTool::useRequested);
         m_window->findChild<QPushButton*>(u"useMagnifiedColor"_s)->click();
         QCOMPARE(use.count(), 1);
