@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "appcontroller.h"
 #include "color.h"
 #include "colorundocommands.h"
+#include "defaults.h"
 #include "favoritesmodel.h"
 #include "magnifiercontrol.h"
 #include "qvcustomtableview.h"
@@ -10,9 +12,11 @@
 #include "storedcolors.h"
 #include "userprompts.h"
 
+#include <QFile>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // Answers the controller's questions as the test says, and keeps what it was asked.
 class FakePrompts : public tintmere::UserPrompts {
@@ -50,12 +54,38 @@ public:
     }
 };
 
+// The whole program on settings in memory, its library in a folder of its own.
+class ProgramFixture {
+protected:
+    QTemporaryDir m_dir;
+    std::unique_ptr<tintmere::AppController> m_controller;
+
+    const tintmere::MainWindowOutlets& o() const { return m_controller->outlets(); }
+    // A fresh start on the settings as they stand.
+    void start() {
+        m_controller.reset();
+        m_controller = std::make_unique<tintmere::AppController>(
+            m_dir.filePath(QStringLiteral("Favorites.plist")));
+    }
+    void startAfresh() {
+        tintmere::Defaults::setStandardForTesting(tintmere::Defaults::inMemory());
+        QFile::remove(m_dir.filePath(QStringLiteral("Favorites.plist")));
+        start();
+    }
+};
+
 // Colours as stored text, space separated: "ff0000 ffffff ...".
 inline QString paletteText(const QList<tintmere::Color>& colors) {
     QStringList texts;
     for (const tintmere::Color& color : colors)
         texts << tintmere::storedColorText(color);
     return texts.join(u' ');
+}
+inline QList<tintmere::Color> paletteFromText(const QString& text) {
+    QList<tintmere::Color> colors;
+    for (const QString& color : text.split(u' '))
+        colors << *tintmere::colorFromStoredText(color);
+    return colors;
 }
 
 // A palette of four white wells in memory, as the role classes reach it.

@@ -1,73 +1,54 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "appcontroller.h"
-#include "defaults.h"
+#include "apptesting.h"
+#include "datarows.h"
 #include "qvcontrastview.h"
 #include "qvpaletteview.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace tintmere;
+using testrows::Rows;
+using FiguresRow = std::tuple<QString, int, QString, QString>;
+using RatioRow = std::pair<double, QString>;
 
 // The contrast strip in the main window: what it shows for the palette, and its menu item.
-class TestContrastStrip : public QObject {
+class TestContrastStrip : public QObject, ProgramFixture {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<AppController> m_controller;
-
-    const MainWindowOutlets& o() const { return m_controller->outlets(); }
     QString cell(const QString& name) const {
         const auto* label = o().contrastView->findChild<QLabel*>(name);
         return label && label->isVisibleTo(o().contrastView) ? label->text() : u"(hidden)"_s;
     }
-    void start() {
-        m_controller.reset();
-        m_controller = std::make_unique<AppController>(m_dir.filePath(u"Favorites.plist"_s));
-    }
 
 private Q_SLOTS:
-    void init() {
-        Defaults::setStandardForTesting(Defaults::inMemory());
-        start();
-    }
+    void init() { startAfresh(); }
     void cleanup() { m_controller.reset(); }
 
-    // Rows follow the selected well against the others in order, with the marks of the ratio.
+    // Rows follow the selected well against the others in order, with the marks of the ratio
+    // in the first row: AA body, AA large, AAA body, AAA large.
     void showsTheFiguresOfEachPair_data() {
-        QTest::addColumn<QStringList>("palette");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QStringList>("ratios");
-        QTest::addColumn<QString>("marksOfFirstRow"); // AA body, AA large, AAA body, AAA large
-        const QStringList grey{u"777777"_s, u"ffffff"_s, u"000000"_s, u"777777"_s};
-        QTest::newRow("grey on white: large text only")
-            << grey << 0 << QStringList{u"4.48:1"_s, u"4.69:1"_s, u"1.00:1"_s} << u"✗✓✗✗"_s;
-        QTest::newRow("white selected: black passes all")
-            << grey << 1 << QStringList{u"4.48:1"_s, u"21.00:1"_s, u"4.48:1"_s} << u"✗✓✗✗"_s;
-        QTest::newRow("white selected last: AA but not AAA")
-            << QStringList{u"767676"_s, u"595959"_s, u"000000"_s, u"ffffff"_s} << 3
-            << QStringList{u"4.54:1"_s, u"7.00:1"_s, u"21.00:1"_s} << u"✓✓✗✓"_s;
+        const Rows<FiguresRow> row;
+        const QString grey = u"777777 ffffff 000000 777777"_s;
+        row("grey on white: large text only", grey, 0, u"4.48:1 4.69:1 1.00:1"_s, u"✗✓✗✗"_s);
+        row("white selected: black passes all", grey, 1, u"4.48:1 21.00:1 4.48:1"_s, u"✗✓✗✗"_s);
+        row("white selected last: AA but not AAA", u"767676 595959 000000 ffffff"_s, 3,
+            u"4.54:1 7.00:1 21.00:1"_s, u"✓✓✗✓"_s);
     }
     void showsTheFiguresOfEachPair() {
-        QFETCH(QStringList, palette);
-        QFETCH(int, selected);
-        QFETCH(QStringList, ratios);
-        QFETCH(QString, marksOfFirstRow);
+        ROW(FiguresRow, palette, selected, ratios, marksOfFirstRow);
         o().showContrast->trigger();
-        QList<Color> colors;
-        for (const QString& text : palette)
-            colors << *Color::colorFromHex(text.toStdString());
+        const QList<Color> colors = paletteFromText(palette);
         m_controller->setPaletteToColorArray(colors);
         m_controller->newColorSelected(selected);
 
         QStringList shown;
         for (int row = 0; row < QVContrastView::RowCount; ++row)
             shown << cell(u"ratio%1"_s.arg(row));
-        QCOMPARE(shown, ratios);
+        QCOMPARE(shown.join(u' '), ratios);
         QString marks;
         for (const char* level : {"aaBody0", "aaLarge0", "aaaBody0", "aaaLarge0"})
             marks += cell(QString::fromLatin1(level));
@@ -81,16 +62,13 @@ private Q_SLOTS:
 
     // Never rounded onto a threshold the ratio misses.
     void ratioText_data() {
-        QTest::addColumn<double>("ratio");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("just under AA body") << 4.4999 << u"4.49:1"_s;
-        QTest::newRow("just under AA large") << 2.996 << u"2.99:1"_s;
-        QTest::newRow("just under AAA body") << 6.999 << u"6.99:1"_s;
-        QTest::newRow("between") << 4.478 << u"4.48:1"_s;
+        testrows::table<RatioRow>({{"just under AA body", {4.4999, u"4.49:1"_s}},
+                                   {"just under AA large", {2.996, u"2.99:1"_s}},
+                                   {"just under AAA body", {6.999, u"6.99:1"_s}},
+                                   {"between", {4.478, u"4.48:1"_s}}});
     }
     void ratioText() {
-        QFETCH(double, ratio);
-        QFETCH(QString, text);
+        ROW(RatioRow, ratio, text);
         QCOMPARE(QVContrastView::ratioText(ratio), text);
     }
 
@@ -100,7 +78,6 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(window));
         const int height = window->height();
         QVERIFY(!o().contrastView->isVisible());
-        QVERIFY(!o().showContrast->isChecked());
         // Changes while it is hidden show when it does.
         m_controller->setColor(*Color::colorFromHex("777777"), 0);
 

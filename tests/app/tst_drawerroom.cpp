@@ -1,28 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // An open drawer takes room of its own: the favorites list keeps its height and stays in
-// sight while any drawer is open, and the window is as before once the drawer is closed.
-// Registered twice: at scale 1 and with QT_SCALE_FACTOR=2.
-#include "appcontroller.h"
-#include "defaults.h"
+// sight, and the window is as before once it closes. Run at scale 1 and 2.
+#include "apptesting.h"
 #include "qvdrawer.h"
 
 #include <QApplication>
 #include <QRegion>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace tintmere;
 
-class TestDrawerRoom : public QObject {
+class TestDrawerRoom : public QObject, ProgramFixture {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<AppController> m_controller;
-
-    // Rows of the list the user can see, in the window's coordinates: what an open drawer
-    // does not cover.
+    // The height of the list that no open drawer covers.
     static int visibleListHeight(const QWidget* window, const QTreeView* list,
                                  const QList<QVDrawer*>& drawers) {
         QRegion visible(QRect(list->mapTo(window, QPoint(0, 0)), list->size()));
@@ -34,24 +27,17 @@ class TestDrawerRoom : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
-        Defaults::setStandardForTesting(Defaults::inMemory());
-        m_controller = std::make_unique<AppController>(m_dir.filePath(u"Favorites.plist"_s));
-    }
+    void init() { startAfresh(); }
     void cleanup() { m_controller.reset(); }
 
     void favoritesKeepTheirRoom_data() {
         QTest::addColumn<int>("tool");
-        QTest::newRow("RGB") << 0;
-        QTest::newRow("hex") << 1;
-        QTest::newRow("blend") << 2;
-        QTest::newRow("magnifier") << 3;
+        for (int tool : {0, 1, 2, 3})
+            QTest::addRow("tool %d", tool) << tool;
     }
-
     void favoritesKeepTheirRoom() {
         QFETCH(int, tool);
-        // About five rows of the list: enough to see a new favorite and its neighbours.
-        constexpr int kUsableListHeight = 100;
+        constexpr int kUsableListHeight = 100; // a new favorite and its neighbours
         MainWindow* window = m_controller->mainWindow();
         const MainWindowOutlets& o = m_controller->outlets();
         window->show();
@@ -80,8 +66,7 @@ private Q_SLOTS:
         QCOMPARE(visibleListHeight(window, list, drawers), closedListHeight);
     }
 
-    // Switching from one drawer to another leaves the window as tall as the new drawer
-    // needs, not the sum of both.
+    // Switching drawers leaves the window as tall as the new one needs, not the sum of both.
     void switchingDrawersGrowsOnce() {
         MainWindow* window = m_controller->mainWindow();
         const MainWindowOutlets& o = m_controller->outlets();

@@ -1,26 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "apptesting.h"
-#include "defaults.h"
+#include "datarows.h"
 #include "favoriteslibrary.h"
-#include "favoritesmodel.h"
 #include "favoritesoutline.h"
 #include "favoritespane.h"
 #include "propertylist.h"
-#include "qvcustomtableview.h"
-#include "simpletreenode.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace tintmere;
+using testrows::Rows;
+using FailedSaveRow = std::tuple<QList<UserPrompts::FailedSaveChoice>, bool, int, bool>;
 
 // The favorites outline alone, on a library of its own and a palette in memory.
 class TestFavoritesOutline : public QObject {
@@ -34,16 +31,11 @@ class TestFavoritesOutline : public QObject {
     std::unique_ptr<FakePrompts> m_prompts;
     std::unique_ptr<FavoritesOutline> m_outline;
 
-    template <typename T> // QFETCH as an expression
-    static T fetch(const char* n) {
-        return *static_cast<T*>(QTest::qData(n, qMetaTypeId<T>()));
-    }
     QString libraryPath() const { return m_dir.filePath(u"Favorites.plist"_s); }
     TreeNode* root() const { return m_tree.get(); }
     QVCustomTableView* outline() const { return m_outline->pane()->outline(); }
     FavoritesPane* pane() const { return m_outline->pane(); }
     QString topLevel() const { return topLevelNames(root()); }
-    void addLibrary() { addTestLibrary(root()); }
     void select(const QStringList& paths) { selectPaths(outline(), m_outline->model(), paths); }
     // As at start: the library as loaded, or an empty one.
     void start(const QString& path) {
@@ -77,22 +69,8 @@ private Q_SLOTS:
         m_window.reset();
     }
 
-    // Where new items go is the outline's rule, tested with it; here the commands' part.
-    void addingTakesThePaletteAndOpensTheName() {
-        m_palette.colors[1] = *Color::colorFromHex("336699");
-        m_outline->addFavorite();
-        TreeNode* added = root()->lastChild();
-        QCOMPARE(SimpleTreeNode::dataOf(added)->colorArray(),
-                 (QStringList{u"ffffff"_s, u"336699"_s, u"ffffff"_s, u"ffffff"_s}));
-        static const QRegularExpression moment(uR"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d [+-]\d{4}$)"_s);
-        QVERIFY(moment.match(nameOf(added)).hasMatch());
-        QCOMPARE(outline()->selectedNodes(), QList<TreeNode*>{added});
-        QVERIFY(outline()->viewport()->findChild<QLineEdit*>()); // the name is open for typing
-        m_outline->addGroup();
-        QCOMPARE(nameOf(root()->lastChild()), u"untitled"_s);
-    }
-
-    // A new favorite always shows, in edit, even when it lands in a closed group.
+    // A new favorite takes the palette and always shows, its name (the moment) open for typing,
+    // even when it lands in a closed group. Where it goes is the outline's rule, tested there.
     void newFavoriteIsVisibleAndInEdit_data() {
         QTest::addColumn<QString>("selected");
         QTest::addColumn<QString>("parent");
@@ -103,24 +81,33 @@ private Q_SLOTS:
     void newFavoriteIsVisibleAndInEdit() {
         QFETCH(QString, selected);
         QFETCH(QString, parent);
-        addLibrary();
+        addTestLibrary(root());
         if (!selected.isEmpty())
             select({selected});
         FavoritesModel* model = m_outline->model();
         outline()->collapse(model->indexOfNode(root()->childAtIndex(0)));
         outline()->collapse(model->indexOfNode(root()->childAtIndex(1)));
+        m_palette.colors[1] = *Color::colorFromHex("336699");
         pane()->addFavoriteAction()->trigger();
         const QList<TreeNode*> chosen = outline()->selectedNodes();
         QCOMPARE(chosen.size(), 1);
         QCOMPARE(nameOf(chosen.first()->nodeParent()), parent);
+        QCOMPARE(SimpleTreeNode::dataOf(chosen.first())->colorArray(),
+                 (QStringList{u"ffffff"_s, u"336699"_s, u"ffffff"_s, u"ffffff"_s}));
+        static const QRegularExpression moment(uR"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d [+-]\d{4}$)"_s);
+        QVERIFY(moment.match(nameOf(chosen.first())).hasMatch());
         for (QModelIndex up = model->indexOfNode(chosen.first()).parent(); up.isValid();
              up = up.parent())
             QVERIFY(outline()->isExpanded(up));
         QVERIFY(outline()->viewport()->findChild<QLineEdit*>());
+        if (selected.isEmpty()) {
+            m_outline->addGroup();
+            QCOMPARE(nameOf(root()->lastChild()), u"untitled"_s);
+        }
     }
 
     void deletingAsksFirst() {
-        addLibrary();
+        addTestLibrary(root());
         select({u"0"_s, u"2"_s});
         QTest::keyClick(outline(), Qt::Key_Delete); // answered "Cancel"
         QCOMPARE(m_prompts->deleteQuestions, 1);
@@ -134,53 +121,36 @@ private Q_SLOTS:
         QCOMPARE(m_prompts->deleteQuestions, 2);
     }
 
-    void everyChangeReachesTheFileSoon() {
-        m_outline->addFavorite();
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(libraryPath()), 3000);
-        FavoritesLibrary library(libraryPath());
-        const auto loaded = library.load();
-        QCOMPARE(loaded.root->numberOfChildren(), 1);
-        QVERIFY(!loaded.problem);
-    }
-
     // The library that cannot be written at quit is not dropped in silence: the user is asked
     // until they retry with success, save a copy elsewhere or choose to quit anyway.
     void failedSaveAtQuitAsksTheUser_data() {
-        QTest::addColumn<QList<int>>("answers");
-        QTest::addColumn<bool>("chooseFile");
-        QTest::addColumn<int>("questions");
-        QTest::addColumn<bool>("copied");
-        using Choice = UserPrompts::FailedSaveChoice;
-        QTest::newRow("quit anyway") << QList<int>{int(Choice::QuitAnyway)} << false << 1 << false;
-        QTest::newRow("retry, then quit anyway")
-            << QList<int>{int(Choice::Retry), int(Choice::QuitAnyway)} << false << 2 << false;
-        QTest::newRow("save elsewhere")
-            << QList<int>{int(Choice::SaveElsewhere)} << true << 1 << true;
-        QTest::newRow("save elsewhere cancelled, then quit anyway")
-            << QList<int>{int(Choice::SaveElsewhere), int(Choice::QuitAnyway)} << false << 2
-            << false;
+        using enum UserPrompts::FailedSaveChoice;
+        const Rows<FailedSaveRow> row; // answers, a file chosen, questions asked, copy written
+        row("retry, then quit anyway", QList{Retry, QuitAnyway}, false, 2, false);
+        row("save elsewhere", QList{SaveElsewhere}, true, 1, true);
+        row("save elsewhere cancelled, then quit anyway", QList{SaveElsewhere, QuitAnyway}, false,
+            2, false);
     }
     void failedSaveAtQuitAsksTheUser() {
         // A plain file where the library's folder should be makes every save fail.
         const QString blocker = m_dir.filePath(u"blocker"_s);
         QVERIFY(QFile(blocker).open(QIODevice::WriteOnly));
         start(blocker + u"/Favorites.plist"_s);
+        ROW(FailedSaveRow, answers, chooseFile, questions, copied);
         FakePrompts* prompts = m_prompts.get();
-        for (int answer : fetch<QList<int>>("answers"))
-            prompts->failedSaveChoices << UserPrompts::FailedSaveChoice(answer);
+        prompts->failedSaveChoices = answers;
         const QString copy = m_dir.filePath(u"Copy.plist"_s);
         QFile::remove(copy);
-        if (fetch<bool>("chooseFile"))
+        if (chooseFile)
             prompts->fileToSave = copy;
-
         m_outline->saveLibrary();
-        QCOMPARE(prompts->failedSaveQuestions.size(), fetch<int>("questions"));
+        QCOMPARE(prompts->failedSaveQuestions.size(), questions);
         // The message names the folder and the cause, not an "Unknown error".
         const QString question = prompts->failedSaveQuestions.first();
         QVERIFY2(question.contains(m_dir.path()), qPrintable(question));
         QVERIFY2(!question.contains(u"Unknown error"_s), qPrintable(question));
-        QCOMPARE(QFile::exists(copy), fetch<bool>("copied"));
-        if (fetch<bool>("copied"))
+        QCOMPARE(QFile::exists(copy), copied);
+        if (copied)
             QVERIFY(!FavoritesLibrary(copy).load().problem);
         QFile::remove(blocker);
     }
@@ -189,25 +159,20 @@ private Q_SLOTS:
     // but writes it when the file went away or changed meanwhile.
     void quitWritesTheLibraryOnlyWhenTheFileDiffers_data() {
         QTest::addColumn<QString>("meanwhile");
-        QTest::addColumn<bool>("rewritten");
-        QTest::newRow("nothing") << QString() << false;
-        QTest::newRow("file removed") << u"remove"_s << true;
-        QTest::newRow("file replaced") << u"replace"_s << true;
+        for (const char* meanwhile : {"nothing", "remove", "replace"})
+            QTest::newRow(meanwhile) << QString::fromLatin1(meanwhile);
     }
     void quitWritesTheLibraryOnlyWhenTheFileDiffers() {
         const QString path = libraryPath();
         m_outline->saveLibrary();
         QVERIFY(QFile::exists(path));
         start(path);
-        const QString meanwhile = fetch<QString>("meanwhile");
-        if (!meanwhile.isEmpty())
+        QFETCH(QString, meanwhile);
+        if (meanwhile != u"nothing")
             QVERIFY(QFile::remove(path));
-        if (meanwhile == u"replace"_s) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(xmlPropertyList(
-                libraryDictionaryFromArray({QVariant(QVariantList{u"Other"_s, u"ff0000"_s})})));
-        }
+        if (meanwhile == u"replace")
+            QVERIFY(testrows::writeFile(path, xmlPropertyList(libraryDictionaryFromArray({QVariant(
+                                                  QVariantList{u"Other"_s, u"ff0000"_s})}))));
         const QDateTime before = QDateTime::currentDateTime().addSecs(-3600);
         if (QFile::exists(path)) {
             QFile file(path);
@@ -216,7 +181,7 @@ private Q_SLOTS:
         }
         m_outline->saveLibrary();
         QVERIFY(QFile::exists(path));
-        QCOMPARE(QFileInfo(path).lastModified() != before, fetch<bool>("rewritten"));
+        QCOMPARE(QFileInfo(path).lastModified() != before, meanwhile != u"nothing");
     }
 };
 

@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "apptesting.h"
-#include "defaults.h"
 #include "globalpaneltool.h"
 #include "qvglobalcolorinfoview.h"
 #include "qvglobalpaletteview.h"
 #include "qvglobalpanel.h"
 #include "qvselectedcolorwell.h"
 
-#include <QApplication>
-#include <QDropEvent>
 #include <QGuiApplication>
-#include <QMimeData>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
 
@@ -64,21 +59,6 @@ private Q_SLOTS:
         m_tool->setVisible(true);
         QCOMPARE(global(0)->color(), hex("102030"));
         QCOMPARE(m_tool->infoView()->stringAtIndex(0), u"#102030"_s);
-    }
-
-    void aDropIsOneUndoStep() {
-        QSignalSpy changed(m_tool.get(), &GlobalPanelTool::paletteChanged);
-        QMimeData mime;
-        mime.setText(u"#ff9933"_s);
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QApplication::sendEvent(global(3), &enter);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QApplication::sendEvent(global(3), &drop);
-        QCOMPARE(m_palette.colors[3], hex("ff9933"));
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(m_stack.count(), 1);
-        m_stack.undo();
-        QCOMPARE(m_palette.colors[3], hex("ffffff"));
     }
 };
 

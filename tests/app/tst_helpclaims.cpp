@@ -1,19 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The guide names only what the program has: every menu command, button, preferences pane
 // and key the help pages and the README mark up is looked up in the real windows.
-#include "appcontroller.h"
-#include "defaults.h"
+#include "apptesting.h"
+#include "datarows.h"
 #include "menuvalidation.h"
 #include "prefscontroller.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QFile>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
@@ -22,94 +19,72 @@ using namespace tintmere;
 
 namespace {
 
-QString readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
+// A help page, or "README".
+QString readAll(const QString& page) {
+    return QString::fromUtf8(testrows::readFile(
+        page == u"README" ? QStringLiteral(TINTMERE_TEST_DATA_DIR) + u"/../../README.md"_s : page));
 }
 
+// What the pattern captures, its groups joined as a menu path: "Color ▸ Reset".
 QStringList matches(const QString& text, const QString& pattern) {
     QStringList found;
     QRegularExpressionMatchIterator it = QRegularExpression(pattern).globalMatch(text);
-    while (it.hasNext())
-        found.append(it.next().captured(1).simplified());
-    return found;
-}
-
-// The main window's menu command at a path such as "Edit ▸ Preferences...", or whether a
-// menu of the menu bar has that title when the path is one step long.
-bool hasMenuPath(const QMenuBar* bar, const QString& path) {
-    const QStringList steps = path.split(u" \u25B8 "_s);
-    QList<QAction*> level = bar->actions();
-    for (const QString& step : steps) {
-        const auto it = std::find_if(level.cbegin(), level.cend(), [&step](const QAction* a) {
-            return plainTitle(a->text()) == step;
-        });
-        if (it == level.cend())
-            return false;
-        level = (*it)->menu() ? (*it)->menu()->actions() : QList<QAction*>();
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        QStringList steps = match.capturedTexts().mid(1);
+        for (QString& step : steps)
+            step = step.simplified();
+        found.append(steps.join(u" \u25B8 "_s));
     }
-    return true;
+    return found;
 }
 
 } // namespace
 
-class TestHelpClaims : public QObject {
+class TestHelpClaims : public QObject, ProgramFixture {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<AppController> m_controller;
+    QSet<QString> m_known; // "kind: name" of everything the windows have
 
-    bool hasButton(const QString& label) const {
-        const auto buttons = m_controller->mainWindow()->findChildren<QAbstractButton*>();
-        return std::any_of(buttons.cbegin(), buttons.cend(), [&label](const QAbstractButton* b) {
-            return plainTitle(b->text()) == label;
-        });
-    }
-    bool hasPane(const QString& label) const {
-        const QMainWindow* prefs = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == u"Prefs Window")
-                prefs = qobject_cast<QMainWindow*>(window);
+    void addMenus(const QList<QAction*>& items, const QString& path) {
+        for (const QAction* item : items) {
+            const QString name = path + plainTitle(item->text());
+            m_known << u"menu: "_s + name;
+            if (item->menu())
+                addMenus(item->menu()->actions(), name + u" \u25B8 "_s);
         }
-        if (!prefs)
-            return false;
-        const auto bars = prefs->findChildren<QToolBar*>();
-        return std::any_of(bars.cbegin(), bars.cend(), [&label](const QToolBar* bar) {
-            const QList<QAction*> items = bar->actions();
-            return std::any_of(items.cbegin(), items.cend(),
-                               [&label](const QAction* a) { return a->text() == label; });
-        });
-    }
-    bool hasKey(const QString& keys) const {
-        const QKeySequence wanted(keys, QKeySequence::PortableText);
-        const auto commands = m_controller->mainWindow()->findChildren<QAction*>();
-        return !wanted.isEmpty() &&
-               std::any_of(commands.cbegin(), commands.cend(),
-                           [&wanted](const QAction* a) { return a->shortcuts().contains(wanted); });
     }
 
 private Q_SLOTS:
     void initTestCase() {
-        Defaults::setStandardForTesting(Defaults::inMemory());
-        m_controller = std::make_unique<AppController>(m_dir.filePath(u"Favorites.plist"_s));
+        startAfresh();
         m_controller->showPreferencePanel();
+        MainWindow* window = m_controller->mainWindow();
+        addMenus(window->menuBar()->actions(), {});
+        for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+            m_known << u"button: "_s + plainTitle(button->text());
+        for (const QAction* item : window->findChildren<QAction*>()) {
+            for (const QKeySequence& keys : item->shortcuts())
+                m_known << u"key: "_s + keys.toString(QKeySequence::PortableText);
+        }
+        for (QWidget* prefs : QApplication::topLevelWidgets()) {
+            if (prefs->objectName() != u"Prefs Window")
+                continue;
+            for (const QToolBar* bar : prefs->findChildren<QToolBar*>()) {
+                for (const QAction* pane : bar->actions())
+                    m_known << u"pane: "_s + pane->text();
+            }
+        }
     }
     void cleanupTestCase() { m_controller.reset(); }
 
     void namesExist_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("name");
-        const QString readme =
-            readAll(QStringLiteral(TINTMERE_TEST_DATA_DIR) + u"/../../README.md"_s);
-        QVERIFY(!readme.isEmpty());
-        const QList<std::pair<QString, QString>> sources{
-            {u"help"_s, readAll(u":/help/userguide.html"_s)},
-            {u"release notes"_s, readAll(u":/help/releasenotes.html"_s)},
-            {u"README"_s, readme}};
         int named = 0;
-        for (const auto& [source, text] : sources) {
+        for (const QString& source :
+             {u":/help/userguide.html"_s, u":/help/releasenotes.html"_s, u"README"_s}) {
+            const QString text = readAll(source);
             QVERIFY2(!text.isEmpty(), qPrintable(source));
             const auto add = [&](const QString& kind, QStringList names) {
                 names.removeDuplicates();
@@ -120,19 +95,11 @@ private Q_SLOTS:
                     ++named;
                 }
             };
-            add(u"menu"_s, matches(text, uR"(<span class="menu">([^<]+)</span>)"_s));
+            for (const QString& kind : {u"menu"_s, u"button"_s, u"pane"_s})
+                add(kind, matches(text, uR"(<span class="%1">([^<]+)</span>)"_s.arg(kind)));
             // An item named after its menu: <span class="menu" data-in="Color">Reset</span>.
-            QStringList inMenu;
-            static const QRegularExpression itemOfMenu(
-                u"<span class=\"menu\" data-in=\"([^\"]+)\">([^<]+)</span>"_s);
-            QRegularExpressionMatchIterator it = itemOfMenu.globalMatch(text);
-            while (it.hasNext()) {
-                const QRegularExpressionMatch m = it.next();
-                inMenu << m.captured(1) + u" \u25B8 "_s + m.captured(2).simplified();
-            }
-            add(u"menu"_s, inMenu);
-            add(u"button"_s, matches(text, uR"(<span class="button">([^<]+)</span>)"_s));
-            add(u"pane"_s, matches(text, uR"(<span class="pane">([^<]+)</span>)"_s));
+            add(u"menu"_s,
+                matches(text, u"<span class=\"menu\" data-in=\"([^\"]+)\">([^<]+)</span>"_s));
             add(u"key"_s, matches(text, uR"(<kbd>([^<]+)</kbd>)"_s));
             // The README shows menu commands in bold: **File ▸ Import...**.
             add(u"menu"_s, matches(text, uR"(\*\*([^*\n]*\u25B8[^*\n]*)\*\*)"_s));
@@ -143,14 +110,10 @@ private Q_SLOTS:
     void namesExist() {
         QFETCH(QString, kind);
         QFETCH(QString, name);
-        if (kind == u"menu")
-            QVERIFY(hasMenuPath(m_controller->mainWindow()->menuBar(), name));
-        else if (kind == u"button")
-            QVERIFY(hasButton(name));
-        else if (kind == u"pane")
-            QVERIFY(hasPane(name));
-        else
-            QVERIFY(hasKey(name));
+        const QString wanted = kind == u"key" ? QKeySequence(name, QKeySequence::PortableText)
+                                                    .toString(QKeySequence::PortableText)
+                                              : name;
+        QVERIFY(m_known.contains(kind + u": "_s + wanted));
     }
 
     // Texts that once promised what the program does not do.
@@ -165,10 +128,7 @@ private Q_SLOTS:
     void noFalsePromises() {
         QFETCH(QString, page);
         QFETCH(QString, claim);
-        const QString text =
-            page == u"README"
-                ? readAll(QStringLiteral(TINTMERE_TEST_DATA_DIR) + u"/../../README.md"_s)
-                : readAll(page);
+        const QString text = readAll(page);
         QVERIFY(!text.isEmpty());
         QVERIFY2(!text.contains(claim, Qt::CaseInsensitive), qPrintable(claim));
     }

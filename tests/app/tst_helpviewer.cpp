@@ -11,28 +11,13 @@ using namespace tintmere;
 
 namespace {
 
-QSet<QString> anchorNames(const QTextDocument& document) {
-    QSet<QString> names;
+QList<QTextCharFormat> formatsOf(const QTextDocument& document) {
+    QList<QTextCharFormat> formats;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            for (const QString& name : it.fragment().charFormat().anchorNames())
-                names.insert(name);
-        }
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            formats << it.fragment().charFormat();
     }
-    return names;
-}
-
-QStringList links(const QTextDocument& document) {
-    QStringList hrefs;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            if (format.isAnchor() && !format.anchorHref().isEmpty())
-                hrefs.append(format.anchorHref());
-        }
-    }
-    hrefs.removeDuplicates();
-    return hrefs;
+    return formats;
 }
 
 } // namespace
@@ -52,7 +37,6 @@ private Q_SLOTS:
         QTest::newRow("user's guide") << u"userguide"_s << u"userguide"_s << QString();
         QTest::newRow("section") << u"userguide#magnifier"_s << u"userguide"_s << u"magnifier"_s;
         QTest::newRow("unknown page") << u"nosuchpage"_s << u"userguide"_s << QString();
-        QTest::newRow("empty") << QString() << u"userguide"_s << QString();
     }
     void opensPage() {
         QFETCH(QString, anchor);
@@ -67,7 +51,10 @@ private Q_SLOTS:
         QCOMPARE(viewer.windowTitle(), browser->documentTitle());
         QVERIFY(viewer.isVisible());
 
-        for (const QString& href : links(*browser->document())) {
+        for (const QTextCharFormat& link : formatsOf(*browser->document())) {
+            const QString href = link.anchorHref();
+            if (!link.isAnchor() || href.isEmpty())
+                continue;
             const QUrl target = browser->source().resolved(QUrl(href));
             if (target.scheme() != u"qrc"_s) {
                 QVERIFY2(target.scheme() == u"https"_s, qPrintable(href));
@@ -78,7 +65,11 @@ private Q_SLOTS:
             if (target.hasFragment()) {
                 QTextBrowser other;
                 other.setSource(pageUrl);
-                QVERIFY2(anchorNames(*other.document()).contains(target.fragment()),
+                const QList<QTextCharFormat> formats = formatsOf(*other.document());
+                QVERIFY2(std::any_of(formats.cbegin(), formats.cend(),
+                                     [&target](const QTextCharFormat& format) {
+                                         return format.anchorNames().contains(target.fragment());
+                                     }),
                          qPrintable(href));
             }
         }
