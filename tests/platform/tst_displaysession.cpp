@@ -54,11 +54,8 @@ private Q_SLOTS:
         const Rows<HintRow> row;
         row("GNOME under Ubuntu", u"ubuntu:GNOME"_s, u"Always on Top"_s);
         row("KDE Plasma", u"KDE"_s, u"Keep Above Others"_s);
-        row("sway", u"sway"_s,
-            u"for_window [app_id=\"org.tintmere.Tintmere\" title=\"^Tintmere Global Panel$\"] "
-            "floating enable, sticky enable"_s);
-        row("Hyprland", u"Hyprland"_s,
-            u"windowrulev2 = pin, class:^(org.tintmere.Tintmere)$, title:^(Tintmere Global Panel)$"_s);
+        row("sway", u"sway"_s, u"for_window [app_id=\"org.tintmere.Tintmere\" title="_s);
+        row("Hyprland", u"Hyprland"_s, u"class:^(org.tintmere.Tintmere)$, title:^(Tintmere"_s);
         row("unknown", u"X-Generic"_s, u"window rule for the title"_s);
         row("none", QString(), u"The help tells how"_s);
     }
