@@ -27,7 +27,7 @@ Q_DECLARE_METATYPE(ColorPickResult::Status)
 using testrows::Rows;
 using ScreenshotRow = std::tuple<QString, QSize, QString, SnapshotResult::Status, QString>;
 using AvailabilityRow = std::tuple<QString, QString>;
-using PickRow = std::tuple<QString, ColorPickResult::Status, QColor, QString>;
+using PickRow = std::tuple<QString, ColorPickResult::Status, QRgb, QString>; // 0: no colour
 using HotKeyRow = std::tuple<QString, QString, QString>;
 
 namespace {
@@ -215,12 +215,12 @@ private Q_SLOTS:
     void pickColor_data() {
         const Rows<PickRow> row;
         using S = ColorPickResult::Status;
-        row("picked", u"fresh"_s, S::Picked, QColor(0x2a9d8f), QString());
-        row("cancelled", u"cancel"_s, S::Cancelled, QColor(), u"cancelled"_s);
-        row("failed", u"fail"_s, S::Refused, QColor(), u"could not pick"_s);
-        row("never answers", u"silent"_s, S::Error, QColor(), u"did not answer in time"_s);
-        row("impossible color", u"bad-color"_s, S::Error, QColor(), u"not valid"_s);
-        row("no portal", u"absent"_s, S::Missing, QColor(), u"no desktop"_s);
+        row("picked", u"fresh"_s, S::Picked, qRgb(0x2a, 0x9d, 0x8f), QString());
+        row("cancelled", u"cancel"_s, S::Cancelled, 0u, u"cancelled"_s);
+        row("failed", u"fail"_s, S::Refused, 0u, u"could not pick"_s);
+        row("never answers", u"silent"_s, S::Error, 0u, u"did not answer in time"_s);
+        row("impossible color", u"bad-color"_s, S::Error, 0u, u"not valid"_s);
+        row("no portal", u"absent"_s, S::Missing, 0u, u"no desktop"_s);
     }
     void pickColor() {
         ROW(PickRow, scenario, status, color, message);
@@ -230,8 +230,7 @@ private Q_SLOTS:
         std::optional<ColorPickResult> result;
         awaitAnswer(picker, &PortalColorPicker::pick, &result);
         QCOMPARE(result->status, status);
-        QCOMPARE(result->color.isValid() ? result->color.rgb() : 0u,
-                 color.isValid() ? color.rgb() : 0u);
+        QCOMPARE(result->color.isValid() ? result->color.rgb() : 0u, color);
         QVERIFY2(result->message.contains(message), qPrintable(result->message));
     }
 
