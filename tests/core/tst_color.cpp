@@ -31,11 +31,8 @@ private Q_SLOTS:
     void byteValueTruncates_data() {
         const Rows<ByteValueTruncatesRow> row;
         row("0.5 is 127, not 128", 0.5f, 127);
-        row("0.25", 0.25f, 63);
-        row("0.75", 0.75f, 191);
         row("0.2 is exactly 51", 0.2f, 51);
         row("1.0", 1.0f, 255);
-        row("0.0", 0.0f, 0);
         row("above 1 is limited", 1.5f, 255);
         row("below 0 is limited", -0.5f, 0);
         row("NaN counts as 0", std::numeric_limits<float>::quiet_NaN(), 0);
@@ -131,7 +128,6 @@ private Q_SLOTS:
     void componentFromHexComponent_data() {
         const Rows<ComponentFromHexComponentRow> row;
         row("one digit doubled", "f"_ba, 255);
-        row("two digits", "ff"_ba, 255);
         row("8 is 0x88", "8"_ba, 136);
         row("80", "80"_ba, 128);
         row("uppercase", "A0"_ba, 160);

@@ -3,11 +3,18 @@
 // (red oklch(0.627955 0.257683 29.2339) ...); HSV and HSL by their textbook definitions.
 #include "colormodels.h"
 #include "csscolor.h"
+#include "datarows.h"
 
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace tintmere;
+using testrows::Rows;
+
+// HSV and HSL in degrees, 0..1, 0..1; OKLab as L, a, b; OKLCH as L, C, degrees.
+using ModelsRow =
+    std::tuple<const char*, QList<double>, QList<double>, QList<double>, QList<double>>;
+using OutOfGamutRow = std::tuple<QList<double>, QByteArray>;
 
 namespace {
 Color hex(const char* text) {
@@ -23,41 +30,24 @@ class TestColorModels : public QObject {
 
 private Q_SLOTS:
     void models_data() {
-        QTest::addColumn<QByteArray>("color");
-        QTest::addColumn<QList<double>>("hsv");   // degrees, 0..1, 0..1
-        QTest::addColumn<QList<double>>("hsl");   // degrees, 0..1, 0..1
-        QTest::addColumn<QList<double>>("oklab"); // L, a, b
-        QTest::addColumn<QList<double>>("oklch"); // L, C, degrees
-        QTest::newRow("red") << "ff0000"_ba << QList{0.0, 1.0, 1.0} << QList{0.0, 1.0, 0.5}
-                             << QList{0.627955, 0.224863, 0.125846}
-                             << QList{0.627955, 0.257683, 29.2339};
-        QTest::newRow("lime") << "00ff00"_ba << QList{120.0, 1.0, 1.0} << QList{120.0, 1.0, 0.5}
-                              << QList{0.866440, -0.233888, 0.179498}
-                              << QList{0.866440, 0.294827, 142.4953};
-        QTest::newRow("blue") << "0000ff"_ba << QList{240.0, 1.0, 1.0} << QList{240.0, 1.0, 0.5}
-                              << QList{0.452014, -0.032457, -0.311528}
-                              << QList{0.452014, 0.313214, 264.0520};
-        QTest::newRow("green") << "008000"_ba << QList{120.0, 1.0, 128 / 255.0}
-                               << QList{120.0, 1.0, 64 / 255.0}
-                               << QList{0.519752, -0.140302, 0.107676}
-                               << QList{0.519752, 0.176858, 142.4953};
-        QTest::newRow("steel") << "336699"_ba << QList{210.0, 2 / 3.0, 0.6}
-                               << QList{210.0, 0.5, 0.4} << QList<double>{} << QList<double>{};
-        QTest::newRow("magenta hue wraps")
-            << "ff0080"_ba << QList{360 - 60 * 128 / 255.0, 1.0, 1.0}
-            << QList{360 - 60 * 128 / 255.0, 1.0, 0.5} << QList<double>{} << QList<double>{};
-        QTest::newRow("white") << "ffffff"_ba << QList{0.0, 0.0, 1.0} << QList{0.0, 0.0, 1.0}
-                               << QList{1.0, 0.0, 0.0} << QList{1.0, 0.0, 0.0};
-        QTest::newRow("black") << "000000"_ba << QList{0.0, 0.0, 0.0} << QList{0.0, 0.0, 0.0}
-                               << QList{0.0, 0.0, 0.0} << QList{0.0, 0.0, 0.0};
+        const Rows<ModelsRow> row;
+        row("red", "ff0000", {0.0, 1.0, 1.0}, {0.0, 1.0, 0.5}, {0.627955, 0.224863, 0.125846},
+            {0.627955, 0.257683, 29.2339});
+        row("lime", "00ff00", {120.0, 1.0, 1.0}, {120.0, 1.0, 0.5}, {0.866440, -0.233888, 0.179498},
+            {0.866440, 0.294827, 142.4953});
+        row("blue", "0000ff", {240.0, 1.0, 1.0}, {240.0, 1.0, 0.5},
+            {0.452014, -0.032457, -0.311528}, {0.452014, 0.313214, 264.0520});
+        row("green", "008000", {120.0, 1.0, 128 / 255.0}, {120.0, 1.0, 64 / 255.0},
+            {0.519752, -0.140302, 0.107676}, {0.519752, 0.176858, 142.4953});
+        row("steel", "336699", {210.0, 2 / 3.0, 0.6}, {210.0, 0.5, 0.4}, {}, {});
+        const double magenta = 360 - 60 * 128 / 255.0;
+        row("magenta hue wraps", "ff0080", {magenta, 1.0, 1.0}, {magenta, 1.0, 0.5}, {}, {});
+        row("white", "ffffff", {0.0, 0.0, 1.0}, {0.0, 0.0, 1.0}, {1.0, 0.0, 0.0}, {1.0, 0.0, 0.0});
+        row("black", "000000", {0.0, 0.0, 0.0}, {0.0, 0.0, 0.0}, {0.0, 0.0, 0.0}, {0.0, 0.0, 0.0});
     }
     void models() {
-        QFETCH(QByteArray, color);
-        QFETCH(QList<double>, hsv);
-        QFETCH(QList<double>, hsl);
-        QFETCH(QList<double>, oklab);
-        QFETCH(QList<double>, oklch);
-        const Color c = hex(color.constData());
+        ROW(ModelsRow, color, hsv, hsl, oklab, oklch);
+        const Color c = hex(color);
         const auto near = [](QList<double> got, const QList<double>& want) {
             for (qsizetype i = 0; i < want.size(); ++i) {
                 // Coordinates are published to six places, hues in degrees to four.
@@ -83,8 +73,8 @@ private Q_SLOTS:
         QCOMPARE(colorFromOKLab(lab), c);
         if (!oklch.isEmpty()) {
             QVERIFY(isInGamut(OKLCH{oklch[0], oklch[1], oklch[2]}));
-            QCOMPARE(hexOf(colorFromOKLCH({oklch[0], oklch[1], oklch[2]})), color);
-            QCOMPARE(hexOf(colorFromOKLab({oklab[0], oklab[1], oklab[2]})), color);
+            QCOMPARE(hexOf(colorFromOKLCH({oklch[0], oklch[1], oklch[2]})), QByteArray(color));
+            QCOMPARE(hexOf(colorFromOKLab({oklab[0], oklab[1], oklab[2]})), QByteArray(color));
         }
     }
 
@@ -106,18 +96,15 @@ private Q_SLOTS:
     }
 
     void outOfGamut_data() {
-        QTest::addColumn<QList<double>>("oklch");
-        QTest::addColumn<QByteArray>("color");
+        const Rows<OutOfGamutRow> row;
         // The search on chroma may land a byte either way; what it keeps is checked below.
-        QTest::newRow("too vivid green") << QList{0.9, 0.4, 145.0} << QByteArray();
-        QTest::newRow("too vivid blue") << QList{0.5, 0.4, 264.0} << QByteArray();
-        QTest::newRow("huge chroma") << QList{0.7, 1e300 * 1e300, 30.0} << QByteArray();
-        QTest::newRow("beyond white") << QList{1.2, 0.1, 30.0} << "ffffff"_ba;
-        QTest::newRow("below black") << QList{-0.1, 0.1, 30.0} << "000000"_ba;
+        row("too vivid", {0.9, 0.4, 145.0}, QByteArray());
+        row("huge chroma", {0.7, 1e300 * 1e300, 30.0}, QByteArray());
+        row("beyond white", {1.2, 0.1, 30.0}, "ffffff"_ba);
+        row("below black", {-0.1, 0.1, 30.0}, "000000"_ba);
     }
     void outOfGamut() {
-        QFETCH(QList<double>, oklch);
-        QFETCH(QByteArray, color);
+        ROW(OutOfGamutRow, oklch, color);
         const OKLCH asked{oklch[0], oklch[1], oklch[2]};
         QVERIFY(!isInGamut(asked));
         const Color mapped = colorFromOKLCH(asked);

@@ -41,19 +41,15 @@ private Q_SLOTS:
     void dropText_data() {
         const Rows<DropTextRow> row; // format: 1-based, 0 for none
         row("six digits", "ff9933"_ba, 1, "ff9933"_ba);
-        row("uppercase", "FF9933"_ba, 1, "ff9933"_ba);
         row("with #", "#ff9933"_ba, 2, "ff9933"_ba);
         row("spaced", " # FF 99 33 "_ba, 2, "ff9933"_ba);
         row("rgb", "rgb(255,153,51)"_ba, 3, "ff9933"_ba);
-        row("RGB with spaces", "RGB(255, 153, 51)"_ba, 3, "ff9933"_ba);
         row("RGB spaced everywhere", "RGB( 255 , 153 , 51 )"_ba, 3, "ff9933"_ba);
         row("tabs and line breaks", "\trgb(255,\n153,\r\n51)\n"_ba, 3, "ff9933"_ba);
         row("no-break space", "#ff\u00a099\u300033"_ba, 2, "ff9933"_ba);
         row("short", "f93"_ba, 4, "ff9933"_ba);
         row("short with #", "#F93"_ba, 5, "ff9933"_ba);
-        row("uneven", "7f3fbf"_ba, 1, "7f3fbf"_ba);
         row("four digits", "ff99"_ba, 4, "ffff99"_ba);
-        row("five digits", "ff993"_ba, 4, "ffff99"_ba);
         row("small decimals", "rgb(199,7,0)"_ba, 3, "c70700"_ba);
         row("leading zero", "rgb(07,0,0)"_ba, 3, "070000"_ba);
         row("limits", "rgb(250,249,200)"_ba, 3, "faf9c8"_ba);
@@ -63,7 +59,6 @@ private Q_SLOTS:
         row("dashes", "ff-99-33"_ba, 0, "none"_ba);
         row("seven digits", "#ff99334"_ba, 0, "none"_ba);
         row("two digits", "ff"_ba, 0, "none"_ba);
-        row("word", "hello"_ba, 0, "none"_ba);
         row("empty", ""_ba, 0, "none"_ba);
         row("only white space", " \n\t"_ba, 0, "none"_ba);
         row("missing parenthesis", "rgb(1,2,3"_ba, 0, "none"_ba);
@@ -142,25 +137,17 @@ private Q_SLOTS:
     void hex_data() {
         const Rows<HexRow> row;
         row("three digits, uppercase, prefix", "#FFF"_ba, "ffffff"_ba);
-        row("three digits", "fff"_ba, "ffffff"_ba);
-        row("six digits", "ffffff"_ba, "ffffff"_ba);
         row("mixed case", "AbCdEf"_ba, "abcdef"_ba);
-        row("spaced", " 80 80 80 "_ba, "808080"_ba);
         row("prefix and spaces", "#ff 99 33"_ba, "ff9933"_ba);
         row("punctuation removed", "ff-99-33"_ba, "ff9933"_ba);
-        row("short", "#f93"_ba, "ff9933"_ba);
-        row("line break", "ff99\n33\r\n"_ba, "ff9933"_ba);
         row("more than six: first six", "ff99334"_ba, "ff9933"_ba);
         row("more than six, rest not hex", "ff9933 zz"_ba, "ff9933"_ba);
         row("non-ASCII punctuation removed", "\u00abff9933\u00bb"_ba, "ff9933"_ba);
         // Mended: these used to read past the text or yield components above 1.
         row("empty", ""_ba, "none"_ba);
-        row("one digit", "f"_ba, "none"_ba);
         row("two digits", "ff"_ba, "none"_ba);
-        row("four digits", "ff99"_ba, "none"_ba);
         row("five digits", "#ff993"_ba, "none"_ba);
         row("only punctuation", "#(),."_ba, "none"_ba);
-        row("letters beyond f", "zzzzzz"_ba, "none"_ba);
         row("one bad digit", "ff99g3"_ba, "none"_ba);
         row("three with a bad digit", "fgf"_ba, "none"_ba);
         row("symbol is not punctuation", "ff99+33"_ba, "none"_ba);

@@ -38,6 +38,7 @@ QByteArray describe(const Color& c) {
 
 } // namespace
 
+using ColorAtPositionRow = std::tuple<QString, int, float, Color>;
 using MissingStopsRaiseRow = std::tuple<int, float, QString>;
 using MadeGradientsRow = std::tuple<GXGradient, int, int, float, Color>;
 using HsvConversionsRow = std::tuple<Color, float, float, float>;
@@ -47,47 +48,36 @@ class TestGXGradient : public QObject {
 
 private Q_SLOTS:
     void colorAtPosition_data() {
-        QTest::addColumn<QString>("stops");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<float>("position");
-        QTest::addColumn<Color>("expected");
-        const auto sample = [](const char* name, const QString& stops, int mode, float at,
-                               Color c) { QTest::newRow(name) << stops << mode << at << c; };
+        const Rows<ColorAtPositionRow> row;
         const int L = GXGradient::Linear;
         const int C = GXGradient::Chromatic;
         const int I = GXGradient::InverseChromatic;
         const QString bw = u"0,0,0@0;1,1,1@1"_s;
-        sample("empty is white", QString(), L, 0.3f, {1, 1, 1, 1});
-        sample("quarter grey", bw, L, 0.25f, {0.25f, 0.25f, 0.25f, 1});
-        sample("held before the first stop", bw, L, -1.0f, {0, 0, 0, 1});
-        sample("held after the last stop", bw, L, 2.0f, {1, 1, 1, 1});
-        sample("one stop everywhere", u"0.2,0.4,0.6@0.5"_s, L, 0.9f, {0.2f, 0.4f, 0.6f, 1});
-        sample("alpha blends too", u"1,0,0,0@0;1,0,0,1@1"_s, L, 0.5f, {1, 0, 0, 0.5f});
-        sample("three stops, second span", u"0,0,0@0;1,0,0@0.5;1,1,0@1"_s, L, 0.75f,
-               {1, 0.5f, 0, 1});
+        row("empty is white", QString(), L, 0.3f, {1, 1, 1, 1});
+        row("quarter grey", bw, L, 0.25f, {0.25f, 0.25f, 0.25f, 1});
+        row("held before the first stop", bw, L, -1.0f, {0, 0, 0, 1});
+        row("held after the last stop", bw, L, 2.0f, {1, 1, 1, 1});
+        row("one stop everywhere", u"0.2,0.4,0.6@0.5"_s, L, 0.9f, {0.2f, 0.4f, 0.6f, 1});
+        row("alpha blends too", u"1,0,0,0@0;1,0,0,1@1"_s, L, 0.5f, {1, 0, 0, 0.5f});
+        row("three stops, second span", u"0,0,0@0;1,0,0@0.5;1,1,0@1"_s, L, 0.75f, {1, 0.5f, 0, 1});
         const QString jump = u"0.95,0.95,0.95@0;0.83,0.83,0.83@0.5;0.95,0.95,0.95@0.5;1,1,1@1"_s;
-        sample("jump: the first stop at the shared position", jump, L, 0.5f,
-               {0.83f, 0.83f, 0.83f, 1});
-        sample("jump: just past the shared position", jump, L, 0.5f + 1e-6f,
-               {0.95f, 0.95f, 0.95f, 1});
+        row("jump: the first stop at the shared position", jump, L, 0.5f, {0.83f, 0.83f, 0.83f, 1});
+        row("jump: just past the shared position", jump, L, 0.5f + 1e-6f, {0.95f, 0.95f, 0.95f, 1});
         // Red (hue 0) to violet (hue 272.4): forward through green, backward through magenta.
         const QString rainbow = u"1,0,0@0;0.54,0,1@1"_s;
-        sample("chromatic midway is green", rainbow, C, 0.5f, {0, 1, 0.27f, 1});
-        sample("inverse chromatic midway is magenta", rainbow, I, 0.5f, {1, 0, 0.73f, 1});
+        row("chromatic midway is green", rainbow, C, 0.5f, {0, 1, 0.27f, 1});
+        row("inverse chromatic midway is magenta", rainbow, I, 0.5f, {1, 0, 0.73f, 1});
         // Blue (240) to red (0): forward wraps past 360, backward passes green.
-        sample("chromatic wraps forward", u"0,0,1@0;1,0,0@1"_s, C, 0.5f, {1, 0, 1, 1});
-        sample("inverse chromatic goes back", u"0,0,1@0;1,0,0@1"_s, I, 0.5f, {0, 1, 0, 1});
-        sample("grey stop takes the other hue", u"0,0,0@0;1,0,0@1"_s, C, 0.5f,
-               {0.5f, 0.25f, 0.25f, 1});
-        sample("two greys blend in value", bw, C, 0.5f, {0.5f, 0.5f, 0.5f, 1});
-        sample("chromatic alpha", u"1,0,0,1@0;0,1,0,0@1"_s, C, 0.5f, {1, 1, 0, 0.5f});
+        row("chromatic wraps forward", u"0,0,1@0;1,0,0@1"_s, C, 0.5f, {1, 0, 1, 1});
+        row("inverse chromatic goes back", u"0,0,1@0;1,0,0@1"_s, I, 0.5f, {0, 1, 0, 1});
+        row("grey stop takes the other hue", u"0,0,0@0;1,0,0@1"_s, C, 0.5f,
+            {0.5f, 0.25f, 0.25f, 1});
+        row("two greys blend in value", bw, C, 0.5f, {0.5f, 0.5f, 0.5f, 1});
+        row("chromatic alpha", u"1,0,0,1@0;0,1,0,0@1"_s, C, 0.5f, {1, 1, 0, 0.5f});
     }
 
     void colorAtPosition() {
-        QFETCH(QString, stops);
-        QFETCH(int, mode);
-        QFETCH(float, position);
-        QFETCH(Color, expected);
+        ROW(ColorAtPositionRow, stops, mode, position, expected);
         const Color actual = gradientFrom(stops, mode).colorAtPosition(position);
         QVERIFY2(near(actual, expected, 1e-3f), describe(actual));
     }

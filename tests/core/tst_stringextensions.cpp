@@ -21,8 +21,7 @@ private Q_SLOTS:
         const Rows<RemovingRow> row;
         const auto space = CharacterSet::WhitespaceAndNewline;
         const auto punctuation = CharacterSet::Punctuation;
-        row("spaces, tab, line feed", space, "a b\tc\n"_ba, "abc"_ba);
-        row("carriage return, form feed, vertical tab", space, "a\r\f\vb"_ba, "ab"_ba);
+        row("ASCII white space", space, "a b\tc\n\r\f\vd"_ba, "abcd"_ba);
         row("no-break, em, ideographic space, line separator", space,
             "a\u00a0b\u2003c\u3000d\u2028"_ba, "abcd"_ba);
         row("next line", space, "a\u0085b"_ba, "ab"_ba);

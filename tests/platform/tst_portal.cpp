@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop portal client against a stand-in portal on a private session bus.
+#include "datarows.h"
 #include "globalhotkey_portal.h"
 #include "portalcolorpicker.h"
 #include "portalscreenshot.h"
@@ -22,6 +23,12 @@ using namespace tintmere::platform;
 
 Q_DECLARE_METATYPE(SnapshotResult::Status)
 Q_DECLARE_METATYPE(ColorPickResult::Status)
+
+using testrows::Rows;
+using ScreenshotRow = std::tuple<QString, QSize, QString, SnapshotResult::Status, QString>;
+using AvailabilityRow = std::tuple<QString, QString>;
+using PickRow = std::tuple<QString, ColorPickResult::Status, QRgb, QString>; // 0: no colour
+using HotKeyRow = std::tuple<QString, QString, QString>;
 
 namespace {
 
@@ -83,17 +90,15 @@ private Q_SLOTS:
         // A bus of our own that activates nothing: a real portal installed on the machine
         // must not answer in the stand-in's place.
         const QString config = m_dir.filePath(u"bus.conf"_s);
-        QFile file(config);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(
+        QVERIFY(testrows::writeFile(
+            config,
             u"<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration "
             "1.0//EN\" \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">"
             "<busconfig><type>session</type><auth>EXTERNAL</auth>"
             "<listen>unix:dir=%1</listen><policy context=\"default\">"
             "<allow send_destination=\"*\" eavesdrop=\"true\"/>"
             "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>"_s.arg(m_dir.path())
-                .toUtf8());
-        file.close();
+                .toUtf8()));
         m_bus.start(qEnvironmentVariable("DBUS_DAEMON", u"dbus-daemon"_s),
                     {u"--nofork"_s, u"--print-address=1"_s, u"--config-file="_s + config});
         QVERIFY2(m_bus.waitForStarted(), qPrintable(m_bus.errorString()));
@@ -121,51 +126,31 @@ private Q_SLOTS:
     }
 
     void screenshot_data() {
-        QTest::addColumn<QString>("scenario");
-        QTest::addColumn<QSize>("fileSize"); // of the file the portal returns; none if empty
-        QTest::addColumn<QString>("uri");    // returned where there is no file
-        QTest::addColumn<SnapshotResult::Status>("status");
-        QTest::addColumn<QString>("message");
+        const Rows<ScreenshotRow> row; // the size of the file the portal returns, or a uri
         using S = SnapshotResult::Status;
         const QSize right(300, 160);
-
-        QTest::newRow("taken, and the portal's file deleted")
-            << u"fresh"_s << right << QString() << S::Taken << QString();
-        QTest::newRow("taken with a dialog where the desktop insists")
-            << u"insist-on-dialog"_s << right << QString() << S::Taken << QString();
-        QTest::newRow("an older file is not ours to delete")
-            << u"as-is"_s << right << QString() << S::Taken << QString();
-        QTest::newRow("cancelled")
-            << u"cancel"_s << right << QString() << S::Cancelled << u"cancelled"_s;
-        QTest::newRow("failed, with and without a dialog")
-            << u"fail"_s << right << QString() << S::Refused << u"could not take"_s;
-        QTest::newRow("never answers")
-            << u"silent"_s << right << QString() << S::Error << u"did not answer in time"_s;
-        QTest::newRow("at the desktop's fractional scale, below the ratio given to Qt")
-            << u"fresh"_s << QSize(225, 120) << QString() << S::Taken << QString();
-        QTest::newRow("wrong size") << u"fresh"_s << QSize(150, 80) << QString() << S::Error
-                                    << u"150×80 pixels, but the screens are 300×160"_s;
-        QTest::newRow("wrong shape")
-            << u"fresh"_s << QSize(300, 150) << QString() << S::Error << u"300×150 pixels"_s;
-        QTest::newRow("damaged file")
-            << u"fresh"_s << QSize(0, 1) << QString() << S::Error << u"cannot be read"_s;
-        QTest::newRow("not a local file")
-            << u"as-is"_s << QSize() << u"https://example.org/shot.png"_s << S::Error
-            << u"not a local file"_s;
-        QTest::newRow("missing file") << u"as-is"_s << QSize() << u"file:///no/such/shot.png"_s
-                                      << S::Error << u"cannot be read"_s;
-        QTest::newRow("no such method")
-            << u"no-interface"_s << right << QString() << S::Missing << u"no desktop portal"_s;
-        QTest::newRow("no portal at all")
-            << u"absent"_s << right << QString() << S::Missing << u"no desktop portal"_s;
+        const QString none;
+        row("taken, and the portal's file deleted", u"fresh"_s, right, none, S::Taken, none);
+        row("taken with a dialog where the desktop insists", u"insist-on-dialog"_s, right, none,
+            S::Taken, none);
+        row("an older file is not ours to delete", u"as-is"_s, right, none, S::Taken, none);
+        row("cancelled", u"cancel"_s, right, none, S::Cancelled, u"cancelled"_s);
+        row("failed, with and without a dialog", u"fail"_s, right, none, S::Refused,
+            u"could not take"_s);
+        row("never answers", u"silent"_s, right, none, S::Error, u"did not answer in time"_s);
+        row("at the desktop's fractional scale, below the ratio given to Qt", u"fresh"_s,
+            QSize(225, 120), none, S::Taken, none);
+        row("wrong size", u"fresh"_s, QSize(150, 80), none, S::Error,
+            u"150×80 pixels, but the screens are 300×160"_s);
+        row("wrong shape", u"fresh"_s, QSize(300, 150), none, S::Error, u"300×150 pixels"_s);
+        row("damaged file", u"fresh"_s, QSize(0, 1), none, S::Error, u"cannot be read"_s);
+        row("not a local file", u"as-is"_s, QSize(), u"https://example.org/shot.png"_s, S::Error,
+            u"not a local file"_s);
+        row("no such method", u"no-interface"_s, right, none, S::Missing, u"no desktop portal"_s);
+        row("no portal at all", u"absent"_s, right, none, S::Missing, u"no desktop portal"_s);
     }
     void screenshot() {
-        QFETCH(QString, scenario);
-        QFETCH(QSize, fileSize);
-        QFETCH(QString, uri);
-        QFETCH(SnapshotResult::Status, status);
-        QFETCH(QString, message);
-
+        ROW(ScreenshotRow, scenario, fileSize, uri, status, message);
         // The user's own file, an hour old: never touched, whatever the portal answers.
         const QString source = filesDir() + u"/shot.png"_s;
         QFile::remove(source);
@@ -178,9 +163,8 @@ private Q_SLOTS:
             QVERIFY(file.open(QIODevice::ReadWrite));
             QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
                                      QFileDevice::FileModificationTime));
-            uri = QUrl::fromLocalFile(source).toString();
         }
-        setScenario(scenario, uri);
+        setScenario(scenario, QFile::exists(source) ? QUrl::fromLocalFile(source).toString() : uri);
         const QStringList before = files();
 
         PortalScreenshot shot(m_connection);
@@ -210,15 +194,13 @@ private Q_SLOTS:
 
     // Asked once at the start, so that the magnifier can say what it can do here.
     void screenshotAvailability_data() {
-        QTest::addColumn<QString>("scenario");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("offered") << u"fresh"_s << QString();
-        QTest::newRow("no Screenshot") << u"no-interface"_s << u"no desktop portal"_s;
-        QTest::newRow("no portal at all") << u"absent"_s << u"no desktop portal"_s;
+        const Rows<AvailabilityRow> row;
+        row("offered", u"fresh"_s, QString());
+        row("no Screenshot", u"no-interface"_s, u"no desktop portal"_s);
+        row("no portal at all", u"absent"_s, u"no desktop portal"_s);
     }
     void screenshotAvailability() {
-        QFETCH(QString, scenario);
-        QFETCH(QString, reason);
+        ROW(AvailabilityRow, scenario, reason);
         setScenario(scenario);
         PortalScreenshot shot(m_connection);
         QSignalSpy changed(&shot, &ScreenSnapshot::availabilityChanged);
@@ -231,53 +213,38 @@ private Q_SLOTS:
     }
 
     void pickColor_data() {
-        QTest::addColumn<QString>("scenario");
-        QTest::addColumn<ColorPickResult::Status>("status");
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<QString>("message");
+        const Rows<PickRow> row;
         using S = ColorPickResult::Status;
-        QTest::newRow("picked") << u"fresh"_s << S::Picked << QColor(0x2a9d8f) << QString();
-        QTest::newRow("cancelled") << u"cancel"_s << S::Cancelled << QColor() << u"cancelled"_s;
-        QTest::newRow("failed") << u"fail"_s << S::Refused << QColor() << u"could not pick"_s;
-        QTest::newRow("never answers")
-            << u"silent"_s << S::Error << QColor() << u"did not answer in time"_s;
-        QTest::newRow("impossible color")
-            << u"bad-color"_s << S::Error << QColor() << u"not valid"_s;
-        QTest::newRow("no portal") << u"absent"_s << S::Missing << QColor() << u"no desktop"_s;
+        row("picked", u"fresh"_s, S::Picked, qRgb(0x2a, 0x9d, 0x8f), QString());
+        row("cancelled", u"cancel"_s, S::Cancelled, 0u, u"cancelled"_s);
+        row("failed", u"fail"_s, S::Refused, 0u, u"could not pick"_s);
+        row("never answers", u"silent"_s, S::Error, 0u, u"did not answer in time"_s);
+        row("impossible color", u"bad-color"_s, S::Error, 0u, u"not valid"_s);
+        row("no portal", u"absent"_s, S::Missing, 0u, u"no desktop"_s);
     }
     void pickColor() {
-        QFETCH(QString, scenario);
-        QFETCH(ColorPickResult::Status, status);
-        QFETCH(QColor, color);
-        QFETCH(QString, message);
+        ROW(PickRow, scenario, status, color, message);
         setScenario(scenario);
         PortalColorPicker picker(m_connection);
         picker.setTimeout(answerTime);
         std::optional<ColorPickResult> result;
         awaitAnswer(picker, &PortalColorPicker::pick, &result);
         QCOMPARE(result->status, status);
-        QCOMPARE(result->color.isValid() ? result->color.rgb() : 0u,
-                 color.isValid() ? color.rgb() : 0u);
+        QCOMPARE(result->color.isValid() ? result->color.rgb() : 0u, color);
         QVERIFY2(result->message.contains(message), qPrintable(result->message));
     }
 
     void hotKeyStatus_data() {
-        QTest::addColumn<QString>("scenario");
-        QTest::addColumn<QString>("binding");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("bound with the preferred keys")
-            << u"fresh"_s << u"CTRL+ALT+LOGO+l"_s << QString();
-        QTest::newRow("declined") << u"cancel"_s << QString() << u"declined"_s;
-        QTest::newRow("never answers") << u"silent"_s << QString() << u"no answer"_s;
-        QTest::newRow("no GlobalShortcuts")
-            << u"no-interface"_s << QString() << u"does not offer global shortcuts"_s;
-        QTest::newRow("no portal at all")
-            << u"absent"_s << QString() << u"does not offer global shortcuts"_s;
+        const Rows<HotKeyRow> row;
+        const QString unoffered = u"does not offer global shortcuts"_s;
+        row("bound with the preferred keys", u"fresh"_s, u"CTRL+ALT+LOGO+l"_s, QString());
+        row("declined", u"cancel"_s, QString(), u"declined"_s);
+        row("never answers", u"silent"_s, QString(), u"no answer"_s);
+        row("no GlobalShortcuts", u"no-interface"_s, QString(), unoffered);
+        row("no portal at all", u"absent"_s, QString(), unoffered);
     }
     void hotKeyStatus() {
-        QFETCH(QString, scenario);
-        QFETCH(QString, binding);
-        QFETCH(QString, reason);
+        ROW(HotKeyRow, scenario, binding, reason);
         setScenario(scenario);
         PortalGlobalHotKey key(m_connection, answerTime);
         QSignalSpy changed(&key, &GlobalHotKey::statusChanged);

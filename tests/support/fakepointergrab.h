@@ -15,12 +15,10 @@ public:
 
     // Another program holds the pointer: grabs fail with this reason.
     void setHeldElsewhere(const QString& reason) { m_heldElsewhere = reason; }
-    int grabCount() const { return m_grabs; }
 
     bool isAvailable() const override { return true; }
     QString failureReason() const override { return m_heldElsewhere; }
     bool grab(QWindow* window) override {
-        ++m_grabs;
         m_grabbed = window && m_heldElsewhere.isEmpty();
         return m_grabbed;
     }
@@ -35,7 +33,6 @@ private:
     FakeScreenCapture* m_screen;
     QString m_heldElsewhere;
     bool m_grabbed = false;
-    int m_grabs = 0;
 };
 
 } // namespace tintmere::platform
