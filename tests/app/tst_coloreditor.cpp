@@ -303,7 +303,6 @@ private Q_SLOTS:
     // name of no model gives RGB. Switching changes no colour and leaves no undo step.
     void modelChoiceIsKept_data() {
         const Rows<ChoiceRow> row; // stored name, model clicked (-1: none), model after restart
-        row("first start", QString(), -1, ColorModel::RGB);
         row("kept HSL", u"HSL"_s, -1, ColorModel::HSL);
         row("unknown name", u"CMYK"_s, -1, ColorModel::RGB);
         row("switched to OKLCH", u"HSV"_s, int(ColorModel::OKLCH), ColorModel::OKLCH);
@@ -319,8 +318,7 @@ private Q_SLOTS:
             Defaults::setStandardForTesting(std::move(defaults));
         };
         start();
-        if (!stored.isNull())
-            Defaults::standard().setString(keys::SliderModel, stored);
+        Defaults::standard().setString(keys::SliderModel, stored);
         makeEditor();
         m_palette.applyColor(2, hex("336699"));
         m_stack.clear();
