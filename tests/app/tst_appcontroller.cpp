@@ -65,12 +65,6 @@ class TestAppController : public QObject {
         m_controller.reset();
         m_controller = std::make_unique<AppController>(m_dir.filePath(u"Favorites.plist"_s));
     }
-    QVDrawer* openDrawer() const {
-        for (QVDrawer* d : {o().rgbDrawer, o().hexDrawer, o().blendDrawer, o().magnifyDrawer})
-            if (d->state() != QVDrawer::Closed)
-                return d;
-        return nullptr;
-    }
     // Shows the main window as the active one, as the user sees it.
     void showMainWindow() {
         QWidget* window = m_controller->mainWindow();

@@ -310,6 +310,19 @@ class TestPickModeInApp : public QObject {
     }
     QUndoStack* undoStack() const { return m_controller->outlets().undoStack; }
     QWidget* loupe() const { return m_controller->pickMode()->loupe(); }
+    platform::FakeGlobalHotKey* installHotKey() {
+        auto* hotKey = new platform::FakeGlobalHotKey;
+        m_controller->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));
+        return hotKey;
+    }
+    // The screen is not read live: the desktop freezes it.
+    platform::FakeScreenSnapshot* freezeInstead(const QString& reason) {
+        auto* desktop = new platform::FakeScreenSnapshot;
+        m_controller->pickMode()->setDesktop(std::unique_ptr<platform::ScreenSnapshot>(desktop),
+                                             nullptr);
+        m_screen->setUnavailableReason(reason);
+        return desktop;
+    }
 
 private Q_SLOTS:
     void init() {
@@ -362,12 +375,8 @@ private Q_SLOTS:
 
     // Where the screen cannot be read live, the hot key picks even with the magnifier open.
     void hotKeyPicksOverTheMagnifier() {
-        auto* hotKey = new platform::FakeGlobalHotKey;
-        m_controller->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));
-        auto* desktop = new platform::FakeScreenSnapshot;
-        m_controller->pickMode()->setDesktop(std::unique_ptr<platform::ScreenSnapshot>(desktop),
-                                             nullptr);
-        m_screen->setUnavailableReason(u"Not here."_s);
+        platform::FakeGlobalHotKey* hotKey = installHotKey();
+        platform::FakeScreenSnapshot* desktop = freezeInstead(u"Not here."_s);
         m_controller->outlets().magnifyDrawer->open();
         hotKey->press();
         QTRY_COMPARE(desktop->requestCount(), 1);
@@ -388,8 +397,7 @@ private Q_SLOTS:
     }
     void lockInPickMode() {
         ROW(LockRow, frozen, drawer, key, after);
-        auto* hotKey = new platform::FakeGlobalHotKey;
-        m_controller->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));
+        platform::FakeGlobalHotKey* hotKey = installHotKey();
         const MainWindowOutlets& o = m_controller->outlets();
         o.magnifyDrawer->setAnimationDuration(0);
         if (drawer != u"in")
@@ -397,11 +405,7 @@ private Q_SLOTS:
         if (drawer == u"locked")
             m_controller->toggleMagnify(); // elsewhere, before picking
         PickMode* pickMode = m_controller->pickMode();
-        auto* desktop = frozen ? new platform::FakeScreenSnapshot : nullptr;
-        if (frozen) {
-            pickMode->setDesktop(std::unique_ptr<platform::ScreenSnapshot>(desktop), nullptr);
-            m_screen->setUnavailableReason(u"Not here."_s);
-        }
+        platform::FakeScreenSnapshot* desktop = frozen ? freezeInstead(u"Not here."_s) : nullptr;
         m_controller->newColorSelected(1);
         o.pickColor->trigger();
         QWindow* overlay = nullptr;
@@ -461,12 +465,8 @@ private Q_SLOTS:
         hotKey->setUnavailableReason(binding == u"-" ? u"None."_s : QString());
         hotKey->setBinding(binding);
         m_controller->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));
-        if (!captureReason.isEmpty()) {
-            auto* desktop = new platform::FakeScreenSnapshot;
-            m_controller->pickMode()->setDesktop(std::unique_ptr<platform::ScreenSnapshot>(desktop),
-                                                 nullptr);
-            desktop->setUnavailableReason(freezeReason); // found out late
-        }
+        if (!captureReason.isEmpty())
+            freezeInstead(captureReason)->setUnavailableReason(freezeReason); // found out late
         QCOMPARE(m_controller->magnifyView()->unavailableReason(), reason);
         const QString shown = m_controller->outlets().lockStatus->toolTip();
         QVERIFY2(shown.contains(tip), qPrintable(shown));
