@@ -3,6 +3,7 @@
 #include "coloreditor.h"
 #include "colormodels.h"
 #include "componentspinbox.h"
+#include "datarows.h"
 #include "defaults.h"
 #include "notificationcenter.h"
 #include "qvcolorscaleslider.h"
@@ -30,6 +31,12 @@
 
 using namespace Qt::Literals::StringLiterals;
 using namespace tintmere;
+using testrows::Rows;
+using HexRow = std::tuple<int, QList<int>, QString, QString, int>;
+using DragRow = std::tuple<ColorModel, int, int, int>;
+using EditRow = std::tuple<ColorModel, QString, int, double, QString, bool>;
+using HueRow = std::tuple<ColorModel, int, int>;
+using ChoiceRow = std::tuple<QString, int, ColorModel>;
 
 const auto hex = [](const char* text) { return *Color::colorFromHex(text); };
 
@@ -123,32 +130,24 @@ private Q_SLOTS:
     }
 
     void hexEntryAppliesToCheckedWells_data() {
-        QTest::addColumn<int>("sel");
-        QTest::addColumn<QList<int>>("boxes");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("wells");
-        QTest::addColumn<int>("after");
-        QTest::newRow("boxes 0 2") << 1 << QList<int>{0, 2} << u"#ff9933"_s << u"1010"_s << 2;
-        QTest::newRow("drawer's box") << 3 << QList<int>{} << u"f93"_s << u"0001"_s << 3;
-        QTest::newRow("all") << 0 << QList<int>{0, 1, 2, 3} << u" FF 99 33 "_s << u"1111"_s << 3;
-        QTest::newRow("no colour") << 0 << QList<int>{} << u"#ggg"_s << u"0000"_s << 0;
+        const Rows<HexRow> row; // selected, boxes ticked, text, wells changed, selected after
+        row("boxes 0 2", 1, {0, 2}, u"#ff9933"_s, u"1010"_s, 2);
+        row("drawer's box", 3, {}, u"f93"_s, u"0001"_s, 3);
+        row("all", 0, {0, 1, 2, 3}, u" FF 99 33 "_s, u"1111"_s, 3);
+        row("no colour", 0, {}, u"#ggg"_s, u"0000"_s, 0);
     }
     void hexEntryAppliesToCheckedWells() {
-        QFETCH(QList<int>, boxes);
-        QFETCH(QString, wells);
-        QFETCH(int, sel);
+        ROW(HexRow, sel, boxes, text, wells, after);
         m_editor->selectWell(sel);
         for (QCheckBox* box : w.applyToColors)
             box->setChecked(true); // opening the drawer keeps only the selected well's box
         m_editor->prepareHexEntry();
         for (std::size_t i = 0; i < 4 && !boxes.isEmpty(); ++i)
             w.applyToColors[i]->setChecked(boxes.contains(int(i)));
-        QFETCH(QString, text);
         w.hexField->setText(text);
         m_editor->hexTextChanged();
         for (int i = 0; i < 4; ++i)
             QCOMPARE(well(i)->color(), wells[i] == u'1' ? hex("ff9933") : hex("ffffff"));
-        QFETCH(int, after);
         QCOMPARE(w.paletteView->selectedColorWellIndex(), after);
         QVERIFY(w.colorItems[std::size_t(after)]->isChecked());
         const bool changed = wells.contains(u'1');
@@ -184,21 +183,15 @@ private Q_SLOTS:
     // Real mouse events, with the event loop running between the moves as it does for a
     // user: every drag is one undo step back to the colour from before it.
     void sliderDragIsOneUndoStep_data() {
-        QTest::addColumn<ColorModel>("model");
-        QTest::addColumn<int>("slider"); // one at its maximum for white
-        QTest::addColumn<int>("drags");
-        QTest::addColumn<int>("moves");
-        QTest::newRow("one drag") << ColorModel::RGB << 0 << 1 << 14;
-        QTest::newRow("two drags") << ColorModel::RGB << 0 << 2 << 6;
-        QTest::newRow("press and release") << ColorModel::RGB << 0 << 1 << 0;
-        QTest::newRow("HSV value") << ColorModel::HSV << 2 << 1 << 14;
-        QTest::newRow("OKLCH lightness, two drags") << ColorModel::OKLCH << 0 << 2 << 6;
+        const Rows<DragRow> row; // model, slider (one at its maximum for white), drags, moves
+        row("one drag", ColorModel::RGB, 0, 1, 14);
+        row("two drags", ColorModel::RGB, 0, 2, 6);
+        row("press and release", ColorModel::RGB, 0, 1, 0);
+        row("HSV value", ColorModel::HSV, 2, 1, 14);
+        row("OKLCH lightness, two drags", ColorModel::OKLCH, 0, 2, 6);
     }
     void sliderDragIsOneUndoStep() {
-        QFETCH(ColorModel, model);
-        QFETCH(int, slider);
-        QFETCH(int, drags);
-        QFETCH(int, moves);
+        ROW(DragRow, model, slider, drags, moves);
         switchModel(model);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -231,36 +224,20 @@ private Q_SLOTS:
     // Each model edits the selected well through each of its controls, and undo brings the
     // colour from before back.
     void modelEditsSelectedWell_data() {
-        QTest::addColumn<ColorModel>("model");
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("component");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<bool>("outside");
         // #336699 is hsv(210 66.7% 60%), hsl(210 50% 40%), oklch(0.4993 0.0987 250.4).
-        const auto hsv = ColorModel::HSV;
-        const auto hsl = ColorModel::HSL;
-        const auto lch = ColorModel::OKLCH;
-        QTest::newRow("HSV hue slider") << hsv << u"slider"_s << 0 << 30.0 << u"996633"_s << false;
-        QTest::newRow("HSV saturation stepper")
-            << hsv << u"step"_s << 1 << 1.0 << u"316599"_s << false;
-        QTest::newRow("HSL lightness entered")
-            << hsl << u"entered"_s << 2 << 60.0 << u"6699cc"_s << false;
-        QTest::newRow("HSL hue typed") << hsl << u"typed"_s << 0 << 30.0 << u"996633"_s << false;
-        QTest::newRow("OKLCH lightness typed")
-            << lch << u"typed"_s << 0 << 0.7 << u"6ea3da"_s << false;
-        QTest::newRow("OKLCH chroma slider")
-            << lch << u"slider"_s << 1 << 0.05 << u"4d657f"_s << false;
-        QTest::newRow("OKLCH hue entered")
-            << lch << u"entered"_s << 2 << 30.0 << u"934b40"_s << false;
-        QTest::newRow("OKLCH chroma outside sRGB")
-            << lch << u"entered"_s << 1 << 0.3 << u"0062c4"_s << true;
+        const Rows<EditRow> row; // model, how, component, value, result, outside sRGB
+        const auto hsv = ColorModel::HSV, hsl = ColorModel::HSL, lch = ColorModel::OKLCH;
+        row("HSV hue slider", hsv, u"slider"_s, 0, 30.0, u"996633"_s, false);
+        row("HSV saturation stepper", hsv, u"step"_s, 1, 1.0, u"316599"_s, false);
+        row("HSL lightness entered", hsl, u"entered"_s, 2, 60.0, u"6699cc"_s, false);
+        row("HSL hue typed", hsl, u"typed"_s, 0, 30.0, u"996633"_s, false);
+        row("OKLCH lightness typed", lch, u"typed"_s, 0, 0.7, u"6ea3da"_s, false);
+        row("OKLCH chroma slider", lch, u"slider"_s, 1, 0.05, u"4d657f"_s, false);
+        row("OKLCH hue entered", lch, u"entered"_s, 2, 30.0, u"934b40"_s, false);
+        row("OKLCH chroma outside sRGB", lch, u"entered"_s, 1, 0.3, u"0062c4"_s, true);
     }
     void modelEditsSelectedWell() {
-        QFETCH(ColorModel, model);
-        QFETCH(QString, how);
-        QFETCH(int, component);
-        QFETCH(double, value);
+        ROW(EditRow, model, how, component, value, expected, outside);
         const std::size_t c = std::size_t(component);
         const Color start = hex("336699");
         m_palette.applyColor(1, start);
@@ -283,10 +260,8 @@ private Q_SLOTS:
                 QTest::keyClick(w.colorFields[c], Qt::Key_Return);
         }
         QTRY_VERIFY(!NotificationCenter::defaultCenter().hasQueued());
-        QFETCH(QString, expected);
         QCOMPARE(storedColorText(well(1)->color()), expected);
         QCOMPARE(w.paletteView->selectedColorWellIndex(), 1);
-        QFETCH(bool, outside);
         QCOMPARE(w.gamutMark->isVisibleTo(m_window.get()), outside);
         if (how != u"step") // the field keeps what was asked for, also outside sRGB
             QCOMPARE(w.colorFields[c]->value(), value);
@@ -298,17 +273,13 @@ private Q_SLOTS:
 
     // Saturation or chroma dragged to grey and back keeps the hue the colour had.
     void hueSurvivesGrey_data() {
-        QTest::addColumn<ColorModel>("model");
-        QTest::addColumn<int>("hue");
-        QTest::addColumn<int>("colorfulness");
-        QTest::newRow("HSV") << ColorModel::HSV << 0 << 1;
-        QTest::newRow("HSL") << ColorModel::HSL << 0 << 1;
-        QTest::newRow("OKLCH") << ColorModel::OKLCH << 2 << 1;
+        const Rows<HueRow> row; // model, hue row, saturation or chroma row
+        row("HSV", ColorModel::HSV, 0, 1);
+        row("HSL", ColorModel::HSL, 0, 1);
+        row("OKLCH", ColorModel::OKLCH, 2, 1);
     }
     void hueSurvivesGrey() {
-        QFETCH(ColorModel, model);
-        QFETCH(int, hue);
-        QFETCH(int, colorfulness);
+        ROW(HueRow, model, hue, colorfulness);
         m_palette.applyColor(0, hex("cc6633"));
         switchModel(model);
         QVColorScaleSlider* slider = w.sliders[std::size_t(colorfulness)];
@@ -322,8 +293,7 @@ private Q_SLOTS:
         const Color grey = well(0)->color();
         QVERIFY(grey.red == grey.green && grey.green == grey.blue);
         slider->setValue(colorful);
-        const Color back = well(0)->color();
-        const Color start = hex("cc6633");
+        const Color back = well(0)->color(), start = hex("cc6633");
         for (const auto& [now, then] :
              {std::pair{back.red, start.red}, {back.green, start.green}, {back.blue, start.blue}})
             QVERIFY(std::abs(byteValue(now) - byteValue(then)) <= 2);
@@ -332,20 +302,14 @@ private Q_SLOTS:
     // The choice is stored as soon as it is made and comes back at the next start; a stored
     // name of no model gives RGB. Switching changes no colour and leaves no undo step.
     void modelChoiceIsKept_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("clicked"); // -1: none
-        QTest::addColumn<ColorModel>("expected");
-        QTest::newRow("first start") << QString() << -1 << ColorModel::RGB;
-        QTest::newRow("kept HSL") << u"HSL"_s << -1 << ColorModel::HSL;
-        QTest::newRow("unknown name") << u"CMYK"_s << -1 << ColorModel::RGB;
-        QTest::newRow("switched to OKLCH")
-            << u"HSV"_s << int(ColorModel::OKLCH) << ColorModel::OKLCH;
-        QTest::newRow("back to RGB") << u"HSV"_s << int(ColorModel::RGB) << ColorModel::RGB;
+        const Rows<ChoiceRow> row; // stored name, model clicked (-1: none), model after restart
+        row("kept HSL", u"HSL"_s, -1, ColorModel::HSL);
+        row("unknown name", u"CMYK"_s, -1, ColorModel::RGB);
+        row("switched to OKLCH", u"HSV"_s, int(ColorModel::OKLCH), ColorModel::OKLCH);
+        row("back to RGB", u"HSV"_s, int(ColorModel::RGB), ColorModel::RGB);
     }
     void modelChoiceIsKept() {
-        QFETCH(QString, stored);
-        QFETCH(int, clicked);
-        QFETCH(ColorModel, expected);
+        ROW(ChoiceRow, stored, clicked, expected);
         QTemporaryDir dir;
         const QString file = dir.filePath(u"Tintmere.conf"_s);
         const auto start = [&file] {
@@ -354,8 +318,7 @@ private Q_SLOTS:
             Defaults::setStandardForTesting(std::move(defaults));
         };
         start();
-        if (!stored.isNull())
-            Defaults::standard().setString(keys::SliderModel, stored);
+        Defaults::standard().setString(keys::SliderModel, stored);
         makeEditor();
         m_palette.applyColor(2, hex("336699"));
         m_stack.clear();

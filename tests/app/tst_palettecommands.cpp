@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appcontroller.h"
 #include "apptesting.h"
+#include "datarows.h"
 #include "defaults.h"
 #include "mainwindow.h"
 #include "palettecommands.h"
@@ -26,6 +27,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 using namespace tintmere;
+using testrows::Rows;
+using EnablingRow = std::tuple<bool, bool, QString>;
+using RandomRow = std::tuple<QList<uint>, QString>;
+using CommandRow = std::tuple<QString, QString, QString, int, bool>;
 
 namespace {
 
@@ -82,14 +87,6 @@ class TestPaletteCommands : public QObject {
         return findItem(well->contextMenu(), steps);
     }
 
-private Q_SLOTS:
-    void init() {
-        Defaults::setStandardForTesting(Defaults::inMemory());
-        m_controller = std::make_unique<AppController>(m_dir.filePath(u"Favorites.plist"_s));
-        setPalette(u"ff0000 00ff00 0000ff 345678"_s, 2);
-    }
-    void cleanup() { m_controller.reset(); }
-
     void retitleAllMenus() {
         for (QAction* top : m_controller->mainWindow()->menuBar()->actions()) {
             if (top->menu())
@@ -99,28 +96,33 @@ private Q_SLOTS:
         for (int i = 0; i < 4; ++i)
             retitle(o().paletteView->radioColorWellAtIndex(i)->colorWell()->contextMenu());
     }
-    QList<QAction*> allMenuItems() const {
-        QList<QAction*> items;
+    QList<bool> enabling() const {
+        QList<bool> enabled;
         for (const QMenu* menu : m_controller->mainWindow()->allMenus())
-            items << menu->actions();
-        return items;
+            for (const QAction* item : menu->actions())
+                enabled << m_controller->validateMenuItem(item);
+        return enabled;
     }
+
+private Q_SLOTS:
+    void init() {
+        Defaults::setStandardForTesting(Defaults::inMemory());
+        m_controller = std::make_unique<AppController>(m_dir.filePath(u"Favorites.plist"_s));
+        setPalette(u"ff0000 00ff00 0000ff 345678"_s, 2);
+    }
+    void cleanup() { m_controller.reset(); }
 
     // The enabling rules go by what an item does, not by the title it shows.
     void enablingSurvivesRetitling_data() {
-        QTest::addColumn<bool>("windowShown");
-        QTest::addColumn<bool>("magnifierOpen");
-        // New Window, Color 1, Copy/Hex value, Switch with/Color 1, Import..., Lock magnify
-        // image, Use selected item ("+" enabled, "-" disabled).
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("window hidden") << false << false << u"+------"_s;
-        QTest::newRow("window shown") << true << false << u"-++++--"_s;
-        QTest::newRow("magnifier open") << true << true << u"-+++++-"_s;
+        // Window shown, magnifier open; New Window, Color 1, Copy/Hex value, Switch with/Color
+        // 1, Import..., Lock magnify image, Use selected item ("+" enabled, "-" disabled).
+        const Rows<EnablingRow> row;
+        row("window hidden", false, false, u"+------"_s);
+        row("window shown", true, false, u"-++++--"_s);
+        row("magnifier open", true, true, u"-+++++-"_s);
     }
     void enablingSurvivesRetitling() {
-        QFETCH(bool, windowShown);
-        QFETCH(bool, magnifierOpen);
-        QFETCH(QString, expected);
+        ROW(EnablingRow, windowShown, magnifierOpen, expected);
         MainWindow* window = m_controller->mainWindow();
         if (windowShown) {
             window->show();
@@ -128,16 +130,9 @@ private Q_SLOTS:
         }
         if (magnifierOpen)
             m_controller->toolItemSelected(3);
-        const QList<QAction*> items = allMenuItems();
-        QList<bool> before;
-        for (const QAction* item : items)
-            before << m_controller->validateMenuItem(item);
-
+        const QList<bool> before = enabling();
         retitleAllMenus();
-        QList<bool> after;
-        for (const QAction* item : items)
-            after << m_controller->validateMenuItem(item);
-        QCOMPARE(after, before);
+        QCOMPARE(enabling(), before);
 
         const std::array<QAction*, 7> named{
             o().newWindow,  o().colorItems[0], o().copyItems[0],     o().colorCommands.at(4),
@@ -150,14 +145,12 @@ private Q_SLOTS:
     }
 
     void randomComponentsAreNeverZero_data() {
-        QTest::addColumn<QList<uint>>("draws"); // blue, green, red
-        QTest::addColumn<QString>("color");
-        QTest::newRow("darkest") << QList<uint>{0, 255, 510} << u"010101"_s;
-        QTest::newRow("brightest") << QList<uint>{254, 509, 4294967295u} << u"01ffff"_s;
+        const Rows<RandomRow> row; // draws for blue, green, red; the colour
+        row("darkest", {0, 255, 510}, u"010101"_s);
+        row("brightest", {254, 509, 4294967295u}, u"01ffff"_s);
     }
     void randomComponentsAreNeverZero() {
-        QFETCH(QList<uint>, draws);
-        QFETCH(QString, color);
+        ROW(RandomRow, draws, color);
         qsizetype next = 0;
         QCOMPARE(storedColorText(randomColor([&] { return draws[next++]; })), color);
 
@@ -170,11 +163,7 @@ private Q_SLOTS:
     }
 
     void commandsAndTheirUndo_data() {
-        QTest::addColumn<QString>("place"); // "bar" or "well N"
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("after"); // "=": unchanged
-        QTest::addColumn<int>("undoSteps");
-        QTest::addColumn<bool>("retitled");
+        QTest::addColumn<CommandRow>("c"); // "bar" or "well N", path, after ("=": unchanged)
         struct Row {
             const char *name, *place, *path, *after;
             int undoSteps;
@@ -199,25 +188,20 @@ private Q_SLOTS:
         for (const bool retitled : {false, true}) {
             for (const Row& row : rows)
                 QTest::addRow("%s%s", row.name, retitled ? ", retitled" : "")
-                    << QString::fromLatin1(row.place) << QString::fromLatin1(row.path)
-                    << QString::fromLatin1(row.after) << row.undoSteps << retitled;
+                    << CommandRow(QString::fromLatin1(row.place), QString::fromLatin1(row.path),
+                                  QString::fromLatin1(row.after), row.undoSteps, retitled);
         }
     }
     void commandsAndTheirUndo() {
-        QFETCH(QString, place);
-        QFETCH(QString, path);
-        QFETCH(QString, after);
-        QFETCH(int, undoSteps);
-        QFETCH(bool, retitled);
+        ROW(CommandRow, place, path, expected, undoSteps, retitled);
         const QString before = hexes();
+        const QString after = expected == u"=" ? before : expected;
         QAction* command = item(place, path);
         QVERIFY(command);
         // The command goes by what the item does, whatever its menus are called.
         if (retitled)
             retitleAllMenus();
         command->trigger();
-        if (after == u"=")
-            after = before;
         QCOMPARE(hexes(), after);
         QCOMPARE(o().undoStack->count(), undoSteps);
         if (undoSteps) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appcontroller.h"
 #include "colormetatype.h"
+#include "datarows.h"
 #include "defaults.h"
 #include "fakedesktopcolorpicker.h"
 #include "fakeglobalhotkey.h"
@@ -35,6 +36,7 @@ using namespace Qt::Literals::StringLiterals;
 using namespace tintmere;
 using platform::FakePointerGrab;
 using platform::FakeScreenCapture;
+using testrows::Rows;
 using Outcome = PickResult::Outcome;
 using Snapshot = platform::SnapshotResult::Status;
 using DesktopPick = platform::ColorPickResult::Status;
@@ -42,10 +44,12 @@ using DesktopPick = platform::ColorPickResult::Status;
 // How pick mode stands after Ctrl+L or the hot key.
 enum class After { Locked, Picked, GoesOn };
 
-Q_DECLARE_METATYPE(Outcome)
-Q_DECLARE_METATYPE(After)
-Q_DECLARE_METATYPE(Snapshot)
-Q_DECLARE_METATYPE(DesktopPick)
+using WayOutRow = std::tuple<QStringList, Outcome, QPoint>;
+using StartRow = std::tuple<QString, QString, bool, QString>;
+using DesktopRow =
+    std::tuple<Snapshot, int, QStringList, std::optional<DesktopPick>, Outcome, QPoint>;
+using LockRow = std::tuple<bool, QString, QString, After>;
+using DrawerRow = std::tuple<QString, QString, QString, QString, QString>;
 
 namespace {
 
@@ -54,22 +58,21 @@ QRgb screenPixel(QPoint p) {
     return qRgb(p.x() * 6, p.y() * 8, 200 - p.x() - p.y());
 }
 
-QImage screenImage() {
-    QImage image(40, 30, QImage::Format_ARGB32);
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x)
+// Larger images are black beyond the first 40 x 40 pixels.
+QImage screenImage(QSize size = {40, 30}) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    for (int y = 0; y < qMin(size.height(), 40); ++y)
+        for (int x = 0; x < qMin(size.width(), 40); ++x)
             image.setPixel(x, y, screenPixel({x, y}));
     return image;
 }
 
 // The screens frozen by the desktop, showing the same pixels.
-platform::FrozenScreens frozenScreens() {
+platform::FrozenScreens frozenScreens(int scale = 1) {
     const QList<platform::ScreenLayout> screens = platform::currentScreenLayout();
-    QImage image(platform::frozenImageSize(screens), QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, screenPixel({x, y}));
-    return platform::freezeScreens(image, screens);
+    return platform::freezeScreens(screenImage(platform::frozenImageSize(screens) * scale),
+                                   screens);
 }
 
 Color colorAt(QPoint p) {
@@ -77,60 +80,40 @@ Color colorAt(QPoint p) {
     return Color::fromBytes(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
 
-void sendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button) {
-    QMouseEvent event(type, QPointF(), QPointF(), button,
-                      type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
 // The user's steps, each a word: a key name ("Right", "Shift+Down", "Escape", "Return"),
 // "click" or "rightclick", "release" (of a press before pick mode), "wheel+" or "wheel-", or
-// "move:X,Y" (the pointer moves there).
-void perform(QWidget* loupe, FakeScreenCapture& screen, const QStringList& steps) {
+// "move:X,Y" (the pointer moves there). On the loupe (a QWidget) the pointer is the screen's,
+// on the frozen screens' overlay (a QWindow) the position of the events.
+template <typename Target>
+void perform(Target* target, const QStringList& steps, FakeScreenCapture* screen = nullptr) {
+    QPointF at;
+    const auto mouse = [&](QEvent::Type type, Qt::MouseButton button) {
+        QMouseEvent event(type, at, at, at, button,
+                          type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &event);
+    };
     for (const QString& step : steps) {
         if (step == u"click" || step == u"rightclick") {
             const Qt::MouseButton button = step == u"click" ? Qt::LeftButton : Qt::RightButton;
-            sendMouse(loupe, QEvent::MouseButtonPress, button);
-            sendMouse(loupe, QEvent::MouseButtonRelease, button);
+            mouse(QEvent::MouseButtonPress, button);
+            mouse(QEvent::MouseButtonRelease, button);
         } else if (step == u"release") {
-            sendMouse(loupe, QEvent::MouseButtonRelease, Qt::LeftButton);
+            mouse(QEvent::MouseButtonRelease, Qt::LeftButton);
         } else if (step.startsWith(u"wheel")) {
             QWheelEvent wheel(QPointF(), QPointF(), QPoint(),
                               QPoint(0, step.endsWith(u'+') ? 120 : -120), Qt::NoButton,
                               Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(loupe, &wheel);
+            QCoreApplication::sendEvent(target, &wheel);
         } else if (step.startsWith(u"move:")) {
             const QStringList xy = step.mid(5).split(u',');
-            screen.setPointerPosition({xy[0].toInt(), xy[1].toInt()});
-            sendMouse(loupe, QEvent::MouseMove, Qt::NoButton);
+            if (screen)
+                screen->setPointerPosition({xy[0].toInt(), xy[1].toInt()});
+            else
+                at = {xy[0].toDouble(), xy[1].toDouble()};
+            mouse(QEvent::MouseMove, Qt::NoButton);
         } else {
             const QKeySequence key(step);
-            QTest::keyClick(loupe, Qt::Key(key[0].key()), key[0].keyboardModifiers());
-        }
-    }
-}
-
-// The user's steps over the frozen screens' overlay: "at:X,Y" (the pointer moves to that
-// logical desktop position), "click", or a key name.
-void performOnOverlay(QWindow* overlay, const QStringList& steps) {
-    QPointF at;
-    for (const QString& step : steps) {
-        if (step.startsWith(u"at:")) {
-            const QStringList xy = step.mid(3).split(u',');
-            at = {xy[0].toDouble(), xy[1].toDouble()};
-            QMouseEvent move(QEvent::MouseMove, at, at, at, Qt::NoButton, Qt::NoButton,
-                             Qt::NoModifier);
-            QCoreApplication::sendEvent(overlay, &move);
-        } else if (step == u"click") {
-            for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-                QMouseEvent event(type, at, at, at, Qt::LeftButton,
-                                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                                  Qt::NoModifier);
-                QCoreApplication::sendEvent(overlay, &event);
-            }
-        } else {
-            const QKeySequence key(step);
-            QTest::keyClick(overlay, Qt::Key(key[0].key()), key[0].keyboardModifiers());
+            QTest::keyClick(target, Qt::Key(key[0].key()), key[0].keyboardModifiers());
         }
     }
 }
@@ -158,46 +141,35 @@ private Q_SLOTS:
     void cleanup() { m_pickMode.reset(); }
 
     void everyWayOutGivesThePointerBack_data() {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<Outcome>("outcome");
-        QTest::addColumn<QPoint>("picked");
+        const Rows<WayOutRow> row; // steps, outcome, the pixel picked
         const QPoint none(-1, -1);
-        QTest::newRow("click") << QStringList{u"click"_s} << Outcome::Picked << QPoint(10, 10);
-        QTest::newRow("moved, then click")
-            << QStringList{u"move:30,5"_s, u"click"_s} << Outcome::Picked << QPoint(30, 5);
-        QTest::newRow("return") << QStringList{u"Return"_s} << Outcome::Picked << QPoint(10, 10);
-        QTest::newRow("arrows nudge one pixel")
-            << QStringList{u"Right"_s, u"Up"_s, u"Return"_s} << Outcome::Picked << QPoint(11, 9);
-        QTest::newRow("shift arrows nudge ten")
-            << QStringList{u"Shift+Down"_s, u"Left"_s, u"Enter"_s} << Outcome::Picked
-            << QPoint(9, 20);
-        QTest::newRow("zoom, then click")
-            << QStringList{u"wheel+"_s, u"wheel-"_s, u"wheel-"_s, u"click"_s} << Outcome::Picked
-            << QPoint(10, 10);
-        QTest::newRow("escape") << QStringList{u"Right"_s, u"Escape"_s} << Outcome::Cancelled
-                                << none;
-        QTest::newRow("right click") << QStringList{u"rightclick"_s} << Outcome::Cancelled << none;
-        QTest::newRow("release of an earlier press")
-            << QStringList{u"release"_s, u"Escape"_s} << Outcome::Cancelled << none;
+        const auto steps = [](const char* text) { return QString::fromLatin1(text).split(u' '); };
+        row("click", steps("click"), Outcome::Picked, QPoint(10, 10));
+        row("moved, then click", steps("move:30,5 click"), Outcome::Picked, QPoint(30, 5));
+        row("arrows nudge one pixel", steps("Right Up Return"), Outcome::Picked, QPoint(11, 9));
+        row("shift arrows nudge ten", steps("Shift+Down Left Enter"), Outcome::Picked,
+            QPoint(9, 20));
+        row("zoom, then click", steps("wheel+ wheel- wheel- click"), Outcome::Picked,
+            QPoint(10, 10));
+        row("escape", steps("Right Escape"), Outcome::Cancelled, none);
+        row("right click", steps("rightclick"), Outcome::Cancelled, none);
+        row("release of an earlier press", steps("release Escape"), Outcome::Cancelled, none);
         // Beyond the screen's edge nothing can be read: no black pick.
-        QTest::newRow("off the screen")
-            << QStringList{u"move:45,10"_s, u"click"_s} << Outcome::Failed << none;
-        QTest::newRow("return off the screen")
-            << QStringList{u"move:39,29"_s, u"Right"_s, u"Return"_s} << Outcome::Failed << none;
+        row("off the screen", steps("move:45,10 click"), Outcome::Failed, none);
+        row("return off the screen", steps("move:39,29 Right Return"), Outcome::Failed, none);
     }
     void everyWayOutGivesThePointerBack() {
-        QFETCH(QStringList, steps);
-        QFETCH(QPoint, picked);
+        ROW(WayOutRow, steps, outcome, picked);
         QSignalSpy finished(m_pickMode.get(), &PickMode::finished);
         QVERIFY(m_pickMode->start());
         QVERIFY(m_grab->isGrabbed());
         QVERIFY(m_pickMode->loupe()->isVisible());
         QVERIFY(!m_pickMode->start()); // a second start is ignored
-        perform(m_pickMode->loupe(), *m_screen, steps);
+        perform(m_pickMode->loupe(), steps, m_screen);
 
         QCOMPARE(finished.count(), 1);
         const auto result = finished.first().first().value<PickResult>();
-        QTEST(result.outcome, "outcome");
+        QCOMPARE(result.outcome, outcome);
         if (result.outcome == Outcome::Picked)
             QCOMPARE(result.color, colorAt(picked));
         QCOMPARE(result.message.isEmpty(), result.outcome != Outcome::Failed);
@@ -219,31 +191,26 @@ private Q_SLOTS:
         QCOMPARE(loupe->text(), u"#3c50b4"_s);
         // A burst of motion is captured once per frame interval, and the last place counts.
         for (int x = 11; x <= 20; ++x)
-            perform(loupe, *m_screen, {u"move:%1,12"_s.arg(x)});
+            perform(loupe, {u"move:%1,12"_s.arg(x)}, m_screen);
         QVERIFY(m_screen->capturedRects().size() < 4);
         QTRY_COMPARE(loupe->middleColor(), colorAt({20, 12}));
-        perform(loupe, *m_screen, {u"wheel+"_s});
+        perform(loupe, {u"wheel+"_s}, m_screen);
         QVERIFY(loupe->loupeGeometry().pixelsPerSide() < side);
         QCOMPARE(m_screen->capturedRects().last().size(), loupe->pixels().size());
         m_pickMode->cancel();
     }
 
     void failuresToStartSayWhy_data() {
-        QTest::addColumn<QString>("captureReason");
-        QTest::addColumn<QString>("grabReason");
-        QTest::addColumn<bool>("modal");
-        QTest::addColumn<QString>("message");
+        const Rows<StartRow> row; // screen's reason, pointer's reason, modal dialog, message
         const QString unreadable = u"The screen cannot be read here."_s;
         const QString held = u"Another program holds it."_s;
-        QTest::newRow("screen unreadable") << unreadable << QString() << false << unreadable;
-        QTest::newRow("pointer held") << QString() << held << false << held;
-        QTest::newRow("modal dialog open")
-            << QString() << QString() << true << u"Close the open dialog first, then pick."_s;
+        row("screen unreadable", unreadable, QString(), false, unreadable);
+        row("pointer held", QString(), held, false, held);
+        row("modal dialog open", QString(), QString(), true,
+            u"Close the open dialog first, then pick."_s);
     }
     void failuresToStartSayWhy() {
-        QFETCH(QString, captureReason);
-        QFETCH(QString, grabReason);
-        QFETCH(bool, modal);
+        ROW(StartRow, captureReason, grabReason, modal, message);
         m_screen->setUnavailableReason(captureReason);
         m_grab->setHeldElsewhere(grabReason);
         QDialog dialog;
@@ -254,7 +221,7 @@ private Q_SLOTS:
         QCOMPARE(finished.count(), 1);
         const auto result = finished.first().first().value<PickResult>();
         QCOMPARE(result.outcome, Outcome::Failed);
-        QTEST(result.message, "message");
+        QCOMPARE(result.message, message);
         QVERIFY(!m_pickMode->isActive());
         QVERIFY(!m_pickMode->loupe()->isVisible());
         QCOMPARE(QWidget::mouseGrabber(), nullptr);
@@ -263,49 +230,34 @@ private Q_SLOTS:
     // Where the screen cannot be read live: frozen screens in an overlay, or the desktop's
     // own picker.
     void desktopPicks_data() {
-        QTest::addColumn<Snapshot>("snapshot");
-        QTest::addColumn<int>("scale"); // of the frozen image
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<std::optional<DesktopPick>>("desktopPick");
-        QTest::addColumn<Outcome>("outcome");
-        QTest::addColumn<QPoint>("picked"); // the frozen image's pixel
+        // snapshot, scale of the frozen image, steps, the picker's answer, outcome, pixel picked
+        const Rows<DesktopRow> row;
         const QPoint none(-1, -1);
         const std::optional<DesktopPick> noPicker;
         const QStringList noSteps;
-        QTest::newRow("frozen, click")
-            << Snapshot::Taken << 1 << QStringList{u"at:5,7"_s, u"click"_s} << noPicker
-            << Outcome::Picked << QPoint(5, 7);
-        QTest::newRow("frozen at scale 2: the device pixel under the pointer")
-            << Snapshot::Taken << 2 << QStringList{u"at:5.5,7.25"_s, u"click"_s} << noPicker
-            << Outcome::Picked << QPoint(11, 14);
-        QTest::newRow("frozen, arrows nudge without a warp")
-            << Snapshot::Taken << 1 << QStringList{u"at:5,7"_s, u"Shift+Right"_s, u"Return"_s}
-            << noPicker << Outcome::Picked << QPoint(15, 7);
-        QTest::newRow("frozen, escape")
-            << Snapshot::Taken << 1 << QStringList{u"at:5,7"_s, u"Escape"_s} << noPicker
-            << Outcome::Cancelled << none;
-        QTest::newRow("refused: the desktop picks")
-            << Snapshot::Refused << 1 << noSteps << std::optional(DesktopPick::Picked)
-            << Outcome::Picked << none;
-        QTest::newRow("missing: the desktop's picker cancelled")
-            << Snapshot::Missing << 1 << noSteps << std::optional(DesktopPick::Cancelled)
-            << Outcome::Cancelled << none;
-        QTest::newRow("refused: the desktop's picker fails")
-            << Snapshot::Refused << 1 << noSteps << std::optional(DesktopPick::Error)
-            << Outcome::Failed << none;
-        QTest::newRow("missing, and no picker either")
-            << Snapshot::Missing << 1 << noSteps << noPicker << Outcome::Failed << none;
-        QTest::newRow("user declines")
-            << Snapshot::Cancelled << 1 << noSteps << noPicker << Outcome::Cancelled << none;
-        QTest::newRow("no answer")
-            << Snapshot::Error << 1 << noSteps << noPicker << Outcome::Failed << none;
+        const auto steps = [](const char* text) { return QString::fromLatin1(text).split(u' '); };
+        const auto asks = [](DesktopPick pick) { return std::optional(pick); };
+        row("frozen, click", Snapshot::Taken, 1, steps("move:5,7 click"), noPicker, Outcome::Picked,
+            QPoint(5, 7));
+        row("frozen at scale 2: the device pixel under the pointer", Snapshot::Taken, 2,
+            steps("move:5.5,7.25 click"), noPicker, Outcome::Picked, QPoint(11, 14));
+        row("frozen, arrows nudge without a warp", Snapshot::Taken, 1,
+            steps("move:5,7 Shift+Right Return"), noPicker, Outcome::Picked, QPoint(15, 7));
+        row("frozen, escape", Snapshot::Taken, 1, steps("move:5,7 Escape"), noPicker,
+            Outcome::Cancelled, none);
+        row("refused: the desktop picks", Snapshot::Refused, 1, noSteps, asks(DesktopPick::Picked),
+            Outcome::Picked, none);
+        row("missing: the desktop's picker cancelled", Snapshot::Missing, 1, noSteps,
+            asks(DesktopPick::Cancelled), Outcome::Cancelled, none);
+        row("refused: the desktop's picker fails", Snapshot::Refused, 1, noSteps,
+            asks(DesktopPick::Error), Outcome::Failed, none);
+        row("missing, and no picker either", Snapshot::Missing, 1, noSteps, noPicker,
+            Outcome::Failed, none);
+        row("user declines", Snapshot::Cancelled, 1, noSteps, noPicker, Outcome::Cancelled, none);
+        row("no answer", Snapshot::Error, 1, noSteps, noPicker, Outcome::Failed, none);
     }
     void desktopPicks() {
-        QFETCH(Snapshot, snapshot);
-        QFETCH(int, scale);
-        QFETCH(QStringList, steps);
-        QFETCH(std::optional<DesktopPick>, desktopPick);
-        QFETCH(QPoint, picked);
+        ROW(DesktopRow, snapshot, scale, steps, desktopPick, outcome, picked);
         auto* desktop = new platform::FakeScreenSnapshot;
         auto* picker = desktopPick ? new platform::FakeDesktopColorPicker : nullptr;
         m_pickMode->setDesktop(std::unique_ptr<platform::ScreenSnapshot>(desktop),
@@ -315,19 +267,14 @@ private Q_SLOTS:
         QCOMPARE(desktop->requestCount(), 1);
         QVERIFY(!m_pickMode->loupe()->isVisible()); // nothing shows before the screens freeze
 
-        const QList<platform::ScreenLayout> screens = platform::currentScreenLayout();
-        QImage image(platform::frozenImageSize(screens) * scale, QImage::Format_RGB32);
-        for (int y = 0; y < 20 * scale; ++y)
-            for (int x = 0; x < 20 * scale; ++x)
-                image.setPixel(x, y, screenPixel({x, y}));
         const QString message = snapshot == Snapshot::Taken ? QString() : u"Not today."_s;
-        desktop->answer({snapshot, platform::freezeScreens(image, screens), message});
+        desktop->answer({snapshot, frozenScreens(scale), message});
         if (snapshot == Snapshot::Taken) {
             auto* overlay =
                 dynamic_cast<platform::OverlayPointerGrab*>(m_pickMode->activePointerGrab());
             QVERIFY(overlay && overlay->isGrabbed());
-            QCOMPARE(overlay->windows().size(), screens.size());
-            performOnOverlay(overlay->windows().first(), steps);
+            QCOMPARE(overlay->windows().size(), platform::currentScreenLayout().size());
+            perform(overlay->windows().first(), steps);
         }
         if (picker) {
             QCOMPARE(picker->pickCount(), 1);
@@ -337,7 +284,7 @@ private Q_SLOTS:
 
         QCOMPARE(finished.count(), 1);
         const auto result = finished.first().first().value<PickResult>();
-        QTEST(result.outcome, "outcome");
+        QCOMPARE(result.outcome, outcome);
         if (result.outcome == Outcome::Picked)
             QCOMPARE(result.color, picked == QPoint(-1, -1) ? Color::fromBytes(0x10, 0x20, 0x30)
                                                             : colorAt(picked));
@@ -363,6 +310,19 @@ class TestPickModeInApp : public QObject {
     }
     QUndoStack* undoStack() const { return m_controller->outlets().undoStack; }
     QWidget* loupe() const { return m_controller->pickMode()->loupe(); }
+    platform::FakeGlobalHotKey* installHotKey() {
+        auto* hotKey = new platform::FakeGlobalHotKey;
+        m_controller->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));
+        return hotKey;
+    }
+    // The screen is not read live: the desktop freezes it.
+    platform::FakeScreenSnapshot* freezeInstead(const QString& reason) {
+        auto* desktop = new platform::FakeScreenSnapshot;
+        m_controller->pickMode()->setDesktop(std::unique_ptr<platform::ScreenSnapshot>(desktop),
+                                             nullptr);
+        m_screen->setUnavailableReason(reason);
+        return desktop;
+    }
 
 private Q_SLOTS:
     void init() {
@@ -381,7 +341,7 @@ private Q_SLOTS:
         m_controller->newColorSelected(1);
         m_controller->outlets().pickColor->trigger();
         QVERIFY(m_controller->pickMode()->isActive());
-        perform(loupe(), *m_screen, {u"Left"_s, u"Return"_s});
+        perform(loupe(), {u"Left"_s, u"Return"_s}, m_screen);
         QCOMPARE(well(1)->color(), colorAt({9, 10}));
         QCOMPARE(undoStack()->count(), 1);
         QCOMPARE(m_controller->mainWindow()->statusBar()->currentMessage(),
@@ -390,14 +350,14 @@ private Q_SLOTS:
         QCOMPARE(well(1)->color(), Color(1.0f, 1.0f, 1.0f, 1.0f));
 
         m_controller->outlets().pickColor->trigger();
-        perform(loupe(), *m_screen, {u"Escape"_s});
+        perform(loupe(), {u"Escape"_s}, m_screen);
         QCOMPARE(well(1)->color(), Color(1.0f, 1.0f, 1.0f, 1.0f));
         QCOMPARE(undoStack()->count(), 1);
         QVERIFY(!undoStack()->canUndo());
 
         Defaults::standard().setBool(keys::CopyPickedHex, true);
         m_controller->outlets().pickColor->trigger();
-        perform(loupe(), *m_screen, {u"click"_s});
+        perform(loupe(), {u"click"_s}, m_screen);
         QCOMPARE(QGuiApplication::clipboard()->text(), u"#3650b5"_s); // the pointer stayed
     }
 
@@ -405,26 +365,18 @@ private Q_SLOTS:
         std::optional<QString> answer = u"none yet"_s;
         QVERIFY(m_controller->pickForCaller([&answer](const auto& text) { answer = text; }));
         QVERIFY(!m_controller->pickForCaller([](const auto&) {})); // one at a time
-        perform(loupe(), *m_screen, {u"click"_s});
+        perform(loupe(), {u"click"_s}, m_screen);
         QCOMPARE(answer, u"#3c50b4"_s);
         QCOMPARE(undoStack()->count(), 0);
         QVERIFY(m_controller->pickForCaller([&answer](const auto& text) { answer = text; }));
-        perform(loupe(), *m_screen, {u"rightclick"_s});
+        perform(loupe(), {u"rightclick"_s}, m_screen);
         QCOMPARE(answer, std::nullopt);
     }
 
-    void hotKeyPicksWhileTintmereIsInactive() {
-        auto* hotKey = new platform::FakeGlobalHotKey;
-        m_controller->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));
-        QCOMPARE(QApplication::activeWindow(), nullptr);
-        hotKey->press();
-        QTRY_VERIFY(m_controller->pickMode()->isActive());
-        m_controller->pickMode()->cancel();
-        // Where the screen cannot be read live, the key picks even with the magnifier open.
-        auto* desktop = new platform::FakeScreenSnapshot;
-        m_controller->pickMode()->setDesktop(std::unique_ptr<platform::ScreenSnapshot>(desktop),
-                                             nullptr);
-        m_screen->setUnavailableReason(u"Not here."_s);
+    // Where the screen cannot be read live, the hot key picks even with the magnifier open.
+    void hotKeyPicksOverTheMagnifier() {
+        platform::FakeGlobalHotKey* hotKey = installHotKey();
+        platform::FakeScreenSnapshot* desktop = freezeInstead(u"Not here."_s);
         m_controller->outlets().magnifyDrawer->open();
         hotKey->press();
         QTRY_COMPARE(desktop->requestCount(), 1);
@@ -433,29 +385,19 @@ private Q_SLOTS:
 
     // Ctrl+L or the hot key in pick mode, on the live screen or over the frozen screens.
     void lockInPickMode_data() {
-        QTest::addColumn<bool>("frozen");
-        QTest::addColumn<QString>("drawer"); // "out", "locked" (out), "in"
-        QTest::addColumn<QString>("key");    // pressed in pick mode, or "hot key"
-        QTest::addColumn<After>("after");
-        QTest::newRow("Ctrl+L, live") << false << u"out"_s << u"Ctrl+L"_s << After::Locked;
-        QTest::newRow("Ctrl+L, frozen") << true << u"out"_s << u"Ctrl+L"_s << After::Locked;
-        QTest::newRow("Ctrl+L, frozen, locks afresh")
-            << true << u"locked"_s << u"Ctrl+L"_s << After::Locked;
-        QTest::newRow("hot key, frozen") << true << u"out"_s << u"hot key"_s << After::Locked;
-        QTest::newRow("X11 hot key reaching the grab")
-            << false << u"out"_s << u"Ctrl+Alt+Meta+L"_s << After::Locked;
-        QTest::newRow("Ctrl+L, drawer in: nothing to lock")
-            << true << u"in"_s << u"Ctrl+L"_s << After::GoesOn;
-        QTest::newRow("hot key, drawer in: picks")
-            << true << u"in"_s << u"hot key"_s << After::Picked;
+        // frozen screens, drawer ("out", "locked" (out), "in"), key ("hot key": the global one)
+        const Rows<LockRow> row;
+        row("Ctrl+L, live", false, u"out"_s, u"Ctrl+L"_s, After::Locked);
+        row("Ctrl+L, frozen", true, u"out"_s, u"Ctrl+L"_s, After::Locked);
+        row("Ctrl+L, frozen, locks afresh", true, u"locked"_s, u"Ctrl+L"_s, After::Locked);
+        row("hot key, frozen", true, u"out"_s, u"hot key"_s, After::Locked);
+        row("X11 hot key reaching the grab", false, u"out"_s, u"Ctrl+Alt+Meta+L"_s, After::Locked);
+        row("Ctrl+L, drawer in: nothing to lock", true, u"in"_s, u"Ctrl+L"_s, After::GoesOn);
+        row("hot key, drawer in: picks", true, u"in"_s, u"hot key"_s, After::Picked);
     }
     void lockInPickMode() {
-        QFETCH(bool, frozen);
-        QFETCH(QString, drawer);
-        QFETCH(QString, key);
-        QFETCH(After, after);
-        auto* hotKey = new platform::FakeGlobalHotKey;
-        m_controller->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));
+        ROW(LockRow, frozen, drawer, key, after);
+        platform::FakeGlobalHotKey* hotKey = installHotKey();
         const MainWindowOutlets& o = m_controller->outlets();
         o.magnifyDrawer->setAnimationDuration(0);
         if (drawer != u"in")
@@ -463,11 +405,7 @@ private Q_SLOTS:
         if (drawer == u"locked")
             m_controller->toggleMagnify(); // elsewhere, before picking
         PickMode* pickMode = m_controller->pickMode();
-        auto* desktop = frozen ? new platform::FakeScreenSnapshot : nullptr;
-        if (frozen) {
-            pickMode->setDesktop(std::unique_ptr<platform::ScreenSnapshot>(desktop), nullptr);
-            m_screen->setUnavailableReason(u"Not here."_s);
-        }
+        platform::FakeScreenSnapshot* desktop = frozen ? freezeInstead(u"Not here."_s) : nullptr;
         m_controller->newColorSelected(1);
         o.pickColor->trigger();
         QWindow* overlay = nullptr;
@@ -476,17 +414,17 @@ private Q_SLOTS:
             overlay = dynamic_cast<platform::OverlayPointerGrab*>(pickMode->activePointerGrab())
                           ->windows()
                           .first();
-            performOnOverlay(overlay, {u"at:12,8"_s});
+            perform(overlay, {u"move:12,8"_s});
         } else {
-            perform(loupe(), *m_screen, {u"move:12,8"_s});
+            perform(loupe(), {u"move:12,8"_s}, m_screen);
         }
         if (key == u"hot key") {
             hotKey->press();
             QTRY_VERIFY(!pickMode->isActive());
         } else if (overlay) {
-            performOnOverlay(overlay, {key});
+            perform(overlay, {key});
         } else {
-            perform(loupe(), *m_screen, {key});
+            perform(loupe(), {key}, m_screen);
         }
 
         QCOMPARE(pickMode->isActive(), after == After::GoesOn);
@@ -508,39 +446,28 @@ private Q_SLOTS:
     }
 
     void drawerSaysHowItWorksHere_data() {
-        QTest::addColumn<QString>("captureReason"); // empty: the screen is read live
-        QTest::addColumn<QString>("freezeReason");
-        QTest::addColumn<QString>("binding"); // of the hot key; "-": no hot key
-        QTest::addColumn<QString>("reason");  // what the magnifier says
-        QTest::addColumn<QString>("tip");     // part of the lock indicator's tooltip
+        // why the screen is not read live, why it cannot be frozen, the hot key ("-": none),
+        // what the magnifier says, part of the lock indicator's tooltip
+        const Rows<DrawerRow> row;
         const QString wayland = platform::reasons::captureOnWayland();
-        QTest::newRow("X11") << QString() << QString() << u"-"_s << QString()
-                             << u"Ctrl+L locks and unlocks"_s;
-        QTest::newRow("Wayland with screenshots")
-            << wayland << QString() << u"-"_s << wayland << u"Once locked, click"_s;
-        QTest::newRow("Wayland with the desktop's shortcut")
-            << wayland << QString() << u"Super+P"_s << wayland << u"Super+P starts Pick Color"_s;
-        QTest::newRow("Wayland without screenshots")
-            << wayland << u"No portal."_s << u"-"_s
-            << platform::reasons::captureWithoutScreenshots() << u"(No portal.)"_s;
+        row("X11", QString(), QString(), u"-"_s, QString(), u"Ctrl+L locks and unlocks"_s);
+        row("Wayland with screenshots", wayland, QString(), u"-"_s, wayland,
+            u"Once locked, click"_s);
+        row("Wayland with the desktop's shortcut", wayland, QString(), u"Super+P"_s, wayland,
+            u"Super+P starts Pick Color"_s);
+        row("Wayland without screenshots", wayland, u"No portal."_s, u"-"_s,
+            platform::reasons::captureWithoutScreenshots(), u"(No portal.)"_s);
     }
     void drawerSaysHowItWorksHere() {
-        QFETCH(QString, captureReason);
-        QFETCH(QString, freezeReason);
-        QFETCH(QString, binding);
-        QFETCH(QString, tip);
+        ROW(DrawerRow, captureReason, freezeReason, binding, reason, tip);
         m_screen->setUnavailableReason(captureReason);
         auto* hotKey = new platform::FakeGlobalHotKey;
         hotKey->setUnavailableReason(binding == u"-" ? u"None."_s : QString());
         hotKey->setBinding(binding);
         m_controller->setGlobalHotKey(std::unique_ptr<platform::GlobalHotKey>(hotKey));
-        if (!captureReason.isEmpty()) {
-            auto* desktop = new platform::FakeScreenSnapshot;
-            m_controller->pickMode()->setDesktop(std::unique_ptr<platform::ScreenSnapshot>(desktop),
-                                                 nullptr);
-            desktop->setUnavailableReason(freezeReason); // found out late
-        }
-        QTEST(m_controller->magnifyView()->unavailableReason(), "reason");
+        if (!captureReason.isEmpty())
+            freezeInstead(captureReason)->setUnavailableReason(freezeReason); // found out late
+        QCOMPARE(m_controller->magnifyView()->unavailableReason(), reason);
         const QString shown = m_controller->outlets().lockStatus->toolTip();
         QVERIFY2(shown.contains(tip), qPrintable(shown));
     }
